@@ -1,0 +1,37 @@
+// lumatik-cli: the program's computations without windows, for scripts and
+// tests. Each command runs the same core functions as the window it mirrors.
+
+#include <iostream>
+#include <string>
+
+#include "commands.h"
+
+namespace {
+
+void PrintUsage() {
+  std::cout << "lumatik-cli – Schulmathematik auf der Kommandozeile\n"
+               "\n"
+               "  lumatik-cli calc [--decimal=,|.] [--param name=term]... [--error] [--pfz] TERM\n"
+               "      rechnet TERM wie \"Rechne\" im Rechner und gibt die Verlaufszeile aus\n"
+               "\n"
+               "Beispiele:\n"
+               "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"
+               "  lumatik-cli calc --param x=5 --param a=1/3 --param b=-3 \"a*x^3+b*x\"\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+    PrintUsage();
+    return 0;
+  }
+  const std::string command = argv[1];
+  lumatik::cli::Arguments args(argv + 2, argv + argc);
+  if (command == "calc") return lumatik::cli::RunCalc(args);
+  if (command == "plot") return lumatik::cli::RunPlot(args);
+  if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
+  std::cerr << "Unbekannter Befehl: " << command << "\n";
+  PrintUsage();
+  return 2;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// What the calculator's commands compute, apart from its window: the
+// window reads EEing and the parameter memo, calls these, and writes the
+// texts back into EAusg, EBruch and the history.
+
+#include <string>
+#include <vector>
+
+#include "shell/extended.h"
+
+namespace lumatik {
+
+struct Calculation {
+  Extended value = 0;
+  std::string result;    // EAusg: the grouped decimal
+  std::string fraction;  // EBruch: fraction and mixed number, or empty
+  bool primeFactorsEnabled = false;  // "PFZ"
+  bool rootEnabled = true;           // "Als Wurzel"
+  std::string failure;  // set when the parameter x itself cannot be read
+};
+
+// The term as typed, with "sqrt(", "round(" and "°" rewritten.
+std::string ReadTerm(const std::string& typed);
+
+// The grouped decimal of "Rechne": 18 significant digits, integer digits
+// grouped by threes, at most 18 fraction digits grouped from the separator.
+std::string ResultText(Extended v);
+
+// "Rechne": rebuilds the parameter line from the parameter lines and
+// evaluates the typed term.
+Calculation Calculate(const std::string& typed);
+
+// term = result [= fraction]
+std::string HistoryLine(const std::string& typed, const Calculation& calculation);
+
+// Inserts the line as the newest unless the history's text already holds it.
+void AddToHistory(std::vector<std::string>& history, const std::string& line);
+bool HistoryContains(const std::vector<std::string>& history, const std::string& text);
+
+// "PFZ": the factorisation for EBruch when the value is whole (otherwise
+// EBruch as "Rechne" left it) and the history line it adds.
+struct PrimeFactorCalculation {
+  Calculation calculation;
+  std::string historyLine;  // result=factors, empty when the history holds it already
+};
+PrimeFactorCalculation CalculatePrimeFactors(const std::string& typed,
+                                            const std::vector<std::string>& history);
+
+// The history keeps the newest lines.
+inline constexpr std::size_t kHistoryLinesKept = 30;
+
+}  // namespace lumatik

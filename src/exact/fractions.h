@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "shell/extended.h"
+
+namespace lumatik {
+
+// Integers here are extended values without a fractional part; +infinity is
+// the "overflow" result of the integer routines.
+
+// Continued-fraction search for Num/Den within Eps of X (sign carried by Num).
+bool FindFraction(Extended& num, Extended& den, Extended x, Extended eps);
+
+// "2/3", mixed "26'2/3", an integer "118", or "" when no fraction fits.
+std::string FractionText(bool mixed, Extended x, Extended eps);
+
+// The fraction for X, or X in the 18-digit general format.
+std::string NumberText(Extended x);
+std::string NumberTextMixed(Extended x);
+
+// "=1/3" for a short fraction, otherwise empty.
+std::string FractionSuffix(Extended x);
+
+// |X| lies in [n - Eps, n + Eps) for an integer n.
+bool IsWholeNumber(Extended x, Extended eps);
+bool NearlyEqual(Extended a, Extended b);
+
+Extended AddChecked(Extended a, Extended b);
+Extended IntDiv(Extended a, Extended b);
+Extended ModOf(Extended a, Extended b);
+bool IsOdd(Extended n);
+Extended GcdOf(Extended a, Extended b);
+int GcdInt(int a, int b);
+void ReduceFraction(Extended& num, Extended& den);
+
+}  // namespace lumatik

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/extended.h"
+
+namespace lumatik {
+
+// Watches a long extension of the prime table: the calculator shows its
+// cancel dialog through it, tests cancel at a chosen count.
+class PrimeProgressObserver {
+ public:
+  virtual ~PrimeProgressObserver() = default;
+  // The first report of an extension: the cancel dialog appears.
+  virtual void opened() = 0;
+  // Every further 1000 primes: show the count, let pending events run.
+  virtual void progressed(int primeCount) = 0;
+  // Polled right after each progress report.
+  virtual bool cancelled() const = 0;
+  // The request that started the work is over; the dialog goes away.
+  virtual void closed() = 0;
+};
+
+void SetPrimeProgressObserver(PrimeProgressObserver* observer);
+
+// The growing table of 32-bit primes: Primes[0] = 2, Primes[1] = 3, ...
+const std::vector<std::int32_t>& Primes();
+int PrimeCount();  // the highest filled index
+
+// How many primes fit in 32 bits; the table never grows past them.
+inline constexpr std::int64_t kPrimesBelow2To31 = 105097565;
+
+void NextPrime();
+void EnsurePrimes(std::int64_t index);
+// The prime with this index, or 0 when cancelled or out of reach.
+std::int64_t PrimeAt(std::int64_t index);
+// The X-th prime (NthPrime(1) = 2), or 0.
+std::int64_t NthPrime(Extended x);
+Extended SmallestFactor(Extended n);
+// Ends a request: the cancel dialog, if one was opened, is closed.
+void FinishPrimeRequest();
+
+void SnapToWhole(Extended& n);
+// "2*2*3" for 12, "524287(PZ)" for a prime, "" for |X| <= 1.
+std::string PrimeFactorText(Extended x);
+
+}  // namespace lumatik

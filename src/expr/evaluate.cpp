@@ -1,0 +1,199 @@
+// The evaluator reads a term straight from its text: every level normalises
+// its own text, then splits it at the last operator outside brackets, or
+// applies a function, unwraps a bracket, or reads a constant, x, a parameter
+// or a number. Each level guards its own work, so a failure costs only the
+// sub-term it happens in.
+
+#include <cmath>
+#include <stdexcept>
+
+#include "expr/limits.h"
+#include "expr/lumath.h"
+#include "expr/term_normalise.h"
+#include "shell/decimal_separator.h"
+#include "shell/luhilf.h"
+#include "shell/textconvert.h"
+
+namespace lumatik {
+
+namespace {
+
+// Binary operators in the order they are tried; "/" and ":" are one operator.
+enum class Operator { Plus, Minus, Times, Dot, Divide, Power, Count };
+
+bool IsOperatorChar(Operator op, char c) {
+  switch (op) {
+    case Operator::Plus: return c == '+';
+    case Operator::Minus: return c == '-';
+    case Operator::Times: return c == '*';
+    case Operator::Dot: return c == kMiddleDot;
+    case Operator::Divide: return c == '/' || c == ':';
+    case Operator::Power: return c == '^';
+    case Operator::Count: break;
+  }
+  return false;
+}
+
+// One scan from the last character to the first finds, for every operator,
+// its last position at bracket depth 0 (never the first character), and the
+// bracket surplus of the whole text.
+struct SplitScan {
+  std::size_t position[static_cast<int>(Operator::Count)];
+  int surplus = 0;
+};
+
+SplitScan ScanForSplits(const std::string& s) {
+  SplitScan scan;
+  for (auto& p : scan.position) p = std::string::npos;
+  int depth = 0;
+  for (std::size_t i = s.size(); i-- > 0;) {
+    if (s[i] == ')') ++depth;
+    if (s[i] == '(') --depth;
+    if (depth != 0 || i == 0) continue;
+    for (int op = 0; op < static_cast<int>(Operator::Count); ++op)
+      if (scan.position[op] == std::string::npos && IsOperatorChar(static_cast<Operator>(op), s[i]))
+        scan.position[op] = i;
+  }
+  scan.surplus = depth;
+  return scan;
+}
+
+std::string BracketMessage(const std::string& s, int surplus) {
+  return s + "|" + std::to_string(surplus) + " Klammern zu viel!";
+}
+
+Extended Finite(Extended value) {
+  if (!std::isfinite(value)) throw std::overflow_error("Gleitkomma\xFC" "berlauf");
+  return value;
+}
+
+Extended Combine(Operator op, Extended left, Extended right) {
+  switch (op) {
+    case Operator::Plus: return Finite(left + right);
+    case Operator::Minus: return Finite(left - right);
+    case Operator::Times:
+    case Operator::Dot: return Finite(left * right);
+    case Operator::Divide: return DivChecked(left, right);
+    case Operator::Power: return PowerOf(left, right);
+    case Operator::Count: break;
+  }
+  return 0;
+}
+
+Extended ApplyFunction(const BuiltinFunction& f, const std::string& argument, Extended x) {
+  const Extended a =
+      f.argument == ArgumentMode::AtX ? EvalTermAt(argument, x) : EvalTerm(argument);
+  if (!f.ownGuard) return Finite(f.compute(a));
+  try {
+    return Finite(f.compute(a));
+  } catch (...) {
+    SetMathError(std::string(f.name) + argument);
+    return 0;
+  }
+}
+
+// Steps 8 to 12 on a normalised text; exceptions go to the caller's guard.
+Extended Dispatch(const std::string& s, Extended x) {
+  // 8. Operators with two operands.
+  const SplitScan scan = ScanForSplits(s);
+  for (int op = 0; op < static_cast<int>(Operator::Count); ++op) {
+    const std::size_t p = scan.position[op];
+    if (p == std::string::npos) {
+      if (scan.surplus != 0) SetMathError(BracketMessage(s, scan.surplus));
+      continue;
+    }
+    const Extended left = EvalTermAt(s.substr(0, p), x);
+    const Extended right = EvalTermAt(s.substr(p + 1), x);
+    return Combine(static_cast<Operator>(op), left, right);
+  }
+
+  // 9. Function names.
+  if (const BuiltinFunction* f = FindBuiltinFunction(s))
+    return ApplyFunction(*f, s.substr(std::char_traits<char>::length(f->name)), x);
+
+  // 10. Brackets: whatever trails the closing bracket is dropped.
+  if (s[0] == '(') {
+    std::string inner = s;
+    while (inner.size() >= 2 && inner.back() != ')') inner.pop_back();
+    inner = inner.size() >= 2 ? inner.substr(1, inner.size() - 2) : std::string();
+    return EvalTermAt(inner, x);
+  }
+
+  // 11. Constant and variable.
+  if (s == "Pi") return kPi;
+  if (Trim(s) == "x") return x;
+
+  // 12. Parameters and numbers.
+  if (HasParam(s)) return ParamValue(s);
+  try {
+    return StrToNumber(s);
+  } catch (...) {
+    SetMathError("Syntaxf. in " + s);
+    return 0;
+  }
+}
+
+// Counts the levels of the evaluation under way.
+class DepthGuard {
+ public:
+  DepthGuard() { ++depth_; }
+  ~DepthGuard() { --depth_; }
+  DepthGuard(const DepthGuard&) = delete;
+  DepthGuard& operator=(const DepthGuard&) = delete;
+  static bool tooDeep() { return depth_ > kMaxTermDepth; }
+
+ private:
+  static inline int depth_ = 0;
+};
+
+}  // namespace
+
+Extended EvalTermAt(const std::string& term, Extended x) {
+  DepthGuard level;
+  if (DepthGuard::tooDeep()) {
+    SetMathError(kTermTooDeepMessage);
+    return 0;
+  }
+  // 1. to 6. Normalisation of this level's text.
+  std::string s = RemoveBlanks(RewriteWords(term));
+  if (s.size() > kMaxTermLength) {
+    SetMathError(kTermTooLongMessage);
+    return 0;
+  }
+  if (s.find('\'') != std::string::npos) s = RewriteMixedNumbers(s);
+  s = InsertImplicitMultiplication(s);
+  if (s.empty()) return 0;
+  if (s[0] == '-') s = "0" + s;  // the only place where a minus is a sign
+
+  // 7. Every failure of this level costs this sub-term only.
+  try {
+    return Dispatch(s, x);
+  } catch (...) {
+    SetMathError("Fehler in " + s);
+    return 0;
+  }
+}
+
+Extended EvalTerm(const std::string& term) {
+  const Extended x = HasParam("x") ? ParamValue("x") : 0;
+  return EvalTermAt(term, x);
+}
+
+Extended EvalTermGuarded(const std::string& term) {
+  try {
+    return EvalTerm(term);
+  } catch (...) {
+    return 0;
+  }
+}
+
+Extended StrToNumber(const std::string& text) {
+  std::string s = RemoveBlanks(text);
+  if (s.find(DecimalSeparator()) == std::string::npos) {
+    const auto other = s.find(OtherDecimalSeparator());
+    if (other != std::string::npos) s[other] = DecimalSeparator();
+  }
+  return TextToFloat(s);
+}
+
+}  // namespace lumatik

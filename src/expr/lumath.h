@@ -1,0 +1,31 @@
+#pragma once
+
+// The expression engine: terms in school notation are evaluated directly
+// from their text ("a*x^3+b*x", "1'1/2+4'5/22", "sin(45°)"). Failures never
+// leave the engine: they become a substitute value and a German message in
+// MathErrorText.
+
+#include <string>
+
+#include "expr/builtin_functions.h"
+#include "expr/matherror.h"
+#include "expr/numeric.h"
+#include "expr/parameters.h"
+#include "shell/extended.h"
+
+namespace lumatik {
+
+// Evaluates Term with the variable x standing for X.
+Extended EvalTermAt(const std::string& term, Extended x);
+
+// Evaluates Term with x taken from the parameter "x" (0 without it).
+// Throws only when the parameter x itself cannot be read.
+Extended EvalTerm(const std::string& term);
+
+// EvalTerm that returns 0, without a message, for anything that escapes.
+Extended EvalTermGuarded(const std::string& term);
+
+// The number-literal reader: either separator, blanks ignored.
+Extended StrToNumber(const std::string& text);
+
+}  // namespace lumatik

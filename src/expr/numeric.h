@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "shell/extended.h"
+
+namespace lumatik {
+
+// Pi with the 64-bit mantissa C90FDAA22168C235.
+inline constexpr Extended kPi = 0xC.90FDAA22168C235p-2L;
+inline constexpr Extended kPiOver180 = 0.017453292519943295769L;
+
+// Division with the engine's zero test: a divisor below 1e-15 in absolute
+// value gives 0 and "Div. durch Null".
+Extended DivChecked(Extended dividend, Extended divisor);
+
+// The operator "^"; a power that cannot be computed raises EMathError.
+Extended PowerOf(Extended base, Extended exponent);
+Extended IntPower(Extended base, long long n);
+
+// Checked elementary functions: a domain error sets the message and gives 0.
+Extended LnChecked(Extended a);
+Extended ArcSinChecked(Extended a);
+Extended ArcCosChecked(Extended a);
+Extended TanChecked(Extended a);
+Extended FloorOf(Extended a);
+int SignOf(Extended a);
+
+Extended Factorial(Extended a);
+Extended Binom(Extended n, Extended k);
+Extended BinomProb(Extended n, Extended p, Extended k);
+Extended BinomSum(Extended n, Extended p, Extended k);
+Extended AgmOf(Extended m, Extended a);
+Extended PhiOf(Extended a);
+Extended GaussSumOf(Extended a);
+
+Extended NumDerivative(const std::string& term, Extended x);
+Extended SimpsonIntegral(const std::string& term, int n, Extended a, Extended b);
+
+// 0 within 1e-12 of zero, otherwise the square root; a clearly negative
+// value raises std::domain_error.
+Extended SqrtTol(Extended a);
+void SnapToInteger(Extended& x, Extended eps);
+Extended MaxOf(Extended a, Extended b);
+Extended LcmOf(Extended a, Extended b);
+void CrossProduct(Extended a1, Extended a2, Extended a3, Extended b1, Extended b2, Extended b3,
+                  Extended& c1, Extended& c2, Extended& c3);
+
+}  // namespace lumatik

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace lumatik {
+
+// The text passes every evaluation level runs before splitting, in order.
+
+// "sqrt(" -> "wur(", "round(" -> "rou(", "°" -> "*Pi/180".
+std::string RewriteWords(const std::string& s);
+
+// "1'1/2+4'5/22" -> "(3/2)+(93/22)": whole part, apostrophe and fraction
+// become one bracketed fraction.
+std::string RewriteMixedNumbers(const std::string& s);
+
+// "2x" -> "2*x", "3(4+1)" -> "3*(4+1)", "(x+1)(x-1)" -> "(x+1)*(x-1)".
+std::string InsertImplicitMultiplication(const std::string& s);
+
+}  // namespace lumatik

@@ -1,0 +1,95 @@
+// "Rechne" and "PFZ" without the window.
+
+#include "calc/calculation.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+struct ResultCase {
+  Extended value;
+  const char* text;
+};
+
+class ResultTextTable : public ::testing::TestWithParam<ResultCase> {};
+TEST_P(ResultTextTable, Writes) { EXPECT_EQ(ResultText(GetParam().value), GetParam().text); }
+INSTANTIATE_TEST_SUITE_P(Rechne, ResultTextTable,
+                         ::testing::Values(ResultCase{1886.0L / 1155, "1,632 900 432 900 432 9"},
+                                           ResultCase{80.0L / 3, "26,666 666 666 666 666 7"},
+                                           ResultCase{118, "118"},
+                                           ResultCase{1234, "1234"},
+                                           ResultCase{12345, "12 345"},
+                                           ResultCase{-1234, "-1 234"},
+                                           ResultCase{-5, "-5"},
+                                           ResultCase{0.5L, "0,5"},
+                                           ResultCase{0, "0"},
+                                           ResultCase{821641, "821 641"},
+                                           ResultCase{1e-25L, "0"},
+                                           ResultCase{1e20L, "1E20"}));
+
+class Rechne : public testing::EngineTest {};
+
+TEST_F(Rechne, DefaultTermIsWhole) {
+  const Calculation c = Calculate("2*8+4*(27-3/2)");
+  EXPECT_EQ(c.result, "118");
+  EXPECT_EQ(c.fraction, "");
+  EXPECT_TRUE(c.primeFactorsEnabled);
+  EXPECT_FALSE(c.rootEnabled);
+  EXPECT_EQ(HistoryLine("2*8+4*(27-3/2)", c), "2*8+4*(27-3/2) = 118");
+}
+
+TEST_F(Rechne, FractionWithMixedNumber) {
+  const std::string term = "-5/2*(14/22-17/21) +1.2";
+  const Calculation c = Calculate(term);
+  EXPECT_EQ(c.fraction, "1886/1155 = 1'731/1155");
+  EXPECT_FALSE(c.rootEnabled);
+  EXPECT_FALSE(c.primeFactorsEnabled);
+  EXPECT_EQ(HistoryLine(term, c),
+            "-5/2*(14/22-17/21) +1.2 = 1,632 900 432 900 432 9 = 1886/1155 = 1'731/1155");
+}
+
+TEST_F(Rechne, ParametersComeFromTheParameterLines) {
+  ParamLines().setLines({"x=5", "a=1/3", "b=-3"});
+  const Calculation c = Calculate("a*x^3+b*x");
+  EXPECT_EQ(c.result, "26,666 666 666 666 666 7");
+  EXPECT_EQ(c.fraction, "80/3 = 26'2/3");
+}
+
+TEST_F(Rechne, HalfHasNoMixedPart) {
+  EXPECT_EQ(Calculate("1/2").fraction, "1/2");
+}
+
+TEST_F(Rechne, IrrationalValuesKeepTheRootCommand) {
+  const Calculation c = Calculate("sin(Pi/4)");
+  EXPECT_EQ(c.fraction, "");
+  EXPECT_TRUE(c.rootEnabled);
+  EXPECT_FALSE(c.primeFactorsEnabled);
+}
+
+TEST_F(Rechne, UnreadableXIsReportedNotThrown) {
+  ParamLines().setLines({"x=1/0"});
+  const Calculation c = Calculate("x+1");
+  EXPECT_FALSE(c.failure.empty());
+}
+
+TEST_F(Rechne, HistoryKeepsEachLineOnce) {
+  std::vector<std::string> history;
+  const Calculation c = Calculate("2*8+4*(27-3/2)");
+  AddToHistory(history, HistoryLine("2*8+4*(27-3/2)", c));
+  AddToHistory(history, HistoryLine("2*8+4*(27-3/2)", c));
+  EXPECT_EQ(history.size(), 1u);
+  AddToHistory(history, "1+1 = 2");
+  EXPECT_EQ(history.front(), "1+1 = 2");
+}
+
+TEST_F(Rechne, PrimeFactorsOfAMersennePrime) {
+  std::vector<std::string> history = {"2^19-1 = 524 287"};
+  const PrimeFactorCalculation pfz = CalculatePrimeFactors("2^19-1", history);
+  EXPECT_EQ(pfz.calculation.fraction, "524287(PZ)");
+  EXPECT_EQ(pfz.historyLine, "524 287=524287(PZ)");
+  history.insert(history.begin(), pfz.historyLine);
+  EXPECT_EQ(CalculatePrimeFactors("2^19-1", history).historyLine, "");
+}
+
+}  // namespace
+}  // namespace lumatik

@@ -1,0 +1,147 @@
+// The term language as a table: term, x, value, and the message it leaves.
+
+#include <cmath>
+
+#include "shell/codepage.h"
+#include "shell/textconvert.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+struct EvalCase {
+  const char* term;  // UTF-8
+  Extended x;
+  Extended expected;
+  const char* message;  // UTF-8; "" means no message at all
+};
+
+constexpr Extended kExactly = 0;
+
+class EvalTermAtTable : public testing::EngineTest, public ::testing::WithParamInterface<EvalCase> {};
+
+TEST_P(EvalTermAtTable, ValueAndMessage) {
+  const EvalCase& c = GetParam();
+  const Extended value = EvalTermAt(Cp1252(c.term), c.x);
+  const Extended tolerance = std::fabs(c.expected) * 4e-19L;
+  EXPECT_NEAR(static_cast<double>(value - c.expected), 0.0, static_cast<double>(tolerance) + 1e-300)
+      << c.term << " gave " << static_cast<double>(value);
+  EXPECT_EQ(Cp1252ToUtf8(MathErrorText()), c.message) << c.term;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arithmetic, EvalTermAtTable,
+    ::testing::Values(
+        EvalCase{"2*8+4*(27-3/2)", 0, 118, ""},
+        EvalCase{"2*8,5+4*(27.3-3/2)", 0, 120.2L, ""},
+        EvalCase{"-5/2*(14/22-17/21) +1.2", 0, 1886.0L / 1155.0L, ""},
+        EvalCase{"8-3-2", 0, 3, ""},
+        EvalCase{"8/4/2", 0, 1, ""},
+        EvalCase{"8/4:2", 0, 1, ""},
+        EvalCase{"8:4/2", 0, 1, ""},
+        EvalCase{"2^3^2", 0, 64, ""},
+        EvalCase{"-2^2", 0, -4, ""},
+        EvalCase{"a-b+c", 0, 0, "Syntaxf. in c"},
+        EvalCase{"+5", 0, 5, ""},
+        EvalCase{"3·4", 0, 12, ""},
+        EvalCase{"1'1/2+4'5/22", 0, 63.0L / 11.0L, ""},
+        EvalCase{"-2'1/3", 0, -7.0L / 3.0L, ""},
+        EvalCase{"", 0, 0, ""},
+        EvalCase{"   ", 0, 0, ""},
+        EvalCase{"2*-3", 0, -3, ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    ImplicitMultiplicationAndX, EvalTermAtTable,
+    ::testing::Values(
+        EvalCase{"2x", 3, 6, ""},
+        EvalCase{"(x+1)(x-1)", 3, 8, ""},
+        EvalCase{"3(4+1)", 0, 15, ""},
+        EvalCase{"2Pi", 0, 2 * kPi, ""},
+        EvalCase{"x", -7.5L, -7.5L, ""},
+        EvalCase{"sqrt(x) [0;8]", 4, 2, ""},
+        EvalCase{"x2", 0, 0, "Syntaxf. in x2"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Powers, EvalTermAtTable,
+    ::testing::Values(
+        EvalCase{"2^0.5", 0, std::sqrt(2.0L), ""},
+        EvalCase{"0^0", 0, 1, ""},
+        EvalCase{"0^3", 0, 0, ""},
+        EvalCase{"(-8)^(1/3)", 0, 0, "Fehler in (-8)^(1/3)"},
+        EvalCase{"(-2)^3", 0, -8, ""},
+        EvalCase{"2^(-2)", 0, 0.25L, ""},
+        EvalCase{"2^10", 0, 1024, ""},
+        EvalCase{"0^(0-1)", 0, 0, "Fehler in 0^(0-1)"},
+        EvalCase{"10^5000", 0, 0, "Fehler in 10^5000"},
+        EvalCase{"10^(0-5000)", 0, 0, "Fehler in 10^(0-5000)"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, EvalTermAtTable,
+    ::testing::Values(
+        EvalCase{"Pi", 0, kPi, ""},
+        EvalCase{"pi", 0, 0, "Syntaxf. in pi"},
+        EvalCase{"1/0", 0, 0, "Div. durch Null"},
+        EvalCase{"1/0.1^16", 0, 0, "Div. durch Null"},
+        EvalCase{"(2+3", 0, 3, "(2|-1 Klammern zu viel!"},
+        EvalCase{"2+3)", 0, 0, "Syntaxf. in 2+3)"},
+        EvalCase{"1E5", 0, 0, "Syntaxf. in E5"},
+        EvalCase{"2+@", 0, 2, "Syntaxf. in @"},
+        // The last failure met wins: left operands come first.
+        EvalCase{"1/0+pi", 0, 0, "Syntaxf. in pi"},
+        EvalCase{"pi+1/0", 0, 0, "Div. durch Null"},
+        EvalCase{"exp(100000)", 0, 0, "Fehler in exp(100000)"},
+        EvalCase{"1+exp(100000)", 0, 1, "Fehler in exp(100000)"}));
+
+TEST(TermConstants, PiHasTheExtendedMantissa) {
+  EXPECT_EQ(kPi, 3.14159265358979323851280895940618620443274267017841339111328125L);
+}
+
+class EvalTermTest : public testing::EngineTest {};
+
+TEST_F(EvalTermTest, TakesXFromTheParameterLine) {
+  UseParams({"x=5", "a=2"});
+  EXPECT_EQ(EvalTerm("a*x"), 10);
+  EXPECT_EQ(EvalTermAt("a*x", 1), 2);
+}
+
+TEST_F(EvalTermTest, XIsZeroWithoutTheParameter) {
+  UseParams({"a=2"});
+  EXPECT_EQ(EvalTerm("a+x"), 2);
+}
+
+TEST_F(EvalTermTest, CalculatorExampleWithParameters) {
+  UseParams({"x=5", "a=1/3", "b=-3"});
+  EXPECT_NEAR(static_cast<double>(EvalTerm("a*x^3+b*x")), 80.0 / 3.0, 1e-15);
+  EXPECT_EQ(MathErrorText(), "");
+}
+
+TEST_F(EvalTermTest, UnreadableXEscapesOnlyTheUnguardedCall) {
+  UseParams({"x=abc"});
+  EXPECT_ANY_THROW(EvalTerm("1"));
+  EXPECT_EQ(EvalTermGuarded("1"), 0);
+  // Inside a term the failing parameter costs only its sub-term.
+  EXPECT_EQ(EvalTermAt("x0+1", 0), 1);
+  UseParams({"y=abc"});
+  EXPECT_EQ(EvalTermAt("y+1", 0), 1);
+  EXPECT_EQ(MathErrorText(), "Fehler in y");
+}
+
+TEST_F(EvalTermTest, WordRewritingGivesTheSameValues) {
+  const Extended byDegrees = EvalTermAt(Cp1252("sin(45°)"), 0);
+  EXPECT_EQ(byDegrees, EvalTermAt("si_(45)", 0));
+  EXPECT_NEAR(static_cast<double>(byDegrees - EvalTermAt("sin(Pi/4)", 0)), 0, 1e-18);
+  EXPECT_EQ(EvalTermAt("sqrt(2)", 0), EvalTermAt("wur(2)", 0));
+  EXPECT_EQ(EvalTermAt("round(2.5)", 0), 3);
+  EXPECT_EQ(EvalTermAt("sinx", 0.5L), EvalTermAt("sin(x)", 0.5L));
+}
+
+TEST_F(EvalTermTest, StrToNumberReadsBothSeparators) {
+  EXPECT_EQ(StrToNumber("8,5"), 8.5L);
+  EXPECT_EQ(StrToNumber("8.5"), 8.5L);
+  EXPECT_EQ(StrToNumber(" 1 234 "), 1234);
+  EXPECT_THROW(StrToNumber("1,2,3"), ConversionError);
+  EXPECT_THROW(StrToNumber("abc"), ConversionError);
+}
+
+}  // namespace
+}  // namespace lumatik
