@@ -1,0 +1,8 @@
+#include "worksheet/unitlsg.h"
+
+namespace lumatik {
+
+TFormLSG::TFormLSG(QWidget* parent) : QMainWindow(parent) {
+}
+
+}  // namespace lumatik

@@ -1,0 +1,4 @@
+target_sources(lumatik_windows PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/unitlsg.h
+  ${CMAKE_CURRENT_LIST_DIR}/unitlsg.cpp
+)
