@@ -15,10 +15,11 @@ int RunCalc(Arguments args) {
   if (!ApplyDecimalOption(args)) return 2;
   const bool showError = TakeFlag(args, "error");
   const bool primeFactors = TakeFlag(args, "pfz");
+  const bool root = TakeFlag(args, "root");
   std::vector<std::string> params;
   for (const std::string& param : TakeRepeatedOption(args, "param")) params.push_back(Utf8ToCp1252(param));
   if (args.size() != 1) {
-    std::cerr << "Aufruf: lumatik-cli calc [--decimal=,|.] [--param name=term]... [--error] [--pfz] TERM\n";
+    std::cerr << "Aufruf: lumatik-cli calc [--decimal=,|.] [--param name=term]... [--error] [--pfz | --root] TERM\n";
     return 2;
   }
   RouteMessagesToStderr();
@@ -33,10 +34,16 @@ int RunCalc(Arguments args) {
   }
   std::vector<std::string> history;
   AddToHistory(history, HistoryLine(term, calculation));
-  PrintLine(history.front());
   if (primeFactors) {
+    // The line that "PFZ" adds after the one of "Rechne".
     const PrimeFactorCalculation pfz = CalculatePrimeFactors(term, history);
     if (!pfz.historyLine.empty()) PrintLine(pfz.historyLine);
+  } else if (root) {
+    // What "Als Wurzel" writes into the fraction field; nothing while it is disabled.
+    const RootCalculation rootForm = CalculateRoot(term);
+    if (rootForm.written) PrintLine(rootForm.rootText);
+  } else {
+    PrintLine(history.front());
   }
   if (showError && !MathErrorText().empty()) PrintLine(MathErrorText());
   return 0;

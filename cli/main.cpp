@@ -11,8 +11,9 @@ namespace {
 void PrintUsage() {
   std::cout << "lumatik-cli – Schulmathematik auf der Kommandozeile\n"
                "\n"
-               "  lumatik-cli calc [--decimal=,|.] [--param name=term]... [--error] [--pfz] TERM\n"
-               "      rechnet TERM wie \"Rechne\" im Rechner und gibt die Verlaufszeile aus\n"
+               "  lumatik-cli calc [--decimal=,|.] [--param name=term]... [--error] [--pfz | --root] TERM\n"
+               "      rechnet TERM wie \"Rechne\" im Rechner und gibt die Verlaufszeile aus;\n"
+               "      --pfz: die Zeile von \"PFZ\", --root: der Text von \"Als Wurzel\"\n"
                "\n"
                "Beispiele:\n"
                "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"

@@ -5,6 +5,7 @@
 
 #include "exact/fractions.h"
 #include "exact/primes.h"
+#include "exact/roots.h"
 #include "expr/lumath.h"
 #include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
@@ -86,6 +87,18 @@ PrimeFactorCalculation CalculatePrimeFactors(const std::string& typed,
   if (!HistoryContains(history, pfz.calculation.fraction))
     pfz.historyLine = pfz.calculation.result + "=" + pfz.calculation.fraction;
   return pfz;
+}
+
+RootCalculation CalculateRoot(const std::string& typed) {
+  RootCalculation root;
+  root.calculation = Calculate(typed);
+  if (!root.calculation.failure.empty()) return root;
+  const Extended v = EvaluateTyped(typed);
+  if (std::fabs(v) <= 2147483647.0L && root.calculation.rootEnabled) {
+    root.rootText = RootText("sqrt", v);
+    root.written = true;
+  }
+  return root;
 }
 
 }  // namespace lumatik

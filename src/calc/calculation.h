@@ -47,6 +47,15 @@ struct PrimeFactorCalculation {
 PrimeFactorCalculation CalculatePrimeFactors(const std::string& typed,
                                             const std::vector<std::string>& history);
 
+// "Als Wurzel": the root form for EBruch, or nothing while the command is
+// disabled (whole numbers, short fractions) or the value is beyond 2^31.
+struct RootCalculation {
+  Calculation calculation;
+  bool written = false;
+  std::string rootText;
+};
+RootCalculation CalculateRoot(const std::string& typed);
+
 // The history keeps the newest lines.
 inline constexpr std::size_t kHistoryLinesKept = 30;
 

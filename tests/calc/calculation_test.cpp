@@ -82,6 +82,15 @@ TEST_F(Rechne, HistoryKeepsEachLineOnce) {
   EXPECT_EQ(history.front(), "1+1 = 2");
 }
 
+TEST_F(Rechne, RootFormOnlyWhileTheCommandIsEnabled) {
+  const RootCalculation sine = CalculateRoot("sin(Pi/4)");
+  EXPECT_TRUE(sine.written);
+  EXPECT_EQ(sine.rootText, "1/2*sqrt(2)");
+  EXPECT_FALSE(CalculateRoot("1/3").written);
+  EXPECT_FALSE(CalculateRoot("7").written);
+  EXPECT_FALSE(CalculateRoot("3000000000.5").written);
+}
+
 TEST_F(Rechne, PrimeFactorsOfAMersennePrime) {
   std::vector<std::string> history = {"2^19-1 = 524 287"};
   const PrimeFactorCalculation pfz = CalculatePrimeFactors("2^19-1", history);

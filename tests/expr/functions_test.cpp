@@ -153,6 +153,21 @@ TEST(NumericRoutines, DerivativeAndIntegral) {
   EXPECT_EQ(SimpsonIntegral("x", -2, 0, 1), 0);
 }
 
+class Simpson : public testing::EngineTest {};
+
+TEST_F(Simpson, AFailedStepSaysSoAndGivesZero) {
+  EXPECT_EQ(SimpsonIntegral("5*10^4931", 2, 0, 1), 0);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Integral kann nicht berechnet werden!");
+}
+
+TEST_F(Simpson, LargeArgumentsOfTheProductsAnswer) {
+  EXPECT_TRUE(std::isfinite(static_cast<double>(Factorial(1754))));
+  EXPECT_GT(Factorial(1754), 1e4930L);
+  EXPECT_EQ(Binom(200000, 3), 1333313333400000.0L);
+  EXPECT_EQ(Binom(200000, 199997), 1333313333400000.0L);
+}
+
 TEST(NumericRoutines, SmallHelpers) {
   EXPECT_EQ(SqrtTol(-1e-13L), 0);
   EXPECT_EQ(SqrtTol(9), 3);

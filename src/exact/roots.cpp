@@ -1,0 +1,135 @@
+#include "exact/roots.h"
+
+#include <cmath>
+
+#include "exact/fractions.h"
+#include "exact/primes.h"
+#include "expr/numeric.h"
+#include "shell/decimal_separator.h"
+#include "shell/floatformat.h"
+#include "shell/luhilf.h"
+
+namespace lumatik {
+
+namespace {
+
+constexpr int kSquareFactorPrimes = 1001;
+
+// F/Den * sqrt(R) with the sign of X.
+std::string RootFormat(const std::string& name, Extended x, Extended f, Extended den, Extended r) {
+  ReduceFraction(f, den);
+  const std::string rootPart =
+      std::fabs(r - 1) < 1e-15L ? std::string() : "*" + name + "(" + PlainNumText(r) + ")";
+  std::string text;
+  if (den == 1) {
+    if (f != 1) {
+      text = PlainNumText(f) + rootPart;
+    } else {
+      // sqrt(1) * 1 is just 1: the value is an integer.
+      text = rootPart.empty() ? "1" : rootPart.substr(1);
+    }
+  } else {
+    text = PlainNumText(f) + "/" + PlainNumText(den) + rootPart;
+  }
+  return x < 0 ? "-" + text : text;
+}
+
+std::string SquareRootForm(const std::string& name, Extended x) {
+  const Extended square = x * x;
+  Extended num = 0;
+  Extended den = 0;
+  const bool found = FindFraction(num, den, square, 1e-15L);
+  if (den != 0 && std::fabs(num) < 1e-12L) return "0";
+  if (!found || !(std::fabs(den) < 1e9L)) return "";
+  Extended r = num * den;  // sqrt(num/den) = sqrt(num*den)/den
+  Extended f = 1;
+  if (r > 1e6L) return "";
+  for (int i = 0; i < kSquareFactorPrimes; ++i) {
+    const Extended p = static_cast<Extended>(PrimeAt(i));
+    if (p == 0) break;  // the prime computation was cancelled
+    while (IsWholeNumber(r / (p * p), 1e-15L)) {
+      f *= p;
+      r /= p * p;
+    }
+    if (p * p > r) break;
+  }
+  return RootFormat(name, x, f, den, r);
+}
+
+}  // namespace
+
+std::string PlainNumText(Extended x) { return Trim(GeneralFloatText(x, 18)); }
+
+std::string RootText(const std::string& name, Extended x) {
+  std::string result = SquareRootForm(name, x);
+  if (result.empty()) result = PiMultipleText(x);
+  if (result.empty()) result = QuadraticRootText(x);
+  FinishPrimeRequest();
+  return result;
+}
+
+std::string PiMultipleText(Extended x) {
+  Extended num = 0;
+  Extended den = 0;
+  if (!FindFraction(num, den, x / kPi, 1e-15L) || !(std::fabs(den) < 1e6L)) return "";
+  if (den == 1) {
+    if (num == 1) return "Pi";
+    if (num == -1) return "-Pi";
+    return PlainNumText(num) + "*Pi";
+  }
+  return PlainNumText(num) + "/" + PlainNumText(den) + "*Pi";
+}
+
+std::string QuadraticRootText(Extended x) {
+  for (int n = 1; n <= 10; ++n) {
+    for (int m = -10; m <= 10; ++m) {
+      const Extended v = (n * x - m) * (n * x - m);
+      Extended p = 0;
+      Extended q = 0;
+      if (!FindFraction(p, q, v, 1e-12L) || !(std::fabs(p * q) < 1000)) continue;
+      const Extended w = n * x * q - m * q;
+      const Extended t = std::sqrt(p * q);
+      const bool plus = std::fabs(w - t) < std::fabs(t + w);
+      if (std::fabs(plus ? w - t : w + t) > 1e-12L) return "";
+      std::string text = "(" + GeneralFloatText(m * q, 15) + (plus ? "+" : "-") + "sqrt(" +
+                         GeneralFloatText(p * q, 15) + "))";
+      if (!NearlyEqual(n * q, 1)) text += "/" + GeneralFloatText(n * q, 15);
+      return text;
+    }
+  }
+  return "";
+}
+
+std::string ExactText(Extended x) {
+  std::string text;
+  try {
+    if (IsWholeNumber(x, 1e-12L)) {
+      const Extended rounded = std::round(x);
+      return rounded == 0 ? "0" : GeneralFloatText(rounded, 18);
+    }
+    text = FractionText(true, x, 1e-18L);
+    if (text.find('/') != std::string::npos) return text;
+    if (text.empty()) text = RootText("sqrt", x);
+  } catch (...) {
+    const FixedParts parts = ToFixedParts(x, 18, 9);
+    text = (parts.negative ? "-" : "") + (parts.integer.empty() ? "0" : parts.integer) +
+           (parts.fraction.empty() ? "" : DecimalSeparator() + parts.fraction);
+  }
+  if (text.empty()) text = GeneralFloatText(x, 12);
+  return text;
+}
+
+std::string RootSuffix(Extended x) {
+  const std::string text = RootText("sqrt", x);
+  if (text.find('/') != std::string::npos || text.find("sqrt") != std::string::npos) return "=" + text;
+  return "";
+}
+
+std::string RootTextWithDecimal(Extended x) {
+  std::string text = ExactText(x);
+  if (text.find(DecimalSeparator()) == std::string::npos && !IsWholeNumber(x, 1e-18L))
+    text += " = " + FloatTextFixed(3, x);
+  return text;
+}
+
+}  // namespace lumatik
