@@ -1,0 +1,34 @@
+// lumatik: creates the twelve windows and runs until the start window closes.
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "shell/decimal_separator.h"
+#include "shell/forms.h"
+#include "shell/messagesink.h"
+#include "shell/qtext.h"
+#include "shell/settingsfiles.h"
+#include "shell/unitstart.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Hidden windows are not closed windows: only the start window ends the run.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  const QString separator = QLocale::system().decimalPoint();
+  lumatik::SetDecimalSeparator(separator == QLatin1String(",") ? ',' : '.');
+  lumatik::SetProgramPath(QCoreApplication::applicationFilePath().toStdString());
+  lumatik::SetMessageSink([](const std::string& text) {
+    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("lumatik"),
+                             lumatik::QtText(text));
+  });
+
+  lumatik::CreateForms();
+  QObject::connect(lumatik::FormStart, &lumatik::TFormStart::closed, &app, &QApplication::quit);
+  lumatik::FormStart->show();
+  const int result = QApplication::exec();
+  lumatik::SetMessageSink(nullptr);
+  lumatik::DestroyForms();
+  return result;
+}

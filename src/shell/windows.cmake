@@ -1,0 +1,10 @@
+target_sources(lumatik_windows PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/qtext.h
+  ${CMAKE_CURRENT_LIST_DIR}/qtext.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/forms.h
+  ${CMAKE_CURRENT_LIST_DIR}/forms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/unitstart.h
+  ${CMAKE_CURRENT_LIST_DIR}/unitstart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/luinput.h
+  ${CMAKE_CURRENT_LIST_DIR}/luinput.cpp
+)
