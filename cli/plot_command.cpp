@@ -1,14 +1,138 @@
-// lumatik-cli plot: draws plot lines into a picture file.
+// lumatik-cli plot: draws plot lines into a picture file the way the input
+// window's redraw draws them into the graph window.
 
+#include <QGuiApplication>
+#include <QImage>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "commands.h"
+#include "expr/lumath.h"
+#include "plot/plotlist.h"
+#include "plot/plotredraw.h"
+#include "plot/qpainter_canvas.h"
+#include "shell/codepage.h"
+#include "shell/settingsfiles.h"
 
 namespace lumatik::cli {
 
-int RunPlot(Arguments) {
-  std::cerr << "plot: noch nicht verf\xC3\xBCgbar\n";
-  return 2;
+namespace {
+
+void PrintPlotUsage() {
+  std::cerr << "lumatik-cli plot [--lex T] [--ley T] [--mx T] [--my T] [--steps N] [--derivative] [--all]\n"
+               "                 [--screen] [--size BxH] [--decimal=,|.] --out DATEI.png (--list DATEI | ZEILE...)\n"
+               "  zeichnet die Zeilen wie \"Schaubild\"; die erste Zeile steht im Funktionsfeld.\n"
+               "  Schwarz auf Weiß, mit --screen Weiß auf Schwarz; Standardgröße 1600x1200.\n";
+}
+
+// Text in the painter needs a GUI application; a command line has none, so
+// it gets one without a display.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  static int argc = 3;
+  static char name[] = "lumatik-cli";
+  static char option[] = "-platform";
+  static char platform[] = "offscreen";
+  static char* argv[] = {name, option, platform, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const auto x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  try {
+    std::size_t used = 0;
+    width = std::stoi(text.substr(0, x), &used);
+    if (used != x) return false;
+    height = std::stoi(text.substr(x + 1), &used);
+    if (used != text.size() - x - 1) return false;
+  } catch (...) {
+    return false;
+  }
+  constexpr int kLargest = 10000;
+  return width >= 16 && height >= 12 && width <= kLargest && height <= kLargest;
+}
+
+}  // namespace
+
+int RunPlot(Arguments args) {
+  if (TakeFlag(args, "help")) {
+    PrintPlotUsage();
+    return 0;
+  }
+  if (!ApplyDecimalOption(args)) return 2;
+  PlotFieldTexts fields;
+  fields.lex = Utf8ToCp1252(TakeOption(args, "lex").value_or("1"));
+  fields.ley = Utf8ToCp1252(TakeOption(args, "ley").value_or("1"));
+  fields.x0 = Utf8ToCp1252(TakeOption(args, "mx").value_or("0"));
+  fields.y0 = Utf8ToCp1252(TakeOption(args, "my").value_or("0"));
+  RedrawOptions options;
+  if (const auto steps = TakeOption(args, "steps")) {
+    try {
+      options.steps = std::stoi(*steps);
+    } catch (...) {
+      std::cerr << "--steps erwartet eine ganze Zahl\n";
+      return 2;
+    }
+  }
+  options.derivative = TakeFlag(args, "derivative");
+  options.all = TakeFlag(args, "all");
+  const bool screen = TakeFlag(args, "screen");
+  options.blackCurves = !screen;
+  int width = 1600;
+  int height = 1200;
+  if (const auto size = TakeOption(args, "size"); size && !ParseSize(*size, width, height)) {
+    std::cerr << "--size erwartet BREITExHÖHE, zum Beispiel 1600x1200\n";
+    return 2;
+  }
+  const auto out = TakeOption(args, "out");
+  const auto listFile = TakeOption(args, "list");
+  if (!out) {
+    PrintPlotUsage();
+    return 2;
+  }
+
+  std::vector<std::string> list;
+  if (listFile) {
+    if (!ReadTextLines(*listFile, list)) {
+      std::cerr << "Liste nicht lesbar: " << *listFile << "\n";
+      return 1;
+    }
+    if (!args.empty()) {
+      std::cerr << "Entweder --list oder Zeilen\n";
+      return 2;
+    }
+  } else {
+    for (const std::string& line : args) list.push_back(Utf8ToCp1252(line));
+  }
+  if (list.empty()) {
+    PrintPlotUsage();
+    return 2;
+  }
+  fields.function = list.front();
+
+  const auto app = EnsureGuiApplication();
+  RouteMessagesToStderr();
+  MathErrorText().clear();
+  AddCurrentToList(fields.function, list);
+
+  QImage image(width, height, QImage::Format_RGB32);
+  // 96 dots per inch, the screen the point sizes of the texts were made for.
+  image.setDotsPerMeterX(3780);
+  image.setDotsPerMeterY(3780);
+  {
+    QPainterCanvas canvas(&image, CanvasState{});
+    ClearCanvas(canvas, screen ? kBlack : kWhite, width, height);
+    RedrawPlotList(list, fields, options, canvas, PlotFrame{0, width, height});
+  }
+  if (!image.save(QString::fromStdString(*out), "PNG")) {
+    std::cerr << "Bild nicht gespeichert: " << *out << "\n";
+    return 1;
+  }
+  if (!MathErrorText().empty()) std::cerr << Cp1252ToUtf8(MathErrorText()) << "\n";
+  return 0;
 }
 
 }  // namespace lumatik::cli
