@@ -1,0 +1,493 @@
+// The linear systems against exact rational arithmetic: every system is
+// solved by the program, and its printed matrices, solution lines and test
+// lines are read back and checked with the reference.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "rational_reference.h"
+#include "shell/codepage.h"
+#include "support/engine_state.h"
+#include "worksheet/linear_system.h"
+#include "worksheet/worksheet_commands.h"
+
+namespace lumatik {
+namespace {
+
+using testing::ParseRational;
+using testing::Rational;
+using testing::RationalRow;
+
+const std::string kStars21 = "*********************";
+
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+// The typed rows of a worksheet, read with the test's own parser.
+std::vector<RationalRow> TypedRows(const std::vector<std::string>& lines, int n, int m) {
+  std::vector<RationalRow> rows;
+  for (int r = 1; r <= m; ++r) {
+    RationalRow row;
+    for (const std::string& word : SplitWords(lines.at(r))) {
+      std::string item = word;
+      if (item == "|") continue;
+      if (item[0] == '|') item = item.substr(1);
+      const auto value = ParseRational(item);
+      EXPECT_TRUE(value) << "test input " << item;
+      row.push_back(value.value_or(Rational()));
+    }
+    row.resize(n + 1);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// A tuple "(a;b;c)" of fractions and grouped decimals.
+std::vector<Rational> ParseTuple(const std::string& line) {
+  const auto open = line.find('(', line.find("mit L"));
+  const auto close = line.find(')', open);
+  std::vector<Rational> values;
+  std::string item;
+  for (const char c : line.substr(open + 1, close - open - 1) + ";") {
+    if (c != ';') {
+      item += c;
+      continue;
+    }
+    const auto value = testing::ParseNearRational(item);
+    EXPECT_TRUE(value) << "tuple entry " << item << " in " << line;
+    values.push_back(value.value_or(Rational()));
+    item.clear();
+  }
+  return values;
+}
+
+bool Solves(const std::vector<RationalRow>& rows, const std::vector<Rational>& x) {
+  for (const RationalRow& row : rows) {
+    Rational sum;
+    for (std::size_t j = 0; j + 1 < row.size(); ++j) sum = sum + row[j] * x.at(j);
+    if (!(sum == row.back())) return false;
+  }
+  return true;
+}
+
+struct Output {
+  std::vector<std::vector<std::string>> matrices;  // printed blocks
+  std::vector<std::string> solutionLines;
+  std::vector<std::string> probeLines;
+  bool noSolution = false;
+};
+
+Output Analyse(const std::vector<std::string>& lines, int m) {
+  Output out;
+  std::vector<std::string> block;
+  bool inBlock = false;
+  for (std::size_t i = m + 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line == kStars21) {
+      if (inBlock && !block.empty()) out.matrices.push_back(block);
+      block.clear();
+      inBlock = true;
+    } else if (line == Cp1252("Keine Lösung")) {
+      out.noSolution = true;
+    } else if (line.find("Probe") != std::string::npos) {
+      out.probeLines.push_back(line);
+    } else if (line.rfind("x", 0) == 0) {
+      out.solutionLines.push_back(line);
+      inBlock = false;
+    } else if (inBlock) {
+      block.push_back(line);
+    }
+  }
+  if (inBlock && !block.empty()) out.matrices.push_back(block);
+  return out;
+}
+
+class LinearSystemTest : public testing::EngineTest {
+ protected:
+  Worksheet Solve(std::vector<std::string> lines) {
+    Worksheet sheet(std::move(lines), 1);
+    SolveLinearSystem(sheet);
+    return sheet;
+  }
+
+  // Solves the worksheet and checks everything it prints against the
+  // reference.
+  void CheckAgainstReference(const std::vector<std::string>& input, int n, int m) {
+    const std::vector<RationalRow> rows = TypedRows(input, n, m);
+    const testing::ReferenceSolution reference = testing::SolveReference(rows, n);
+    const Worksheet sheet = Solve(input);
+    const std::vector<std::string>& lines = sheet.lines();
+    ASSERT_GT(lines.size(), static_cast<std::size_t>(m + 1));
+    for (const WorksheetNotice& notice : sheet.notices()) ADD_FAILURE() << "hint: " << notice.text;
+    const Output out = Analyse(lines, m);
+
+    // Every printed matrix, read in the numbering of the unknowns, has the
+    // typed system's row space, and its left side is integral.
+    const int typedRank = testing::RankOf(rows);
+    ASSERT_FALSE(out.matrices.empty());
+    for (const auto& block : out.matrices) {
+      std::vector<RationalRow> together = rows;
+      for (const std::string& line : block) {
+        // A wide entry runs into the bar.
+        std::string spaced;
+        for (const char c : line) spaced += c == '|' ? std::string(" | ") : std::string(1, c);
+        const auto words = SplitWords(spaced);
+        RationalRow row;
+        for (std::size_t w = 0; w < words.size(); ++w) {
+          if (words[w] == "|") continue;
+          if (row.size() < static_cast<std::size_t>(n)) {
+            EXPECT_EQ(words[w].find('/'), std::string::npos) << "fraction on the left: " << line;
+          }
+          const auto value = testing::ParseNearRational(words[w]);
+          ASSERT_TRUE(value) << line;
+          row.push_back(*value);
+        }
+        ASSERT_EQ(row.size(), static_cast<std::size_t>(n + 1)) << line;
+        together.push_back(row);
+      }
+      EXPECT_EQ(testing::RankOf(together), typedRank) << "a printed matrix left the row space";
+    }
+
+    if (!reference.consistent) {
+      EXPECT_TRUE(out.noSolution);
+      EXPECT_TRUE(out.solutionLines.empty());
+      EXPECT_TRUE(out.probeLines.empty());
+      return;
+    }
+    EXPECT_FALSE(out.noSolution);
+    ASSERT_EQ(out.solutionLines.size(), static_cast<std::size_t>(n));
+    int freeCount = 0;
+    for (int q = 1; q <= n; ++q) {
+      const std::string& line = out.solutionLines[q - 1];
+      const std::string head = "x" + std::to_string(q);
+      ASSERT_EQ(line.rfind(head, 0), 0u) << line;
+      if (line == head + " beliebig") ++freeCount;
+    }
+    EXPECT_EQ(freeCount, n - reference.rank);
+
+    // The test lines: the solution and one variation per free unknown, all
+    // of them solutions, the variations spanning the solutions' freedom.
+    ASSERT_EQ(out.probeLines.size(), static_cast<std::size_t>(1 + freeCount));
+    const std::vector<Rational> base = ParseTuple(out.probeLines[0]);
+    ASSERT_EQ(base.size(), static_cast<std::size_t>(n));
+    EXPECT_EQ(out.probeLines[0].rfind(Cp1252("o.K.  Probe mit Lösung ("), 0), 0u) << out.probeLines[0];
+    EXPECT_TRUE(Solves(rows, base)) << out.probeLines[0];
+    std::vector<RationalRow> directions;
+    for (std::size_t v = 1; v < out.probeLines.size(); ++v) {
+      EXPECT_EQ(out.probeLines[v].rfind("o.K.  Probe(Variation mit x", 0), 0u) << out.probeLines[v];
+      const std::vector<Rational> varied = ParseTuple(out.probeLines[v]);
+      ASSERT_EQ(varied.size(), static_cast<std::size_t>(n));
+      EXPECT_TRUE(Solves(rows, varied)) << out.probeLines[v];
+      RationalRow direction;
+      for (int j = 0; j < n; ++j) direction.push_back(varied[j] - base[j]);
+      directions.push_back(direction);
+    }
+    EXPECT_EQ(testing::RankOf(directions), freeCount);
+
+    if (reference.rank == n) {
+      for (int q = 1; q <= n; ++q) {
+        const std::string& line = out.solutionLines[q - 1];
+        const std::string value = line.substr(line.find('=') + 1);
+        // A fraction comes first and is followed by its decimal; an integer,
+        // or a fraction the display did not recognise, is written once.
+        const std::string exact = value.find('/') != std::string::npos ? SplitWords(value).front() : value;
+        const auto parsed = testing::ParseNearRational(exact);
+        ASSERT_TRUE(parsed) << line;
+        EXPECT_EQ(parsed->text(), reference.unique[q - 1].text()) << line;
+      }
+    }
+  }
+};
+
+struct SystemCase {
+  const char* name;
+  std::vector<std::string> lines;
+  int n;
+  int m;
+};
+
+std::vector<SystemCase> HandwrittenCases() {
+  return {
+      {"unique_2x2", {"n=2 m=2", "5   -7  |9", "-3   2  |4"}, 2, 2},
+      {"unique_3x3", {"n=3", "5 -7 1 | 9", "-3 2 3 | 4", "2 3 4 | 0"}, 3, 3},
+      {"fractions", {"n=3 m=3", "1/2 1/3 1/4 | 1", "1/5 1/6 1/7 | 1/8", "2/3 -3/4 5/6 | 7/8"}, 3, 3},
+      {"decimals", {"n=2 m=2", "0.25 0,5 | 1.5", "1 -1 | 0"}, 2, 2},
+      {"pivot_needs_column_swap", {"n=2 m=2", "0 1 |2", "1 0 |3"}, 2, 2},
+      {"later_pivot_column", {"n=3 m=2", "0 0 2 | 4", "1 1 1 | 1"}, 3, 2},
+      {"dependent_row_consistent", {"n=3 m=3", "1 2 3 | 6", "2 4 6 | 12", "1 -1 1 | 1"}, 3, 3},
+      {"dependent_row_inconsistent", {"n=2 m=2", "1 2 | 3", "2 4 | 7"}, 2, 2},
+      {"overdetermined_consistent", {"n=2 m=3", "1 1 | 3", "1 -1 | 1", "2 1 | 5"}, 2, 3},
+      {"overdetermined_inconsistent", {"n=2 m=3", "1 1 | 3", "1 -1 | 1", "1 2 | 5"}, 2, 3},
+      {"all_zero", {"n=2 m=1", "0 0 | 0"}, 2, 1},
+      {"zero_row_nonzero_right_side", {"n=2 m=2", "1 1 | 1", "0 0 | 1"}, 2, 2},
+      {"two_free_unknowns", {"n=4 m=2", "1 2 0 -1 | 1/2", "0 0 1 3 | -2/3"}, 4, 2},
+      {"one_unknown", {"n=1 m=1", "3 | 1"}, 1, 1},
+      {"rows_without_bar", {"n=2 m=2", "1/3 1/7 1", "2 -5/2 0"}, 2, 2},
+  };
+}
+
+class HandwrittenSystem : public LinearSystemTest, public ::testing::WithParamInterface<SystemCase> {};
+
+TEST_P(HandwrittenSystem, AgreesWithExactArithmetic) {
+  CheckAgainstReference(GetParam().lines, GetParam().n, GetParam().m);
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, HandwrittenSystem, ::testing::ValuesIn(HandwrittenCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The menu's examples, read from what the example items write.
+struct ExampleCase {
+  const char* name;
+  LinearSystemExample example;
+  int n;
+  int m;
+};
+
+class ExampleSystem : public LinearSystemTest, public ::testing::WithParamInterface<ExampleCase> {};
+
+TEST_P(ExampleSystem, AgreesWithExactArithmetic) {
+  Worksheet sheet;
+  WriteLinearSystemExample(sheet, GetParam().example);
+  CheckAgainstReference(sheet.lines(), GetParam().n, GetParam().m);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleSystem,
+                         ::testing::Values(ExampleCase{"two", LinearSystemExample::TwoByTwo, 2, 2},
+                                           ExampleCase{"three", LinearSystemExample::ThreeByThree, 3, 3},
+                                           ExampleCase{"five_by_four", LinearSystemExample::FiveByFour, 5, 4},
+                                           ExampleCase{"eight", LinearSystemExample::EightByEight, 8, 8},
+                                           ExampleCase{"eleven_by_four", LinearSystemExample::ElevenByFour, 11, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Random systems of every shape, with dependent rows made on purpose.
+TEST_F(LinearSystemTest, RandomSystemsAgreeWithExactArithmetic) {
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<int> entry(-6, 6);
+  std::uniform_int_distribution<int> denominator(1, 4);
+  for (int round = 0; round < 400; ++round) {
+    const int n = 1 + static_cast<int>(random() % 5);
+    const int m = 1 + static_cast<int>(random() % 6);
+    std::vector<RationalRow> rows;
+    for (int r = 0; r < m; ++r) {
+      RationalRow row;
+      if (r >= 2 && random() % 3 == 0) {
+        // A combination of the first two rows; sometimes with a wrong right side.
+        const Rational a(entry(random), 1);
+        const Rational b(entry(random), denominator(random));
+        for (int j = 0; j <= n; ++j) row.push_back(a * rows[0][j] + b * rows[1][j]);
+        if (random() % 2 == 0) row[n] = row[n] + Rational(1, 1);
+      } else {
+        for (int j = 0; j <= n; ++j) row.push_back(Rational(entry(random), denominator(random)));
+      }
+      rows.push_back(row);
+    }
+    std::vector<std::string> lines{"n=" + std::to_string(n) + " m=" + std::to_string(m)};
+    for (const RationalRow& row : rows) {
+      std::string line;
+      for (int j = 0; j <= n; ++j) line += (j == n ? " | " : (j > 0 ? " " : "")) + row[j].text();
+      lines.push_back(line);
+    }
+    SCOPED_TRACE("round " + std::to_string(round) + ": " + lines[0]);
+    CheckAgainstReference(lines, n, m);
+    if (HasFatalFailure() || HasFailure()) {
+      for (const std::string& line : lines) ADD_FAILURE() << line;
+      return;
+    }
+  }
+}
+
+TEST_F(LinearSystemTest, TwoByTwoExampleGivesTheKnownSolutionAndOneTestLine) {
+  Worksheet sheet;
+  WriteLinearSystemExample(sheet, LinearSystemExample::TwoByTwo);
+  SolveLinearSystem(sheet);
+  const Output out = Analyse(sheet.lines(), 2);
+  ASSERT_EQ(out.probeLines.size(), 1u);
+  EXPECT_EQ(out.probeLines[0], Cp1252("o.K.  Probe mit Lösung (-46/11;-47/11)"));
+  EXPECT_EQ(sheet.line(1), "n=2 (Zahl der Unbekannten) m=2 (Zahl der Gleichungen)");
+  // The explanation below the rows is gone: the elimination follows at once.
+  EXPECT_EQ(sheet.line(4), kStars21);
+}
+
+TEST_F(LinearSystemTest, FractionalSolutionShowsFractionPaddedThenDecimal) {
+  const Worksheet sheet = Solve({"n=1 m=1", "3 | 1"});
+  const Output out = Analyse(sheet.lines(), 1);
+  ASSERT_EQ(out.solutionLines.size(), 1u);
+  const std::string& line = out.solutionLines[0];
+  EXPECT_EQ(line.substr(0, 34), "x1=1/3" + std::string(27, ' ') + "=") << line;
+  EXPECT_EQ(line.substr(34, 4), "0,33");
+}
+
+TEST_F(LinearSystemTest, FreeUnknownAppearsAsTermInBothHalves) {
+  const Worksheet sheet = Solve({"n=2 m=1", "3 1 | 1"});
+  const Output out = Analyse(sheet.lines(), 1);
+  ASSERT_EQ(out.solutionLines.size(), 2u);
+  EXPECT_EQ(out.solutionLines[1], "x2 beliebig");
+  const std::string& line = out.solutionLines[0];
+  // x1 = 1/3 - 1/3*x2: the exact half and the decimal half both carry it.
+  EXPECT_EQ(line.substr(0, 18), "x1=1/3" + std::string(8, ' ') + "-1/3") << line;
+  std::size_t count = 0;
+  for (std::size_t at = line.find("*x2"); at != std::string::npos; at = line.find("*x2", at + 1)) ++count;
+  EXPECT_EQ(count, 2u) << line;
+}
+
+TEST_F(LinearSystemTest, RunningTwiceGivesTheSameWorksheet) {
+  const Worksheet first = Solve({"n=3 m=2", "1 2 3 | 4", "0 1 1/2 | 1/3"});
+  const Worksheet second = Solve(first.lines());
+  EXPECT_EQ(first.lines(), second.lines());
+}
+
+TEST_F(LinearSystemTest, LimitIsTwentyFiveUnknowns) {
+  Worksheet refused = Solve({"n=26 m=1", "1"});
+  ASSERT_EQ(refused.notices().size(), 1u);
+  EXPECT_EQ(refused.notices()[0].text,
+            Cp1252("Abbruch:Bitte Zahl der Unbekannten oder Zahl der Gleichungen höchstens 25"));
+  EXPECT_EQ(refused.lines(), (std::vector<std::string>{"n=26 m=1", "1"}));
+
+  // 25 unknowns in 25 equations: x_k = k with a coupling to the next unknown.
+  std::vector<std::string> lines{"n=25 m=25"};
+  for (int r = 1; r <= 25; ++r) {
+    std::string line;
+    for (int j = 1; j <= 25; ++j) line += (j == r ? "2" : (j == r + 1 ? "1" : "0")) + std::string(" ");
+    const int right = 2 * r + (r < 25 ? r + 1 : 0);
+    lines.push_back(line + "| " + std::to_string(right));
+  }
+  CheckAgainstReference(lines, 25, 25);
+}
+
+TEST_F(LinearSystemTest, MissingEquationCountMeansSquareSystem) {
+  CheckAgainstReference({"n=3", "1 1 1 | 6", "1 -1 0 | -1", "0 1 -1 | -1"}, 3, 3);
+}
+
+struct InputProblem {
+  const char* name;
+  std::vector<std::string> lines;
+  const char* hint;  // UTF-8
+  bool computes;     // the run goes on after the hint
+};
+
+class LinearSystemInput : public LinearSystemTest, public ::testing::WithParamInterface<InputProblem> {};
+
+TEST_P(LinearSystemInput, ShowsItsHint) {
+  const Worksheet sheet = Solve(GetParam().lines);
+  ASSERT_FALSE(sheet.notices().empty());
+  EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
+  EXPECT_EQ(sheet.notices()[0].text, Cp1252(GetParam().hint));
+  const bool computed = sheet.lineCount() > static_cast<int>(GetParam().lines.size());
+  EXPECT_EQ(computed, GetParam().computes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, LinearSystemInput,
+    ::testing::Values(
+        InputProblem{"no_size_line", {"2 3 | 4"}, "In Zeile 1 muss \"n=..\" (Anzahl der Gleichungen) stehen", false},
+        InputProblem{"too_many_equations", {"n=2 m=26", "1 2 3"},
+                     "Abbruch:Bitte Zahl der Unbekannten oder Zahl der Gleichungen höchstens 25", false},
+        InputProblem{"too_few_lines", {"n=2 m=3", "1 2 | 3", "4 5 | 6"},
+                     "Falls Anzahl m der Gleichungen verschieden von Anzahl n der Unbekannten, muss\r\n"
+                     "in Zeile 1 stehen z.B. n=5 m=4",
+                     false},
+        InputProblem{"missing_number", {"n=3 m=2", "1 1 1 | 3", "1 2 | 3"},
+                     "Die fehlenden Zahlen in der 3.Zeile  werden 0 gesetzt!", true},
+        InputProblem{"blank_row", {"n=2 m=2", "1 2 | 3", "   "},
+                     "Falls Anzahl m der Gleichungen verschieden von Anzahl n der Unbekannten, muss\r\n"
+                     "in Zeile 1 stehen z.B. n=5 m=4",
+                     true},
+        InputProblem{"no_unknowns", {"n=0 m=1", "1"}, "In Zeile 1 muss \"n=..\" (Anzahl der Gleichungen) stehen",
+                     false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinearSystemTest, ShortRowGetsZeroAppendedAndIsSolvedWithIt) {
+  const Worksheet sheet = Solve({"n=3 m=2", "1 1 1 | 3", "1 2 | 3"});
+  EXPECT_EQ(sheet.line(3), "1 2 | 3 0");
+  // Read as 1*x1 + 2*x2 + 3*x3 = 0? No: the items are 1, 2, 3 and the
+  // appended 0 is the right side.
+  CheckAgainstReference({"n=3 m=2", "1 1 1 | 3", "1 2 3 0"}, 3, 2);
+}
+
+TEST_F(LinearSystemTest, TooFewLinesStopsAfterBothHints) {
+  const Worksheet sheet = Solve({"n=2 m=3", "1 2 | 3", "4 5 | 6"});
+  ASSERT_EQ(sheet.notices().size(), 2u);
+  EXPECT_EQ(sheet.notices()[1].text, "Abbruch:Sie haben zuwenig Zeilen eingeben");
+}
+
+TEST_F(LinearSystemTest, BlankRowBecomesAZeroRow) {
+  // The short-row check fills the blank row with " 0" before the rows are
+  // read, so it takes part as the equation 0 = 0.
+  const Worksheet sheet = Solve({"n=2 m=2", "1 2 | 3", "   ", "more"});
+  ASSERT_EQ(sheet.notices().size(), 2u);
+  EXPECT_EQ(sheet.notices()[1].text, "Die fehlenden Zahlen in der 3.Zeile  werden 0 gesetzt!");
+  EXPECT_EQ(sheet.line(3), "    0");
+  CheckAgainstReference({"n=2 m=2", "1 2 | 3", "0 0 0"}, 2, 2);
+}
+
+TEST_F(LinearSystemTest, EmptyWorksheetGetsTheFiveByFourExample) {
+  Worksheet sheet({"", "  "}, 1);
+  SolveLinearSystem(sheet);
+  EXPECT_TRUE(sheet.notices().empty());
+  EXPECT_EQ(sheet.line(1), "n=5 (Zahl der Unbekannten) m=4 (Zahl der Gleichungen)");
+  EXPECT_EQ(sheet.line(2), "1/2   -0.5   0      0     -0,5     |1/2");
+  EXPECT_EQ(sheet.lines().back(), "      *: Die Probe rechnet mit dem Ausgangsgleichungssystem.");
+}
+
+TEST_F(LinearSystemTest, ExampleItemsRefuseAWorksheetInUse) {
+  Worksheet sheet({"n=2", "1 2 | 3"}, 1);
+  WriteLinearSystemExample(sheet, LinearSystemExample::ThreeByThree);
+  ASSERT_EQ(sheet.notices().size(), 1u);
+  EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Message);
+  EXPECT_EQ(sheet.notices()[0].text, Cp1252("Zuerst \"Alles löschen\"!"));
+  EXPECT_EQ(sheet.lines(), (std::vector<std::string>{"n=2", "1 2 | 3"}));
+}
+
+TEST_F(LinearSystemTest, ExamplesWriteTheirRowsAndTheFooter) {
+  struct Expected {
+    LinearSystemExample example;
+    const char* first;
+    const char* second;
+  };
+  for (const Expected& e : {Expected{LinearSystemExample::TwoByTwo, "n=2 (Zahl der Unbekannten) m=2 (Zahl der Gleichungen)", "5   -7  |9"},
+                            Expected{LinearSystemExample::ThreeByThree, "n=3 (Zahl der Unbekannten) m=3 (Zahl der Gleichungen)", "5   -7  1 | 9"},
+                            Expected{LinearSystemExample::EightByEight, "n=8 m=8", " 3   1  -2  -4  -3  -1  -3   0  0"},
+                            Expected{LinearSystemExample::ElevenByFour, "n=11  m=4", "0  1  0  1  0  0  0 -1 -10   0   0  0"}}) {
+    Worksheet sheet;
+    WriteLinearSystemExample(sheet, e.example);
+    EXPECT_EQ(sheet.line(1), e.first);
+    EXPECT_EQ(sheet.line(2), e.second);
+    EXPECT_EQ(sheet.lines().back(), "      *: Die Probe rechnet mit dem Ausgangsgleichungssystem.");
+  }
+}
+
+TEST_F(LinearSystemTest, ProbeReportsAnUnsolvedEquation) {
+  // An irrational coefficient defeats the integral scaling; the test line
+  // still judges the result honestly (o.K. or the largest error).
+  const Worksheet sheet = Solve({"n=2 m=2", "sqrt(2) 1 | 1", "1 sqrt(3) | 2"});
+  const Output out = Analyse(sheet.lines(), 2);
+  ASSERT_EQ(out.probeLines.size(), 1u);
+  const std::string& line = out.probeLines[0];
+  const bool ok = line.rfind("o.K.  ", 0) == 0;
+  const bool flagged = line.rfind("!!!   ", 0) == 0 && line.find("max. Fehler in Zeile") != std::string::npos;
+  EXPECT_TRUE(ok || flagged) << line;
+}
+
+struct SmallCase {
+  long double value;
+  const char* text;
+};
+
+TEST(SmallNumberText, WritesMantissaAndPower) {
+  for (const SmallCase& c : {SmallCase{2.5e-15L, "2,500*10^(-15)"}, SmallCase{0, "0"}, SmallCase{5e-18L, "0"},
+                             SmallCase{7e-16L, "7,000*10^(-16)"}, SmallCase{3.25e-13L, "3,250*10^(-13)"}}) {
+    EXPECT_EQ(SmallNumberText(c.value), c.text) << static_cast<double>(c.value);
+  }
+  // Infinity must not keep the scaling loop running.
+  EXPECT_FALSE(SmallNumberText(std::numeric_limits<long double>::infinity()).empty());
+}
+
+}  // namespace
+}  // namespace lumatik
