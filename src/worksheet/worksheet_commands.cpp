@@ -1,6 +1,9 @@
 #include "worksheet/worksheet_commands.h"
 
+#include <exception>
+
 #include "shell/codepage.h"
+#include "worksheet/equations.h"
 #include "worksheet/linear_system.h"
 
 namespace lumatik {
@@ -44,11 +47,11 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
 
   WorksheetMenuInfo equations{WorksheetMenu::Gleichungen, "MGleichungen", "Gleichungen", {}, {}, {}};
   equations.items = {
-      Item("quadratische Gleichung", "quadreatischeGleichung1Click"),
-      Item("red. kubische Gleichung", "redkubischeGleichung1Click"),
-      Item("kubische Gleichung", "kubischeGleichung1Click"),
-      Item("Gleichung 4. Grades", "Gleichung4Grades1Click"),
-      Item("beliebige Gleichung", "beliebigeGleichung1Click"),
+      Item("quadratische Gleichung", "quadreatischeGleichung1Click", SolveQuadraticEquation),
+      Item("red. kubische Gleichung", "redkubischeGleichung1Click", SolveReducedCubic),
+      Item("kubische Gleichung", "kubischeGleichung1Click", SolveCubicEquation),
+      Item("Gleichung 4. Grades", "Gleichung4Grades1Click", SolveQuarticEquation),
+      Item("beliebige Gleichung", "beliebigeGleichung1Click", PointToPlotter),
       Item("Pythagoreische Zahlentripel", "PythagoreischeZahlentripel1Click"),
       Item("pythagoräische Zahlenquadrupel", "pythagorischeZahlenquadrupel1Click"),
   };
@@ -151,7 +154,14 @@ WorksheetCommandLookup FindWorksheetCommand(int area, const std::string& caption
 
 Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, std::vector<std::string> lines, int area) {
   Worksheet sheet(std::move(lines), area);
-  if (command) command(sheet);
+  if (!command) return sheet;
+  // A computation that fails (a square root of a clearly negative value)
+  // ends the command with its message; what it wrote so far stays.
+  try {
+    command(sheet);
+  } catch (const std::exception& failure) {
+    sheet.hint(failure.what());
+  }
   return sheet;
 }
 

@@ -1,0 +1,37 @@
+#include "worksheet/equation_support.h"
+
+#include <cmath>
+
+#include "expr/numeric.h"
+#include "shell/codepage.h"
+
+namespace lumatik {
+
+std::string LowerCase(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::string WrongFirstLineHint(const std::string& name) {
+  return Cp1252("In die erste Zeile muss \"" + name +
+                "\" stehen!\rKlicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!");
+}
+
+Extended RealCubeRoot(Extended x) {
+  const Extended root = std::pow(std::fabs(x), 1.0L / 3);
+  return x < 0 ? -root : root;
+}
+
+Extended CosDegrees(Extended degrees) { return std::cos(degrees * kPiOver180); }
+Extended SinDegrees(Extended degrees) { return std::sin(degrees * kPiOver180); }
+
+Extended AngleDegrees(Extended re, Extended im) {
+  if (re == 0) return 90;
+  Extended phi = std::atan(im / re) / kPiOver180;
+  if (phi < 0) phi += 180;
+  return phi;
+}
+
+}  // namespace lumatik

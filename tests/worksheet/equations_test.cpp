@@ -1,0 +1,366 @@
+// The equation commands, checked by putting every solution they print back
+// into the polynomial and by comparing with roots known from the factors
+// the cases are built from.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "expr/lumath.h"
+#include "shell/codepage.h"
+#include "support/engine_state.h"
+#include "worksheet/equations.h"
+#include "worksheet/worksheet_commands.h"
+
+namespace lumatik {
+namespace {
+
+using Command = void (*)(Worksheet&);
+
+struct EquationCase {
+  const char* name;
+  Command command;
+  const char* firstLine;
+  std::vector<long double> coefficients;  // highest power first
+  std::vector<long double> roots;         // the distinct real roots
+};
+
+long double ValueAt(const std::vector<long double>& coefficients, long double x) {
+  long double value = 0;
+  for (const long double c : coefficients) value = value * x + c;
+  return value;
+}
+
+// The size of the terms at x, so that a residual can be judged relative to it.
+long double ScaleAt(const std::vector<long double>& coefficients, long double x) {
+  long double scale = 0;
+  long double power = 1;
+  for (auto c = coefficients.rbegin(); c != coefficients.rend(); ++c) {
+    scale += std::fabs(*c) * power;
+    power *= std::max(1.0L, std::fabs(x));
+  }
+  return scale;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+// The value after "name=" in a word such as "x1=1'1/2".
+long double ValueOfWord(const std::string& word) {
+  return EvalTerm(word.substr(word.find('=') + 1));
+}
+
+// Every solution the worksheet names for the variable of the equation.
+std::vector<long double> PrintedSolutions(const Worksheet& sheet, Command command) {
+  const std::string var = command == SolveCubicEquation ? "z" : "x";
+  std::vector<long double> solutions;
+  for (const std::string& line : sheet.lines()) {
+    if (line.rfind(Cp1252("Lösung:"), 0) == 0) {
+      const auto words = Words(line.substr(Cp1252("Lösung:").size()));
+      for (const std::string& word : words) solutions.push_back(ValueOfWord(word));
+    } else if (line.rfind(Cp1252("Eine Lösung: ") + var + "=", 0) == 0) {
+      solutions.push_back(ValueOfWord(Words(line)[2]));
+    } else if (command == SolveReducedCubic && line.rfind("x=u+v=", 0) == 0) {
+      solutions.push_back(EvalTerm(Words(line)[0].substr(6)));
+    } else if (command == SolveCubicEquation && line.rfind(std::string(13, ' ') + "z=", 0) == 0) {
+      solutions.push_back(ValueOfWord(Words(line)[0]));
+    }
+  }
+  return solutions;
+}
+
+class EquationTest : public testing::EngineTest {};
+
+class EquationSolutions : public EquationTest, public ::testing::WithParamInterface<EquationCase> {};
+
+TEST_P(EquationSolutions, EverySolutionSatisfiesTheEquation) {
+  const EquationCase& c = GetParam();
+  Worksheet sheet({c.firstLine}, 2);
+  c.command(sheet);
+  EXPECT_TRUE(sheet.notices().empty()) << sheet.notices().front().text;
+  const std::vector<long double> solutions = PrintedSolutions(sheet, c.command);
+  std::string worksheet;
+  for (const std::string& line : sheet.lines()) worksheet += Cp1252ToUtf8(line) + "\n";
+  SCOPED_TRACE(worksheet);
+
+  for (const long double x : solutions) {
+    EXPECT_LE(std::fabs(ValueAt(c.coefficients, x)), 1e-12L * ScaleAt(c.coefficients, x))
+        << "printed solution " << static_cast<double>(x);
+  }
+  // Each known root is printed, and nothing else.
+  for (const long double root : c.roots) {
+    const bool found = std::any_of(solutions.begin(), solutions.end(),
+                                   [&](long double x) { return std::fabs(x - root) < 1e-6L; });
+    EXPECT_TRUE(found) << "root " << static_cast<double>(root) << " missing";
+  }
+  for (const long double x : solutions) {
+    const bool known = std::any_of(c.roots.begin(), c.roots.end(),
+                                   [&](long double root) { return std::fabs(x - root) < 1e-6L; });
+    EXPECT_TRUE(known) << "unexpected solution " << static_cast<double>(x);
+  }
+}
+
+const long double kSqrt2 = std::sqrt(2.0L);
+const long double kSqrt3 = std::sqrt(3.0L);
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, EquationSolutions,
+    ::testing::Values(
+        EquationCase{"quadratic_example", SolveQuadraticEquation, "quadratische Gleichung  a=7 b=-10 c=1", {7, -10, 1},
+                     {(5 + 3 * kSqrt2) / 7, (5 - 3 * kSqrt2) / 7}},
+        EquationCase{"quadratic_integers", SolveQuadraticEquation, "quadratische Gleichung a=1 b=-3 c=2", {1, -3, 2}, {1, 2}},
+        EquationCase{"quadratic_double_root", SolveQuadraticEquation, "quadratische Gleichung a=1 b=2 c=1", {1, 2, 1}, {-1}},
+        EquationCase{"quadratic_no_root", SolveQuadraticEquation, "quadratische Gleichung a=1 b=2 c=5", {1, 2, 5}, {}},
+        EquationCase{"quadratic_negative_leading", SolveQuadraticEquation, "Quadratische Gleichung a=-2 b=3 c=5",
+                     {-2, 3, 5}, {2.5L, -1}},
+        EquationCase{"quadratic_fractions", SolveQuadraticEquation, "quadratische Gleichung a=1/2 b=-1/3 c=-1/6",
+                     {0.5L, -1.0L / 3, -1.0L / 6}, {1, -1.0L / 3}},
+        EquationCase{"reduced_example", SolveReducedCubic, "reduzierte kubische Gleichung p=-7/3 q=20/27",
+                     {1, 0, -7.0L / 3, 20.0L / 27}, {4.0L / 3, -5.0L / 3, 1.0L / 3}},
+        EquationCase{"reduced_d_zero", SolveReducedCubic, "reduzierte kubische Gleichung p=-3 q=2", {1, 0, -3, 2}, {-2, 1}},
+        EquationCase{"reduced_one_real", SolveReducedCubic, "reduzierte kubische Gleichung p=6 q=2", {1, 0, 6, 2},
+                     {std::cbrt(2.0L) - std::cbrt(4.0L)}},
+        EquationCase{"reduced_2_4", SolveReducedCubic, "reduzierte kubische Gleichung p=-2 q=-4", {1, 0, -2, -4}, {2}},
+        EquationCase{"reduced_fraction_root", SolveReducedCubic, "reduzierte kubische Gleichung p=2/3 q=-20/27",
+                     {1, 0, 2.0L / 3, -20.0L / 27}, {2.0L / 3}},
+        EquationCase{"reduced_three_integers", SolveReducedCubic, "reduzierte kubische Gleichung p=-7 q=6", {1, 0, -7, 6},
+                     {1, 2, -3}},
+        EquationCase{"reduced_1_2", SolveReducedCubic, "reduzierte kubische Gleichung p=1 q=-2", {1, 0, 1, -2}, {1}},
+        EquationCase{"cubic_example", SolveCubicEquation, "kubische Gleichung a=1 b=-4 c=1 d=6", {1, -4, 1, 6}, {-1, 2, 3}},
+        EquationCase{"cubic_leading_two", SolveCubicEquation, "kubische Gleichung a=2 b=-3 c=-11 d=6", {2, -3, -11, 6},
+                     {3, 0.5L, -2}},
+        EquationCase{"cubic_one_real", SolveCubicEquation, "kubische Gleichung a=1 b=0 c=0 d=-8", {1, 0, 0, -8}, {2}},
+        EquationCase{"cubic_negative_leading", SolveCubicEquation, "kubische Gleichung a=-1 b=6 c=-11 d=6",
+                     {-1, 6, -11, 6}, {1, 2, 3}},
+        EquationCase{"quartic_example", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24",
+                     {1, -10, 35, -50, 24}, {1, 2, 3, 4}},
+        EquationCase{"quartic_biquadratic", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=-5 d=0 e=4",
+                     {1, 0, -5, 0, 4}, {1, -1, 2, -2}},
+        EquationCase{"quartic_s_zero", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=-3 d=0 e=-4",
+                     {1, 0, -3, 0, -4}, {2, -2}},
+        EquationCase{"quartic_leading_two", SolveQuarticEquation, "Gleichung vierten Grades a=2 b=-3 c=-11 d=3 e=9",
+                     {2, -3, -11, 3, 9}, {-1, -1.5L, 3, 1}},
+        EquationCase{"quartic_no_real_root", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=0 d=0 e=1",
+                     {1, 0, 0, 0, 1}, {}},
+        EquationCase{"quartic_irrational", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=-5 d=0 e=6",
+                     {1, 0, -5, 0, 6}, {kSqrt2, -kSqrt2, kSqrt3, -kSqrt3}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The worked lines named for the examples.
+TEST_F(EquationTest, QuadraticExampleShowsDiscriminantRootsAndVieta) {
+  Worksheet sheet;
+  SolveQuadraticEquation(sheet);
+  ASSERT_EQ(sheet.line(1), "quadratische Gleichung  a=7 b=-10 c=1");
+  SolveQuadraticEquation(sheet);
+  EXPECT_EQ(sheet.line(2), "               ax^2+bx+c=0");
+  EXPECT_EQ(sheet.line(3), "               7*x^2-10*x+1=0");
+  EXPECT_EQ(sheet.line(4), "Diskriminante d = b*b - 4a*c = 72");
+  EXPECT_EQ(sheet.line(5), "          wur(d) = 6*wur(2)");
+  EXPECT_EQ(sheet.line(6), "Rechnung:x1=5/7+3/7*sqrt(2)    x2=5/7-3/7*sqrt(2)");
+  EXPECT_EQ(sheet.line(8), "       x1+x2=1'3/7   x1*x2=1/7");
+  EXPECT_EQ(sheet.lineCount(), 8);
+}
+
+TEST_F(EquationTest, ReducedCubicExampleIsTheCasusIrreducibilisWithThreeBlocks) {
+  Worksheet sheet;
+  SolveReducedCubic(sheet);
+  ASSERT_EQ(sheet.line(1), "reduzierte kubische Gleichung p=-7/3 q=20/27");
+  SolveReducedCubic(sheet);
+  EXPECT_EQ(sheet.line(5), Cp1252("d<0 Casus irreducibilis ergibt reelle Lösungen über komplexe u und v"));
+  int blocks = 0;
+  for (const std::string& line : sheet.lines()) {
+    if (line.rfind("----- ", 0) == 0) {
+      ++blocks;
+      EXPECT_EQ(line, "----- " + std::to_string(blocks) + Cp1252(". Lösung -------------"));
+    }
+  }
+  EXPECT_EQ(blocks, 3);
+}
+
+TEST_F(EquationTest, ReducedCubicWithZeroDiscriminant) {
+  Worksheet sheet({"reduzierte kubische Gleichung p=-3 q=2"}, 2);
+  SolveReducedCubic(sheet);
+  const auto& lines = sheet.lines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252("d=0 Sonderfall ergibt zwei reelle Lösungen")), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "   x^2-2*x+1=0"), lines.end());
+  EXPECT_EQ(lines.back(), Cp1252("Eine Lösung: x=1"));
+}
+
+TEST_F(EquationTest, ReducedCubicWithPositiveDiscriminant) {
+  Worksheet sheet({"reduzierte kubische Gleichung p=6 q=2"}, 2);
+  SolveReducedCubic(sheet);
+  EXPECT_EQ(sheet.line(3), Cp1252("d>0 Casus reducibilis ergibt eine reelle Lösung"));
+  EXPECT_EQ(sheet.lines().back(), Cp1252("Keine reelle Lösung."));
+}
+
+TEST_F(EquationTest, BiquadraticQuarticWithZeroSTakesTFromYSquaredMinusD) {
+  Worksheet sheet({"Gleichung vierten Grades a=1 b=0 c=-3 d=0 e=-4"}, 2);
+  SolveQuarticEquation(sheet);
+  const auto& lines = sheet.lines();
+  // y = B/2 = -3/2, so s = 0 and t = sqrt(9/4 + 4) = 5/2.
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "2. Schritt: s=0 t=2'1/2"), lines.end());
+}
+
+TEST_F(EquationTest, RepeatedClicksDoNotPileUp) {
+  for (const Command command : {SolveQuadraticEquation, SolveReducedCubic, SolveCubicEquation, SolveQuarticEquation}) {
+    Worksheet sheet;
+    command(sheet);
+    command(sheet);
+    const std::vector<std::string> once = sheet.lines();
+    command(sheet);
+    EXPECT_EQ(sheet.lines(), once);
+  }
+}
+
+struct FirstLineCase {
+  const char* name;
+  Command command;
+  const char* firstLine;
+  const char* hint;  // UTF-8
+};
+
+class EquationFirstLine : public EquationTest, public ::testing::WithParamInterface<FirstLineCase> {};
+
+TEST_P(EquationFirstLine, RefusesWithItsHint) {
+  const std::vector<std::string> lines{GetParam().firstLine, "keep me"};
+  Worksheet sheet(lines, 2);
+  GetParam().command(sheet);
+  ASSERT_EQ(sheet.notices().size(), 1u);
+  EXPECT_EQ(sheet.notices()[0].text, Cp1252(GetParam().hint));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hints, EquationFirstLine,
+    ::testing::Values(
+        FirstLineCase{"quadratic", SolveQuadraticEquation, "x^2=2",
+                      "In die erste Zeile muss \"quadratische Gleichung\" stehen!\rKlicken Sie \"Alles löschen\", dann "
+                      "noch zwei mal diesen Programmpunkt!"},
+        FirstLineCase{"reduced", SolveReducedCubic, "p=1 q=2",
+                      "In die erste Zeile muss \"reduzierte kubische Gleichung\" stehen!\rKlicken Sie \"Alles "
+                      "löschen\", dann noch zwei mal diesen Programmpunkt!"},
+        FirstLineCase{"cubic", SolveCubicEquation, "kubisch 1 2 3",
+                      "In die erste Zeile muss \"a=...\" stehen!\rKlicken Sie \"Alles löschen\", dann noch zwei mal "
+                      "diesen Programmpunkt!"},
+        FirstLineCase{"quartic", SolveQuarticEquation, "Gleichung 4. Grades a=1",
+                      "In die erste Zeile muss \"Gleichung 4. Grades\" stehen!\rKlicken Sie \"Alles löschen\", dann "
+                      "noch zwei mal diesen Programmpunkt!"},
+        FirstLineCase{"cubic_leading_zero", SolveCubicEquation, "kubische Gleichung a=0 b=1 c=2 d=3",
+                      "a=0 ->quadratische Gleichung"},
+        FirstLineCase{"quartic_leading_zero", SolveQuarticEquation, "Gleichung vierten Grades a=0 b=1",
+                      "a=0 ->kubische Gleichung"},
+        FirstLineCase{"quadratic_leading_zero", SolveQuadraticEquation, "quadratische Gleichung a=0 b=1 c=2",
+                      "Keine quadratische Gleichung"},
+        FirstLineCase{"any", PointToPlotter, "egal", "Lösungen von beliebigen Gleichungen über Schaubild|Nullstellen"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EquationTest, WrongFirstLineLeavesTheWorksheet) {
+  Worksheet sheet({"x^2=2", "keep me"}, 2);
+  SolveQuadraticEquation(sheet);
+  EXPECT_EQ(sheet.lines(), (std::vector<std::string>{"x^2=2", "keep me"}));
+}
+
+struct QuadraticCase {
+  long double a, b, c;
+  bool real;
+};
+
+TEST_F(EquationTest, SolveQuadraticGivesBothRealSolutions) {
+  for (const QuadraticCase& q : {QuadraticCase{1, -3, 2, true}, QuadraticCase{2, 0, -8, true},
+                                 QuadraticCase{-1, 1, 1, true}, QuadraticCase{1, 2, 1, true},
+                                 QuadraticCase{1, 0, 1, false}, QuadraticCase{3, 1, 1, false}}) {
+    Worksheet sheet;
+    long double s1 = 42;
+    long double s2 = 43;
+    const bool ok = SolveQuadratic(q.a, q.b, q.c, s1, s2, sheet);
+    EXPECT_EQ(ok, q.real);
+    if (ok) {
+      EXPECT_NEAR(static_cast<double>(ValueAt({q.a, q.b, q.c}, s1)), 0, 1e-12);
+      EXPECT_NEAR(static_cast<double>(ValueAt({q.a, q.b, q.c}, s2)), 0, 1e-12);
+      // Vieta: the two solutions add up to -b/a.
+      EXPECT_NEAR(static_cast<double>(s1 + s2), static_cast<double>(-q.b / q.a), 1e-12);
+    } else {
+      EXPECT_EQ(s1, 42);
+      EXPECT_EQ(s2, 43);
+    }
+    EXPECT_TRUE(sheet.notices().empty());
+  }
+  Worksheet sheet;
+  long double s1 = 0;
+  long double s2 = 0;
+  EXPECT_FALSE(SolveQuadratic(0, 1, 1, s1, s2, sheet));
+  ASSERT_EQ(sheet.notices().size(), 1u);
+  EXPECT_EQ(sheet.notices()[0].text, "Keine quadratische Gleichung");
+}
+
+TEST_F(EquationTest, CardanoRootPicksEachOfThreeRealSolutions) {
+  // x^3 - 7x + 6 = (x-1)(x-2)(x+3)
+  std::vector<long double> found;
+  for (int k = 0; k <= 2; ++k) {
+    const long double x = CardanoRoot(k, 6, -7);
+    EXPECT_NEAR(static_cast<double>(ValueAt({1, 0, -7, 6}, x)), 0, 1e-12) << k;
+    found.push_back(x);
+  }
+  std::sort(found.begin(), found.end());
+  EXPECT_NEAR(static_cast<double>(found[0]), -3, 1e-12);
+  EXPECT_NEAR(static_cast<double>(found[1]), 1, 1e-12);
+  EXPECT_NEAR(static_cast<double>(found[2]), 2, 1e-12);
+  // One real solution: x^3 + x - 2 = (x-1)(x^2+x+2)
+  EXPECT_NEAR(static_cast<double>(CardanoRoot(0, -2, 1)), 1, 1e-15);
+}
+
+TEST_F(EquationTest, DeflateCubicLeavesTheOtherFactor) {
+  // 2x^3 - 3x^2 - 11x + 6 = (x - 3)(2x^2 + 3x - 2)
+  long double b1 = 0;
+  long double c1 = 0;
+  DeflateCubic(3, 2, -3, -11, b1, c1);
+  for (const long double x : {-2.0L, 0.5L, 7.0L, -1.25L}) {
+    EXPECT_NEAR(static_cast<double>((x - 3) * (2 * x * x + b1 * x + c1)), static_cast<double>(ValueAt({2, -3, -11, 6}, x)),
+                1e-12);
+  }
+}
+
+TEST_F(EquationTest, SignedNumberTextPutsPlusBeforePositiveValues) {
+  EXPECT_EQ(SignedNumberText(0.5L), "+1/2");
+  EXPECT_EQ(SignedNumberText(-3), "-3");
+  EXPECT_EQ(SignedNumberText(std::sqrt(2.0L)), "+sqrt(2)");
+  EXPECT_EQ(SignedNumberText(0), "+0");
+}
+
+TEST_F(EquationTest, EmptyWorksheetGetsEachExample) {
+  struct Example {
+    Command command;
+    const char* first;
+  };
+  for (const Example& e : {Example{SolveQuadraticEquation, "quadratische Gleichung  a=7 b=-10 c=1"},
+                           Example{SolveReducedCubic, "reduzierte kubische Gleichung p=-7/3 q=20/27"},
+                           Example{SolveCubicEquation, "kubische Gleichung a=1 b=-4 c=1 d=6"},
+                           Example{SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"}}) {
+    Worksheet sheet({" "}, 2);
+    e.command(sheet);
+    EXPECT_EQ(sheet.line(1), e.first);
+    EXPECT_EQ(sheet.lines().end()[-1].empty(), false);
+    EXPECT_TRUE(sheet.notices().empty());
+  }
+}
+
+TEST_F(EquationTest, FailedSquareRootEndsTheCommandWithAHint) {
+  // A resolvent that rounding drives below zero must not take the program
+  // down; the command table turns the failure into a hint.
+  const WorksheetCommandLookup quartic = FindWorksheetCommand(2, "Gleichung 4. Grades");
+  ASSERT_TRUE(quartic.found);
+  const Worksheet sheet = RunWorksheetCommand(
+      [](Worksheet&) { throw std::domain_error(Cp1252("Ungültige Gleitkommaoperation")); }, {"x"}, 2);
+  ASSERT_EQ(sheet.notices().size(), 1u);
+  EXPECT_EQ(sheet.notices()[0].text, Cp1252("Ungültige Gleitkommaoperation"));
+  EXPECT_EQ(sheet.lines(), std::vector<std::string>{"x"});
+}
+
+}  // namespace
+}  // namespace lumatik
