@@ -12,6 +12,8 @@
 #include "screenshot/unit_ba2.h"
 #include "screenshot/unit_ba3.h"
 #include "screenshot/unit_ba4.h"
+#include "exact/primes.h"
+#include "shell/luabbrechen.h"
 #include "shell/luinput.h"
 #include "shell/unitstart.h"
 #include "worksheet/unitlsg.h"
@@ -53,6 +55,7 @@ void CreateForms() {
   Form_ba3 = new TForm_ba3;
   Form_ba4 = new TForm_ba4;
   Form2sb = new TForm2sb;
+  SetPrimeProgressObserver(&PrimeProgress());
 }
 
 namespace {
@@ -66,6 +69,7 @@ void DestroyForm(Form*& form) {
 }  // namespace
 
 void DestroyForms() {
+  SetPrimeProgressObserver(nullptr);
   DestroyForm(Form2sb);
   DestroyForm(Form_ba4);
   DestroyForm(Form_ba3);

@@ -55,6 +55,8 @@ std::string UniformLineBreaks(const std::string& text) {
 TFormluinput::TFormluinput(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("Formluinput"));
   setWindowTitle(QStringLiteral("Eingabe"));
+  // The calculator stays on top; a dialog it opens must not hide behind it.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   resize(kWidth, kHeight);
 
   BOk = new QPushButton(QStringLiteral("Ok"), this);
@@ -125,10 +127,10 @@ void TFormluinput::setWindowHeight(int height) {
   placeStretchingControls();
 }
 
+// Moving the memo keeps its height; its distance to the bottom follows.
 void TFormluinput::setMemoTop(int top) {
-  const int bottom = Memo1->y() + Memo1->height();
   Memo1->move(Memo1->x(), top);
-  Memo1->resize(Memo1->width(), std::max(0, bottom - top));
+  memoBottomGap_ = height() - top - Memo1->height();
 }
 
 void TFormluinput::setMemoHeight(int height) {

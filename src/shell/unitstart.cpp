@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <iterator>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -296,10 +296,14 @@ void TFormStart::OpenWorksheet(unsigned short mode, char settingsLetter) {
   if (!FormLSG) return;
   FormLSG->showMaximized();
   if (settingsLetter == 0) return;
-  std::vector<std::string> lines;
   QPlainTextEdit* worksheet = WorksheetMemo();
-  if (worksheet && ReadTextLines(SettingsFileName(settingsLetter), lines))
-    SetMemoLines(worksheet, lines);
+  if (!worksheet) return;
+  try {
+    std::vector<std::string> lines;
+    if (ReadTextLines(SettingsFileName(settingsLetter), lines)) SetMemoLines(worksheet, lines);
+  } catch (const std::exception&) {
+    // Nothing to load: the worksheet keeps its lines.
+  }
 }
 
 }  // namespace lumatik

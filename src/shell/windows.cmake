@@ -7,4 +7,6 @@ target_sources(lumatik_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/unitstart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/luinput.h
   ${CMAKE_CURRENT_LIST_DIR}/luinput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/luabbrechen.h
+  ${CMAKE_CURRENT_LIST_DIR}/luabbrechen.cpp
 )

@@ -1,0 +1,94 @@
+#pragma once
+
+// Drives the program's real windows in tests: creates and destroys the
+// twelve forms, records the core's message boxes, and answers modal
+// dialogs that a handler opens.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <ostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "expr/lumath.h"
+#include "shell/forms.h"
+#include "shell/messagesink.h"
+#include "shell/settingsfiles.h"
+
+// Readable failures for Qt texts.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+  *out << '{' << texts.join(QStringLiteral(" | ")).toStdString() << '}';
+}
+QT_END_NAMESPACE
+
+namespace lumatik::testing {
+
+// Runs the action on the next modal widget as soon as it is up (the
+// handler that opens it blocks in its own event loop meanwhile).
+inline void AnswerNextDialog(std::function<void(QWidget*)> action) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [action = std::move(action), poll]() mutable {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      action(modal);
+      *poll = nullptr;  // breaks the cycle
+      return;
+    }
+    QTimer::singleShot(5, [poll] {
+      if (*poll) (*poll)();
+    });
+  };
+  QTimer::singleShot(0, [poll] {
+    if (*poll) (*poll)();
+  });
+}
+
+// Presses the given button of the next message box.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton answer,
+                                 QString* text = nullptr) {
+  AnswerNextDialog([answer, text](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    if (text) *text = box->text();
+    QAbstractButton* button = box->button(answer);
+    ASSERT_NE(button, nullptr);
+    button->click();
+  });
+}
+
+inline void RemoveSettingsFile(char letter) {
+  std::remove(SettingsFileName(letter).c_str());
+}
+
+class FormsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (char letter : {'2', '3', 'l', 'c', 'g', 'd', 'a'}) RemoveSettingsFile(letter);
+    MathErrorText().clear();
+    SetMessageSink([this](const std::string& text) { messages.push_back(text); });
+    CreateForms();
+  }
+  void TearDown() override {
+    DestroyForms();
+    SetMessageSink(nullptr);
+  }
+  // Ends this run's windows and starts them again, as a new program run would.
+  void RestartForms() {
+    DestroyForms();
+    CreateForms();
+  }
+
+  std::vector<std::string> messages;
+};
+
+}  // namespace lumatik::testing
