@@ -1,0 +1,143 @@
+// "Primzahlen": the list lines against primes found by a sieve.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/primelist.h"
+#include "exact/primes.h"
+#include "support/engine_state.h"
+
+namespace lumatik::testing {
+namespace {
+
+// The first primes by the sieve of Eratosthenes.
+std::vector<long long> SievePrimes(long long count) {
+  std::vector<long long> primes;
+  long long limit = 1000;
+  while (static_cast<long long>(primes.size()) < count) {
+    limit *= 2;
+    std::vector<bool> composite(limit + 1, false);
+    primes.clear();
+    for (long long n = 2; n <= limit; ++n) {
+      if (composite[n]) continue;
+      primes.push_back(n);
+      for (long long m = n * n; m <= limit; m += n) composite[m] = true;
+    }
+  }
+  primes.resize(count);
+  return primes;
+}
+
+std::vector<std::string> ListLines(Extended from, Extended to, bool* complete = nullptr) {
+  std::vector<std::string> lines;
+  const bool done = BuildPrimeList(from, to, [&](const std::string& line) { lines.push_back(line); });
+  if (complete) *complete = done;
+  return lines;
+}
+
+// Splits a list line back into primes and the marks between them.
+void ReadLine(const std::string& line, std::vector<long long>& primes, std::string& marks) {
+  std::string number;
+  for (char c : line) {
+    if (c == ' ' || c == '*') {
+      if (!number.empty()) primes.push_back(std::stoll(number));
+      number.clear();
+      marks += c;
+    } else {
+      number += c;
+    }
+  }
+  if (!number.empty()) primes.push_back(std::stoll(number));
+}
+
+class PrimeListTest : public EngineTest {};
+
+struct ListCase {
+  const char* from;
+  const char* to;
+  std::vector<std::string> lines;
+};
+
+TEST_F(PrimeListTest, SmallRanges) {
+  const ListCase cases[] = {
+      {"1", "10", {"2 3*5*7 11*13 17*19 23 29"}},
+      {"5", "5", {"11"}},
+      {"3", "1", {"5"}},
+      {"2", "4", {"3*5*7"}},
+      {"4", "7", {"7 11*13 17"}},
+      {"2*3", "3+4", {"13 17"}},
+      {"1.4", "2.6", {"2 3*5"}},
+  };
+  for (const ListCase& c : cases) {
+    std::vector<std::string> lines;
+    EXPECT_TRUE(BuildPrimeList(std::string(c.from), std::string(c.to),
+                               [&](const std::string& line) { lines.push_back(line); }));
+    EXPECT_EQ(lines, c.lines) << c.from << " .. " << c.to;
+  }
+}
+
+TEST_F(PrimeListTest, LongListsBreakAfter65Characters) {
+  const std::vector<long long> reference = SievePrimes(2000);
+  const std::vector<std::string> lines = ListLines(1, 2000);
+  std::vector<long long> primes;
+  std::string marks;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + 1 < lines.size()) {
+      EXPECT_GT(lines[i].size(), 65u) << i;
+      // The line was written by the first prime that made it too long.
+      const std::size_t lastMark = lines[i].find_last_of(" *");
+      EXPECT_LE(lastMark, 65u) << lines[i];
+    }
+    ReadLine(lines[i], primes, marks);
+  }
+  EXPECT_EQ(primes, reference);
+  // Every gap has its mark: "*" for twins, a blank otherwise.
+  ASSERT_EQ(marks.size(), reference.size() - 1);
+  for (std::size_t i = 1; i < reference.size(); ++i)
+    EXPECT_EQ(marks[i - 1], reference[i] - reference[i - 1] == 2 ? '*' : ' ') << reference[i];
+  // A line after a break starts with the mark of its first prime.
+  EXPECT_TRUE(lines[1][0] == ' ' || lines[1][0] == '*');
+}
+
+// Cancels at the first progress report of the table.
+class CancelAtOnce : public PrimeProgressObserver {
+ public:
+  void opened() override { ++opens; }
+  void progressed(int) override { cancel = true; }
+  bool cancelled() const override { return cancel; }
+  void closed() override { cancel = false; }
+  int opens = 0;
+  bool cancel = false;
+};
+
+TEST_F(PrimeListTest, ACancelledTableEndsTheListAndDropsThePendingLine) {
+  CancelAtOnce observer;
+  SetPrimeProgressObserver(&observer);
+  const long long known = PrimeCount() + 1;
+  bool complete = true;
+  const std::vector<std::string> lines = ListLines(1, static_cast<Extended>(known + 20000), &complete);
+  SetPrimeProgressObserver(nullptr);
+  EXPECT_FALSE(complete);
+  EXPECT_EQ(observer.opens, 1);
+  ASSERT_FALSE(lines.empty());
+  for (const std::string& line : lines) EXPECT_GT(line.size(), 65u);
+  std::vector<long long> primes;
+  std::string marks;
+  for (const std::string& line : lines) ReadLine(line, primes, marks);
+  EXPECT_LT(static_cast<long long>(primes.size()), known + 20000);
+  EXPECT_EQ(primes, SievePrimes(static_cast<long long>(primes.size())));
+}
+
+// The first index already lies beyond 2^31: nothing to list, and nothing
+// to compute first.
+TEST_F(PrimeListTest, IndexesBeyondTheTableStopTheList) {
+  bool complete = true;
+  const std::vector<std::string> lines = ListLines(2147483647.0L, 1e30L, &complete);
+  EXPECT_FALSE(complete);
+  EXPECT_TRUE(lines.empty());
+}
+
+}  // namespace
+}  // namespace lumatik::testing
