@@ -1,0 +1,359 @@
+// The worksheet window as a user meets it: opened from the start window in
+// one of its areas, with that area's menus, running the menu commands on
+// its memo, saving its worksheet when it closes and loading it again.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "shell/codepage.h"
+#include "shell/forms.h"
+#include "shell/luinput.h"
+#include "shell/messagesink.h"
+#include "shell/qtext.h"
+#include "shell/settingsfiles.h"
+#include "shell/unitstart.h"
+#include "worksheet/unitlsg.h"
+
+namespace lumatik {
+namespace {
+
+// Runs the action on the next modal widget as soon as it is up (the handler
+// that opens it waits in its own event loop meanwhile). Gives up after the
+// time limit, so that a dialog that never comes cannot catch a later one.
+void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs = 5000) {
+  auto poll = std::make_shared<std::function<void()>>();
+  auto deadline = std::make_shared<QDeadlineTimer>(limitMs);
+  *poll = [action = std::move(action), poll, deadline]() mutable {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      action(modal);
+      *poll = nullptr;
+      return;
+    }
+    if (deadline->hasExpired()) {
+      *poll = nullptr;
+      return;
+    }
+    QTimer::singleShot(5, [poll] {
+      if (*poll) (*poll)();
+    });
+  };
+  QTimer::singleShot(0, [poll] {
+    if (*poll) (*poll)();
+  });
+}
+
+// Reads the next hint dialog's text and presses its "Ok".
+void AnswerNextHint(QString& text) {
+  AnswerNextDialog([&text](QWidget* modal) {
+    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    text = dialog->Memo1->toPlainText();
+    dialog->BOk->click();
+  });
+}
+
+// Picks a file in the next file dialog, or cancels it for an empty path.
+void AnswerNextFileDialog(const QString& path, QString* preset = nullptr) {
+  AnswerNextDialog([path, preset](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    if (preset) *preset = dialog->selectedFiles().value(0);
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+  std::vector<std::string> lines;
+  EXPECT_TRUE(ReadTextLines(path, lines)) << path;
+  return lines;
+}
+
+class WorksheetWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (char letter : {'l', 'c', 'g', 'd', 'a', 'i'}) std::remove(SettingsFileName(letter).c_str());
+    SetMessageSink([this](const std::string& text) { messages.push_back(text); });
+    CreateForms();
+    FormStart->show();
+    FormStart->RevealAreaButtons();
+  }
+  void TearDown() override {
+    DestroyForms();
+    SetMessageSink(nullptr);
+  }
+
+  // Opens an area as its start button does and waits until the worksheet
+  // window is the active window.
+  // The button is clicked in the active start window, which has emptied
+  // the worksheet memo on its activation.
+  void Open(void (TFormStart::*button)()) {
+    Click(button);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormLSG));
+  }
+  void Click(void (TFormStart::*button)()) {
+    FormStart->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormStart));
+    (FormStart->*button)();
+    FormLSG->activateWindow();
+  }
+
+  QAction* Item(WorksheetMenu menu, const char* caption) {
+    QAction* action = FormLSG->MenuItem(menu, Cp1252(caption));
+    EXPECT_NE(action, nullptr) << caption;
+    return action;
+  }
+
+  QStringList VisibleMenus() const {
+    QStringList titles;
+    for (QAction* action : FormLSG->menuBar()->actions())
+      if (action->isVisible()) titles << action->text();
+    return titles;
+  }
+
+  QString Memo() const { return FormLSG->Memo1->toPlainText(); }
+
+  std::vector<std::string> messages;
+};
+
+TEST_F(WorksheetWindowTest, LgsOpensTheMaximisedWorksheetWithItsMenu) {
+  Open(&TFormStart::BLSGClick);
+  EXPECT_EQ(StartMode, 1);
+  EXPECT_TRUE(FormLSG->isVisible());
+  EXPECT_TRUE(FormLSG->windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(FormLSG->windowTitle(), "Linare Gleichungssysteme");
+  EXPECT_EQ(VisibleMenus(), (QStringList{"Datei", QString::fromUtf8("Alles löschen"), "LSG",
+                                         QString::fromUtf8("Erläuterung")}));
+  QStringList items;
+  for (QAction* action : FormLSG->MenuAction(WorksheetMenu::LSG)->menu()->actions()) items << action->text();
+  EXPECT_EQ(items, (QStringList{"Rechne Lin. Gl.-System allgemein", "Beispiel LGS 2*2", "Beispiel LGS 3*3",
+                                "Beispiel LGS 5*4", "Beispiel LGS 8*8", "Beispiel LGS  11*4"}));
+  EXPECT_TRUE(FormStart->isVisible());
+  EXPECT_TRUE(Memo().isEmpty());
+}
+
+TEST_F(WorksheetWindowTest, EachAreaShowsItsMenusAndCaption) {
+  struct Area {
+    void (TFormStart::*button)();
+    QStringList menus;
+    const char* caption;
+  };
+  const QString datei = "Datei";
+  const QString clear = QString::fromUtf8("Alles löschen");
+  const QString explain = QString::fromUtf8("Erläuterung");
+  const Area areas[] = {
+      {&TFormStart::BCardanoClick, {datei, clear, "Gleichungen", explain},
+       "quadratische Gleichung und Gleichungen 3. und 4. Grades"},
+      {&TFormStart::BGeometrieClick, {datei, clear, "Geometrie", "3D-Zeichnen", explain},
+       "Geraden, Ebenen und Kugeln im Raum"},
+      {&TFormStart::B3DClick, {datei, clear, "3D-Zeichnen", explain}, "Dreidimensionale Körper zeichnen"},
+      // Continued fractions set no caption: the last area's stays.
+      {&TFormStart::Button4Click, {datei, clear, QString::fromUtf8("Kettenbrüche"), explain},
+       "Dreidimensionale Körper zeichnen"},
+  };
+  for (const Area& area : areas) {
+    Open(area.button);
+    EXPECT_EQ(VisibleMenus(), area.menus);
+    EXPECT_EQ(FormLSG->windowTitle(), QString::fromUtf8(area.caption));
+    FormLSG->close();
+  }
+  QAction* draw = Item(WorksheetMenu::Zeichnen3D, "Zeichne");
+  ASSERT_NE(draw, nullptr);
+  EXPECT_EQ(draw->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+}
+
+TEST_F(WorksheetWindowTest, AlgebraSaysItIsNotReadyOnce) {
+  QString hint;
+  AnswerNextDialog([&hint](QWidget* modal) {
+    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    hint = dialog->Memo1->toPlainText();
+    EXPECT_TRUE(dialog->BAbbrechen->isVisible());
+    dialog->BOk->click();
+  });
+  Click(&TFormStart::BAlgebraClick);
+  EXPECT_TRUE(QTest::qWaitFor([&hint] { return !hint.isEmpty(); }));
+  EXPECT_EQ(hint, "Leider noch nicht fertig");
+  // Back from the hint, the window is active again without a second hint.
+  bool again = false;
+  AnswerNextDialog(
+      [&again](QWidget* modal) {
+        again = true;
+        if (auto* dialog = qobject_cast<TFormluinput*>(modal)) dialog->BOk->click();
+      },
+      300);
+  FormLSG->activateWindow();
+  QTest::qWait(400);
+  EXPECT_FALSE(again);
+  EXPECT_EQ(FormLSG->windowTitle(), "Algebra");
+  EXPECT_EQ(VisibleMenus(), (QStringList{"Datei", QString::fromUtf8("Alles löschen"), "Algebra",
+                                         QString::fromUtf8("Erläuterung")}));
+}
+
+TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
+  Open(&TFormStart::BLSGClick);
+  Item(WorksheetMenu::LSG, "Beispiel LGS 3*3")->trigger();
+  EXPECT_TRUE(Memo().startsWith("n=3 (Zahl der Unbekannten) m=3 (Zahl der Gleichungen)\n5   -7  1 | 9\n"));
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_TRUE(Memo().contains(QString::fromUtf8("o.K.  Probe mit Lösung (-115/144;-13/8;233/144)"))) << Memo().toStdString();
+  EXPECT_FALSE(Memo().contains("Jetzt auf"));
+
+  // A second example on a worksheet in use only says so.
+  const QString solved = Memo();
+  Item(WorksheetMenu::LSG, "Beispiel LGS 2*2")->trigger();
+  EXPECT_EQ(Memo(), solved);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], Cp1252("Zuerst \"Alles löschen\"!"));
+}
+
+TEST_F(WorksheetWindowTest, CommandHintsAppearInTheHintDialog) {
+  Open(&TFormStart::BLSGClick);
+  FormLSG->Memo1->setPlainText("2 3 | 4");
+  QString hint;
+  AnswerNextHint(hint);
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_EQ(hint, QString::fromUtf8("In Zeile 1 muss \"n=..\" (Anzahl der Gleichungen) stehen"));
+  EXPECT_EQ(Memo(), "2 3 | 4");
+}
+
+TEST_F(WorksheetWindowTest, EquationsTwoClickConvention) {
+  Open(&TFormStart::BCardanoClick);
+  Item(WorksheetMenu::Gleichungen, "Gleichung 4. Grades")->trigger();
+  EXPECT_TRUE(Memo().startsWith("Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24\n"));
+  Item(WorksheetMenu::Gleichungen, "Gleichung 4. Grades")->trigger();
+  EXPECT_TRUE(Memo().contains(QString::fromUtf8("Lösung:x1=2                    x2=1"))) << Memo().toStdString();
+  EXPECT_TRUE(Memo().contains(QString::fromUtf8("Lösung:x3=4                    x4=3")));
+}
+
+TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
+  Open(&TFormStart::BLSGClick);
+  Item(WorksheetMenu::LSG, "Beispiel LGS 2*2")->trigger();
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  const std::vector<std::string> worksheet = FormLSG->Lines();
+  Item(WorksheetMenu::Datei, "Schließen")->trigger();
+  EXPECT_FALSE(FormLSG->isVisible());
+  EXPECT_TRUE(FormStart->isVisible());
+  EXPECT_EQ(FileLines(SettingsFileName('l')), worksheet);
+
+  // The start window empties the worksheet when it becomes active again;
+  // "LGS" brings the saved one back.
+  Open(&TFormStart::BLSGClick);
+  EXPECT_EQ(FormLSG->Lines(), worksheet);
+
+  // And so does the next run of the program.
+  FormLSG->close();
+  DestroyForms();
+  CreateForms();
+  FormStart->show();
+  Open(&TFormStart::BLSGClick);
+  EXPECT_EQ(FormLSG->Lines(), worksheet);
+  // The other areas keep files of their own.
+  FormLSG->close();
+  Open(&TFormStart::BCardanoClick);
+  EXPECT_TRUE(Memo().isEmpty());
+}
+
+TEST_F(WorksheetWindowTest, EscapeInTheMemoClosesAndSaves) {
+  Open(&TFormStart::BCardanoClick);
+  FormLSG->Memo1->setPlainText(QString::fromUtf8("quadratische Gleichung a=1 b=-3 c=2\nÄnderung"));
+  QTest::keyClick(FormLSG->Memo1, Qt::Key_Escape);
+  EXPECT_FALSE(FormLSG->isVisible());
+  EXPECT_EQ(FileLines(SettingsFileName('c')),
+            (std::vector<std::string>{"quadratische Gleichung a=1 b=-3 c=2", Cp1252("Änderung")}));
+}
+
+TEST_F(WorksheetWindowTest, ContinuedFractionsKeepNoFile) {
+  Open(&TFormStart::Button4Click);
+  FormLSG->Memo1->setPlainText("3 7 15 1");
+  FormLSG->close();
+  for (char letter : {'l', 'c', 'g', 'd', 'a'}) {
+    std::ifstream file(SettingsFileName(letter));
+    EXPECT_FALSE(file.good()) << letter;
+  }
+}
+
+TEST_F(WorksheetWindowTest, AllesLoeschenAndErlaeuterung) {
+  Open(&TFormStart::BLSGClick);
+  FormLSG->Memo1->setPlainText("etwas");
+  FormLSG->MenuAction(WorksheetMenu::AllesLoeschen)->trigger();
+  EXPECT_TRUE(Memo().isEmpty());
+  QString hint;
+  AnswerNextHint(hint);
+  FormLSG->MenuAction(WorksheetMenu::Erlaeuterung)->trigger();
+  EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Klicken Sie auf \"Alles löschen\"!\nDann auf ihr gewünschtes Menü:")))
+      << hint.toStdString();
+  EXPECT_TRUE(hint.endsWith(QString::fromUtf8("Tipp: Manchmal ist eine Veranschaulichung mit \"Zeichne\" nützlich.")));
+}
+
+TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheWindowOnTop) {
+  Open(&TFormStart::BLSGClick);
+  Item(WorksheetMenu::Datei, "Blatt zu oberst")->trigger();
+  EXPECT_TRUE(FormLSG->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(FormLSG->isVisible());
+  EXPECT_TRUE(FormLSG->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(WorksheetWindowTest, SaveAndLoadRememberTheLastFile) {
+  Open(&TFormStart::BLSGClick);
+  const QString folder = QFileInfo(QString::fromStdString(SettingsFileName('l'))).absolutePath();
+  const QString first = folder + "/erste.txt";
+  const QString second = folder + "/zweite.txt";
+  FormLSG->Memo1->setPlainText(QString::fromUtf8("n=1\n3 | 1\nGrüße"));
+
+  AnswerNextFileDialog(first);
+  Item(WorksheetMenu::Datei, "Speichern")->trigger();
+  EXPECT_EQ(FileLines(first.toStdString()), (std::vector<std::string>{"n=1", "3 | 1", Cp1252("Grüße")}));
+  EXPECT_EQ(FileLines(TFormLSG::LastFileRecordName()), std::vector<std::string>{first.toStdString()});
+
+  // Load presets the dialog with the last file; then saving under another
+  // name leaves that name in the record.
+  FormLSG->ClearLines();
+  QString preset;
+  AnswerNextFileDialog(first, &preset);
+  Item(WorksheetMenu::Datei, "Einlesen")->trigger();
+  EXPECT_EQ(preset, first);
+  EXPECT_EQ(FormLSG->Lines(), (std::vector<std::string>{"n=1", "3 | 1", Cp1252("Grüße")}));
+  AnswerNextFileDialog(second);
+  Item(WorksheetMenu::Datei, "Speichern")->trigger();
+  EXPECT_EQ(FileLines(TFormLSG::LastFileRecordName()), std::vector<std::string>{second.toStdString()});
+  EXPECT_TRUE(messages.empty());
+
+  // Cancelled dialogs say so and change nothing.
+  AnswerNextFileDialog(QString());
+  Item(WorksheetMenu::Datei, "Einlesen")->trigger();
+  AnswerNextFileDialog(QString());
+  Item(WorksheetMenu::Datei, "Speichern")->trigger();
+  EXPECT_EQ(messages, (std::vector<std::string>{"Abbruch!", "Nicht gespeichert"}));
+  EXPECT_EQ(FormLSG->Lines(), (std::vector<std::string>{"n=1", "3 | 1", Cp1252("Grüße")}));
+}
+
+TEST_F(WorksheetWindowTest, ItemsOfLaterAreasExistWithTheirCaptions) {
+  for (const char* caption : {"Ebene x=p+s*u+t*v", "Abstand Punkt Gerade", "Kugel durch ABCD", "Zeichne"}) {
+    EXPECT_NE(FormLSG->MenuItem(WorksheetMenu::Geometrie, caption), nullptr) << caption;
+  }
+  EXPECT_NE(Item(WorksheetMenu::Kettenbrueche, "Rechne Kettenbruch"), nullptr);
+  EXPECT_NE(Item(WorksheetMenu::Algebra, "Polynommultiplikation"), nullptr);
+  EXPECT_NE(Item(WorksheetMenu::Gleichungen, "Pythagoreische Zahlentripel"), nullptr);
+}
+
+}  // namespace
+}  // namespace lumatik
