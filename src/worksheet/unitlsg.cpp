@@ -126,6 +126,14 @@ bool TFormLSG::eventFilter(QObject* watched, QEvent* e) {
   return QMainWindow::eventFilter(watched, e);
 }
 
+void TFormLSG::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
+}
+
 void TFormLSG::closeEvent(QCloseEvent* e) {
   FormClose();
   QMainWindow::closeEvent(e);

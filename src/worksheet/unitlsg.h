@@ -59,6 +59,7 @@ class TFormLSG : public QMainWindow {
  protected:
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 
