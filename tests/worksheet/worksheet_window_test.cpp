@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -270,6 +271,21 @@ TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   FormLSG->close();
   Open(&TFormStart::BCardanoClick);
   EXPECT_TRUE(Memo().isEmpty());
+}
+
+TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheet) {
+  Open(&TFormStart::BLSGClick);
+  FormLSG->Memo1->setPlainText("n=1\n2 | 1");
+  FormLSG->close();
+  // The new worksheet goes to a temporary file first; where that cannot be
+  // made, the saved worksheet stays as it was.
+  const QString blocker = QString::fromStdString(SettingsFileName('l') + ".tmp");
+  ASSERT_TRUE(QDir().mkdir(blocker));
+  Open(&TFormStart::BLSGClick);
+  FormLSG->Memo1->setPlainText("ganz anders");
+  FormLSG->close();
+  QDir().rmdir(blocker);
+  EXPECT_EQ(FileLines(SettingsFileName('l')), (std::vector<std::string>{"n=1", "2 | 1"}));
 }
 
 TEST_F(WorksheetWindowTest, EscapeInTheMemoClosesAndSaves) {
