@@ -226,6 +226,19 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
   EXPECT_EQ(messages[0], Cp1252("Zuerst \"Alles löschen\"!"));
 }
 
+TEST_F(WorksheetWindowTest, WideSystemsGetAHorizontalScrollBar) {
+  Open(&TFormStart::BLSGClick);
+  EXPECT_EQ(FormLSG->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  Item(WorksheetMenu::LSG, "Beispiel LGS  11*4")->trigger();
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_EQ(FormLSG->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(FormLSG->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  FormLSG->MenuAction(WorksheetMenu::AllesLoeschen)->trigger();
+  Item(WorksheetMenu::LSG, "Beispiel LGS 2*2")->trigger();
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_EQ(FormLSG->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
 TEST_F(WorksheetWindowTest, CommandHintsAppearInTheHintDialog) {
   Open(&TFormStart::BLSGClick);
   FormLSG->Memo1->setPlainText("2 3 | 4");
