@@ -15,6 +15,13 @@ void PrintUsage() {
                "      rechnet TERM wie \"Rechne\" im Rechner und gibt die Verlaufszeile aus;\n"
                "      --pfz: die Zeile von \"PFZ\", --root: der Text von \"Als Wurzel\"\n"
                "\n"
+               "  lumatik-cli plot [--lex T] [--ley T] [--mx T] [--my T] [--steps N] [--derivative] [--all]\n"
+               "                   [--screen] [--size BxH] --out DATEI.png (--list DATEI | ZEILE...)\n"
+               "      zeichnet Zeilen der Funktionsliste wie das Schaubild in ein PNG-Bild\n"
+               "\n"
+               "  lumatik-cli worksheet --area N [--decimal=,|.] --command \"MENÜPUNKT\" [DATEI]\n"
+               "      führt einen Menüpunkt des Arbeitsblatts aus und gibt das Blatt aus\n"
+               "\n"
                "Beispiele:\n"
                "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"
                "  lumatik-cli calc --param x=5 --param a=1/3 --param b=-3 \"a*x^3+b*x\"\n";
