@@ -55,7 +55,9 @@ class TForm1sb : public QMainWindow {
   // Shows this window and brings it to the front.
   void ShowInFront();
 
+  // "Liste ... ": shows the list window with the plot list in its memo.
   void Listebearbeiten1Click();
+  void ClearListWindowMemo();
   void Beenden1Click();
   void SchaubildinZwischenablagefrWordetc1Click();
   void Texteinfgen1Click();

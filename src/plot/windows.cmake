@@ -6,6 +6,7 @@ target_sources(lumatik_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/plotter_texts.h
   ${CMAKE_CURRENT_LIST_DIR}/unit1sb.h
   ${CMAKE_CURRENT_LIST_DIR}/unit1sb.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/unit1sb_examples.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit2sb.h
   ${CMAKE_CURRENT_LIST_DIR}/unit2sb.cpp
 )
