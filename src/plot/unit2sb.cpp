@@ -82,7 +82,10 @@ TForm2sb::TForm2sb(QWidget* parent) : QWidget(parent) {
   BuildPopupMenu();
   connect(Image1, &TGraphImage::clicked, this, &TForm2sb::Image1Click);
   connect(Image1, &TGraphImage::mouseDown, this, &TForm2sb::Image1MouseDown);
+  // The right click itself activates the window, so the menu is decided as
+  // on activation even where the window system reports that late.
   connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    FormActivate();
     if (image1PopupMenu_) image1PopupMenu_->popup(Image1->mapToGlobal(pos));
   });
   connect(BFom2sb_x, &QPushButton::clicked, this, &TForm2sb::BFom2sb_xClick);

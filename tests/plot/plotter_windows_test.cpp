@@ -122,6 +122,21 @@ TEST_F(PlotterWindows, FirstExampleThenEnterDraws) {
   EXPECT_TRUE(Form1sb->isVisible());  // Enter brings the input window back
 }
 
+TEST_F(PlotterWindows, TheMenuItemSchaubildLeavesTheGraphAlone) {
+  Form1sb->Schaubild1->trigger();
+  EXPECT_TRUE(Form2sb->isVisible());
+  EXPECT_FALSE(Form1sb->isVisible());
+  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_TRUE(Form1sb->isVisible());
+}
+
+TEST_F(PlotterWindows, ChoosingAListItemRedraws) {
+  Form1sb->SetPlotList({"x^2", "x"});
+  MathErrorText() = "unchanged";
+  emit Form1sb->ComboBox1->activated(1);
+  EXPECT_EQ(MathErrorText(), "");
+}
+
 TEST_F(PlotterWindows, EnterInLExWithAPlainNumberSetsBothUnits) {
   MathErrorText() = "unchanged";  // every redraw clears it first
   TypeInto(Form1sb->ELEx, "3");
