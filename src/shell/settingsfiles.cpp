@@ -49,10 +49,17 @@ std::string SettingsFileName(char letter) {
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return false;
+  std::string content;
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+  } catch (const std::exception&) {
+    return false;  // the file system refused the read
+  }
   if (content.size() >= 3 && content.compare(0, 3, "\xEF\xBB\xBF") == 0) content.erase(0, 3);
   if (IsValidUtf8(content)) content = Utf8ToCp1252(content);
   lines.clear();

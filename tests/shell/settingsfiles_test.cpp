@@ -44,6 +44,7 @@ TEST_F(SettingsFiles, ReadsUtf8AndWindows1252WithEitherLineEnd) {
   ASSERT_TRUE(ReadTextLines(Write("ansi", "sin(45\xB0)\nGr\xF6\xDF" "e"), lines));
   EXPECT_EQ(lines, (std::vector<std::string>{"sin(45\xB0)", "Gr\xF6\xDF" "e"}));
   EXPECT_FALSE(ReadTextLines((folder / "missing").string(), lines));
+  EXPECT_FALSE(ReadTextLines(folder.string(), lines));
 }
 
 TEST_F(SettingsFiles, WritesWindows1252WithCrLfAndReplacesAtomically) {
