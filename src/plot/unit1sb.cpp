@@ -233,14 +233,12 @@ std::vector<std::string> TForm1sb::PlotList() const {
 }
 
 void TForm1sb::SetPlotList(const std::vector<std::string>& list) {
-  const QString text = ComboBox1->currentText();
-  {
-    const QSignalBlocker blocker(ComboBox1);
-    ComboBox1->clear();
-    for (const std::string& line : list) ComboBox1->addItem(QtText(line));
-  }
   // A combo box takes its first item as text when it gets one; ours keeps
-  // the line being edited.
+  // the line being edited, and for the user the text never changed.
+  const QString text = ComboBox1->currentText();
+  const QSignalBlocker blocker(ComboBox1);
+  ComboBox1->clear();
+  for (const std::string& line : list) ComboBox1->addItem(QtText(line));
   if (ComboBox1->currentText() != text) ComboBox1->setEditText(text);
 }
 
