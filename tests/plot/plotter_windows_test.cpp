@@ -160,8 +160,7 @@ TEST_F(PlotterWindows, ATermInLEyWaitsForTheEnterOfAnotherField) {
   EXPECT_EQ(MathErrorText(), "unchanged");
   Enter(Form1sb->Ex000);
   EXPECT_EQ(MathErrorText(), "");
-  // sin at Pi/2 is 1, one unit of 2 Pi cm... drawn 2 Pi cm above the axis
-  // would leave the frame; sin(x)/(2*Pi) at x = Pi/2 lies in it.
+  // With LEy = 2 Pi the top of sin(x)/(2*Pi) lies 1 cm above the axis.
   Form1sb->ComboBox1->setEditText(QStringLiteral("sin(x)/(2*Pi)"));
   Enter(Form1sb->ComboBox1->lineEdit());
   EXPECT_TRUE(PictureShows(kScreenWhite, 3.14159265358979323846L / 2, 1 / (2 * 3.14159265358979323846L)));
