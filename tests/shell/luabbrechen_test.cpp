@@ -8,7 +8,7 @@
 #include "calc/rechne.h"
 #include "exact/primes.h"
 #include "shell/luabbrechen.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace lumatik::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include <QTextDocument>
 
 #include "shell/luinput.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace lumatik::testing {
 namespace {

@@ -14,7 +14,7 @@
 #include "shell/luinput.h"
 #include "shell/qtext.h"
 #include "shell/unitstart.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 #include "worksheet/unitlsg.h"
 
 namespace lumatik::testing {

@@ -15,7 +15,7 @@
 #include "plot/unit1sb.h"
 #include "plot/unit2sb.h"
 #include "shell/unitstart.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 #include "worksheet/unitlsg.h"
 
 namespace lumatik::testing {

@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "shell/codepage.h"
+#include "support/window_test_support.h"
 #include "shell/forms.h"
 #include "shell/luinput.h"
 #include "shell/messagesink.h"
@@ -33,55 +34,9 @@
 namespace lumatik {
 namespace {
 
-// Runs the action on the next modal widget as soon as it is up (the handler
-// that opens it waits in its own event loop meanwhile). Gives up after the
-// time limit, so that a dialog that never comes cannot catch a later one.
-void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs = 5000) {
-  auto poll = std::make_shared<std::function<void()>>();
-  auto deadline = std::make_shared<QDeadlineTimer>(limitMs);
-  *poll = [action = std::move(action), poll, deadline]() mutable {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      action(modal);
-      *poll = nullptr;
-      return;
-    }
-    if (deadline->hasExpired()) {
-      *poll = nullptr;
-      return;
-    }
-    QTimer::singleShot(5, [poll] {
-      if (*poll) (*poll)();
-    });
-  };
-  QTimer::singleShot(0, [poll] {
-    if (*poll) (*poll)();
-  });
-}
-
-// Reads the next hint dialog's text and presses its "Ok".
-void AnswerNextHint(QString& text) {
-  AnswerNextDialog([&text](QWidget* modal) {
-    auto* dialog = qobject_cast<TFormluinput*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    text = dialog->Memo1->toPlainText();
-    dialog->BOk->click();
-  });
-}
-
-// Picks a file in the next file dialog, or cancels it for an empty path.
-void AnswerNextFileDialog(const QString& path, QString* preset = nullptr) {
-  AnswerNextDialog([path, preset](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    if (preset) *preset = dialog->selectedFiles().value(0);
-    if (path.isEmpty()) {
-      dialog->reject();
-      return;
-    }
-    dialog->selectFile(path);
-    QMetaObject::invokeMethod(dialog, "accept");
-  });
-}
+using testing::AnswerNextDialog;
+using testing::AnswerNextFileDialog;
+using testing::AnswerNextHint;
 
 std::vector<std::string> FileLines(const std::string& path) {
   std::vector<std::string> lines;

@@ -1,6 +1,5 @@
-// The worksheet window tests run the real widgets without a display, with
-// the German decimal comma, and keep their settings files in a folder of
-// their own.
+// Window tests run the real widgets without a display, with the German
+// decimal comma, and keep their settings files in a folder of their own.
 
 #include <gtest/gtest.h>
 

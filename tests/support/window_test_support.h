@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -21,6 +24,7 @@
 
 #include "expr/lumath.h"
 #include "shell/forms.h"
+#include "shell/luinput.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 
@@ -36,12 +40,18 @@ namespace lumatik::testing {
 
 // Runs the action on the next modal widget as soon as it is up (the
 // handler that opens it blocks in its own event loop meanwhile).
-inline void AnswerNextDialog(std::function<void(QWidget*)> action) {
+inline void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs = 5000) {
   auto poll = std::make_shared<std::function<void()>>();
-  *poll = [action = std::move(action), poll]() mutable {
+  auto deadline = std::make_shared<QDeadlineTimer>(limitMs);
+  *poll = [action = std::move(action), poll, deadline]() mutable {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       action(modal);
       *poll = nullptr;  // breaks the cycle
+      return;
+    }
+    // A dialog that never comes must not catch a later one.
+    if (deadline->hasExpired()) {
+      *poll = nullptr;
       return;
     }
     QTimer::singleShot(5, [poll] {
@@ -50,6 +60,31 @@ inline void AnswerNextDialog(std::function<void(QWidget*)> action) {
   };
   QTimer::singleShot(0, [poll] {
     if (*poll) (*poll)();
+  });
+}
+
+// Reads the next hint dialog's text and presses its "Ok".
+inline void AnswerNextHint(QString& text) {
+  AnswerNextDialog([&text](QWidget* modal) {
+    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    text = dialog->Memo1->toPlainText();
+    dialog->BOk->click();
+  });
+}
+
+// Picks a file in the next file dialog, or cancels it for an empty path.
+inline void AnswerNextFileDialog(const QString& path, QString* preset = nullptr) {
+  AnswerNextDialog([path, preset](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    if (preset) *preset = dialog->selectedFiles().value(0);
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
   });
 }
 
