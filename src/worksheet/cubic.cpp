@@ -97,16 +97,9 @@ void IrreducibleCardano(Worksheet& sheet, Extended p, Extended q, Extended d) {
 }  // namespace
 
 void SolveReducedCubic(Worksheet& sheet) {
-  if (sheet.isEmpty()) {
-    sheet.clear();
-    sheet.append(ReducedCubicExampleText());
-    return;
-  }
-  const std::string head = sheet.line(1);
-  if (LowerCase(head).find("red") == std::string::npos) {
-    sheet.hint(WrongFirstLineHint("reduzierte kubische Gleichung"));
-    return;
-  }
+  const std::optional<std::string> found = EquationHead(sheet, ReducedCubicExampleText(), "red", "reduzierte kubische Gleichung");
+  if (!found) return;
+  const std::string& head = *found;
   const Extended p = NthValue(head, 1);
   const Extended q = NthValue(head, 2);
   sheet.keepFirstLines(3);
@@ -120,16 +113,9 @@ void SolveReducedCubic(Worksheet& sheet) {
 }
 
 void SolveCubicEquation(Worksheet& sheet) {
-  if (sheet.isEmpty()) {
-    sheet.clear();
-    sheet.append(CubicExampleText());
-    return;
-  }
-  const std::string head = sheet.line(1);
-  if (LowerCase(head).find("a=") == std::string::npos) {
-    sheet.hint(WrongFirstLineHint("a=..."));
-    return;
-  }
+  const std::optional<std::string> found = EquationHead(sheet, CubicExampleText(), "a=", "a=...");
+  if (!found) return;
+  const std::string& head = *found;
   sheet.keepFirstLines(1);
   sheet.append("   a*z^3+b*z^2+c*z+d=0 bzw. z^3+A*z^2+B*z+C=0");
   sheet.append(Cp1252("   wird auf die reduzierte kubische Gleichung x^3+p*x+q=0 zurückgeführt."));

@@ -14,6 +14,21 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+std::optional<std::string> EquationHead(Worksheet& sheet, const std::string& example,
+                                        const std::string& keyword, const std::string& firstLineName) {
+  if (sheet.isEmpty()) {
+    sheet.clear();
+    sheet.append(example);
+    return std::nullopt;
+  }
+  std::string head = sheet.line(1);
+  if (LowerCase(head).find(keyword) == std::string::npos) {
+    sheet.hint(WrongFirstLineHint(firstLineName));
+    return std::nullopt;
+  }
+  return head;
+}
+
 std::string WrongFirstLineHint(const std::string& name) {
   return Cp1252("In die erste Zeile muss \"" + name +
                 "\" stehen!\rKlicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!");

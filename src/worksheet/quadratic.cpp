@@ -61,16 +61,9 @@ void QuadraticSteps(Worksheet& sheet, const std::string& var, int k, Extended c,
 }
 
 void SolveQuadraticEquation(Worksheet& sheet) {
-  if (sheet.isEmpty()) {
-    sheet.clear();
-    sheet.append(QuadraticExampleText());
-    return;
-  }
-  const std::string head = sheet.line(1);
-  if (LowerCase(head).find("quadr") == std::string::npos) {
-    sheet.hint(WrongFirstLineHint("quadratische Gleichung"));
-    return;
-  }
+  const std::optional<std::string> found = EquationHead(sheet, QuadraticExampleText(), "quadr", "quadratische Gleichung");
+  if (!found) return;
+  const std::string& head = *found;
   const Extended a = NthValue(head, 1);
   const Extended b = NthValue(head, 2);
   const Extended c = NthValue(head, 3);

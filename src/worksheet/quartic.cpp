@@ -16,16 +16,9 @@
 namespace lumatik {
 
 void SolveQuarticEquation(Worksheet& sheet) {
-  if (sheet.isEmpty()) {
-    sheet.clear();
-    sheet.append(QuarticExampleText());
-    return;
-  }
-  const std::string head = sheet.line(1);
-  if (LowerCase(head).find("vierten") == std::string::npos) {
-    sheet.hint(WrongFirstLineHint("Gleichung 4. Grades"));
-    return;
-  }
+  const std::optional<std::string> found = EquationHead(sheet, QuarticExampleText(), "vierten", "Gleichung 4. Grades");
+  if (!found) return;
+  const std::string& head = *found;
   const Extended a = NthValue(head, 1);
   const Extended b = NthValue(head, 2);
   const Extended c = NthValue(head, 3);
