@@ -154,10 +154,11 @@ void TForm1sb::BuildMenu() {
   Schaubild1->setObjectName(QStringLiteral("Schaubild1"));
   connect(Schaubild1, &QAction::triggered, this, [this] { Schaubild1Click(Schaubild1); });
 
-  // Printing the graph belongs to the printing unit, which connects these.
   Drucken1 = menu("Drucken1", "Drucken");
   Schaubilddrucken1 = item(Drucken1, "Schaubilddrucken1", "Schaubild drucken", nullptr);
   SchaubilddruckenmitText1 = item(Drucken1, "SchaubilddruckenmitText1", "Schaubild drucken mit Text", nullptr);
+  for (QAction* print : {Schaubilddrucken1, SchaubilddruckenmitText1})
+    connect(print, &QAction::triggered, this, [this, print] { Schaubilddrucken1Click(print); });
   SchaubildinZwischenablagefrWordetc1 = item(Drucken1, "SchaubildinZwischenablagefrWordetc1",
                                              "Bildschirmausschnitt speichern",
                                              &TForm1sb::SchaubildinZwischenablagefrWordetc1Click);
@@ -207,21 +208,24 @@ void TForm1sb::BuildMenu() {
   BeispielIntegral1 = item(Nullstellenbestimmung1, "BeispielIntegral1", "Beispiel Integral", nullptr);
   Nullstellenbestimmung1->menuAction()->setVisible(false);
 
-  // The secant commands connect their items.
   VonderSekantezurTangente1 = menu("VonderSekantezurTangente1", "Von der Sekante zur Tangente");
   QMenu* s = VonderSekantezurTangente1;
-  Sekantenlschen1 = item(s, "Sekantenlschen1", "Sekante löschen", nullptr);
-  ZeichneSekante1 = item(s, "ZeichneSekante1", "Zeichne Sekante", nullptr);
-  Lupe1 = item(s, "Lupe1", "Lupe", nullptr);
-  ZeichneSekantemit12dx1 = item(s, "ZeichneSekantemit12dx1", "Zeichne Sekante mit 1/2dx", nullptr);
-  ZeichneTangente1 = item(s, "ZeichneTangente1", "Zeichne Tangente", nullptr);
-  ZeichneNormale1 = item(s, "ZeichneNormale1", "Zeichne Normale", nullptr);
-  Hinweis1 = item(s, "Hinweis1", "Hinweis", nullptr);
+  Sekantenlschen1 = item(s, "Sekantenlschen1", "Sekante löschen", &TForm1sb::Sekantenlschen1Click);
+  ZeichneSekante1 = item(s, "ZeichneSekante1", "Zeichne Sekante", &TForm1sb::ZeichneSekante1Click);
+  Lupe1 = item(s, "Lupe1", "Lupe", &TForm1sb::Lupe1Click);
+  ZeichneSekantemit12dx1 =
+      item(s, "ZeichneSekantemit12dx1", "Zeichne Sekante mit 1/2dx", &TForm1sb::ZeichneSekantemit12dx1Click);
+  ZeichneTangente1 = item(s, "ZeichneTangente1", "Zeichne Tangente", &TForm1sb::ZeichneTangente1Click);
+  ZeichneNormale1 = item(s, "ZeichneNormale1", "Zeichne Normale", &TForm1sb::ZeichneNormale1Click);
+  Hinweis1 = item(s, "Hinweis1", "Hinweis", &TForm1sb::Hinweis1Click);
   separator(s, "N4");
-  Beispiel02x2bei151 = item(s, "Beispiel02x2bei151", "Beispiel 0,2x^2 bei 1,5", nullptr);
-  Beispiel1xbei21 = item(s, "Beispiel1xbei21", "Beispiel 1/x bei 2", nullptr);
-  Beispielsqrtxbei41 = item(s, "Beispielsqrtxbei41", "Beispiel sqrt(x) bei 4", nullptr);
-  BeispielKreisr5bei41 = item(s, "BeispielKreisr5bei41", "Beispiel Kreis (r=5) bei 4 ", nullptr);
+  Beispiel02x2bei151 =
+      item(s, "Beispiel02x2bei151", "Beispiel 0,2x^2 bei 1,5", &TForm1sb::Beispiel02x2bei151Click);
+  Beispiel1xbei21 = item(s, "Beispiel1xbei21", "Beispiel 1/x bei 2", &TForm1sb::Beispiel1xbei21Click);
+  Beispielsqrtxbei41 =
+      item(s, "Beispielsqrtxbei41", "Beispiel sqrt(x) bei 4", &TForm1sb::Beispielsqrtxbei41Click);
+  BeispielKreisr5bei41 =
+      item(s, "BeispielKreisr5bei41", "Beispiel Kreis (r=5) bei 4 ", &TForm1sb::BeispielKreisr5bei41Click);
 }
 
 // ---- the plot list and the fields

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plot/plotrender.h"
+#include "plot/secant.h"
 
 class QAction;
 class QCheckBox;
@@ -13,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace lumatik {
 
@@ -64,6 +66,25 @@ class TForm1sb : public QMainWindow {
   void Schrittweite1Click();
   void Hinweise1Click();
   void LezterFehler1Click();
+
+  // "Drucken": the graph on one page of the printer the user chooses (or a
+  // PDF file); the label goes with the sender "Schaubild drucken mit Text".
+  void Schaubilddrucken1Click(QObject* sender);
+  // Prints on a printer that is already set up; false when it cannot print.
+  bool PrintGraphOn(QPrinter& printer, bool withText);
+
+  // "Von der Sekante zur Tangente".
+  void Sekantenlschen1Click();
+  void ZeichneSekante1Click();
+  void Lupe1Click();
+  void ZeichneSekantemit12dx1Click();
+  void ZeichneTangente1Click();
+  void ZeichneNormale1Click();
+  void Hinweis1Click();
+  void Beispiel02x2bei151Click();
+  void Beispiel1xbei21Click();
+  void Beispielsqrtxbei41Click();
+  void BeispielKreisr5bei41Click();
 
   void erstesBeispiel1Click();
   void BeispielmitAbleitung1Click();
@@ -171,6 +192,13 @@ class TForm1sb : public QMainWindow {
   void FormDestroy();
   void SetUnits(const char* lex, const char* ley);
   void SetCentre(const char* x0, const char* y0);
+  // The fields the secant commands read and write.
+  SecantFields ReadSecantFields() const;
+  void WriteSecantFields(const SecantFields& fields);
+  // The current function alone in the list, and the list window emptied.
+  void RestartList();
+  void ShowSecantDrawing(const SecantDrawing& drawing);
+  void SecantExampleClick(const char* caption);
 
   bool paintPassPending_ = false;
 };

@@ -2,14 +2,58 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <string>
+
+class QFileDialog;
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+
 namespace lumatik {
 
-// The list window of the plotter: the plot list as editable text.
+class RawPrintSink;
+
+// The file name of the last save or read dialog of the list window, chosen
+// or not (a path as the file system spells it).
+extern std::string LastListFile;
+
+// The list window of the plotter: the plot list as editable text, which "OK"
+// takes over, plus list files and plain-text printing.
 class TForm3sb : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm3sb(QWidget* parent = nullptr);
+  ~TForm3sb() override;
+
+  void BZurueckClick();
+  void BOkClick();
+  void BAbbruchClick();
+  void BSpeichernClick();
+  void BEinlesenClick();
+  void BDruckenClick();
+
+  // Where "Drucken" sends its raw jobs; the default printer unless replaced.
+  void SetRawPrintSink(std::unique_ptr<RawPrintSink> sink);
+
+  QFrame* Panel1 = nullptr;
+  QPushButton* BZurueck = nullptr;
+  QPushButton* BOk = nullptr;
+  QPushButton* BAbbruch = nullptr;
+  QPushButton* BSpeichern = nullptr;
+  QPushButton* BEinlesen = nullptr;
+  QPushButton* BDrucken = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QFileDialog* OpenDialog1 = nullptr;
+  QFileDialog* SaveDialog1 = nullptr;
+
+ private:
+  void FormCreate();
+  // Runs the dialog preset with LastListFile; the chosen path or "".
+  std::string RunListDialog(QFileDialog* dialog);
+
+  std::unique_ptr<RawPrintSink> rawPrintSink_;
 };
 
 }  // namespace lumatik

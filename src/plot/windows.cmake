@@ -10,3 +10,7 @@ target_sources(lumatik_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/unit2sb.h
   ${CMAKE_CURRENT_LIST_DIR}/unit2sb.cpp
 )
+target_sources(lumatik_windows PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/secant_menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/graph_printing.cpp
+)

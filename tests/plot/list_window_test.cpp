@@ -1,0 +1,240 @@
+// The list window and printing: the edited list taken over, list files,
+// raw text jobs, and the graph printed to a PDF file.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plot/rawprint.h"
+#include "plot/unit3sb.h"
+#include "plot/plotter_window_fixture.h"
+#include "shell/codepage.h"
+#include "shell/qtext.h"
+#include "support/window_test_support.h"
+
+namespace lumatik {
+namespace {
+
+using testing::AnswerNextDialog;
+
+// Counts the raw jobs instead of printing them.
+class RecordingSink : public RawPrintSink {
+ public:
+  explicit RecordingSink(std::vector<std::string>* jobs) : jobs_(jobs) {}
+  void sendJob(const std::string& bytes) override { jobs_->push_back(bytes); }
+
+ private:
+  std::vector<std::string>* jobs_;
+};
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Chooses the file in the next file dialog, or cancels it.
+void AnswerFileDialog(const QString& path, bool accept = true) {
+  AnswerNextDialog([path, accept](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    if (!accept) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+}
+
+class ListWindow : public testing::PlotterOpened {
+ protected:
+  void SetUp() override {
+    PlotterOpened::SetUp();
+    LastListFile.clear();
+  }
+  static void SetMemo(const char* utf8) { Form3sb->Memo1->setPlainText(QString::fromUtf8(utf8)); }
+  static std::vector<std::string> Memo() { return MemoLines(Form3sb->Memo1); }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(ListWindow, ButtonsSitSideBySideInThePanel) {
+  EXPECT_EQ(Form3sb->Panel1->height(), 20);
+  int left = 0;
+  const std::vector<std::pair<QPushButton*, int>> buttons = {
+      {Form3sb->BZurueck, 115}, {Form3sb->BOk, 30},      {Form3sb->BAbbruch, 50},
+      {Form3sb->BSpeichern, 65}, {Form3sb->BEinlesen, 48}, {Form3sb->BDrucken, 57}};
+  for (const auto& [button, width] : buttons) {
+    EXPECT_EQ(button->geometry(), QRect(left, 0, width, 20)) << button->objectName().toStdString();
+    left += width;
+  }
+  EXPECT_EQ(Form3sb->BZurueck->text(), QStringLiteral("Alle Schaubilder zeigen"));
+  EXPECT_EQ(Form3sb->BDrucken->text(), QStringLiteral("Drucken"));
+}
+
+TEST_F(ListWindow, DesignedMemoTextIsGoneAtStart) { EXPECT_TRUE(Form3sb->Memo1->toPlainText().isEmpty()); }
+
+TEST_F(ListWindow, OkDropsEmptyTextLinesAndBlankLines) {
+  Form1sb->Listebearbeiten1->trigger();
+  EXPECT_TRUE(Form3sb->isVisible());
+  SetMemo("x^2\nText 1 2 12 |\n   \n\n1/x\n");
+  QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
+  EXPECT_EQ(Form1sb->FunctionText(), "x^2");
+  EXPECT_FALSE(Form3sb->isVisible());
+}
+
+TEST_F(ListWindow, OkWithAnEmptyFirstLineLeavesTheFunctionEmpty) {
+  Form1sb->Listebearbeiten1->trigger();
+  SetMemo("\nx^3\n");
+  Form3sb->BOk->click();
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^3"}));
+  EXPECT_EQ(Form1sb->FunctionText(), "");
+}
+
+TEST_F(ListWindow, AbbruchKeepsTheList) {
+  Form1sb->BeispielListe1->trigger();
+  const std::vector<std::string> list = Form1sb->PlotList();
+  ASSERT_EQ(Memo(), list);
+  SetMemo("x^7");
+  Form3sb->BAbbruch->click();
+  EXPECT_FALSE(Form3sb->isVisible());
+  EXPECT_EQ(Form1sb->PlotList(), list);
+  Form1sb->Listebearbeiten1->trigger();
+  EXPECT_EQ(Memo(), list);
+}
+
+TEST_F(ListWindow, ShowAllChecksAllAndDraws) {
+  Form1sb->CBAlle->setChecked(false);
+  Form1sb->Listebearbeiten1->trigger();
+  SetMemo("x^2\nx^3");
+  Form3sb->BZurueck->click();
+  EXPECT_TRUE(Form1sb->CBAlle->isChecked());
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "x^3"}));
+  EXPECT_TRUE(Form2sb->isVisible());
+  EXPECT_TRUE(Form1sb->isVisible());
+}
+
+TEST_F(ListWindow, TwoLinesGiveThreeRawJobs) {
+  std::vector<std::string> jobs;
+  Form3sb->SetRawPrintSink(std::make_unique<RecordingSink>(&jobs));
+  SetMemo("x^2\n1/x");
+  Form3sb->BDrucken->click();
+  EXPECT_EQ(jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n", "\f"}));
+}
+
+TEST_F(ListWindow, SavedListIsWindowsTextAndReadsBack) {
+  const QString path = folder.filePath(QStringLiteral("liste.txt"));
+  SetMemo("x^2\nText 1 1 12 |Größe");
+  AnswerFileDialog(path);
+  Form3sb->BSpeichern->click();
+  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\r\nText 1 1 12 |Gr\xF6\xDF" "e\r\n");
+  EXPECT_EQ(LastListFile, path.toStdString());
+
+  SetMemo("");
+  AnswerFileDialog(path);
+  Form3sb->BEinlesen->click();
+  EXPECT_EQ(Form3sb->Memo1->toPlainText(), QString::fromUtf8("x^2\nText 1 1 12 |Größe"));
+  // Nothing reaches the plot list before "OK".
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));
+}
+
+TEST_F(ListWindow, ReadsUtf8ListFiles) {
+  const QString path = folder.filePath(QStringLiteral("utf8.txt"));
+  WriteBytes(path.toStdString(), "x^2\nText 0 0 10 |\xC3\xA4\xC3\xB6\xC3\xBC\n");
+  AnswerFileDialog(path);
+  Form3sb->BEinlesen->click();
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2", "Text 0 0 10 |\xE4\xF6\xFC"}));
+}
+
+TEST_F(ListWindow, CancelledDialogChangesNothing) {
+  SetMemo("x^2");
+  AnswerFileDialog(QString(), false);
+  Form3sb->BEinlesen->click();
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListWindow, ListThatCannotBeWrittenIsReported) {
+  const QString path = folder.filePath(QStringLiteral("missing/liste.txt"));
+  SetMemo("x^2");
+  AnswerNextDialog([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    // The dialog itself refuses a folder that does not exist; a folder
+    // removed meanwhile is what the save meets.
+    QDir(QFileInfo(path).absolutePath()).mkpath(QStringLiteral("."));
+    dialog->selectFile(path);
+    QDir(QFileInfo(path).absolutePath()).removeRecursively();
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Form3sb->BSpeichern->click();
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
+}
+
+TEST_F(ListWindow, GraphPrintsToAPdfFile) {
+  const QString path = folder.filePath(QStringLiteral("schaubild.pdf"));
+  Form1sb->BeispielListe1->trigger();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  EXPECT_TRUE(Form1sb->PrintGraphOn(printer, true));
+  EXPECT_EQ(FileBytes(path.toStdString()).substr(0, 5), "%PDF-");
+}
+
+TEST_F(ListWindow, PrintDialogChoosingAPdfFileGivesThePage) {
+  const QString path = folder.filePath(QStringLiteral("aus_dem_dialog.pdf"));
+  AnswerNextDialog([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    // As a user does it: the PDF entry of the printer list, then a file name.
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    const int pdf = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+    ASSERT_GE(pdf, 0);
+    printers->setCurrentIndex(pdf);
+    auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(fileName, nullptr);
+    fileName->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Form1sb->Schaubilddrucken1->trigger();
+  EXPECT_EQ(FileBytes(path.toStdString()).substr(0, 5), "%PDF-");
+  EXPECT_TRUE(messages.empty());
+}
+
+#ifdef LUMATIK_PRINTOUT_PDF
+// The page of "Beispiel Liste" as the user gets it, kept for a look.
+TEST_F(ListWindow, PrintoutOfTheListExample) {
+  Form1sb->BeispielListe1->trigger();
+  // The input window's paint takes the first line as the function text.
+  Settle();
+  ASSERT_EQ(Form1sb->FunctionText(), "x");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setOutputFileName(QStringLiteral(LUMATIK_PRINTOUT_PDF));
+  EXPECT_TRUE(Form1sb->PrintGraphOn(printer, true));
+}
+#endif
+
+}  // namespace
+}  // namespace lumatik
