@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <string>
 #include <vector>
@@ -27,8 +29,23 @@ void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
   }
 }
 
-bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
+namespace {
+
+// Whether a page can start at all: the painter gives no answer that the
+// canvas passes on, and a page that never began must not look printed.
+bool CanPrintTo(const QPrinter& printer) {
   if (!printer.isValid()) return false;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    QFile file(printer.outputFileName());
+    return !printer.outputFileName().isEmpty() && file.open(QIODevice::WriteOnly);
+  }
+  return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+}  // namespace
+
+bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
+  if (!CanPrintTo(printer)) return false;
   // A PDF file gets the pixels of a common laser printer, on which the pens
   // of one and two pixels were made to look right.
   if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(600);
@@ -47,7 +64,7 @@ bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
   // With "Alle" the current line went to the top of the list, as in every
   // redraw.
   if (list != PlotList()) SetPlotList(list);
-  return printer.printerState() != QPrinter::Error;
+  return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 }  // namespace lumatik

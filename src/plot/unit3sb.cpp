@@ -42,6 +42,7 @@ QFileDialog* MakeListDialog(QWidget* parent, const char* name, QFileDialog::Acce
 TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_unique<LpRawPrintSink>()) {
   setObjectName(QStringLiteral("Form3sb"));
   setWindowTitle(Ui("Liste (Hinweis: Klick auf Schaubild => Menü verschwindet bzw. erscheint)"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   move(290, 397);
   resize(660, 375);
 

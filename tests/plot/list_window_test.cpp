@@ -10,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -200,8 +202,8 @@ TEST_F(ListWindow, GraphPrintsToAPdfFile) {
   EXPECT_EQ(FileBytes(path.toStdString()).substr(0, 5), "%PDF-");
 }
 
-TEST_F(ListWindow, PrintDialogChoosingAPdfFileGivesThePage) {
-  const QString path = folder.filePath(QStringLiteral("aus_dem_dialog.pdf"));
+// Chooses "Print to File (PDF)" in the next print dialog, as a user does it.
+void AnswerPrintDialogWithPdf(const QString& path) {
   AnswerNextDialog([path](QWidget* modal) {
     auto* dialog = qobject_cast<QPrintDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
@@ -216,9 +218,68 @@ TEST_F(ListWindow, PrintDialogChoosingAPdfFileGivesThePage) {
     fileName->setText(path);
     QMetaObject::invokeMethod(dialog, "accept");
   });
+}
+
+// The text on a PDF page, through poppler's pdftotext; empty without it.
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return QString();
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+bool HavePdfToText() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+TEST_F(ListWindow, PrintDialogChoosingAPdfFileGivesThePage) {
+  const QString path = folder.filePath(QStringLiteral("aus_dem_dialog.pdf"));
+  AnswerPrintDialogWithPdf(path);
   Form1sb->Schaubilddrucken1->trigger();
   EXPECT_EQ(FileBytes(path.toStdString()).substr(0, 5), "%PDF-");
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListWindow, OnlyPrintingWithTextWritesTheLabel) {
+  if (!HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  Form1sb->BeispielListe1->trigger();
+  Settle();
+  const QString plain = folder.filePath(QStringLiteral("ohne.pdf"));
+  AnswerPrintDialogWithPdf(plain);
+  Form1sb->Schaubilddrucken1->trigger();
+  const QString withText = folder.filePath(QStringLiteral("mit.pdf"));
+  AnswerPrintDialogWithPdf(withText);
+  Form1sb->SchaubilddruckenmitText1->trigger();
+
+  // Both pages carry the axis labels; only one the function.
+  EXPECT_TRUE(PdfText(plain).contains(QStringLiteral("2,5")));
+  EXPECT_FALSE(PdfText(plain).contains(QStringLiteral("f(x)=")));
+  EXPECT_TRUE(PdfText(withText).contains(QStringLiteral("f(x)=x")));
+}
+
+TEST_F(ListWindow, WithoutAlleThereIsNoLabel) {
+  if (!HavePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  Form1sb->SetFunctionText("x^2");
+  Form1sb->CBAlle->setChecked(false);
+  const QString path = folder.filePath(QStringLiteral("einzeln.pdf"));
+  AnswerPrintDialogWithPdf(path);
+  Form1sb->SchaubilddruckenmitText1->trigger();
+  const QString text = PdfText(path);
+  EXPECT_TRUE(text.contains(QStringLiteral("2")));
+  EXPECT_FALSE(text.contains(QStringLiteral("f(x)=")));
+}
+
+TEST_F(ListWindow, APageThatCannotStartIsNotPrinted) {
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString());
+  EXPECT_FALSE(Form1sb->PrintGraphOn(printer, false));
+  printer.setOutputFileName(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
+  EXPECT_FALSE(Form1sb->PrintGraphOn(printer, false));
+}
+
+TEST_F(ListWindow, PrintDialogWithAnUnwritableFileSaysSo) {
+  AnswerPrintDialogWithPdf(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
+  Form1sb->Schaubilddrucken1->trigger();
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
 }
 
 #ifdef LUMATIK_PRINTOUT_PDF
