@@ -143,6 +143,41 @@ TEST_F(ListWindow, TwoLinesGiveThreeRawJobs) {
   EXPECT_EQ(jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n", "\f"}));
 }
 
+// The search path for the commands the program starts, for one test.
+class SearchPath {
+ public:
+  explicit SearchPath(const QByteArray& path) : saved_(qgetenv("PATH")) { qputenv("PATH", path); }
+  ~SearchPath() { qputenv("PATH", saved_); }
+
+ private:
+  QByteArray saved_;
+};
+
+TEST_F(ListWindow, DruckenHandsEachJobRawToLp) {
+  // A stand-in for CUPS's lp that keeps what it is given.
+  const QString lp = folder.filePath(QStringLiteral("lp"));
+  const std::string record = folder.filePath(QStringLiteral("auftraege")).toStdString();
+  WriteBytes(lp.toStdString(), "#!/bin/sh\necho \"$*\" >> '" + record + ".args'\ncat >> '" + record + "'\n");
+  QFile::setPermissions(lp, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const SearchPath path(QFile::encodeName(folder.path()) + ":" + qgetenv("PATH"));
+
+  SetMemo("x^2\nText 1 1 12 |Gr\xC3\xB6\xC3\x9F" "e");
+  Form3sb->BDrucken->click();
+  EXPECT_EQ(FileBytes(record), "      x^2\r\n      Text 1 1 12 |Gr\xF6\xDF" "e\r\n\f");
+  const std::string raw = "-s -o raw -t My Document\n";
+  EXPECT_EQ(FileBytes(record + ".args"), raw + raw + raw);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNothing) {
+  // A folder without lp.
+  const SearchPath path(QFile::encodeName(folder.path()));
+  SetMemo("x^2");
+  Form3sb->BDrucken->click();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
+}
+
 TEST_F(ListWindow, SavedListIsWindowsTextAndReadsBack) {
   const QString path = folder.filePath(QStringLiteral("liste.txt"));
   SetMemo("x^2\nText 1 1 12 |Größe");
