@@ -20,15 +20,6 @@
 
 namespace lumatik {
 
-void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintGraphOn(printer, sender != nullptr && sender == SchaubilddruckenmitText1)) {
-    ShowMessage("Nicht gedruckt");
-  }
-}
-
 namespace {
 
 // Whether a page can start at all: the painter gives no answer that the
@@ -43,6 +34,15 @@ bool CanPrintTo(const QPrinter& printer) {
 }
 
 }  // namespace
+
+void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!PrintGraphOn(printer, sender != nullptr && sender == SchaubilddruckenmitText1)) {
+    ShowMessage("Nicht gedruckt");
+  }
+}
 
 bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
   if (!CanPrintTo(printer)) return false;
