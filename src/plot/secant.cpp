@@ -33,14 +33,28 @@ Point PointOn(const std::string& function, const std::string& xText) {
   return {x, EvalTermAt(function, x)};
 }
 
-Extended TangentSlope(const SecantFields& fields) {
+// The backward difference quotient over 1e-6; nothing where x0 is so large
+// that the step vanishes in rounding.
+std::optional<Extended> TangentSlope(const SecantFields& fields) {
   const Extended a = EvalTerm(fields.x0) - kTangentStep;
   const Extended c = a + kTangentStep;
-  return (EvalTermAt(fields.function, c) - EvalTermAt(fields.function, a)) / (c - a);
+  const Extended m = (EvalTermAt(fields.function, c) - EvalTermAt(fields.function, a)) / (c - a);
+  if (!std::isfinite(m)) {
+    ShowMessage(Cp1252("Bei diesem x0 lässt sich die Tangentensteigung nicht berechnen."));
+    return std::nullopt;
+  }
+  return m;
 }
 
 void SayPointsCoincide() {
   ShowMessage(Cp1252("P und Q fallen zusammen: Für die Sekante müssen x und x0 verschieden sein."));
+}
+
+// A line whose slope or intercept overflowed cannot be drawn.
+bool IsDrawable(Extended m, Extended b) {
+  if (std::isfinite(m) && std::isfinite(b)) return true;
+  ShowMessage(Cp1252("Die Gerade ist zu steil, um sie zu zeichnen."));
+  return false;
 }
 
 }  // namespace
@@ -72,6 +86,7 @@ std::optional<SecantDrawing> DrawSecant(const SecantFields& fields) {
   }
   const Extended m = (q.y - p.y) / (q.x - p.x);
   const Extended b = p.y - m * p.x;
+  if (!IsDrawable(m, b)) return std::nullopt;
   SecantDrawing drawing{"Sekantensteigung", SlopeText(m), RestartedList(fields)};
   const long long divisor = DotDivisor(fields.lex);
   drawing.plotList.push_back(DotLine(p.x, p.y, divisor, true));
@@ -80,17 +95,22 @@ std::optional<SecantDrawing> DrawSecant(const SecantFields& fields) {
   return drawing;
 }
 
-SecantDrawing DrawTangent(const SecantFields& fields) {
-  const Extended m = TangentSlope(fields);
+std::optional<SecantDrawing> DrawTangent(const SecantFields& fields) {
+  const std::optional<Extended> slope = TangentSlope(fields);
+  if (!slope) return std::nullopt;
+  const Extended m = *slope;
   const Point p = PointOn(fields.function, fields.x0);
+  if (!IsDrawable(m, p.y - m * p.x)) return std::nullopt;
   SecantDrawing drawing{"Tangentensteigung", SlopeText(m), RestartedList(fields)};
   drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
   drawing.plotList.push_back(LineTerm(m, p.y - m * p.x));
   return drawing;
 }
 
-SecantDrawing DrawNormal(const SecantFields& fields) {
-  const Extended tangentSlope = TangentSlope(fields);
+std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
+  const std::optional<Extended> slope = TangentSlope(fields);
+  if (!slope) return std::nullopt;
+  const Extended tangentSlope = *slope;
   const Point p = PointOn(fields.function, fields.x0);
   SecantDrawing drawing{"Normalensteigung", "", RestartedList(fields)};
   drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
@@ -106,6 +126,7 @@ SecantDrawing DrawNormal(const SecantFields& fields) {
     return drawing;
   }
   const Extended m = -1 / tangentSlope;
+  if (!IsDrawable(m, p.y - m * p.x)) return std::nullopt;
   drawing.slopeText = SlopeText(m);
   drawing.plotList.push_back(LineTerm(m, p.y - m * p.x));
   return drawing;

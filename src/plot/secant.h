@@ -37,10 +37,12 @@ std::string SlopeText(Extended m);
 long long DotDivisor(const std::string& lexText);
 
 // Each returns nothing, after saying why through ShowMessage, when the
-// construction does not exist (x equal to x0 leaves no secant).
+// construction does not exist (x equal to x0 leaves no secant) or its line
+// cannot be written (a slope that overflows, an x0 so large that the
+// tangent's step vanishes).
 std::optional<SecantDrawing> DrawSecant(const SecantFields& fields);
-SecantDrawing DrawTangent(const SecantFields& fields);
-SecantDrawing DrawNormal(const SecantFields& fields);
+std::optional<SecantDrawing> DrawTangent(const SecantFields& fields);
+std::optional<SecantDrawing> DrawNormal(const SecantFields& fields);
 
 // "Zeichne Sekante mit 1/2dx": the new text of Ex, halfway to x0.
 std::string HalvedX(const SecantFields& fields);

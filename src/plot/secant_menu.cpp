@@ -64,9 +64,13 @@ void TForm1sb::ZeichneSekantemit12dx1Click() {
   ZeichneSekante1Click();
 }
 
-void TForm1sb::ZeichneTangente1Click() { ShowSecantDrawing(DrawTangent(ReadSecantFields())); }
+void TForm1sb::ZeichneTangente1Click() {
+  if (const std::optional<SecantDrawing> drawing = DrawTangent(ReadSecantFields())) ShowSecantDrawing(*drawing);
+}
 
-void TForm1sb::ZeichneNormale1Click() { ShowSecantDrawing(DrawNormal(ReadSecantFields())); }
+void TForm1sb::ZeichneNormale1Click() {
+  if (const std::optional<SecantDrawing> drawing = DrawNormal(ReadSecantFields())) ShowSecantDrawing(*drawing);
+}
 
 void TForm1sb::Sekantenlschen1Click() {
   Em->setText(QString());

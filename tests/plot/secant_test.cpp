@@ -60,7 +60,7 @@ TEST_F(Secant, HalvingDxMovesXHalfway) {
 }
 
 TEST_F(Secant, TangentSlopeIsTheDerivativeToFiveDecimals) {
-  const SecantDrawing drawing = DrawTangent(Example("Beispiel 0,2x^2 bei 1,5"));
+  const SecantDrawing drawing = DrawTangent(Example("Beispiel 0,2x^2 bei 1,5")).value();
   EXPECT_EQ(drawing.slopeCaption, "Tangentensteigung");
   EXPECT_EQ(drawing.slopeText, "0,6");
   // The tangent touches the parabola at P.
@@ -69,8 +69,8 @@ TEST_F(Secant, TangentSlopeIsTheDerivativeToFiveDecimals) {
 
 TEST_F(Secant, NormalIsPerpendicularToTheTangent) {
   const SecantFields fields = Example("Beispiel 1/x bei 2");
-  const SecantDrawing tangent = DrawTangent(fields);
-  const SecantDrawing normal = DrawNormal(fields);
+  const SecantDrawing tangent = DrawTangent(fields).value();
+  const SecantDrawing normal = DrawNormal(fields).value();
   EXPECT_EQ(normal.slopeCaption, "Normalensteigung");
   const auto slope = [](const std::string& term) { return EvalTermAt(term, 1) - EvalTermAt(term, 0); };
   EXPECT_NEAR(static_cast<double>(slope(tangent.plotList.back()) * slope(normal.plotList.back())), -1, 1e-5);
@@ -81,13 +81,31 @@ TEST_F(Secant, NormalOfAHorizontalTangentIsAVerticalSegment) {
   SecantFields fields;
   fields.function = "3";
   fields.x0 = "1";
-  const SecantDrawing normal = DrawNormal(fields);
+  const SecantDrawing normal = DrawNormal(fields).value();
   EXPECT_EQ(normal.slopeText, "unendlich");
   EXPECT_EQ(normal.plotList.back(), "Strecke 1 -6 1 6");
   for (const std::string& line : normal.plotList) {
     EXPECT_EQ(line.find("inf"), std::string::npos) << line;
     EXPECT_EQ(line.find("nan"), std::string::npos) << line;
   }
+}
+
+TEST_F(Secant, NoLineWhereTheTangentsStepVanishes) {
+  SecantFields fields;
+  fields.function = "x^2";
+  fields.x0 = "10^2000";
+  EXPECT_FALSE(DrawTangent(fields).has_value());
+  EXPECT_FALSE(DrawNormal(fields).has_value());
+  EXPECT_EQ(messages.size(), 2u);
+}
+
+TEST_F(Secant, NoLineWhenTheSlopeOverflows) {
+  SecantFields fields;
+  fields.function = "10^4931*sgn(x)";
+  fields.x0 = "0";
+  fields.x = "0-1/1000";
+  EXPECT_FALSE(DrawSecant(fields).has_value());
+  EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(Secant, MagnifierCentresOnPAndScalesTheSecant) {
