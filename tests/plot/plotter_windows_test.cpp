@@ -30,28 +30,12 @@
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
+#include "support/window_test_support.h"
 
 namespace lumatik {
 namespace {
 
-// Runs the action on the next modal dialog once it is up (the handler that
-// opens it waits in its own event loop meanwhile).
-void AnswerNextDialog(std::function<void(QWidget*)> action) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [action = std::move(action), poll]() mutable {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      action(modal);
-      *poll = nullptr;
-      return;
-    }
-    QTimer::singleShot(5, [poll] {
-      if (*poll) (*poll)();
-    });
-  };
-  QTimer::singleShot(0, [poll] {
-    if (*poll) (*poll)();
-  });
-}
+using testing::AnswerNextDialog;
 
 class PlotterWindows : public ::testing::Test {
  protected:
