@@ -32,6 +32,11 @@ class PlotterOpened : public ::testing::Test {
     StartMode = 0;
     SetMessageSink([this](const std::string& text) { messages.push_back(text); });
     CreateForms();
+    OpenPlotter();
+  }
+  // "Schaubild" in the start window; the input window's first paint then
+  // fills the function field and draws.
+  static void OpenPlotter() {
     FormStart->show();
     FormStart->BSchaubildClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1sb));

@@ -31,38 +31,15 @@
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
 #include "support/window_test_support.h"
+#include "plotter_window_fixture.h"
 
 namespace lumatik {
 namespace {
 
 using testing::AnswerNextDialog;
 
-class PlotterWindows : public ::testing::Test {
+class PlotterWindows : public testing::PlotterOpened {
  protected:
-  void SetUp() override {
-    ParamLine() = " ";
-    MathErrorText().clear();
-    ValuesPerCm = 100;
-    TextInsertMode = false;
-    MenuHintShown = false;
-    StartMode = 0;
-    SetMessageSink([this](const std::string& text) { messages.push_back(text); });
-    CreateForms();
-    OpenPlotter();
-  }
-  // "Schaubild" in the start window; the input window's first paint then
-  // fills the function field and draws.
-  static void OpenPlotter() {
-    FormStart->show();
-    FormStart->BSchaubildClick();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1sb));
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-  }
-  void TearDown() override {
-    DestroyForms();
-    SetMessageSink(nullptr);
-  }
-
   static void Enter(QWidget* field) { QTest::keyClick(field, Qt::Key_Return); }
   static void TypeInto(QLineEdit* field, const char* text) {
     field->clear();
@@ -77,7 +54,6 @@ class PlotterWindows : public ::testing::Test {
     return Form2sb->Image1->picture().pixel(px, py) == colour;
   }
 
-  std::vector<std::string> messages;
 };
 
 constexpr QRgb kScreenWhite = 0xFFFFFFFF;
