@@ -63,6 +63,8 @@ void TFormLSG::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(QtText(info.caption));
     menu->setObjectName(QString::fromStdString(info.objectName));
     menuActions_[info.menu] = menu->menuAction();
+    // A menu with a command of its own runs it when it opens.
+    if (info.run) connect(menu, &QMenu::aboutToShow, this, [this, run = info.run] { RunWorksheetCommand(run); });
     for (const WorksheetMenuItem& item : info.items) {
       if (item.separatorBefore) menu->addSeparator();
       QAction* action = menu->addAction(QtText(item.caption));
@@ -78,6 +80,8 @@ void TFormLSG::BuildMenus() {
         connect(action, &QAction::triggered, this, &TFormLSG::Blattzuoberst1Click);
       } else if (item.handler == "Schlieen1Click") {
         connect(action, &QAction::triggered, this, &TFormLSG::Schlieen1Click);
+      } else if (item.handler == "EingabeKettenbruch1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::EingabeKettenbruch1Click);
       }
     }
   }
@@ -225,7 +229,17 @@ void TFormLSG::Speichern1Click() {
 
 void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
   const std::vector<std::string> before = Lines();
-  const Worksheet sheet = lumatik::RunWorksheetCommand(command, before, StartMode);
+  Worksheet prepared(before, StartMode);
+  // A selection across lines separates them with U+2029.
+  QString selected = Memo1->textCursor().selectedText();
+  selected.replace(QChar(0x2029), QStringLiteral("\r\n"));
+  prepared.setSelectedText(CoreText(selected));
+  // A long enumeration shows what it has found before it asks to go on.
+  prepared.setAsker([this](const std::string& question, const std::vector<std::string>& linesSoFar) {
+    SetMemoLines(Memo1, linesSoFar);
+    return ShowHintAsk(question);
+  });
+  const Worksheet sheet = lumatik::RunWorksheetCommand(command, std::move(prepared));
   switch (sheet.scrollBars()) {
     case WorksheetScrollBars::Both:
       Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -34,6 +34,10 @@ class TFormLSG : public QMainWindow {
   void Alleslschen1Click();
   void MErluterung3Click();
 
+  // Evaluates a typed continued fraction and shows its value in the
+  // calculator.
+  void EingabeKettenbruch1Click();
+
   void FormActivate();
   void FormClose();
 

@@ -4,6 +4,7 @@
 // its input from them and appends its worked solution, and the hints it
 // wants shown are collected for the window (or the command line) to show.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,11 +54,25 @@ class Worksheet {
   void setScrollBars(WorksheetScrollBars bars) { scrollBars_ = bars; }
   WorksheetScrollBars scrollBars() const { return scrollBars_; }
 
+  // A question with "Ok" and "Abbrechen" in the middle of a long command;
+  // the asker sees the lines written so far. Without an asker (the command
+  // line, the tests) every question is answered "no", so no command waits
+  // for an answer that cannot come.
+  using Asker = std::function<bool(const std::string& question, const std::vector<std::string>& linesSoFar)>;
+  void setAsker(Asker asker) { asker_ = std::move(asker); }
+  bool ask(const std::string& question) const { return asker_ ? asker_(question, lines_) : false; }
+
+  // The text the user has selected in the memo (Windows-1252).
+  void setSelectedText(std::string text) { selectedText_ = std::move(text); }
+  const std::string& selectedText() const { return selectedText_; }
+
  private:
   std::vector<std::string> lines_;
   int area_ = 0;
   std::vector<WorksheetNotice> notices_;
   WorksheetScrollBars scrollBars_ = WorksheetScrollBars::Unchanged;
+  Asker asker_;
+  std::string selectedText_;
 };
 
 }  // namespace lumatik

@@ -3,8 +3,10 @@
 #include <exception>
 
 #include "shell/codepage.h"
+#include "worksheet/continued_fraction.h"
 #include "worksheet/equations.h"
 #include "worksheet/linear_system.h"
+#include "worksheet/pythagorean.h"
 
 namespace lumatik {
 
@@ -31,7 +33,7 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
                    ClearWorksheet, {}});
 
   WorksheetMenuInfo algebra{WorksheetMenu::Algebra, "MAlgebra", "Algebra", {}, {}, {}};
-  algebra.items = {Item("Polynommultiplikation", "Polynommultiplikation1Click")};
+  algebra.items = {Item("Polynommultiplikation", "Polynommultiplikation1Click", PolynomialProduct)};
   menus.push_back(std::move(algebra));
 
   WorksheetMenuInfo lsg{WorksheetMenu::LSG, "MLSG1", "LSG", {}, {}, {}};
@@ -52,8 +54,8 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
       Item("kubische Gleichung", "kubischeGleichung1Click", SolveCubicEquation),
       Item("Gleichung 4. Grades", "Gleichung4Grades1Click", SolveQuarticEquation),
       Item("beliebige Gleichung", "beliebigeGleichung1Click", PointToPlotter),
-      Item("Pythagoreische Zahlentripel", "PythagoreischeZahlentripel1Click"),
-      Item("pythagoräische Zahlenquadrupel", "pythagorischeZahlenquadrupel1Click"),
+      Item("Pythagoreische Zahlentripel", "PythagoreischeZahlentripel1Click", PythagoreanTriples),
+      Item("pythagoräische Zahlenquadrupel", "pythagorischeZahlenquadrupel1Click", PythagoreanQuadruples),
   };
   menus.push_back(std::move(equations));
 
@@ -81,12 +83,12 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
   drawing.items.front().shortcut = "Ctrl+Z";
   menus.push_back(std::move(drawing));
 
-  // The menu itself has a handler too (Kettenbrche1Click); it comes with
-  // the continued fractions.
+  // Opening the menu itself explains on an empty worksheet. "Eingabe
+  // Kettenbruch" hands its value to the calculator: the window's business.
   WorksheetMenuInfo fractions{WorksheetMenu::Kettenbrueche, "Kettenbrche1", Cp1252("Kettenbrüche"),
-                              "Kettenbrche1Click", {}, {}};
-  fractions.items = {Item("Erläuterung Kettenbruch", "ErluterungKettenbruch1Click"),
-                     Item("Rechne Kettenbruch", "RechneKettenbruch1Click"),
+                              "Kettenbrche1Click", ContinuedFractionMenu, {}};
+  fractions.items = {Item("Erläuterung Kettenbruch", "ErluterungKettenbruch1Click", ExplainContinuedFraction),
+                     Item("Rechne Kettenbruch", "RechneKettenbruch1Click", ComputeContinuedFraction),
                      Item("Eingabe Kettenbruch", "EingabeKettenbruch1Click")};
   menus.push_back(std::move(fractions));
 
@@ -153,7 +155,10 @@ WorksheetCommandLookup FindWorksheetCommand(int area, const std::string& caption
 }
 
 Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, std::vector<std::string> lines, int area) {
-  Worksheet sheet(std::move(lines), area);
+  return RunWorksheetCommand(command, Worksheet(std::move(lines), area));
+}
+
+Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, Worksheet sheet) {
   if (!command) return sheet;
   // A computation that fails (a square root of a clearly negative value)
   // ends the command with its message; what it wrote so far stays.

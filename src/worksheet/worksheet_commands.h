@@ -58,6 +58,8 @@ WorksheetCommandLookup FindWorksheetCommand(int area, const std::string& caption
 // Runs a command on a copy of the lines: the returned worksheet holds the
 // new lines and the hints to show.
 Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, std::vector<std::string> lines, int area);
+// The same on a prepared worksheet (with its asker and the selected text).
+Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, Worksheet sheet);
 
 // "Alles löschen" and "Erläuterung".
 void ClearWorksheet(Worksheet& sheet);

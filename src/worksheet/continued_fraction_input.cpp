@@ -1,0 +1,35 @@
+// "Eingabe Kettenbruch": the typed continued fraction goes to the
+// calculator, which computes it and shows its root form.
+
+#include <QLineEdit>
+
+#include "calc/rechne.h"
+#include "shell/forms.h"
+#include "shell/luhilf.h"
+#include "shell/luinput.h"
+#include "shell/messagesink.h"
+#include "shell/qtext.h"
+#include "worksheet/continued_fraction.h"
+#include "worksheet/unitlsg.h"
+
+namespace lumatik {
+
+void TFormLSG::EingabeKettenbruch1Click() {
+  std::string text = ContinuedFractionInputPreset();
+  // The text counts whether or not the dialog was confirmed.
+  InputOne(ContinuedFractionInputCaption(), ContinuedFractionInputLabel(), ContinuedFractionInputHint(), text);
+  const TypedContinuedFraction typed = EvaluateContinuedFractionList(text);
+  if (!typed.ok) {
+    ShowMessage(typed.error);
+    return;
+  }
+  if (!FRechne) return;
+  FRechne->EEing->setText(QtText(FloatText18(typed.value)));
+  FRechne->BRechneClick();
+  FRechne->BalsWurzelClick();
+  FRechne->EBruch->setText(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
+  hide();
+  FRechne->show();
+}
+
+}  // namespace lumatik

@@ -1,0 +1,174 @@
+// The Pythagorean enumerations against a brute-force search of their own,
+// and the polynomial product's example and echo.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "shell/codepage.h"
+#include "worksheet/pythagorean.h"
+#include "worksheet/worksheet_commands.h"
+
+namespace lumatik {
+namespace {
+
+using Tuple = std::vector<int>;
+
+// Every primitive tuple with the last entry below `limit`, ordered by the
+// last entry and then the others: a^2+b^2(+c^2) = last^2.
+std::vector<Tuple> BruteForce(int size, int limit) {
+  std::vector<Tuple> found;
+  for (int last = 1; last < limit; ++last) {
+    for (int a = 1; a <= last; ++a) {
+      for (int b = a; b <= last; ++b) {
+        if (size == 3) {
+          if (a * a + b * b == last * last && std::gcd(a, b) == 1) found.push_back({a, b, last});
+          continue;
+        }
+        for (int c = b; c <= last; ++c) {
+          if (a * a + b * b + c * c == last * last && std::gcd(std::gcd(a, b), c) == 1)
+            found.push_back({a, b, c, last});
+        }
+      }
+    }
+  }
+  return found;
+}
+
+// The tuples written below the header, read back from the "(a,b,c)" groups.
+std::vector<Tuple> ReadTuples(const Worksheet& sheet) {
+  std::vector<Tuple> tuples;
+  for (int i = 5; i <= sheet.lineCount(); ++i) {
+    const std::string line = sheet.line(i);
+    std::size_t pos = 0;
+    while ((pos = line.find('(', pos)) != std::string::npos) {
+      const auto end = line.find(')', pos);
+      Tuple t;
+      std::string number;
+      for (std::size_t k = pos + 1; k <= end; ++k) {
+        if (line[k] == ',' || line[k] == ')') {
+          t.push_back(std::stoi(number));
+          number.clear();
+        } else if (line[k] != ' ') {
+          number += line[k];
+        }
+      }
+      tuples.push_back(t);
+      pos = end;
+    }
+  }
+  return tuples;
+}
+
+TEST(PadNumber, WidthGrowsWithTheLargestValue) {
+  struct Case {
+    int n, top;
+    const char* text;
+  };
+  const Case cases[] = {{5, 5, "5"},     {5, 10, "5"},    {5, 11, " 5"},     {12, 13, "12"},
+                        {5, 100, " 5"},  {5, 101, "  5"}, {100, 101, "100"}, {1234, 2000, "1234"}};
+  for (const Case& c : cases) EXPECT_EQ(PadNumber(c.n, c.top), c.text) << c.n << " " << c.top;
+}
+
+TEST(PythagoreanTriples, DecliningAtOneHundredListsThoseBelow) {
+  std::vector<std::string> questions;
+  Worksheet sheet;
+  sheet.setAsker([&](const std::string& question, const std::vector<std::string>&) {
+    questions.push_back(question);
+    return false;
+  });
+  sheet = RunWorksheetCommand(PythagoreanTriples, std::move(sheet));
+  EXPECT_EQ(questions, std::vector<std::string>{"Weitermachen?"});
+  EXPECT_EQ(sheet.line(1), "         Pythagoreische Zahlentripel");
+  EXPECT_EQ(sheet.line(2), "         ---------------------------");
+  EXPECT_EQ(sheet.line(3), Cp1252("(a,b,c) erfüllen die Gleichungen a^2+b^2 = c^2 und ggT(a,b)=1"));
+  EXPECT_EQ(sheet.line(4), "");
+  EXPECT_EQ(sheet.line(5).rfind("(3,4,5)  ( 5,12,13)  ( 8,15,17)", 0), 0u) << sheet.line(5);
+  EXPECT_EQ(ReadTuples(sheet), BruteForce(3, 100));
+  // Full lines are longer than 55 characters; the pending line comes last.
+  for (int i = 5; i < sheet.lineCount(); ++i) EXPECT_GT(sheet.line(i).size(), 55u) << i;
+  EXPECT_FALSE(sheet.line(sheet.lineCount()).empty());
+  EXPECT_NE(sheet.line(sheet.lineCount()).find("(65,72,97)  "), std::string::npos);
+}
+
+TEST(PythagoreanTriples, GoingOnOnceReachesTwoHundredWithWiderColumns) {
+  std::vector<std::size_t> linesWhenAsked;
+  Worksheet sheet;
+  sheet.setAsker([&](const std::string&, const std::vector<std::string>& lines) {
+    linesWhenAsked.push_back(lines.size());
+    return linesWhenAsked.size() < 2;
+  });
+  sheet = RunWorksheetCommand(PythagoreanTriples, std::move(sheet));
+  ASSERT_EQ(linesWhenAsked.size(), 2u);
+  EXPECT_GT(linesWhenAsked[0], 5u);  // the asker sees what was found so far
+  EXPECT_EQ(ReadTuples(sheet), BruteForce(3, 200));
+  bool wide = false;
+  for (const std::string& line : sheet.lines()) wide = wide || line.find("( 20, 99,101)") != std::string::npos;
+  EXPECT_TRUE(wide);
+}
+
+TEST(PythagoreanQuadruples, FirstOnesAndTheBruteForceList) {
+  const Worksheet sheet = RunWorksheetCommand(PythagoreanQuadruples, {}, 2);
+  EXPECT_EQ(sheet.line(1), "         Pythagoreische Zahlenquadrupel");
+  EXPECT_EQ(sheet.line(2), "         ------------------------------");
+  EXPECT_EQ(sheet.line(3), Cp1252("(a,b,c,d) erfüllen die Gleichungen a^2+b^2+c^2=d^2 und ggT(a,b,c)=1"));
+  EXPECT_EQ(sheet.line(5), "(1,2,2,3)  (2,3,6,7)  (1,4,8,9)  (4,4,7,9)  ");
+  const std::vector<Tuple> tuples = ReadTuples(sheet);
+  EXPECT_EQ(tuples, BruteForce(4, 100));
+  // Four to a line, counted over the run; the rest on the last line.
+  const auto groups = [&sheet](int i) {
+    const std::string line = sheet.line(i);
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), '('));
+  };
+  for (int i = 5; i < sheet.lineCount(); ++i) EXPECT_EQ(groups(i), 4u) << i;
+  EXPECT_EQ(groups(sheet.lineCount()), tuples.size() % 4);
+}
+
+TEST(PythagoreanTuples, NonEmptyWorksheetOnlyHints) {
+  for (const WorksheetCommandFunction& command :
+       {WorksheetCommandFunction(PythagoreanTriples), WorksheetCommandFunction(PythagoreanQuadruples)}) {
+    const Worksheet sheet = RunWorksheetCommand(command, {"x"}, 2);
+    EXPECT_EQ(sheet.lines(), std::vector<std::string>{"x"});
+    ASSERT_EQ(sheet.notices().size(), 1u);
+    EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
+    EXPECT_EQ(sheet.notices()[0].text, Cp1252("Zuerst \"Alles löschen\" anklicken"));
+  }
+}
+
+TEST(PythagoreanTuples, MenuTableRunsThem) {
+  EXPECT_TRUE(FindWorksheetCommand(2, "Pythagoreische Zahlentripel").run);
+  EXPECT_TRUE(FindWorksheetCommand(2, Cp1252("pythagoräische Zahlenquadrupel")).run);
+  EXPECT_TRUE(FindWorksheetCommand(6, "Polynommultiplikation").run);
+}
+
+TEST(PolynomialProduct, ExampleOnAnEmptyWorksheet) {
+  const Worksheet sheet = RunWorksheetCommand(PolynomialProduct, {" "}, 6);
+  EXPECT_EQ(sheet.lines(), (std::vector<std::string>{
+                               "Polynommultiplikation", "               (2x^3+3x^2-4x+3)*(4x^2+3x-4)",
+                               Cp1252("Ändern Sie die Werte, wählen Sie die Zeile aus"),
+                               Cp1252("und klicken Sie den Menüpunkt nochmal an!)")}));
+  EXPECT_TRUE(sheet.notices().empty());
+}
+
+TEST(PolynomialProduct, ShowsExactlyTheSelectedText) {
+  struct Case {
+    const char* selected;
+    const char* shown;
+  };
+  const Case cases[] = {{"(x+1)*(x-1)", "(x+1)*(x-1)"}, {"   (x+1)*(x-1)  ", "(x+1)*(x-1)"}, {"", ""}};
+  for (const Case& c : cases) {
+    Worksheet sheet({"Polynommultiplikation", "(x+1)*(x-1)"}, 6);
+    sheet.setSelectedText(c.selected);
+    sheet = RunWorksheetCommand(PolynomialProduct, std::move(sheet));
+    EXPECT_EQ(sheet.lines(), (std::vector<std::string>{"Polynommultiplikation", "(x+1)*(x-1)"}));
+    ASSERT_EQ(sheet.notices().size(), 1u);
+    EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
+    EXPECT_EQ(sheet.notices()[0].text, c.shown);
+  }
+}
+
+}  // namespace
+}  // namespace lumatik
