@@ -25,6 +25,13 @@ constexpr int kMaxRows = 200;
 
 std::string LongDashes(int n) { return std::string(n, '\x97'); }
 
+// Text put at a column (counted from 0) of a line, for the drawings of the
+// explanation.
+std::string At(std::string line, std::size_t column, const std::string& text) {
+  if (line.size() < column) line.resize(column, ' ');
+  return line.substr(0, column) + text;
+}
+
 std::string ProofText(Extended num, Extended den, Extended p, Extended q) {
   const std::string statement = FloatText18(num) + "*Z" + "+" + FloatText18(den) + "*Z=Z.\r\nBeweis:";
   if (num * q - den * p >= 0) {
@@ -128,7 +135,6 @@ std::string ContinuedFractionText(Extended q, std::vector<std::string>* messages
 
 std::vector<std::string> ContinuedFractionExplanation() {
   const std::string box = "     +" + LongDashes(63) + "+";
-  const std::string left = Spaces(39);
   return {
       Cp1252("Kettenbruch für q = Pi"),
       box,
@@ -140,12 +146,11 @@ std::vector<std::string> ContinuedFractionExplanation() {
       "q=q0=v1+q1, wobei v1=int(q0) der ganzzahlige Teil von q0",
       Cp1252("1/q1=v2+q2, wobei v2=int(1/q1) => q=v1+1/(v2+q2)  q(1.Näherung)=v1+1/v2"),
       // The stacked fractions q=v1+1/(v2+1/(v3+q3)) and v1+1/(v2+1/v3).
-      left + "        1" + Spaces(30) + "      1",
-      left + " " + LongDashes(15) + Spaces(22) + LongDashes(12),
-      "1/q2=v3+q3, wobei v3=int(1/q2) => q=v1+" + Spaces(8) + "1" + Spaces(7) + Cp1252("q(2.Näherung)=v1+") +
-          Spaces(10) + "1",
-      left + "  v2 + " + LongDashes(8) + Spaces(22) + "v2 + " + LongDashes(4),
-      left + "         v3+q3" + Spaces(30) + "v3",
+      At(At("", 46, "1"), 82, "1"),
+      At(At("", 39, LongDashes(15)), 77, LongDashes(11)),
+      At(At(At("1/q2=v3+q3, wobei v3=int(1/q2) => q=v1+", 47, "1"), 60, Cp1252("q(2.Näherung)=v1+")), 83, "1"),
+      At(At("", 39, "v2 + " + LongDashes(7)), 77, "v2 + " + LongDashes(4)),
+      At(At("", 45, "v3+q3"), 83, "v3"),
       "",
       Cp1252("Schreibweise für Kettenbruch q=[v1,v2,v3,v4,...]"),
       Cp1252("z.B. q(2.Näherung)=[v1,v2,v3]"),
