@@ -235,7 +235,9 @@ void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
   selected.replace(QChar(0x2029), QStringLiteral("\r\n"));
   prepared.setSelectedText(CoreText(selected));
   // A long enumeration shows what it has found before it asks to go on.
-  prepared.setAsker([this](const std::string& question, const std::vector<std::string>& linesSoFar) {
+  bool asked = false;
+  prepared.setAsker([this, &asked](const std::string& question, const std::vector<std::string>& linesSoFar) {
+    asked = true;
     SetMemoLines(Memo1, linesSoFar);
     return ShowHintAsk(question);
   });
@@ -251,10 +253,11 @@ void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
       break;
   }
   const std::vector<std::string>& after = sheet.lines();
-  if (after != before) {
+  if (asked || after != before) {
     // A solution appended below the task keeps the view where it is.
     const bool appended =
-        after.size() > before.size() && std::equal(before.begin(), before.end(), after.begin()) && !before.empty();
+        !asked && after.size() > before.size() && std::equal(before.begin(), before.end(), after.begin()) &&
+        !before.empty();
     if (appended) {
       for (std::size_t i = before.size(); i < after.size(); ++i) AddMemoLine(Memo1, after[i]);
     } else {

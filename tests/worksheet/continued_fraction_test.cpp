@@ -250,6 +250,17 @@ TEST_F(ContinuedFractionTest, HugeAndTinyValuesEndAtOnce) {
   }
 }
 
+TEST_F(ContinuedFractionTest, NoFractionWithinTheBoundSaysFehlerAndExpandsAnyway) {
+  const Worksheet sheet = Compute("q = 10^(-20)");
+  ASSERT_EQ(sheet.notices().size(), 1u);
+  EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Message);
+  EXPECT_EQ(sheet.notices()[0].text, "Fehler");
+  const Expansion e = Read(sheet.lines());
+  EXPECT_EQ(e.list, std::vector<std::int64_t>{0});
+  EXPECT_TRUE(e.closed);
+  EXPECT_TRUE(e.proof.empty());
+}
+
 TEST_F(ContinuedFractionTest, NonFiniteValueIsAnErrorNotALoop) {
   std::vector<std::string> messages;
   EXPECT_EQ(ContinuedFractionText(std::numeric_limits<long double>::infinity(), &messages), "");
