@@ -48,11 +48,13 @@ TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
   Open(&TFormStart::Button4Click);
   QString preset;
   QString caption;
+  QString hint;
   AnswerNextDialog([&](QWidget* modal) {
     auto* dialog = qobject_cast<TFormluinput*>(modal);
     ASSERT_NE(dialog, nullptr);
     caption = dialog->windowTitle();
     preset = dialog->Edit1->text();
+    hint = dialog->Memo1->toPlainText();
     dialog->BOk->click();
   });
   Item(WorksheetMenu::Kettenbrueche, "Eingabe Kettenbruch")->trigger();
@@ -65,6 +67,9 @@ TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
   EXPECT_TRUE(fraction.contains("wur(2)") || fraction.contains("sqrt(2)")) << fraction.toStdString();
   EXPECT_TRUE(fraction.endsWith(" = Kettenbruch [ 1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 ]"))
       << fraction.toStdString();
+  EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Der Wert des Kettebruches wird im Programm \"Rechne\" ausgegeben.\n")));
+  EXPECT_TRUE(hint.endsWith(QString::fromUtf8("\n   Probiere anschließend: \"als Wurzel\"")));
+  EXPECT_EQ(hint.count('\n'), 6);
   EXPECT_FALSE(FormLSG->isVisible());
   EXPECT_TRUE(FRechne->isVisible());
 }
