@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "geometry/planes.h"
 #include "shell/codepage.h"
 #include "worksheet/continued_fraction.h"
 #include "worksheet/equations.h"
@@ -61,12 +62,12 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
 
   WorksheetMenuInfo geometry{WorksheetMenu::Geometrie, "MGeometrie", "Geometrie", {}, {}, {}};
   geometry.items = {
-      Item("Ebene x=p+s*u+t*v", "RechneEbene1Click"),
-      Item("Ebene ABC", "RechneEbene1Click"),
-      Item("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click"),
+      Item("Ebene x=p+s*u+t*v", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, false); }),
+      Item("Ebene ABC", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, true); }),
+      Item("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click", PlaneFromEquation),
       Item("Vektor", "Vektor1Click"),
       Item("Zwei Vektoren", "Vektor1Click"),
-      Item("Abstand Punkt Ebene", "AbstandPunktEbene1Click"),
+      Item("Abstand Punkt Ebene", "AbstandPunktEbene1Click", PointPlaneDistance),
       Item("Abstand Punkt Gerade", "AbstandPunktGerade1Click"),
       Item("Gerade Ebene", "GeradeEbene1Click"),
       Item("zwei Geraden", "zweiGeraden1Click"),
