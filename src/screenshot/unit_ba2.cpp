@@ -2,8 +2,7 @@
 
 namespace lumatik {
 
-TForm_ba2::TForm_ba2(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QString::fromUtf8("Links oben"));
-}
+TForm_ba2::TForm_ba2(QWidget* parent)
+    : MarkerWindow("Form_ba2", "Links oben", QPoint(194, 253), QSize(112, 56), parent) {}
 
 }  // namespace lumatik

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "screenshot/marker_window.h"
 
 namespace lumatik {
 
-// The screenshot tool's upper-left marker.
-class TForm_ba2 : public QWidget {
+// The screenshot tool's upper-left marker: its upper left corner is the
+// capture rectangle's.
+class TForm_ba2 : public MarkerWindow {
   Q_OBJECT
 
  public:

@@ -2,8 +2,7 @@
 
 namespace lumatik {
 
-TForm_ba3::TForm_ba3(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QString::fromUtf8("rechts unten"));
-}
+TForm_ba3::TForm_ba3(QWidget* parent)
+    : MarkerWindow("Form_ba3", "rechts unten", QPoint(481, 453), QSize(112, 55), parent) {}
 
 }  // namespace lumatik

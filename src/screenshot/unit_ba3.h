@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "screenshot/marker_window.h"
 
 namespace lumatik {
 
-// The screenshot tool's lower-right marker.
-class TForm_ba3 : public QWidget {
+// The screenshot tool's lower-right marker: its lower right corner is the
+// capture rectangle's.
+class TForm_ba3 : public MarkerWindow {
   Q_OBJECT
 
  public:

@@ -1,4 +1,6 @@
 target_sources(lumatik_windows PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/marker_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/marker_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit_ba1.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_ba1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit_ba2.h

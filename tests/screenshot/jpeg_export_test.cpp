@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "screenshot/jpeg_export.h"
+
+namespace lumatik {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A file read back with libjpeg: its size, the first luminance quantiser
+// (which tells the quality it was written with) and its pixels.
+struct ReadBack {
+  bool ok = false;
+  int width = 0;
+  int height = 0;
+  int firstQuantiser = 0;
+  std::vector<std::uint8_t> pixels;
+};
+
+struct ReadErrors {
+  jpeg_error_mgr base;
+  std::jmp_buf escape;
+};
+
+extern "C" void ReadFailed(j_common_ptr info) { std::longjmp(reinterpret_cast<ReadErrors*>(info->err)->escape, 1); }
+
+struct Decompression {
+  jpeg_decompress_struct info{};
+  ReadErrors errors{};
+};
+
+bool Decompress(Decompression& job, std::FILE* file, ReadBack& out) {
+  if (setjmp(job.errors.escape) != 0) return false;
+  jpeg_create_decompress(&job.info);
+  jpeg_stdio_src(&job.info, file);
+  jpeg_read_header(&job.info, TRUE);
+  out.firstQuantiser = job.info.quant_tbl_ptrs[0] ? job.info.quant_tbl_ptrs[0]->quantval[0] : 0;
+  job.info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&job.info);
+  out.width = static_cast<int>(job.info.output_width);
+  out.height = static_cast<int>(job.info.output_height);
+  out.pixels.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+  while (job.info.output_scanline < job.info.output_height) {
+    JSAMPROW row = out.pixels.data() + static_cast<std::size_t>(job.info.output_scanline) * out.width * 3;
+    jpeg_read_scanlines(&job.info, &row, 1);
+  }
+  jpeg_finish_decompress(&job.info);
+  return true;
+}
+
+ReadBack ReadJpeg(const fs::path& path) {
+  ReadBack out;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return out;
+  Decompression job;
+  job.info.err = jpeg_std_error(&job.errors.base);
+  job.errors.base.error_exit = ReadFailed;
+  out.ok = Decompress(job, file, out);
+  jpeg_destroy_decompress(&job.info);
+  std::fclose(file);
+  return out;
+}
+
+// A picture with detail everywhere, so that the quality matters: a
+// gradient with a pseudo-random speckle.
+RgbPicture TestPicture(int width, int height) {
+  RgbPicture picture{width, height, {}};
+  unsigned state = 12345;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      state = state * 1103515245u + 12345u;
+      const int speckle = static_cast<int>((state >> 16) % 64);
+      picture.pixels.push_back(static_cast<std::uint8_t>((x * 255 / width + speckle) % 256));
+      picture.pixels.push_back(static_cast<std::uint8_t>((y * 255 / height) % 256));
+      picture.pixels.push_back(static_cast<std::uint8_t>((x + y + speckle) % 256));
+    }
+  }
+  return picture;
+}
+
+// The mean difference in brightness. JPEG keeps brightness at full
+// resolution but halves the colour resolution even at quality 100, so only
+// brightness can be compared pixel by pixel.
+double MeanLumaDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+  if (a.size() != b.size() || a.empty()) return 1e9;
+  const auto luma = [](const std::uint8_t* p) { return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]; };
+  double sum = 0;
+  for (std::size_t i = 0; i + 2 < a.size(); i += 3) sum += std::abs(luma(&a[i]) - luma(&b[i]));
+  return sum / static_cast<double>(a.size() / 3);
+}
+
+class JpegExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("lumatik-jpeg-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  fs::path folder;
+};
+
+TEST_F(JpegExportTest, RoundTripAtBothEndsOfTheQualityRange) {
+  const RgbPicture picture = TestPicture(123, 77);
+  const fs::path low = folder / "low.jpg";
+  const fs::path high = folder / "high.jpg";
+  ASSERT_TRUE(WriteJpegFile(low.string(), picture, 5).ok);
+  ASSERT_TRUE(WriteJpegFile(high.string(), picture, 100).ok);
+
+  const ReadBack lowBack = ReadJpeg(low);
+  const ReadBack highBack = ReadJpeg(high);
+  ASSERT_TRUE(lowBack.ok);
+  ASSERT_TRUE(highBack.ok);
+  EXPECT_EQ(lowBack.width, 123);
+  EXPECT_EQ(lowBack.height, 77);
+  EXPECT_EQ(highBack.width, 123);
+  EXPECT_EQ(highBack.height, 77);
+  EXPECT_LT(fs::file_size(low), fs::file_size(high));
+  // The IJG scaling: quality 100 quantises by 1, quality 5 multiplies the
+  // standard table (whose first entry is 16) by 10.
+  EXPECT_EQ(highBack.firstQuantiser, 1);
+  EXPECT_EQ(lowBack.firstQuantiser, 160);
+  // Quality 100 keeps the picture nearly as it was, quality 5 visibly not.
+  EXPECT_LT(MeanLumaDifference(highBack.pixels, picture.pixels), 3.0);
+  EXPECT_GT(MeanLumaDifference(lowBack.pixels, picture.pixels), MeanLumaDifference(highBack.pixels, picture.pixels));
+  // No leftovers beside the files.
+  EXPECT_FALSE(fs::exists(folder / "low.jpg.part"));
+}
+
+TEST_F(JpegExportTest, EveryItemQualityWritesAFileThatShrinksWithTheQuality) {
+  const RgbPicture picture = TestPicture(64, 48);
+  std::uintmax_t previous = 0;
+  for (int quality : kJpegQualities) {
+    const fs::path path = folder / ("q" + std::to_string(quality) + ".jpg");
+    ASSERT_TRUE(WriteJpegFile(path.string(), picture, quality).ok) << quality;
+    const std::uintmax_t size = fs::file_size(path);
+    if (previous != 0) {
+      EXPECT_LE(size, previous) << quality;
+    }
+    previous = size;
+  }
+}
+
+TEST_F(JpegExportTest, OnePixel) {
+  const RgbPicture picture{1, 1, {255, 0, 0}};
+  const fs::path path = folder / "dot.jpg";
+  ASSERT_TRUE(WriteJpegFile(path.string(), picture, 90).ok);
+  const ReadBack back = ReadJpeg(path);
+  ASSERT_TRUE(back.ok);
+  EXPECT_EQ(back.width, 1);
+  EXPECT_EQ(back.height, 1);
+  EXPECT_GT(back.pixels[0], 200);
+}
+
+struct RefusedCase {
+  const char* name;
+  RgbPicture picture;
+  int quality;
+};
+
+TEST_F(JpegExportTest, RefusesWithoutWritingAnything) {
+  const RefusedCase cases[] = {
+      {"quality 4", TestPicture(8, 8), 4},
+      {"quality 101", TestPicture(8, 8), 101},
+      {"no pixels", RgbPicture{0, 0, {}}, 50},
+      {"rows too short", RgbPicture{8, 8, std::vector<std::uint8_t>(8 * 8 * 3 - 1)}, 50},
+  };
+  for (const RefusedCase& c : cases) {
+    const fs::path path = folder / "refused.jpg";
+    const JpegResult result = WriteJpegFile(path.string(), c.picture, c.quality);
+    EXPECT_FALSE(result.ok) << c.name;
+    EXPECT_FALSE(result.error.empty()) << c.name;
+    EXPECT_FALSE(fs::exists(path)) << c.name;
+  }
+}
+
+TEST_F(JpegExportTest, AFolderThatIsNotThereIsAFailureNotAnExit) {
+  const JpegResult result = WriteJpegFile((folder / "missing" / "x.jpg").string(), TestPicture(8, 8), 50);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.error.empty());
+}
+
+TEST_F(JpegExportTest, LibjpegComplaintsComeBackAsFailures) {
+  // libjpeg refuses pictures wider than 65500 pixels; its error must not end the program.
+  const RgbPicture wide{70000, 1, std::vector<std::uint8_t>(70000 * 3, 128)};
+  const fs::path path = folder / "wide.jpg";
+  const JpegResult result = WriteJpegFile(path.string(), wide, 50);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_FALSE(fs::exists(folder / "wide.jpg.part"));
+}
+
+TEST_F(JpegExportTest, AFailureKeepsAnOlderFileOfTheSameName) {
+  const fs::path path = folder / "keep.jpg";
+  ASSERT_TRUE(WriteJpegFile(path.string(), TestPicture(8, 8), 50).ok);
+  const std::uintmax_t before = fs::file_size(path);
+  const RgbPicture wide{70000, 1, std::vector<std::uint8_t>(70000 * 3, 128)};
+  EXPECT_FALSE(WriteJpegFile(path.string(), wide, 50).ok);
+  ASSERT_TRUE(fs::exists(path));
+  EXPECT_EQ(fs::file_size(path), before);
+}
+
+TEST(JpegItems, Captions) {
+  EXPECT_EQ(JpegItemCaption(5), "Speichern als JPG-Datei (5%)");
+  EXPECT_EQ(JpegItemCaption(100), "Speichern als JPG-Datei (100%)");
+}
+
+}  // namespace
+}  // namespace lumatik
