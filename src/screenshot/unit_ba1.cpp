@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFont>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -86,6 +87,8 @@ TForm_ba1::TForm_ba1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_ba1"));
   setWindowTitle(Ui("Screenshot"));
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  // The buttons' widths are made for this font's captions.
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   Button2 = MakeButton(this, "Button2", "Markierungen", 0, 75);
   Bvorschau = MakeButton(this, "Bvorschau", "Vorschau", 72, 65);
   BTimer = MakeButton(this, "BTimer", "Timer", 136, 41);
