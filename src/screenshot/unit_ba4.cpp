@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QSaveFile>
 #include <QScrollArea>
 
 #include <optional>
@@ -52,6 +53,19 @@ RgbPicture RgbRows(const QImage& image) {
     std::copy(row, row + rowBytes, picture.pixels.begin() + static_cast<std::ptrdiff_t>(rowBytes * y));
   }
   return picture;
+}
+
+// The file appears under its name only when it is complete, and an older
+// file of that name survives a failure.
+bool SaveBmp(const QImage& picture, const QString& path) {
+  if (picture.isNull()) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!picture.save(&file, "BMP")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace
@@ -186,17 +200,20 @@ QString TForm_ba4::RunSaveDialog(const char* name, const char* filter, const cha
 }
 
 void TForm_ba4::Speichern1Click() {
-  // The home folder stands for the drive's root the program once started in.
+  // Pictures go to the user's own folder; the file system's root is not writable for users.
   const QString chosen = RunSaveDialog("SaveDialog1", "Bitmap-Dateien (*.bmp)", "bmp", QDir::homePath());
   // A picture that did not reach the disk is not saved either.
-  if (chosen.isEmpty() || picture_.isNull() || !picture_.save(chosen, "BMP")) ShowMessage("Nicht gespeichert");
+  if (chosen.isEmpty() || !SaveBmp(picture_, chosen)) ShowMessage("Nicht gespeichert");
 }
 
 void TForm_ba4::jpgspeichernClick(int quality) {
   const RgbPicture rows = RgbRows(picture_);
   ShowSizeInCaption();
   const QString chosen = RunSaveDialog("SaveDialog2", "JPG-Dateien (*.jpg)", "jpg", currentFolder_);
-  if (chosen.isEmpty() || !WriteJpegFile(QFile::encodeName(chosen).toStdString(), rows, quality).ok) ShowMessage("Nicht gespeichert");
+  // A picture that did not reach the disk is not saved either.
+  if (chosen.isEmpty() || !WriteJpegFile(QFile::encodeName(chosen).toStdString(), rows, quality).ok) {
+    ShowMessage("Nicht gespeichert");
+  }
 }
 
 void TForm_ba4::Beenden1Click() {

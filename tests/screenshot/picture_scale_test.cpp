@@ -50,7 +50,8 @@ class ScaledSizeTest : public ::testing::TestWithParam<ScaleCase> {};
 TEST_P(ScaledSizeTest, Size) {
   const ScaleCase& c = GetParam();
   const std::optional<PictureSize> scaled = ScaledSize(c.size, c.percent);
-  ASSERT_EQ(scaled.has_value(), c.expected.has_value()) << c.size.width << "x" << c.size.height << " " << static_cast<double>(c.percent);
+  ASSERT_EQ(scaled.has_value(), c.expected.has_value())
+      << c.size.width << "x" << c.size.height << " " << static_cast<double>(c.percent);
   if (scaled) {
     EXPECT_EQ(*scaled, *c.expected);
   }

@@ -383,6 +383,13 @@ TEST_F(ScreenshotTool, JpegIntoAFolderThatIsNotThereIsNotSaved) {
   EXPECT_TRUE(Said("Nicht gespeichert"));
 }
 
+TEST_F(ScreenshotTool, BmpIntoAFolderThatIsNotThereIsNotSaved) {
+  Form_ba4->SetPicture(QuarteredPicture(40, 30));
+  AnswerNextFileDialog(Path("fehlt/bild.bmp"));
+  Form_ba4->Speichern1->trigger();
+  EXPECT_TRUE(Said("Nicht gespeichert"));
+}
+
 TEST_F(ScreenshotTool, BackToTheCaptureAndToTheClipboard) {
   Form_ba4->SetPicture(QuarteredPicture(40, 30));
   Form_ba4->show();
