@@ -38,6 +38,7 @@ void EnsurePrimes(std::int64_t index);
 std::int64_t PrimeAt(std::int64_t index);
 // The X-th prime (NthPrime(1) = 2), or 0.
 std::int64_t NthPrime(Extended x);
+// The smallest prime factor of the whole number n >= 2, or n when it is prime.
 Extended SmallestFactor(Extended n);
 
 // The message of a prime request that the user cancelled.
@@ -59,6 +60,7 @@ WholeFactors FactorWhole(Extended n, TrialPrimeSource primeAt = PrimeAt);
 // the primes it found.
 inline constexpr const char* kFactorisationCancelled = "... abgebrochen";
 std::string FactorText(const WholeFactors& factors, Extended x);
+
 // Ends a request: the cancel dialog, if one was opened, is closed.
 void FinishPrimeRequest();
 
