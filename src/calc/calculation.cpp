@@ -1,5 +1,6 @@
 #include "calc/calculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -25,23 +26,24 @@ std::string ResultText(Extended v) {
   return CollapseAfterFirst(text);
 }
 
-namespace {
-
-Extended EvaluateTyped(const std::string& typed) { return EvalTerm(ReadTerm(typed)); }
-
-}  // namespace
-
 Calculation Calculate(const std::string& typed) {
   Calculation c;
   ReadParams();
+  MathErrorText().clear();
   try {
-    c.value = EvaluateTyped(typed);
+    c.value = EvalTerm(ReadTerm(typed));
   } catch (const std::exception& e) {
     c.failure = e.what();
     return c;
   }
   const Extended v = c.value;
   c.result = ResultText(v);
+  c.message = MathErrorText();
+  if (!c.message.empty()) {
+    c.primeFactorsEnabled = false;
+    c.rootEnabled = false;
+    return c;
+  }
   std::string f = NumberText(v);
   c.rootEnabled = true;
   if (std::fabs(v) > 1) f += " = " + NumberTextMixed(v);
@@ -61,31 +63,35 @@ Calculation Calculate(const std::string& typed) {
   return c;
 }
 
+std::string ShownResult(const Calculation& calculation) {
+  if (calculation.message.empty()) return calculation.result;
+  return calculation.result + kInvalidResultMark + calculation.message;
+}
+
 std::string HistoryLine(const std::string& typed, const Calculation& calculation) {
-  std::string line = typed + " = " + calculation.result;
+  std::string line = typed + " = " + ShownResult(calculation);
   if (!calculation.fraction.empty()) line += " = " + calculation.fraction;
   return line;
 }
 
-bool HistoryContains(const std::vector<std::string>& history, const std::string& text) {
-  std::string whole;
-  for (const std::string& line : history) whole += line + "\r\n";
-  return whole.find(text) != std::string::npos;
+bool HistoryContains(const std::vector<std::string>& history, const std::string& line) {
+  return std::find(history.begin(), history.end(), line) != history.end();
 }
 
 void AddToHistory(std::vector<std::string>& history, const std::string& line) {
   if (!HistoryContains(history, line)) history.insert(history.begin(), line);
 }
 
+// "PFZ" and "Als Wurzel" work on the value "Rechne" has just computed.
 PrimeFactorCalculation CalculatePrimeFactors(const std::string& typed,
                                             const std::vector<std::string>& history) {
   PrimeFactorCalculation pfz;
   pfz.calculation = Calculate(typed);
-  if (!pfz.calculation.failure.empty()) return pfz;
-  const Extended v = EvaluateTyped(typed);
-  if (IsWholeNumber(v, 1e-12L)) pfz.calculation.fraction = PrimeFactorText(v);
-  if (!HistoryContains(history, pfz.calculation.fraction))
-    pfz.historyLine = pfz.calculation.result + "=" + pfz.calculation.fraction;
+  const Calculation& c = pfz.calculation;
+  if (!c.failure.empty() || !c.message.empty() || !IsWholeNumber(c.value, 1e-12L)) return pfz;
+  pfz.calculation.fraction = PrimeFactorText(c.value);
+  const std::string line = c.result + "=" + c.fraction;
+  if (!c.fraction.empty() && !HistoryContains(history, line)) pfz.historyLine = line;
   return pfz;
 }
 
@@ -93,7 +99,7 @@ RootCalculation CalculateRoot(const std::string& typed) {
   RootCalculation root;
   root.calculation = Calculate(typed);
   if (!root.calculation.failure.empty()) return root;
-  const Extended v = EvaluateTyped(typed);
+  const Extended v = root.calculation.value;
   if (std::fabs(v) <= 2147483647.0L && root.calculation.rootEnabled) {
     root.rootText = RootText("sqrt", v);
     root.written = true;

@@ -13,12 +13,21 @@ namespace lumatik {
 
 struct Calculation {
   Extended value = 0;
-  std::string result;    // EAusg: the grouped decimal
+  std::string result;    // the grouped decimal
+  std::string message;   // what the engine reported on the way, or empty
   std::string fraction;  // EBruch: fraction and mixed number, or empty
   bool primeFactorsEnabled = false;  // "PFZ"
   bool rootEnabled = true;           // "Als Wurzel"
   std::string failure;  // set when the parameter x itself cannot be read
 };
+
+// A computation the engine reported a message for is no result: EAusg shows
+// the substitute value with the message beside it, "0  ungültig: Div. durch
+// Null", there is no exact form, and "PFZ" and "Als Wurzel" stay disabled.
+inline constexpr const char* kInvalidResultMark = "  ung\xFCltig: ";
+
+// EAusg: the grouped decimal, and the message beside it if there is one.
+std::string ShownResult(const Calculation& calculation);
 
 // The term as typed, with "sqrt(", "round(" and "°" rewritten.
 std::string ReadTerm(const std::string& typed);
@@ -31,15 +40,16 @@ std::string ResultText(Extended v);
 // evaluates the typed term.
 Calculation Calculate(const std::string& typed);
 
-// term = result [= fraction]
+// term = EAusg [= fraction]
 std::string HistoryLine(const std::string& typed, const Calculation& calculation);
 
-// Inserts the line as the newest unless the history's text already holds it.
+// Inserts the line as the newest unless the history already holds it.
 void AddToHistory(std::vector<std::string>& history, const std::string& line);
-bool HistoryContains(const std::vector<std::string>& history, const std::string& text);
+// Whole lines are compared: "1 = 1" is not in a history holding "11 = 11".
+bool HistoryContains(const std::vector<std::string>& history, const std::string& line);
 
-// "PFZ": the factorisation for EBruch when the value is whole (otherwise
-// EBruch as "Rechne" left it) and the history line it adds.
+// "PFZ": the factorisation for EBruch when the value is a whole result
+// (otherwise EBruch as "Rechne" left it) and the history line it adds.
 struct PrimeFactorCalculation {
   Calculation calculation;
   std::string historyLine;  // result=factors, empty when the history holds it already

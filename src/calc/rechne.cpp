@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -243,7 +244,13 @@ bool TFRechne::ShowCalculation(const Calculation& calculation) {
     ShowMessageBox(QtText(calculation.failure));
     return false;
   }
-  EAusg->setText(QtText(calculation.result));
+  EAusg->setText(QtText(ShownResult(calculation)));
+  // A value with a message is no result: its field says so in red as well.
+  QPalette palette = EAusg->palette();
+  palette.setColor(QPalette::Text, calculation.message.empty()
+                                       ? EBruch->palette().color(QPalette::Text)
+                                       : QColor(Qt::red));
+  EAusg->setPalette(palette);
   EBruch->setText(QtText(calculation.fraction));
   AlsWurzel->setEnabled(calculation.rootEnabled);
   PFZ1->setEnabled(calculation.primeFactorsEnabled);

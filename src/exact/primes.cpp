@@ -1,12 +1,13 @@
 #include "exact/primes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "exact/factor64.h"
 #include "exact/fractions.h"
 #include "expr/matherror.h"
 #include "shell/codepage.h"
-#include "shell/floatformat.h"
-#include "shell/luhilf.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {
@@ -99,28 +100,84 @@ std::int64_t NthPrime(Extended x) {
       SetMathError(Cp1252("Die Primzahltabelle reicht nur bis zur 105097565. Primzahl"));
     } else {
       result = PrimeAt(n - 1);
+      // A cancelled table gives no prime: say so instead of passing 0 on as
+      // a result.
+      if (result == 0 && IsCancelled()) SetMathError(kPrimeTableCancelled);
     }
   }
+  FinishPrimeRequest();
+  return result;
+}
+
+namespace {
+
+// Trial division stays within the first 1000 primes: the table computes
+// them without ever opening the cancel dialog, which appears with the
+// 1000th. What is left is factored by Miller-Rabin and Pollard's rho, which
+// take milliseconds for any 64-bit number.
+constexpr std::int64_t kTrialPrimes = 1000;
+
+constexpr Extended kTwoTo64 = 18446744073709551616.0L;
+
+}  // namespace
+
+WholeFactors FactorWhole(Extended n, TrialPrimeSource primeAt) {
+  WholeFactors result;
+  if (!(n >= 2) || !std::isfinite(n)) return result;
+  // Above 2^64 the 80-bit value is m * 2^k with a 64-bit m: its factors are
+  // k twos and those of m.
+  if (n >= kTwoTo64) {
+    int exponent = 0;
+    const Extended mantissa = std::frexp(n, &exponent);  // in [0.5, 1)
+    result.factors.assign(static_cast<std::size_t>(exponent - 64), 2);
+    n = std::ldexp(mantissa, 64);
+  }
+  auto rest = static_cast<std::uint64_t>(n);
+  for (std::int64_t i = 0; i < kTrialPrimes && rest > 1; ++i) {
+    const std::int64_t p = primeAt(i);
+    if (p == 0) {
+      result.complete = false;
+      break;
+    }
+    const auto prime = static_cast<std::uint64_t>(p);
+    if (prime * prime > rest) break;
+    while (rest % prime == 0) {
+      result.factors.push_back(prime);
+      rest /= prime;
+    }
+  }
+  if (result.complete && rest > 1) {
+    const std::vector<std::uint64_t> large = PrimeFactors64(rest);
+    result.factors.insert(result.factors.end(), large.begin(), large.end());
+  }
+  std::sort(result.factors.begin(), result.factors.end());
   FinishPrimeRequest();
   return result;
 }
 
 Extended SmallestFactor(Extended n) {
-  Extended result = n;
-  for (std::int64_t i = 0;; ++i) {
-    const Extended p = static_cast<Extended>(PrimeAt(i));
-    if (p == 0 || p * p > n) break;  // cancelled, table exhausted, or n is prime
-    if (NearlyEqual(ModOf(n, p), 0)) {
-      result = p;
-      break;
-    }
-  }
-  FinishPrimeRequest();
-  return result;
+  const WholeFactors f = FactorWhole(n);
+  return f.factors.empty() ? n : static_cast<Extended>(f.factors.front());
 }
 
 void SnapToWhole(Extended& n) {
   if (IsWholeNumber(n, 1e-12L)) n = std::round(n);
+}
+
+std::string FactorText(const WholeFactors& f, Extended x) {
+  std::string text = x < 0 ? "-" : "";
+  for (std::size_t i = 0; i < f.factors.size(); ++i) {
+    if (i > 0) text += "*";
+    text += std::to_string(f.factors[i]);
+  }
+  if (!f.complete) {
+    // The rest was never factored: it is neither written nor called prime.
+    if (!f.factors.empty()) text += "*";
+    return text + kFactorisationCancelled;
+  }
+  if (!f.factors.empty() && NearlyEqual(static_cast<Extended>(f.factors.back()), std::fabs(x)))
+    text += "(PZ)";
+  return text;
 }
 
 std::string PrimeFactorText(Extended x) {
@@ -129,18 +186,7 @@ std::string PrimeFactorText(Extended x) {
   if (!(std::fabs(n) > 1) || !std::isfinite(n)) return "";
   if (std::fabs(n) > 1e19L)
     ShowMessage(Cp1252("Durch Rundungsfehler der Fließkommazahl ist PFZ möglicherweise nicht korrekt!"));
-  std::string text = n >= 0 ? " " : "-";
-  n = std::fabs(n);
-  Extended p = 0;
-  do {
-    p = SmallestFactor(n);
-    n = n / p;
-    if (text.size() > 1) text += "*";
-    text += GeneralFloatText(p, 15);
-  } while (n > 1.5L);
-  text = Trim(text);
-  if (NearlyEqual(p, std::fabs(x))) text += "(PZ)";
-  return text;
+  return FactorText(FactorWhole(std::fabs(n)), x);
 }
 
 }  // namespace lumatik

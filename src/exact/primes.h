@@ -38,7 +38,29 @@ void EnsurePrimes(std::int64_t index);
 std::int64_t PrimeAt(std::int64_t index);
 // The X-th prime (NthPrime(1) = 2), or 0.
 std::int64_t NthPrime(Extended x);
+// The smallest prime factor of the whole number n >= 2, or n when it is prime.
 Extended SmallestFactor(Extended n);
+
+// The message of a prime request that the user cancelled.
+inline constexpr const char* kPrimeTableCancelled = "Primzahlberechnung abgebrochen";
+
+// The prime factors of a whole number n >= 2, ascending and exact up to
+// 2^64 (beyond, the 80-bit value is a 64-bit integer times a power of two).
+// Trial division reads the prime table through primeAt, whose 0 means the
+// user cancelled: then `complete` is false and `factors` holds only the
+// primes found before.
+struct WholeFactors {
+  std::vector<std::uint64_t> factors;
+  bool complete = true;
+};
+using TrialPrimeSource = std::int64_t (*)(std::int64_t index);
+WholeFactors FactorWhole(Extended n, TrialPrimeSource primeAt = PrimeAt);
+
+// "-2*2*3", "97(PZ)"; a cancelled factorisation ends in "abgebrochen" after
+// the primes it found.
+inline constexpr const char* kFactorisationCancelled = "... abgebrochen";
+std::string FactorText(const WholeFactors& factors, Extended x);
+
 // Ends a request: the cancel dialog, if one was opened, is closed.
 void FinishPrimeRequest();
 

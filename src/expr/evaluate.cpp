@@ -9,6 +9,7 @@
 
 #include "expr/limits.h"
 #include "expr/lumath.h"
+#include "expr/sign_positions.h"
 #include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
 #include "shell/luhilf.h"
@@ -36,7 +37,9 @@ bool IsOperatorChar(Operator op, char c) {
 
 // One scan from the last character to the first finds, for every operator,
 // its last position at bracket depth 0 (never the first character), and the
-// bracket surplus of the whole text.
+// bracket surplus of the whole text. A sign is no split position: the "-" of
+// "3*-2" belongs to the right operand of "*", the "-" of "1,5E-20" to the
+// number.
 struct SplitScan {
   std::size_t position[static_cast<int>(Operator::Count)];
   int surplus = 0;
@@ -49,7 +52,7 @@ SplitScan ScanForSplits(const std::string& s) {
   for (std::size_t i = s.size(); i-- > 0;) {
     if (s[i] == ')') ++depth;
     if (s[i] == '(') --depth;
-    if (depth != 0 || i == 0) continue;
+    if (depth != 0 || i == 0 || IsSignPosition(s, i)) continue;
     for (int op = 0; op < static_cast<int>(Operator::Count); ++op)
       if (scan.position[op] == std::string::npos && IsOperatorChar(static_cast<Operator>(op), s[i]))
         scan.position[op] = i;
@@ -163,7 +166,9 @@ Extended EvalTermAt(const std::string& term, Extended x) {
   if (s.find('\'') != std::string::npos) s = RewriteMixedNumbers(s);
   s = InsertImplicitMultiplication(s);
   if (s.empty()) return 0;
-  if (s[0] == '-') s = "0" + s;  // the only place where a minus is a sign
+  // 6. A leading sign: -x^2 is 0-x^2. A sign after an operator reaches this
+  // step as the leading sign of the operand it belongs to.
+  if (s[0] == '-' || s[0] == '+') s = "0" + s;
 
   // 7. Every failure of this level costs this sub-term only.
   try {

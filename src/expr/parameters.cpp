@@ -4,6 +4,7 @@
 
 #include "expr/limits.h"
 #include "expr/lumath.h"
+#include "expr/sign_positions.h"
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
 
@@ -55,14 +56,15 @@ Extended ParamValue(const std::string& name) {
 namespace {
 
 // Split position of the reduced evaluator, 0-based, or npos. "+", "*" and
-// "^" take the first position at depth 0, "-" and "/" the last.
+// "^" take the first position at depth 0, "-" and "/" the last. Signs are
+// skipped as in the evaluator: b=2*-3 is -6 and c=1,5E-20 a number.
 std::size_t FindParamSplit(const std::string& s, char op, bool takeLast) {
   int depth = 0;
   std::size_t found = std::string::npos;
   for (std::size_t i = 0; i < s.size(); ++i) {
     if (s[i] == '(') ++depth;
     if (s[i] == ')') --depth;
-    if (s[i] == op && depth == 0) {
+    if (s[i] == op && depth == 0 && !IsSignPosition(s, i)) {
       found = i;
       if (!takeLast) break;
     }

@@ -2,6 +2,7 @@
 
 #include "exact/fractions.h"
 #include "expr/lumath.h"
+#include "expr/sign_positions.h"
 #include "shell/extended.h"
 
 namespace lumatik {
@@ -51,7 +52,7 @@ std::string InsertImplicitMultiplication(const std::string& s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     result += s[i];
     if (i + 1 < s.size() && (IsDigit(s[i]) || s[i] == ')') &&
-        (s[i + 1] == '(' || IsAsciiLetter(s[i + 1])))
+        (s[i + 1] == '(' || IsAsciiLetter(s[i + 1])) && !IsExponentMark(s, i + 1))
       result += '*';
   }
   return result;

@@ -13,7 +13,8 @@ std::string RewriteWords(const std::string& s);
 // become one bracketed fraction.
 std::string RewriteMixedNumbers(const std::string& s);
 
-// "2x" -> "2*x", "3(4+1)" -> "3*(4+1)", "(x+1)(x-1)" -> "(x+1)*(x-1)".
+// "2x" -> "2*x", "3(4+1)" -> "3*(4+1)", "(x+1)(x-1)" -> "(x+1)*(x-1)";
+// the exponent of a literal stays whole: "1,5E-20", "2E5".
 std::string InsertImplicitMultiplication(const std::string& s);
 
 }  // namespace lumatik

@@ -139,13 +139,24 @@ Extended StrToExt(const std::string& input) {
     if (second != std::string::npos) s.resize(second);
   }
   if (!s.empty()) {
+    // The number runs on over digits, "E" and the separator; a sign right
+    // after a digit's "E" is the exponent's, so "1,5E-20" reads whole.
     std::size_t end = 1;
-    while (end < s.size() && (IsDigit(s[end]) || s[end] == 'E' || s[end] == separator)) ++end;
+    while (end < s.size() &&
+           (IsDigit(s[end]) || s[end] == 'E' || s[end] == separator ||
+            ((s[end] == '+' || s[end] == '-') && s[end - 1] == 'E' && end >= 2 && IsDigit(s[end - 2]))))
+      ++end;
     s.resize(end);
   }
   if (s.empty()) s = "0";
   const auto e = s.find('E', 1);
   if (e != std::string::npos && s[e - 1] >= '1' && s[e - 1] <= '9') {
+    // A well-formed literal is converted whole, which rounds once; the
+    // product below is for texts such as "2E3E1" that the conversion refuses.
+    try {
+      return TextToFloat(s);
+    } catch (const ConversionError&) {
+    }
     const auto exponent = StrToIntRounded(s.substr(e + 1));
     return StrToExt(s.substr(0, e)) * PowerD(static_cast<double>(exponent), 10);
   }

@@ -72,6 +72,65 @@ TEST_F(Rechne, UnreadableXIsReportedNotThrown) {
   EXPECT_FALSE(c.failure.empty());
 }
 
+// A computation the engine reported a message for shows the message beside
+// its substitute value and offers no exact form, "PFZ" or "Als Wurzel".
+struct MessageCase {
+  const char* term;
+  const char* shown;  // Windows-1252
+};
+
+class FailedComputation : public testing::EngineTest, public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(FailedComputation, ShowsTheMessageBesideTheValue) {
+  const Calculation c = Calculate(GetParam().term);
+  EXPECT_EQ(ShownResult(c), GetParam().shown);
+  EXPECT_EQ(HistoryLine(GetParam().term, c), std::string(GetParam().term) + " = " + GetParam().shown);
+  EXPECT_EQ(c.fraction, "");
+  EXPECT_FALSE(c.primeFactorsEnabled);
+  EXPECT_FALSE(c.rootEnabled);
+  EXPECT_EQ(CalculatePrimeFactors(GetParam().term, {}).historyLine, "");
+  EXPECT_FALSE(CalculateRoot(GetParam().term).written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rechne, FailedComputation,
+    ::testing::Values(MessageCase{"1/0", "0  ung\xFCltig: Div. durch Null"},
+                      MessageCase{"pi", "0  ung\xFCltig: Syntaxf. in pi"},
+                      MessageCase{"6+ln(-1)", "6  ung\xFCltig: Logarithmus von -1"},
+                      MessageCase{"1/3+sqrt(-1)", "0,333 333 333 333 333 333  ung\xFCltig: Fehler:neg. Wurzel"},
+                      MessageCase{"(-8)^(1/3)", "0  ung\xFCltig: Fehler in (-8)^(1/3)"},
+                      MessageCase{"(2+3", "3  ung\xFCltig: (2|-1 Klammern zu viel!"}));
+
+TEST_F(Rechne, AMessageOfAnEarlierComputationIsNotCarriedOver) {
+  Calculate("1/0");
+  const Calculation c = Calculate("3*-2");
+  EXPECT_EQ(c.message, "");
+  EXPECT_EQ(HistoryLine("3*-2", c), "3*-2 = -6");
+}
+
+TEST_F(Rechne, HistoryComparesWholeLines) {
+  std::vector<std::string> history = {"11 = 11"};
+  AddToHistory(history, "1 = 1");
+  EXPECT_EQ(history, (std::vector<std::string>{"1 = 1", "11 = 11"}));
+  AddToHistory(history, "1 = 1");
+  EXPECT_EQ(history.size(), 2u);
+  EXPECT_FALSE(HistoryContains({"12 = 12 = 2*2*3"}, "2*2*3"));
+}
+
+TEST_F(Rechne, PrimeFactorsOfASixteenDigitPrime) {
+  const PrimeFactorCalculation pfz = CalculatePrimeFactors("10^16+61", {});
+  EXPECT_EQ(pfz.calculation.fraction, "10000000000000061(PZ)");
+  EXPECT_EQ(pfz.historyLine, "10 000 000 000 000 061=10000000000000061(PZ)");
+}
+
+// "6=2*3" is a line of its own even where "12=2*2*3" holds its factors.
+TEST_F(Rechne, PrimeFactorLineIsComparedWhole) {
+  EXPECT_EQ(CalculatePrimeFactors("6", {"12=2*2*3"}).historyLine, "6=2*3");
+  EXPECT_EQ(CalculatePrimeFactors("6", {"6=2*3"}).historyLine, "");
+  // Not whole: "PFZ" has nothing to add.
+  EXPECT_EQ(CalculatePrimeFactors("1/3", {}).historyLine, "");
+}
+
 TEST_F(Rechne, HistoryKeepsEachLineOnce) {
   std::vector<std::string> history;
   const Calculation c = Calculate("2*8+4*(27-3/2)");

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
@@ -30,6 +31,19 @@ class CalculatorTest : public FormsTest {
   QStringList History() const {
     const QString text = FRechne->MVerlauf->toPlainText();
     return text.isEmpty() ? QStringList() : text.split('\n');
+  }
+  // The user's road: the window active, a click into the term field, its
+  // text replaced by typing, Return.
+  void TypeAndCompute(const QString& term) {
+    FRechne->show();
+    FRechne->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FRechne));
+    QTest::mouseClick(FRechne->EEing, Qt::LeftButton);
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_EQ(field, FRechne->EEing);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, term);
+    QTest::keyClick(field, Qt::Key_Return);
   }
   QString Result() const { return FRechne->EAusg->text(); }
   QString Fraction() const { return FRechne->EBruch->text(); }
@@ -81,6 +95,44 @@ TEST_F(CalculatorTest, ComputingTwiceAddsOneHistoryLine) {
   FRechne->Rechne1->trigger();
   EXPECT_EQ(History().size(), 2);
   EXPECT_EQ(History().first(), "1/3 = 0,333 333 333 333 333 333 = 1/3");
+}
+
+TEST_F(CalculatorTest, ASignAfterAnOperatorAndAnExponentAreReadAsWritten) {
+  TypeAndCompute("3*-2");
+  EXPECT_EQ(Result(), "-6");
+  TypeAndCompute("1,5E-20*2E20");
+  EXPECT_EQ(Result(), "3");
+  EXPECT_EQ(History(), (QStringList{"1,5E-20*2E20 = 3", "3*-2 = -6"}));
+}
+
+TEST_F(CalculatorTest, AFailedComputationShowsItsMessageBesideTheValue) {
+  TypeAndCompute("1/0");
+  EXPECT_EQ(Result(), QString::fromUtf8("0  ungültig: Div. durch Null"));
+  EXPECT_EQ(FRechne->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(Fraction(), "");
+  EXPECT_FALSE(FRechne->PFZ1->isEnabled());
+  EXPECT_FALSE(FRechne->AlsWurzel->isEnabled());
+  EXPECT_EQ(History(), QStringList{QString::fromUtf8("1/0 = 0  ungültig: Div. durch Null")});
+  TypeAndCompute("1/4");
+  EXPECT_EQ(Result(), "0,25");
+  EXPECT_NE(FRechne->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(Fraction(), "1/4");
+}
+
+TEST_F(CalculatorTest, ALineThatIsPartOfAnotherIsStillAdded) {
+  TypeAndCompute("11");
+  TypeAndCompute("1");
+  EXPECT_EQ(History(), (QStringList{"1 = 1", "11 = 11"}));
+  TypeAndCompute("1");
+  EXPECT_EQ(History().size(), 2);
+}
+
+TEST_F(CalculatorTest, PfzWritesASixteenDigitPrimeExactly) {
+  TypeAndCompute("10^16+61");
+  ASSERT_TRUE(FRechne->PFZ1->isEnabled());
+  FRechne->PFZ1->trigger();
+  EXPECT_EQ(Fraction(), "10000000000000061(PZ)");
+  EXPECT_EQ(History().first(), "10 000 000 000 000 061=10000000000000061(PZ)");
 }
 
 TEST_F(CalculatorTest, FractionAndMixedNumber) {

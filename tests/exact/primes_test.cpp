@@ -59,14 +59,18 @@ TEST(PrimeTable, CancelStopsAtTheChosenCountAndLaterRequestsGoOn) {
   CancellingObserver observer(PrimeCount() + 2000);
   SetPrimeProgressObserver(&observer);
   const int target = PrimeCount() + 50000;
+  MathErrorText().clear();
   EXPECT_EQ(NthPrime(target + 1), 0);
+  EXPECT_EQ(MathErrorText(), "Primzahlberechnung abgebrochen");
   EXPECT_EQ(observer.opened_, 1);
   EXPECT_EQ(observer.closed_, 1);
   EXPECT_LT(PrimeCount(), target);
   const int reached = PrimeCount();
 
   SetPrimeProgressObserver(nullptr);
+  MathErrorText().clear();
   EXPECT_GT(NthPrime(reached + 10), 0);
+  EXPECT_EQ(MathErrorText(), "");
   EXPECT_EQ(PrimeCount(), reached + 9);
 }
 
