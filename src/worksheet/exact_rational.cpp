@@ -6,6 +6,7 @@
 
 #include "exact/fractions.h"
 #include "shell/floatformat.h"
+#include "shell/luhilf.h"
 
 namespace lumatik {
 
@@ -148,8 +149,10 @@ std::string RationalText(const mpq_class& q) {
   return q.get_num().get_str() + "/" + q.get_den().get_str();
 }
 
-std::string GroupedIntegerText(const mpz_class& z) {
-  const std::string grouped = GroupDigits3(mpz_class(abs(z)).get_str());
+std::string IntegerDecimalText(const mpz_class& z) {
+  const mpz_class magnitude = abs(z);
+  if (magnitude < mpz_class(1000000000000000000L)) return FloatText18(static_cast<Extended>(z.get_si()));
+  const std::string grouped = GroupDigits3(magnitude.get_str());
   return sgn(z) < 0 ? "-" + grouped : grouped;
 }
 

@@ -30,8 +30,9 @@ Extended ToExtended(const mpq_class& q);
 // "-46/11", "5", "0": numerator and denominator with all their digits.
 std::string RationalText(const mpq_class& q);
 
-// An integer with its digits grouped by three, as the 18-digit decimals
-// are written: "-1 234 567".
-std::string GroupedIntegerText(const mpz_class& z);
+// An integer as the 18-digit decimals write it (FloatText18); beyond 10^18,
+// where they would round, every digit, grouped by three:
+// "-1 234 567 890 123 456 789".
+std::string IntegerDecimalText(const mpz_class& z);
 
 }  // namespace lumatik

@@ -138,7 +138,7 @@ std::string FractionHalf(Extended v) {
 
 // The decimal half: an integer in full, anything else to 18 digits.
 std::string DecimalHalf(const mpq_class& v) {
-  return v.get_den() == 1 ? GroupedIntegerText(v.get_num()) : FloatText18(ToExtended(v));
+  return v.get_den() == 1 ? IntegerDecimalText(v.get_num()) : FloatText18(ToExtended(v));
 }
 std::string DecimalHalf(Extended v) { return FloatText18(v); }
 
