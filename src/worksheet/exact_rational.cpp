@@ -109,6 +109,11 @@ std::optional<mpq_class> RecogniseFraction(Extended x) {
   Extended den = 0;
   if (!FindFraction(num, den, x, eps)) return std::nullopt;
   if (!(den >= 1 && den <= 1e6L) || !(std::fabs(num) < 9e18L)) return std::nullopt;
+  // Fractions with denominators up to q lie about 1/q^2 apart: only where
+  // that is far above the tolerance does the value single one out. A large
+  // value such as 10^6 * sqrt(5) is within its tolerance of some fraction
+  // by chance.
+  if (den * den * eps > 1e-6L) return std::nullopt;
   mpq_class q{mpz_class(static_cast<long>(num)), mpz_class(static_cast<long>(den))};
   q.canonicalize();
   return q;

@@ -21,7 +21,8 @@ std::optional<mpq_class> ReadRationalLiteral(const std::string& text);
 
 // The fraction with a denominator up to 10^6 from which an extended value
 // differs by no more than its last few bits, as a term such as "2*3/7"
-// computes it; nothing for values such as sqrt(2) or Pi.
+// computes it, provided no other fraction of such a denominator comes as
+// close; nothing for values such as sqrt(2), Pi or 10^6 * sqrt(5).
 std::optional<mpq_class> RecogniseFraction(Extended x);
 
 // The extended value nearest to q, ties to even.

@@ -92,7 +92,7 @@ TEST_F(TypedValueTest, RecognisesFractionsThatTermsCompute) {
   };
   const Case cases[] = {{"2*3/7", "6/7"},   {"1/3+1/7", "10/21"}, {"wur(1/4)", "1/2"}, {"(1/2)", "1/2"},
                         {"-5/1000000", "-1/200000"}, {"wur(2)", nullptr}, {"Pi", nullptr},   {"exp(1)", nullptr},
-                        {"1/3000007", nullptr}};
+                        {"1/3000007", nullptr}, {"1000000*wur(5)", nullptr}, {"1000000/7", "1000000/7"}};
   for (const Case& c : cases) {
     const auto fraction = RecogniseFraction(ReadTypedValue(c.term).value);
     if (c.fraction == nullptr) {
