@@ -25,6 +25,9 @@ namespace lumatik {
 namespace {
 
 constexpr Extended kTolerance = 1e-12L;
+// Rounding noise up to this size still tells an integer from its
+// neighbours; beyond it no entry is snapped to an integer.
+constexpr Extended kLargestSnap = 1e-3L;
 constexpr const char* kStars21 = "*********************";
 
 // ---- Zero, sign and size -------------------------------------------------
@@ -38,7 +41,9 @@ Extended Approximately(Extended v) { return v; }
 
 // An entry that elimination has made zero. Exact entries are zero or not;
 // an extended entry is zero when it lies below the rounding error of the
-// numbers it was computed from (`size`, the largest of them).
+// numbers it was computed from (`size`, the largest of them): the typed
+// numbers are small beside rows that have grown large, and the rounding of
+// a large row is large.
 bool Negligible(const mpq_class& v, Extended) { return IsZero(v); }
 bool Negligible(Extended v, Extended size) { return !(std::fabs(v) > kTolerance * size); }
 
@@ -51,7 +56,7 @@ void Snap(Extended& v, Extended size) {
     return;
   }
   const Extended whole = std::nearbyint(v);
-  if (eps < 0.25L && std::fabs(v - whole) < eps) v = whole + 0.0L;
+  if (eps < kLargestSnap && std::fabs(v - whole) < eps) v = whole + 0.0L;
 }
 
 template <class Value>
@@ -68,7 +73,7 @@ void NegateRow(Row<Value>& row) {
 // divides it by their common divisor, so that the left side is a row of
 // coprime integers; the right side may stay a fraction. A row whose
 // diagonal entry is negative is negated.
-void MakeRowIntegral(Row<mpq_class>& row, Extended&, int r, int n) {
+void MakeRowIntegral(Row<mpq_class>& row, Row<Extended>&, int r, int n) {
   mpz_class lcm = 1;
   for (int j = 1; j <= n; ++j) {
     if (!IsZero(row[j])) mpz_lcm(lcm.get_mpz_t(), lcm.get_mpz_t(), row[j].get_den_mpz_t());
@@ -91,7 +96,7 @@ void MakeRowIntegral(Row<mpq_class>& row, Extended&, int r, int n) {
 
 // The same in extended arithmetic, for rows whose coefficients are all
 // recognised fractions; any other row is left as it is.
-void MakeRowIntegral(Row<Extended>& row, Extended& size, int r, int n) {
+void MakeRowIntegral(Row<Extended>& row, Row<Extended>& size, int r, int n) {
   Extended lcm = 1;
   for (int j = 1; j <= n; ++j) {
     if (row[j] == 0) continue;
@@ -101,13 +106,15 @@ void MakeRowIntegral(Row<Extended>& row, Extended& size, int r, int n) {
   }
   // Beyond this the integers are no longer exact in 64 bits.
   if (!(lcm < 1e15L)) return;
-  for (int j = 1; j <= n + 1; ++j) row[j] *= lcm;
-  size *= lcm;
+  for (int j = 1; j <= n + 1; ++j) {
+    row[j] *= lcm;
+    size[j] *= lcm;
+  }
 
-  const Extended eps = std::min(kTolerance * size, 0.25L);
   Extended gcd = 0;
   for (int j = 1; j <= n; ++j) {
-    if (!IsWholeNumber(row[j], eps)) return;
+    const Extended eps = kTolerance * size[j];
+    if (!(eps < kLargestSnap) || !IsWholeNumber(row[j], eps)) return;
     // The scaling leaves rounding noise (7/3 * 3 = 7.00000000000000001); an
     // integral left side holds the integers themselves.
     row[j] = std::nearbyint(row[j]) + 0.0L;
@@ -115,8 +122,10 @@ void MakeRowIntegral(Row<Extended>& row, Extended& size, int r, int n) {
     if (j > 1 && row[j] != 0) gcd = GcdOf(gcd, row[j]);
   }
   if (gcd != 0) {
-    for (int j = 1; j <= n + 1; ++j) row[j] /= gcd;
-    size /= std::fabs(gcd);
+    for (int j = 1; j <= n + 1; ++j) {
+      row[j] /= gcd;
+      size[j] /= std::fabs(gcd);
+    }
   }
   if (r <= n + 1 && row[r] < 0) NegateRow(row);
 }
@@ -209,9 +218,9 @@ class Elimination {
   int m_;
   std::vector<Row<Value>> typed_;  // rows 1..m as typed
   std::vector<Row<Value>> a_;
-  // Extended rows only: the largest number each row's entries were
-  // computed from, the scale of their rounding error.
-  std::vector<Extended> size_;
+  // Extended rows only: for each entry the largest number it was computed
+  // from, the scale of its rounding error.
+  std::vector<Row<Extended>> size_;
   std::vector<int> perm_;
   std::vector<int> permInv_;
   std::vector<Value> x_;
@@ -225,7 +234,7 @@ Elimination<Value>::Elimination(Worksheet& sheet, int n, const std::vector<std::
       n_(n),
       m_(static_cast<int>(rows.size())),
       typed_(rows.size() + 1, Row<Value>(n + 2)),
-      size_(rows.size() + 1, 0),
+      size_(rows.size() + 1, Row<Extended>(n + 2, 0)),
       perm_(n + 2),
       permInv_(n + 2),
       x_(n + 1),
@@ -233,7 +242,7 @@ Elimination<Value>::Elimination(Worksheet& sheet, int n, const std::vector<std::
   for (int r = 1; r <= m_; ++r) {
     for (int j = 1; j <= n_ + 1; ++j) {
       typed_[r][j] = rows[r - 1][j - 1];
-      size_[r] = std::max(size_[r], std::fabs(Approximately(typed_[r][j])));
+      if constexpr (std::is_same_v<Value, Extended>) size_[r][j] = std::fabs(typed_[r][j]);
     }
   }
   a_ = typed_;
@@ -251,7 +260,7 @@ void Elimination<Value>::Run() {
   while (m_ > 0 && i <= m_) {
     int pivot = 0;
     for (int j = i; j <= n_; ++j) {
-      if (Negligible(a_[i][j], size_[i])) {
+      if (Negligible(a_[i][j], size_[i][j])) {
         a_[i][j] = 0;
         continue;
       }
@@ -259,7 +268,7 @@ void Elimination<Value>::Run() {
       break;
     }
     if (pivot == 0) {
-      if (!Negligible(a_[i][n_ + 1], size_[i])) {
+      if (!Negligible(a_[i][n_ + 1], size_[i][n_ + 1])) {
         sheet_.append(Cp1252("Keine Lösung"));
         return;
       }
@@ -296,17 +305,25 @@ template <class Value>
 void Elimination<Value>::Eliminate(int i) {
   for (int k = 1; k <= m_; ++k) {
     if (k == i) continue;
-    Snap(a_[k][i], size_[k]);
+    Snap(a_[k][i], size_[k][i]);
     const Value f = a_[k][i] / a_[i][i];
     if (IsZero(f)) continue;
     changed_ = true;
-    if constexpr (std::is_same_v<Value, Extended>) size_[k] = std::max(size_[k], std::fabs(f) * size_[i]);
+    if constexpr (std::is_same_v<Value, Extended>) {
+      // The factor carries the rounding of both its entries, relative to
+      // them: `spread` times that of a single operation.
+      const Extended spread =
+          std::max({1.0L, size_[k][i] / std::fabs(a_[k][i]), size_[i][i] / std::fabs(a_[i][i])});
+      for (int j = 1; j <= n_ + 1; ++j) {
+        size_[k][j] = std::max({size_[k][j], std::fabs(f) * size_[i][j], std::fabs(f * a_[i][j]) * spread});
+      }
+    }
     for (int j = 1; j <= n_ + 1; ++j) {
       if (j == i) {
         a_[k][i] = 0;
       } else {
         a_[k][j] -= a_[i][j] * f;
-        Snap(a_[k][j], size_[k]);
+        Snap(a_[k][j], size_[k][j]);
       }
     }
     MakeRowIntegral(a_[k], size_[k], k, n_);
@@ -316,7 +333,10 @@ void Elimination<Value>::Eliminate(int i) {
 template <class Value>
 void Elimination<Value>::SwapColumns(int i, int j) {
   if (i == j) return;
-  for (int r = 1; r <= m_; ++r) std::swap(a_[r][i], a_[r][j]);
+  for (int r = 1; r <= m_; ++r) {
+    std::swap(a_[r][i], a_[r][j]);
+    std::swap(size_[r][i], size_[r][j]);
+  }
   std::swap(perm_[i], perm_[j]);
   for (int c = 1; c <= n_ + 1; ++c) permInv_[perm_[c]] = c;
 }
@@ -352,7 +372,7 @@ bool Elimination<Value>::SolutionLine(int r) {
   const int q = perm_[r];
   const std::string head = UnknownName(q) + "=";
   const Value& p = a_[r][r];
-  if (Negligible(p, size_[r])) {
+  if (Negligible(p, size_[r][r])) {
     sheet_.hint(Cp1252("Ausnahmefall:Löse nach dem letzten Gleichungssystem selbst!\r"
                        "Element ist statt 0 durch Rechenungenauigkeiten nun ") +
                 GeneralFloatText(Approximately(p), 15));

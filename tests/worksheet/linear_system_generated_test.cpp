@@ -12,6 +12,8 @@
 #include <random>
 
 #include "linear_system_check.h"
+#include "worksheet/linear_system.h"
+#include "worksheet/worksheet.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -155,6 +157,77 @@ TEST_F(GeneratedSystems, PrintedSolutionsAgreeWithExactElimination) {
     testing::CheckSolvedSystem(lines, rows, n);
     if (HasFailure()) {
       for (const std::string& line : lines) ADD_FAILURE() << line;
+      return;
+    }
+  }
+}
+
+// Square roots as coefficients keep the extended arithmetic. A row that is
+// a combination of others is typed as that combination of terms
+// ("3*wur(2)-1/2*wur(7)"), so the engine's rounding sits in every entry:
+// the elimination must still see the dependence, and the contradiction of
+// a wrong right side, at the size of the rows.
+TEST_F(GeneratedSystems, IrrationalRowsAreJudgedAtTheirSize) {
+  Typist typist(20261214);
+  for (int round = 0; round < 300; ++round) {
+    const Kind kind = static_cast<Kind>(round % 3);
+    const int n = 2 + (round / 3) % 5;
+    // Entry j of row r: c * wur(p) with a small fraction c and a prime p.
+    const int primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
+    std::vector<std::vector<std::string>> terms;
+    const int m = kind == Kind::Unique ? n : static_cast<int>(typist.Between(2, n));
+    const int independent = kind == Kind::Unique ? n : m - 1;
+    for (int r = 0; r < independent; ++r) {
+      // Rows of sizes from 1 to 10^9: the rounding of the large ones is far
+      // above 1e-12, and what a combination keeps of a small row far above
+      // 1e-12 of the large one. The sign comes first.
+      const std::string scale = "1" + std::string(3 * typist.Between(0, 3), '0') + "*";
+      std::vector<std::string> row;
+      for (int j = 0; j <= n; ++j) {
+        const Rational c(typist.Between(1, 9), typist.Between(1, 4));
+        row.push_back((typist.OneIn(2) ? "-" : "") + scale + typist.Text(c) + "*wur(" +
+                      std::to_string(primes[typist.Between(0, 7)]) + ")");
+      }
+      terms.push_back(row);
+    }
+    if (kind != Kind::Unique) {
+      const std::string a = std::to_string(typist.Between(1, 5));
+      const std::string b = std::to_string(typist.Between(-5, -1));
+      std::vector<std::string> row;
+      for (int j = 0; j <= n; ++j) {
+        row.push_back(a + "*(" + terms[0][j] + ")" + (independent > 1 ? b + "*(" + terms[1][j] + ")" : ""));
+      }
+      if (kind == Kind::Contradicting) row[n] += "+10^9";
+      terms.push_back(row);
+    }
+    std::vector<std::string> lines{"n=" + std::to_string(n) + " m=" + std::to_string(terms.size())};
+    for (const auto& row : terms) {
+      std::string line;
+      for (int j = 0; j <= n; ++j) line += (j == n ? " | " : (j > 0 ? " " : "")) + row[j];
+      lines.push_back(line);
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    Worksheet sheet(lines, 1);
+    SolveLinearSystem(sheet);
+    EXPECT_TRUE(sheet.notices().empty());
+    const testing::PrintedOutput out = testing::Analyse(sheet.lines(), static_cast<int>(terms.size()));
+    [&] {
+      if (kind == Kind::Contradicting) {
+        EXPECT_TRUE(out.noSolution);
+        EXPECT_TRUE(out.solutionLines.empty());
+        return;
+      }
+      EXPECT_FALSE(out.noSolution);
+      ASSERT_EQ(out.solutionLines.size(), static_cast<std::size_t>(n));
+      int free = 0;
+      for (const std::string& line : out.solutionLines) free += line.find("beliebig") != std::string::npos;
+      // The random independent rows have full rank; the combination adds none.
+      EXPECT_EQ(free, n - independent);
+      ASSERT_FALSE(out.probeLines.empty());
+      for (const std::string& probe : out.probeLines) EXPECT_EQ(probe.rfind("o.K.  ", 0), 0u) << probe;
+    }();
+    if (HasFailure()) {
+      for (const std::string& line : sheet.lines()) ADD_FAILURE() << line;
       return;
     }
   }

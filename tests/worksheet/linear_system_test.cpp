@@ -403,13 +403,13 @@ INSTANTIATE_TEST_SUITE_P(
         IrrationalCase{"contradicting", {"n=2 m=2", "wur(2) wur(3) | 1", "2*wur(2) 2*wur(3) | 3"}, "Keine Lösung"},
         IrrationalCase{"large_rows_dependent",
                        {"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3",
-                        "1000000*wur(2)+3*Pi 1000000*wur(3)+3 1000000*wur(5)+6 | 1000009"},
+                        "10^12*wur(2)+3*Pi 10^12*wur(3)+3 10^12*wur(5)+6 | 10^12+9"},
                        "x3 beliebig"},
         IrrationalCase{"large_rows_contradicting",
                        {"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3",
-                        "1000000*wur(2)+3*Pi 1000000*wur(3)+3 1000000*wur(5)+6 | 1000010"},
+                        "10^12*wur(2)+3*Pi 10^12*wur(3)+3 10^12*wur(5)+6 | 10^12+1009"},
                        "Keine Lösung"},
-        IrrationalCase{"large_unique", {"n=2 m=2", "1000000*wur(2) 3 | 1", "7 1000000*wur(5) | 2"},
+        IrrationalCase{"large_unique", {"n=2 m=2", "10^12*wur(2) 3 | 1", "7 10^12*wur(5) | 2"},
                        "o.K.  Probe mit Lösung ("}),
     [](const auto& info) { return std::string(info.param.name); });
 
