@@ -46,10 +46,10 @@ bool IsLetter(char c) {
 bool IsNameChar(char c) { return IsLetter(c) || IsDigitChar(c); }
 bool StartsNumber(char c) { return IsDigitChar(c) || c == '+' || c == '-' || c == ',' || c == '.'; }
 
-// A word that begins a term: a function of the engine or Pi, or any word
-// followed by an operator. A word followed by a bracket that holds no
-// blank or bar is a function call too: "wurzel(3)" is a term that the
-// engine cannot compute, not the name "wurzel" before the number 3.
+// A word that begins a term: Pi, a word followed by an operator, or one
+// followed by a bracket that holds no blank or bar - a function call such
+// as "wur(3)"; "wurzel(3)" is a term that the engine cannot compute, not the
+// name "wurzel" before the number 3.
 bool BeginsTerm(const std::string& word, char next, bool callBracket) {
   if (word == "Pi" || callBracket) return true;
   return next != '\0' && std::string("+-*/^").find(next) != std::string::npos;
