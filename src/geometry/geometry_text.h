@@ -4,6 +4,7 @@
 // lines and how they write numbers, points and coordinate equations.
 
 #include <string>
+#include <vector>
 
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
@@ -20,15 +21,34 @@ std::string ParenNumberText(Extended x);
 // NumberTextMixed padded with blanks to 5 characters.
 std::string PaddedNumberText(Extended x);
 
-// Three values of a line from value number `first` on: NthValue reads names
-// and brackets as separators ("A(6|4|4)"), so a line can name its points.
-Vec3 ReadVec3(const std::string& line, int first);
-// The same without the bracket blanking, for lines of bare numbers followed
-// by a bracketed remark ("-1 2 1   (Punkt P(-1 2 1))").
-Vec3 ReadVec3Plain(const std::string& line, int first);
-Line3 ReadLine3(const std::string& line);
-// a, b, c, d as the first four plain values: "2 -1 -2 3   (Ebene E: ...)".
-PlaneEquation ReadPlaneEquation(const std::string& line);
+// The values of one worksheet line, in order. Names and words ("Gerade",
+// "Aufpunkt", "r=") and the brackets around the coordinates of a point or
+// vector ("A(6|4|4)", "u=(1 -1 1/2)") separate them; a point as the program
+// writes it ("P(1'3/5|-2|0)", "F(1 234,5|0|-1)") reads as that point. A
+// value is a number or a term of the engine without blanks, also one that
+// begins with a letter ("wur(3)", "Pi/2").
+std::vector<std::string> ValueItems(const std::string& line);
+
+class LineValues {
+ public:
+  explicit LineValues(const std::string& line) : items_(ValueItems(line)) {}
+
+  // Value n, counted from 1; 0 where the line has fewer values.
+  Extended value(int n);
+  Vec3 vec3(int first);
+  // a, b, c, d as the first four values: "2 -1 -2 3   (Ebene E: ...)".
+  PlaneEquation plane();
+
+  // False once a value asked for was a term the engine cannot compute (it
+  // reads 0); the command then shows hint() instead of computing.
+  bool computed() const { return uncomputable_.empty(); }
+  std::string hint(int lineNumber) const;
+
+ private:
+  std::vector<std::string> items_;
+  std::string uncomputable_;
+  std::string message_;
+};
 
 // "2*x1-1*x2-5*x3=3": integer coefficients bare, others in brackets.
 std::string CoordinateEquationText(const PlaneEquation& e);

@@ -170,9 +170,14 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
                     Cp1252("Die erste Zeile muß das Wort \"Ebene Dreieck\" oder \"Ebene Parameterform\r"
                            "als Erkennungsmerkmal enthalten.\r") + Cp1252(kAgain)))
     return;
-  Vec3 p = ReadVec3(head, 1);
-  Vec3 u = ReadVec3(head, 4);
-  Vec3 v = ReadVec3(head, 7);
+  LineValues values(head);
+  Vec3 p = values.vec3(1);
+  Vec3 u = values.vec3(4);
+  Vec3 v = values.vec3(7);
+  if (!values.computed()) {
+    sheet.hint(values.hint(1));
+    return;
+  }
   const bool typedPoints = lower.find("ebene drei") != std::string::npos;
   if (typedPoints) {
     u = u - p;
@@ -209,7 +214,12 @@ void PlaneFromEquation(Worksheet& sheet) {
                     head.find("(Ebene") != std::string::npos,
                     Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") + Cp1252(kAgain)))
     return;
-  const PlaneEquation e = ReadPlaneEquation(head);
+  LineValues values(head);
+  const PlaneEquation e = values.plane();
+  if (!values.computed()) {
+    sheet.hint(values.hint(1));
+    return;
+  }
   sheet.clear();
   sheet.append(PlaneCoefficientLine(e, NumberTextMixed(e.a) + "*x1" + SignedNumberText(e.b) + "*x2" +
                                            SignedNumberText(e.c) + "*x3=" + NumberTextMixed(e.d)));
@@ -229,8 +239,14 @@ void PointPlaneDistance(Worksheet& sheet) {
                            "als Erkennungsmerkmal enthalten!\r") +
                         Cp1252(kAgain)))
     return;
-  const PlaneEquation e = ReadPlaneEquation(sheet.line(2));
-  const Vec3 p = ReadVec3Plain(sheet.line(3), 1);
+  LineValues planeValues(sheet.line(2));
+  const PlaneEquation e = planeValues.plane();
+  LineValues pointValues(sheet.line(3));
+  const Vec3 p = pointValues.vec3(1);
+  if (!planeValues.computed() || !pointValues.computed()) {
+    sheet.hint(planeValues.computed() ? pointValues.hint(3) : planeValues.hint(2));
+    return;
+  }
   sheet.clear();
   sheet.append("Abstand Punkt Ebene");
   sheet.append(PlaneCoefficientLine(e, CoordinateEquationText(e)));

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "geometry/geometry_text.h"
 #include "support/engine_state.h"
@@ -28,41 +30,71 @@ TEST_F(GeometryTextTest, PointAndVectorLinesReadTheirNumbers) {
       {"Ebene Dreieck A(4 2 3)B(1 1 5)C(-1 -2 4)", {4, 2, 3, 1, 1, 5, -1, -2, 4}},
       {"Punkt P(4|6|2) Gerade mit Aufpunkt(4|2|1) Richtungsvektor(1 1 0)", {4, 6, 2, 4, 2, 1, 1, 1, 0}},
       {"p(2*3 2.5 -3)", {6, 2.5L, -3}},
+      {"Kugel M(3 8 4) r=5", {3, 8, 4, 5}},
+      {"2 -1 -5 3   (Ebene E: 2x1-x2-5x3=3)", {2, -1, -5, 3}},
+      {"-1 2 1      (Punkt P(-1 2 1))", {-1, 2, 1}},
+      {"Punkt P(1|2|3)", {1, 2, 3}},
+      {"(Punkt P(-1|2|1/2))", {-1, 2, 0.5L}},
+      {"P(1'3/5|-26'2/3|0)", {1.6L, -80.0L / 3, 0}},
+      {"F(1 234,5|-0,333 3|1234 567)", {1234.5L, -0.3333L, 1234567}},
+      {"P(1,5E-20|2E5|-1,25E3)", {1.5e-20L, 2e5L, -1250}},
+      {"S1(5|0|0) S2(0|-5|0)", {5, 0, 0, 0, -5, 0}},
+      {"u(4 0 -3) (1/2) 2*(1+1)", {4, 0, -3, 0.5L, 4}},
   };
   for (const ValuesCase& c : cases) {
-    for (std::size_t i = 0; i + 2 < c.values.size(); i += 3) {
-      const Vec3 v = ReadVec3(c.line, static_cast<int>(i) + 1);
-      EXPECT_EQ(v.x1, c.values[i]) << c.line << " value " << i + 1;
-      EXPECT_EQ(v.x2, c.values[i + 1]) << c.line << " value " << i + 2;
-      EXPECT_EQ(v.x3, c.values[i + 2]) << c.line << " value " << i + 3;
+    LineValues values(c.line);
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      EXPECT_EQ(values.value(static_cast<int>(i) + 1), c.values[i]) << c.line << " value " << i + 1;
     }
+    EXPECT_TRUE(values.computed()) << c.line;
   }
 }
 
+// Terms that begin with a letter are values; words and names are not.
+TEST_F(GeometryTextTest, TermsBeginningWithALetterAreValuesAndNamesAreNot) {
+  const ValuesCase cases[] = {
+      {"wur(3) Pi/2 -1 2*Pi   (Ebene E: ...)", {std::sqrt(3.0L), 0x1.921fb54442d18469p+0L, -1, 0x6.487ed5110b4611a8p+0L}},
+      {"Gerade p(sqrt(4) Pi -Pi) u(abs(-2) 0 int(2,5))", {2, 0x3.243f6a8885a308d3p+0L, -0x3.243f6a8885a308d3p+0L, 2, 0, 2}},
+      {"P(wur(9)|sin(0)|Pi)", {3, 0, 0x3.243f6a8885a308d3p+0L}},
+      {"Pizza x1 Aufpunkt E: r=7", {7}},
+  };
+  for (const ValuesCase& c : cases) {
+    LineValues values(c.line);
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      EXPECT_NEAR(static_cast<double>(values.value(static_cast<int>(i) + 1)), static_cast<double>(c.values[i]), 1e-15)
+          << c.line << " value " << i + 1;
+    }
+    EXPECT_TRUE(values.computed()) << c.line;
+  }
+}
+
+TEST_F(GeometryTextTest, UncomputableTermIsReportedOnlyWhenItsValueIsAskedFor) {
+  for (const char* line : {"wurzel(3) 1 2", "A*2 1 2", "P(3) 1 2", "sqrt2/2 1 2"}) {
+    LineValues values(line);
+    values.vec3(1);
+    EXPECT_FALSE(values.computed()) << line;
+  }
+  LineValues values("wurzel(3) 1 2  (Ebene E: 2x1-x2-5x3=3)");
+  EXPECT_EQ(values.value(2), 1);
+  EXPECT_TRUE(values.computed());
+  EXPECT_EQ(values.value(1), 0);
+  EXPECT_FALSE(values.computed());
+  EXPECT_EQ(values.hint(4).rfind("Abbruch:In Zeile 4 kann \"wurzel(3)\" nicht berechnet werden", 0), 0u)
+      << values.hint(4);
+  // The remark after the coefficients counts only when a value is missing.
+  LineValues short_line("1 2 3   (Ebene E: x1+2x2+3x3)");
+  short_line.plane();
+  EXPECT_FALSE(short_line.computed());
+}
+
 TEST_F(GeometryTextTest, MissingValuesReadAsZero) {
-  const Vec3 v = ReadVec3("P(1|2)", 1);
+  const Vec3 v = LineValues("P(1|2)").vec3(1);
   EXPECT_EQ(v.x1, 1);
   EXPECT_EQ(v.x2, 2);
   EXPECT_EQ(v.x3, 0);
-  const Vec3 w = ReadVec3("u(1 2 3)", 4);
+  const Vec3 w = LineValues("u(1 2 3)").vec3(4);
   EXPECT_EQ(w.x1, 0);
   EXPECT_EQ(w.x3, 0);
-  const Line3 g = ReadLine3("Gerade p(-8 8 14) u(4 0 -3)");
-  EXPECT_EQ(g.p.x3, 14);
-  EXPECT_EQ(g.u.x1, 4);
-  EXPECT_EQ(g.u.x3, -3);
-}
-
-TEST_F(GeometryTextTest, PlaneLinesReadTheCoefficientsBeforeTheRemark) {
-  const PlaneEquation e = ReadPlaneEquation("2 -1 -5 3   (Ebene E: 2x1-x2-5x3=3)");
-  EXPECT_EQ(e.a, 2);
-  EXPECT_EQ(e.b, -1);
-  EXPECT_EQ(e.c, -5);
-  EXPECT_EQ(e.d, 3);
-  const Vec3 p = ReadVec3Plain("-1 2 1      (Punkt P(-1 2 1))", 1);
-  EXPECT_EQ(p.x1, -1);
-  EXPECT_EQ(p.x2, 2);
-  EXPECT_EQ(p.x3, 1);
 }
 
 struct TextCase {
@@ -76,6 +108,7 @@ TEST_F(GeometryTextTest, NumberAndPointTexts) {
       {PointText(" ", Vec3{-3, -1, 2}), "(-3 -1 2)"},
       {PointText("|", Vec3{1.6L, 0, -1}), "(1'3/5|0|-1)"},
       {PointTextDecimal("|", Vec3{-0.2L, 1.6L, -1}), "(-0,2|1,6|-1)"},
+      {PointTextDecimal("|", Vec3{-2e-9L, 2e-9L, -0.00004L}), "(0|0|0)"},
       {ParenNumberText(3), "3"},
       {ParenNumberText(-2), "-2"},
       {ParenNumberText(0.5L), "(1/2)"},
@@ -108,7 +141,7 @@ TEST_F(GeometryTextTest, TracePointsLieOnTheAxesAndOnThePlane) {
       const auto at = text.find(name);
       ASSERT_EQ(at == std::string::npos, coefficients[axis] == 0) << text;
       if (at == std::string::npos) continue;
-      const Vec3 s = ReadVec3(text.substr(at), 1);
+      const Vec3 s = LineValues(text.substr(at)).vec3(1);
       const Extended coordinates[3] = {s.x1, s.x2, s.x3};
       for (int other = 0; other < 3; ++other) {
         if (other != axis) {
@@ -122,13 +155,43 @@ TEST_F(GeometryTextTest, TracePointsLieOnTheAxesAndOnThePlane) {
   EXPECT_EQ(TraceTriangleText({0, 0, 0, 3}), "DREIECK der Spurpunkte ");
 }
 
+// Every point the program writes reads back as that point: fractions and
+// mixed numbers exactly, 18-digit decimals to their last digit, and the
+// grouped 4-place decimals to their fourth place.
 TEST_F(GeometryTextTest, PointTextsReadBackToTheSamePoint) {
-  const Vec3 points[] = {{1, 2, 3}, {-0.5L, 2.25L, -7}, {1.0L / 3, -2.0L / 7, 0}};
-  for (const Vec3& p : points) {
-    const Vec3 back = ReadVec3("P" + PointText("|", p), 1);
-    EXPECT_NEAR(static_cast<double>(back.x1), static_cast<double>(p.x1), 1e-15);
-    EXPECT_NEAR(static_cast<double>(back.x2), static_cast<double>(p.x2), 1e-15);
-    EXPECT_NEAR(static_cast<double>(back.x3), static_cast<double>(p.x3), 1e-15);
+  std::mt19937 random(20261213);
+  std::uniform_int_distribution<int> pick(0, 7);
+  const auto coordinate = [&]() -> Extended {
+    const Extended sign = random() % 2 ? -1 : 1;
+    switch (pick(random)) {
+      case 0: return 0;
+      case 1: return sign * static_cast<Extended>(random() % 1000);
+      case 2: return sign * static_cast<Extended>(random() % 400) / static_cast<Extended>(1 + random() % 60);
+      case 3: return sign * static_cast<Extended>(random() % 100000000) / 7;
+      case 4: return sign * std::sqrt(static_cast<Extended>(2 + random() % 50));
+      case 5: return sign * static_cast<Extended>(1 + random() % 9) * 1e-9L / 3;
+      case 6: return sign * static_cast<Extended>(random()) * 1e12L;
+      default: return sign * static_cast<Extended>(random() % 10000000) / 4;
+    }
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const Vec3 p{coordinate(), coordinate(), coordinate()};
+    const Extended given[3] = {p.x1, p.x2, p.x3};
+    const std::string texts[3] = {"P" + PointText("|", p), "u=" + PointText(" ", p), "F" + PointTextDecimal("|", p)};
+    for (int form = 0; form < 3; ++form) {
+      LineValues values(texts[form]);
+      const Vec3 back = values.vec3(1);
+      EXPECT_TRUE(values.computed()) << texts[form];
+      EXPECT_EQ(values.value(4), 0) << texts[form];
+      const Extended read[3] = {back.x1, back.x2, back.x3};
+      for (int k = 0; k < 3; ++k) {
+        // Fractions are found within 1e-18, decimals carry 18 digits; the
+        // grouped decimals carry 4 places (and 15 digits beyond 10^18).
+        const Extended size = std::fabs(given[k]);
+        const Extended tolerance = form < 2 ? 1e-17L * size + 1e-18L : 5.0001e-5L + 1e-14L * size;
+        EXPECT_LE(std::fabs(read[k] - given[k]), tolerance) << texts[form] << " coordinate " << k + 1;
+      }
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "exact/fractions.h"
 #include "expr/lumath.h"
 #include "geometry/geometry_text.h"
 #include "geometry/planes.h"
@@ -129,7 +130,7 @@ TEST_F(PlanesTest, ThreePointsGiveTheCoordinateEquationAndItsPlanePoints) {
   for (int n = 6; n <= sheet.lineCount(); ++n) {
     const std::string line = sheet.line(n);
     for (std::size_t at = line.find(" ("); at != std::string::npos; at = line.find(" (", at + 1)) {
-      const Vec3 x = ReadVec3(line.substr(at), 1);
+      const Vec3 x = LineValues(line.substr(at)).vec3(1);
       EXPECT_NEAR(Residual(e, x), 0, 1e-9) << line;
       ++listed;
     }
@@ -213,7 +214,7 @@ TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
     // The foot point lies in the plane, at that distance from P, on the normal.
     const std::string foot = sheet.line(6);
     ASSERT_EQ(foot.rfind(Cp1252("Fußpunkt=F("), 0), 0u) << foot;
-    const Vec3 f = ReadVec3(foot.substr(foot.find('(') - 1), 1);
+    const Vec3 f = LineValues(foot.substr(foot.find('(') - 1)).vec3(1);
     EXPECT_NEAR(Residual(c.e, f), 0, 1e-9) << foot;
     const Vec3 pf = f - c.p;
     EXPECT_NEAR(std::sqrt(D(Dot(pf, pf))), std::fabs(signedDistance), 1e-9) << foot;
@@ -240,6 +241,65 @@ TEST_F(PlanesTest, CoordinateEquationCommandWritesTheTypedPlane) {
   ASSERT_EQ(sheet.lineCount(), 2);
   EXPECT_EQ(sheet.line(1), "1/2   -3    0     2    (Ebene E: 1/2*x1-3*x2+0*x3=2)");
   EXPECT_EQ(sheet.line(2), "DREIECK der Spurpunkte  S1(4|0|0) S2(0|-2/3|0)");
+}
+
+// The coefficients are terms of the engine, also where they begin with a
+// letter; a term it cannot compute stops the command with a hint.
+TEST_F(PlanesTest, CoefficientsBeginningWithALetterAreComputed) {
+  const Worksheet sheet = RunCommand("Ebene ax1+bx2+cx3=d", {"wur(3) Pi/2 -1 2*Pi   (Ebene E: ...)"});
+  EXPECT_TRUE(sheet.notices().empty());
+  ASSERT_EQ(sheet.lineCount(), 2);
+  EXPECT_EQ(sheet.line(1).rfind(NumberTextMixed(std::sqrt(3.0L)) + " " + NumberTextMixed(kPi / 2) + " -1    " +
+                                    NumberTextMixed(2 * kPi) + "(Ebene E: ",
+                                0),
+            0u)
+      << sheet.line(1);
+  // S3 = d / c = -2 Pi.
+  EXPECT_NE(sheet.line(2).find(" S3(0|0|" + NumberTextMixed(-2 * kPi) + ")"), std::string::npos) << sheet.line(2);
+
+  const Worksheet param = RunCommand("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(0 0 0) u(wur(2) 0 0) v(0 Pi 0)"});
+  EXPECT_TRUE(param.notices().empty());
+  ASSERT_GE(param.lineCount(), 4);
+  EXPECT_EQ(param.line(1).rfind("Ebene Parameterform p(0|0|0) u(" + NumberTextMixed(std::sqrt(2.0L)) + " 0 0) v(0 " +
+                                    NumberTextMixed(kPi) + " 0)",
+                                0),
+            0u)
+      << param.line(1);
+}
+
+struct RefusedPlane {
+  const char* command;
+  std::vector<std::string> lines;
+  int line;  // the line the hint names
+  const char* item;
+};
+
+TEST_F(PlanesTest, UncomputableTermsAreRefusedWithAHint) {
+  const RefusedPlane cases[] = {
+      {"Ebene ax1+bx2+cx3=d", {"wurzel(3) -1 -2 3   (Ebene E: ...)"}, 1, "wurzel(3)"},
+      {"Ebene ABC", {"Ebene Dreieck A(4 2 3)B(1 1 1/0)C(-1 -2 4)"}, 1, "1/0"},
+      {"Abstand Punkt Ebene", {"Abstand Punkt Ebene", "2 -1 -5 3", "-1 Pi/0 1"}, 3, "Pi/0"},
+      {"Abstand Punkt Ebene", {"Abstand Punkt Ebene", "2 wurzel(2) -5 3", "-1 2 1"}, 2, "wurzel(2)"},
+  };
+  for (const RefusedPlane& c : cases) {
+    const Worksheet sheet = RunCommand(c.command, c.lines);
+    ASSERT_EQ(sheet.notices().size(), 1u) << c.lines[0];
+    const std::string start = "Abbruch:In Zeile " + std::to_string(c.line) + " kann \"" + c.item + "\"";
+    EXPECT_EQ(sheet.notices()[0].text.rfind(start, 0), 0u) << sheet.notices()[0].text;
+    EXPECT_EQ(sheet.lines(), c.lines);
+  }
+}
+
+// The point line may name its point as the program writes points.
+TEST_F(PlanesTest, DistanceReadsThePointAsTheProgramWritesIt) {
+  const std::string plane = "2 -1 -5 3   (Ebene E: 2x1-x2-5x3=3)";
+  const Worksheet plain = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", plane, "-1 2 1"});
+  for (const char* point : {"P(-1|2|1)", "Punkt P(-1|2|1)", "(Punkt P(-1|2|1))", "P(-1 2 1)",
+                                   "-1    2    1          (Punkt P(-1|2|1))"}) {
+    const Worksheet sheet = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", plane, point});
+    EXPECT_TRUE(sheet.notices().empty()) << point;
+    EXPECT_EQ(sheet.lines(), plain.lines()) << point;
+  }
 }
 
 }  // namespace

@@ -1,72 +1,29 @@
 #include "rational_reference.h"
 
-#include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace lumatik::testing {
 
-namespace {
-
-__int128 Gcd(__int128 a, __int128 b) {
-  if (a < 0) a = -a;
-  if (b < 0) b = -b;
-  while (b != 0) {
-    const __int128 r = a % b;
-    a = b;
-    b = r;
-  }
-  return a;
+Rational::Rational(std::int64_t num, std::int64_t den)
+    : value_(mpz_class(static_cast<long>(num)), mpz_class(static_cast<long>(den))) {
+  if (den == 0) throw std::domain_error("zero denominator");
+  value_.canonicalize();
 }
 
-std::string DigitsOf(__int128 v) {
-  if (v == 0) return "0";
-  std::string digits;
-  const bool negative = v < 0;
-  if (negative) v = -v;
-  while (v > 0) {
-    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-    v /= 10;
-  }
-  return negative ? "-" + digits : digits;
+long double Rational::value() const {
+  // Enough digits for the 64-bit mantissa, read back by the C library.
+  mpf_class f(value_, 128);
+  mp_exp_t exponent = 0;
+  const std::string digits = f.get_str(exponent, 10, 30);
+  if (digits.empty() || digits == "0") return 0;
+  const bool negative = digits[0] == '-';
+  const std::string text =
+      (negative ? "-0." + digits.substr(1) : "0." + digits) + "e" + std::to_string(static_cast<long>(exponent));
+  return std::strtold(text.c_str(), nullptr);
 }
 
-}  // namespace
-
-Rational::Rational(std::int64_t num, std::int64_t den) : num_(num), den_(den) { Normalise(); }
-
-Rational Rational::FromParts(__int128 num, __int128 den) {
-  Rational r;
-  r.num_ = num;
-  r.den_ = den;
-  r.Normalise();
-  return r;
-}
-
-void Rational::Normalise() {
-  if (den_ == 0) throw std::domain_error("zero denominator");
-  if (den_ < 0) {
-    num_ = -num_;
-    den_ = -den_;
-  }
-  const __int128 g = Gcd(num_, den_);
-  num_ /= g;
-  den_ /= g;
-}
-
-Rational operator+(const Rational& a, const Rational& b) {
-  return Rational::FromParts(a.num_ * b.den_ + b.num_ * a.den_, a.den_ * b.den_);
-}
-Rational operator-(const Rational& a, const Rational& b) {
-  return Rational::FromParts(a.num_ * b.den_ - b.num_ * a.den_, a.den_ * b.den_);
-}
-Rational operator*(const Rational& a, const Rational& b) {
-  return Rational::FromParts(a.num_ * b.num_, a.den_ * b.den_);
-}
-Rational operator/(const Rational& a, const Rational& b) {
-  return Rational::FromParts(a.num_ * b.den_, a.den_ * b.num_);
-}
-
-std::string Rational::text() const { return den_ == 1 ? DigitsOf(num_) : DigitsOf(num_) + "/" + DigitsOf(den_); }
+std::string Rational::text() const { return value_.get_str(); }
 
 std::optional<Rational> ParseRational(const std::string& input) {
   std::string text;
@@ -80,54 +37,59 @@ std::optional<Rational> ParseRational(const std::string& input) {
     negative = text[0] == '-';
     pos = 1;
   }
-  __int128 num = 0;
-  __int128 den = 1;
-  bool digits = false;
+  std::string digits;
+  std::size_t decimals = 0;
   bool fraction = false;
   for (; pos < text.size(); ++pos) {
     const char c = text[pos];
     if (c >= '0' && c <= '9') {
-      num = num * 10 + (c - '0');
-      if (fraction) den *= 10;
-      digits = true;
+      digits += c;
+      if (fraction) ++decimals;
     } else if ((c == '.' || c == ',') && !fraction) {
       fraction = true;
-    } else if (c == '/' && !fraction && digits) {
+    } else if (c == '/' && !fraction && !digits.empty()) {
       const auto divisor = ParseRational(text.substr(pos + 1));
       if (!divisor || divisor->isZero() || text.find_first_of("+-", pos + 1) != std::string::npos) return std::nullopt;
-      const Rational value = Rational::FromParts(negative ? -num : num, 1) / *divisor;
-      return value;
+      const mpq_class numerator(mpz_class(digits, 10));
+      const mpq_class signedNumerator = negative ? mpq_class(-numerator) : numerator;
+      return Rational(mpq_class(signedNumerator / divisor->exact()));
     } else {
       return std::nullopt;
     }
   }
-  if (!digits) return std::nullopt;
-  return Rational::FromParts(negative ? -num : num, den);
+  if (digits.empty()) return std::nullopt;
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, decimals);
+  mpq_class value(mpz_class(digits, 10), power);
+  value.canonicalize();
+  return Rational(negative ? mpq_class(-value) : value);
 }
 
 std::optional<Rational> ParseNearRational(const std::string& text) {
   const auto exact = ParseRational(text);
   if (!exact) return std::nullopt;
   if (text.find_first_of(".,") == std::string::npos) return exact;
-  const long double x = exact->value();
   // Continued fraction of x until a convergent comes within 1e-15 relative.
-  long double rest = x < 0 ? -x : x;
-  __int128 h0 = 1, h1 = 0, k0 = 0, k1 = 1;
-  for (int round = 0; round < 40; ++round) {
-    const long double whole = std::floor(rest);
-    const __int128 a = static_cast<__int128>(whole);
-    const __int128 h = a * h0 + h1;
-    const __int128 k = a * k0 + k1;
+  const mpq_class x = abs(exact->exact());
+  mpq_class rest = x;
+  mpz_class h0 = 1, h1 = 0, k0 = 0, k1 = 1;
+  const mpq_class tolerance = x > 1 ? mpq_class(x / 1000000000000000) : mpq_class(1, 1000000000000000);
+  for (int round = 0; round < 60; ++round) {
+    mpz_class whole;
+    mpz_fdiv_q(whole.get_mpz_t(), rest.get_num_mpz_t(), rest.get_den_mpz_t());
+    const mpz_class h = whole * h0 + h1;
+    const mpz_class k = whole * k0 + k1;
     h1 = h0;
     k1 = k0;
     h0 = h;
     k0 = k;
-    const long double approx = static_cast<long double>(h) / static_cast<long double>(k);
-    const long double ax = x < 0 ? -x : x;
-    if (std::fabs(approx - ax) <= 1e-15L * (ax > 1 ? ax : 1) || k > 1000000000) break;
-    rest = 1 / (rest - whole);
+    const mpq_class approx(h, k);
+    if (abs(mpq_class(approx - x)) <= tolerance || k > 1000000000 || rest == whole) break;
+    rest = 1 / mpq_class(rest - whole);
   }
-  return Rational::FromParts(x < 0 ? -h0 : h0, k0);
+  mpq_class near(h0, k0);
+  near.canonicalize();
+  return Rational(sgn(exact->exact()) < 0 ? mpq_class(-near) : near);
 }
 
 int RankOf(std::vector<RationalRow> rows) {

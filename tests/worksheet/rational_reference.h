@@ -2,7 +2,10 @@
 
 // Exact rational arithmetic for checking the worksheet's linear systems:
 // an independent reference that knows nothing of the program's scaling,
-// pivoting or number texts.
+// pivoting or number texts. Fractions of any size (GMP), so that systems of
+// eight unknowns with large denominators stay exact.
+
+#include <gmpxx.h>
 
 #include <cstdint>
 #include <optional>
@@ -14,25 +17,22 @@ namespace lumatik::testing {
 class Rational {
  public:
   Rational(std::int64_t num = 0, std::int64_t den = 1);
-  static Rational FromParts(__int128 num, __int128 den);
+  explicit Rational(mpq_class value) : value_(std::move(value)) {}
 
-  __int128 num() const { return num_; }
-  __int128 den() const { return den_; }
-  bool isZero() const { return num_ == 0; }
-  long double value() const { return static_cast<long double>(num_) / static_cast<long double>(den_); }
+  bool isZero() const { return sgn(value_) == 0; }
+  long double value() const;
+  const mpq_class& exact() const { return value_; }
 
-  friend Rational operator+(const Rational& a, const Rational& b);
-  friend Rational operator-(const Rational& a, const Rational& b);
-  friend Rational operator*(const Rational& a, const Rational& b);
-  friend Rational operator/(const Rational& a, const Rational& b);
-  friend bool operator==(const Rational& a, const Rational& b) { return a.num_ == b.num_ && a.den_ == b.den_; }
+  friend Rational operator+(const Rational& a, const Rational& b) { return Rational(mpq_class(a.value_ + b.value_)); }
+  friend Rational operator-(const Rational& a, const Rational& b) { return Rational(mpq_class(a.value_ - b.value_)); }
+  friend Rational operator*(const Rational& a, const Rational& b) { return Rational(mpq_class(a.value_ * b.value_)); }
+  friend Rational operator/(const Rational& a, const Rational& b) { return Rational(mpq_class(a.value_ / b.value_)); }
+  friend bool operator==(const Rational& a, const Rational& b) { return a.value_ == b.value_; }
 
   std::string text() const;  // "-46/11", "5"
 
  private:
-  void Normalise();
-  __int128 num_;
-  __int128 den_;
+  mpq_class value_;
 };
 
 // "5", "-1/2", "0.5", "-0,25", "1 234" (blanks ignored); nothing else.

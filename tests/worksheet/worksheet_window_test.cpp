@@ -204,6 +204,37 @@ TEST_F(WorksheetWindowTest, CommandHintsAppearInTheHintDialog) {
   EXPECT_EQ(Memo(), "2 3 | 4");
 }
 
+// A coefficient is any term without blanks: one the engine cannot compute
+// is named in the hint and nothing is computed; corrected, it is solved.
+TEST_F(WorksheetWindowTest, TypedTermsAreComputedOrNamedInTheHint) {
+  Open(&TFormStart::BLSGClick);
+  const auto typeLines = [](const QStringList& lines) {
+    // Back in the worksheet after the hint dialog, the user clicks the memo.
+    FormLSG->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormLSG));
+    QTest::mouseClick(FormLSG->Memo1->viewport(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), FormLSG->Memo1);
+    for (const QString& line : lines) {
+      QTest::keyClicks(QApplication::focusWidget(), line);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+  };
+  typeLines({"n=2 m=2", "wurzel(3) 1 | 2", "Pi/2 1 | 1"});
+  const QString typed = Memo();
+  QString hint;
+  AnswerNextHint(hint);
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Abbruch:In Zeile 2 kann \"wurzel(3)\" nicht berechnet werden")))
+      << hint.toStdString();
+  EXPECT_EQ(Memo(), typed);
+
+  FormLSG->MenuAction(WorksheetMenu::AllesLoeschen)->trigger();
+  typeLines({"n=2 m=2", "wur(3) 1 | 2", "Pi/2 1 | 1"});
+  Item(WorksheetMenu::LSG, "Rechne Lin. Gl.-System allgemein")->trigger();
+  EXPECT_TRUE(Memo().contains("\nx1=6,201 378 065 280 748 932\n")) << Memo().toStdString();
+  EXPECT_TRUE(Memo().contains(QString::fromUtf8("o.K.  Probe mit Lösung (6,201 378 065 280 748 932;"))) << Memo().toStdString();
+}
+
 TEST_F(WorksheetWindowTest, EquationsTwoClickConvention) {
   Open(&TFormStart::BCardanoClick);
   Item(WorksheetMenu::Gleichungen, "Gleichung 4. Grades")->trigger();
