@@ -132,7 +132,7 @@ TEST_F(PlotterWindows, LastErrorAfterOneOverXReportsTheDivision) {
   messages.clear();
   Form1sb->LezterFehler1->trigger();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], Cp1252("Ungültige Funktionswerte werden Null(zum Beispiel f(0)=0 für f(x)=1/x).\r"
+  EXPECT_EQ(messages[0], Cp1252("Ungültige Funktionswerte werden nicht gezeichnet (zum Beispiel f(0) für f(x)=1/x).\r"
                                 "Beim Schaubild berechnen wurde gemeldet:Div. durch Null"));
 }
 
@@ -161,8 +161,8 @@ TEST_F(PlotterWindows, ProgrammaticCheckBoxChangesRedrawOncePerChange) {
 TEST_F(PlotterWindows, ExampleListFillsTheListInOrder) {
   Form1sb->BeispielListe1->trigger();
   const std::vector<std::string> expected{
-      "x", "x^2", "x^3", "x^4", "x^5", "1/x", "1/x^2", "Text -7 5   12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
-      "Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2"};
+      "x", "x^2", "x^3", "x^4", "x^5", "1/x", "1/x^2", "Text -15 2,5  12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
+      "Text -15 2,25 12 |sowie  x - > 1/x, 1/x^2"};
   EXPECT_EQ(Form1sb->PlotList(), expected);
   EXPECT_EQ(Form1sb->ELEx->text(), QStringLiteral("1/2"));
   EXPECT_EQ(Form1sb->ELEy->text(), QStringLiteral("2"));
