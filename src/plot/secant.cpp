@@ -123,6 +123,41 @@ bool IsDrawable(Extended m, Extended b) {
   return false;
 }
 
+struct SecantPoints {
+  Point p;
+  Point q;
+};
+
+// P(x0|f(x0)) and Q(x|f(x)), or nothing after a message where one cannot be
+// computed or both are the same point.
+std::optional<SecantPoints> PointsOfTheSecant(const SecantFields& fields) {
+  const std::string term = FunctionTerm(fields);
+  const std::optional<Point> p = PointOn(term, fields.x0);
+  if (!p) return std::nullopt;
+  const std::optional<Point> q = PointOn(term, fields.x);
+  if (!q) return std::nullopt;
+  if (q->x == p->x) {
+    SayPointsCoincide();
+    return std::nullopt;
+  }
+  return SecantPoints{*p, *q};
+}
+
+struct TangentPoint {
+  Point p;
+  Extended slope;
+};
+
+// P and the tangent's slope there, or nothing after a message.
+std::optional<TangentPoint> TangentAtP(const SecantFields& fields) {
+  const std::string term = FunctionTerm(fields);
+  const std::optional<Extended> slope = TangentSlope(term, EvalTerm(fields.x0));
+  if (!slope) return std::nullopt;
+  const std::optional<Point> p = PointOn(term, fields.x0);
+  if (!p) return std::nullopt;
+  return TangentPoint{*p, *slope};
+}
+
 }  // namespace
 
 std::string LineTerm(Extended m, Extended b) {
@@ -146,50 +181,41 @@ long long DotDivisor(const std::string& lexText) {
 }
 
 std::optional<SecantDrawing> DrawSecant(const SecantFields& fields) {
-  const std::string term = FunctionTerm(fields);
-  const std::optional<Point> p = PointOn(term, fields.x0);
-  if (!p) return std::nullopt;
-  const std::optional<Point> q = PointOn(term, fields.x);
-  if (!q) return std::nullopt;
-  if (q->x == p->x) {
-    SayPointsCoincide();
-    return std::nullopt;
-  }
-  const Extended m = IsRoundingNoise(q->y - p->y, q->y, p->y) ? 0 : (q->y - p->y) / (q->x - p->x);
-  const Extended b = InterceptThrough(*p, m);
+  const std::optional<SecantPoints> points = PointsOfTheSecant(fields);
+  if (!points) return std::nullopt;
+  const Point& p = points->p;
+  const Point& q = points->q;
+  const Extended m = IsRoundingNoise(q.y - p.y, q.y, p.y) ? 0 : (q.y - p.y) / (q.x - p.x);
+  const Extended b = InterceptThrough(p, m);
   if (!IsDrawable(m, b)) return std::nullopt;
   SecantDrawing drawing{"Sekantensteigung", SlopeText(m), RestartedList(fields)};
   const long long divisor = DotDivisor(fields.lex);
-  drawing.plotList.push_back(DotLine(p->x, p->y, divisor, true));
-  drawing.plotList.push_back(DotLine(q->x, q->y, divisor, false));
+  drawing.plotList.push_back(DotLine(p.x, p.y, divisor, true));
+  drawing.plotList.push_back(DotLine(q.x, q.y, divisor, false));
   drawing.plotList.push_back(LineTerm(m, b));
   return drawing;
 }
 
 std::optional<SecantDrawing> DrawTangent(const SecantFields& fields) {
-  const std::string term = FunctionTerm(fields);
-  const std::optional<Extended> slope = TangentSlope(term, EvalTerm(fields.x0));
-  if (!slope) return std::nullopt;
-  const std::optional<Point> p = PointOn(term, fields.x0);
-  if (!p) return std::nullopt;
-  const Extended m = *slope;
-  const Extended b = InterceptThrough(*p, m);
+  const std::optional<TangentPoint> tangent = TangentAtP(fields);
+  if (!tangent) return std::nullopt;
+  const Point& p = tangent->p;
+  const Extended m = tangent->slope;
+  const Extended b = InterceptThrough(p, m);
   if (!IsDrawable(m, b)) return std::nullopt;
   SecantDrawing drawing{"Tangentensteigung", SlopeText(m), RestartedList(fields)};
-  drawing.plotList.push_back(DotLine(p->x, p->y, DotDivisor(fields.lex), true));
+  drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
   drawing.plotList.push_back(LineTerm(m, b));
   return drawing;
 }
 
 std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
-  const std::string term = FunctionTerm(fields);
-  const std::optional<Extended> slope = TangentSlope(term, EvalTerm(fields.x0));
-  if (!slope) return std::nullopt;
-  const std::optional<Point> p = PointOn(term, fields.x0);
-  if (!p) return std::nullopt;
-  const Extended tangentSlope = *slope;
+  const std::optional<TangentPoint> tangent = TangentAtP(fields);
+  if (!tangent) return std::nullopt;
+  const Point& p = tangent->p;
+  const Extended tangentSlope = tangent->slope;
   SecantDrawing drawing{"Normalensteigung", "", RestartedList(fields)};
-  drawing.plotList.push_back(DotLine(p->x, p->y, DotDivisor(fields.lex), true));
+  drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
   if (tangentSlope == 0) {
     // A horizontal tangent has a vertical normal: no function term can draw
     // it, a segment through P across the whole frame height does.
@@ -197,12 +223,12 @@ std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
     const Extended halfHeight = 6 * (unitY == 0 ? 1 : std::fabs(unitY));
     const Extended centreY = EvalTerm(fields.my);
     drawing.slopeText = "unendlich";
-    drawing.plotList.push_back("Strecke " + NumberText(p->x) + " " + NumberText(centreY - halfHeight) + " " +
-                               NumberText(p->x) + " " + NumberText(centreY + halfHeight));
+    drawing.plotList.push_back("Strecke " + NumberText(p.x) + " " + NumberText(centreY - halfHeight) + " " +
+                               NumberText(p.x) + " " + NumberText(centreY + halfHeight));
     return drawing;
   }
   const Extended m = -1 / tangentSlope;
-  const Extended b = InterceptThrough(*p, m);
+  const Extended b = InterceptThrough(p, m);
   if (!IsDrawable(m, b)) return std::nullopt;
   drawing.slopeText = SlopeText(m);
   drawing.plotList.push_back(LineTerm(m, b));
@@ -214,21 +240,16 @@ std::string HalvedX(const SecantFields& fields) {
 }
 
 std::optional<SecantFields> Magnify(const SecantFields& fields) {
-  const std::string term = FunctionTerm(fields);
-  const std::optional<Point> p = PointOn(term, fields.x0);
-  if (!p) return std::nullopt;
-  const std::optional<Point> q = PointOn(term, fields.x);
-  if (!q) return std::nullopt;
-  if (q->x == p->x) {
-    SayPointsCoincide();
-    return std::nullopt;
-  }
+  const std::optional<SecantPoints> points = PointsOfTheSecant(fields);
+  if (!points) return std::nullopt;
+  const Point& p = points->p;
+  const Point& q = points->q;
   SecantFields magnified = fields;
-  magnified.mx = GeneralFloatText(p->x, 15);
-  magnified.my = GeneralFloatText(p->y, 15);
-  magnified.lex = GeneralFloatText(1 / std::fabs(q->x - p->x), 15);
+  magnified.mx = GeneralFloatText(p.x, 15);
+  magnified.my = GeneralFloatText(p.y, 15);
+  magnified.lex = GeneralFloatText(1 / std::fabs(q.x - p.x), 15);
   magnified.ley =
-      std::fabs(q->y - p->y) <= 1e-5L ? magnified.lex : GeneralFloatText(1 / std::fabs(q->y - p->y), 15);
+      std::fabs(q.y - p.y) <= 1e-5L ? magnified.lex : GeneralFloatText(1 / std::fabs(q.y - p.y), 15);
   return magnified;
 }
 

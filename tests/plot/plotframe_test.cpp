@@ -17,6 +17,7 @@
 #include "plot/plotrender.h"
 #include "plot/recording_canvas.h"
 #include "plot/secant.h"
+#include "plot_fields.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -33,15 +34,7 @@ const Target kTargets[] = {{1920, 1080}, {1600, 1200}, {1366, 768}, {1280, 1024}
 // One centimetre in pixels: the frame keeps 16 x 12 cm inside the target.
 double ReferencePixelsPerCm(const Target& t) { return std::min(t.width / 16.0, t.height / 12.0); }
 
-PlotFieldTexts Fields(const std::string& lex, const std::string& ley, const std::string& x0 = "0",
-                      const std::string& y0 = "0") {
-  PlotFieldTexts f;
-  f.lex = lex;
-  f.ley = ley;
-  f.x0 = x0;
-  f.y0 = y0;
-  return f;
-}
+using testing::Fields;
 
 class FrameTest : public testing::EngineTest {
  protected:

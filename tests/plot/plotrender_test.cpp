@@ -13,6 +13,7 @@
 #include "plot/plotrender.h"
 #include "plot/recording_canvas.h"
 #include "shell/codepage.h"
+#include "plot_fields.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -22,15 +23,7 @@ namespace {
 constexpr PlotFrame kFrame{0, 1600, 1200};
 const PlotPen kWhitePen{PenStyle::Solid, 1, kWhite};
 
-PlotFieldTexts Fields(const std::string& lex, const std::string& ley, const std::string& x0 = "0",
-                      const std::string& y0 = "0") {
-  PlotFieldTexts f;
-  f.lex = lex;
-  f.ley = ley;
-  f.x0 = x0;
-  f.y0 = y0;
-  return f;
-}
+using testing::Fields;
 
 std::vector<RecordedOp> OpsOf(const RecordingCanvas& canvas, CanvasOp op) {
   std::vector<RecordedOp> out;
