@@ -218,9 +218,10 @@ std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
   drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
   if (tangentSlope == 0) {
     // A horizontal tangent has a vertical normal: no function term can draw
-    // it, a segment through P across the whole frame height does.
+    // it, a segment through P across the frame's 12 cm height does. One y
+    // unit is LEy cm long, so 6 cm are 6/LEy units.
     const Extended unitY = EvalTerm(fields.ley);
-    const Extended halfHeight = 6 * (unitY == 0 ? 1 : std::fabs(unitY));
+    const Extended halfHeight = 6 / (unitY == 0 ? 1 : std::fabs(unitY));
     const Extended centreY = EvalTerm(fields.my);
     drawing.slopeText = "unendlich";
     drawing.plotList.push_back("Strecke " + NumberText(p.x) + " " + NumberText(centreY - halfHeight) + " " +

@@ -87,6 +87,10 @@ TEST_F(Secant, NormalOfAHorizontalTangentIsAVerticalSegment) {
   const SecantDrawing normal = DrawNormal(fields).value();
   EXPECT_EQ(normal.slopeText, "unendlich");
   EXPECT_EQ(normal.plotList.back(), "Strecke 1 -6 1 6");
+  // With LEy = 1/2 a unit is half a centimetre: 6 cm are 12 units.
+  fields.ley = "1/2";
+  fields.my = "1";
+  EXPECT_EQ(DrawNormal(fields).value().plotList.back(), "Strecke 1 -11 1 13");
   for (const std::string& line : normal.plotList) {
     EXPECT_EQ(line.find("inf"), std::string::npos) << line;
     EXPECT_EQ(line.find("nan"), std::string::npos) << line;
