@@ -99,8 +99,10 @@ std::optional<Extended> TangentSlope(const std::string& term, Extended x0) {
   const Extended m = quotients[0];
   const Extended change = quotients[1] - quotients[0];
   const Extended nextChange = quotients[2] - quotients[1];
-  // Rounding in the values, seen through the smallest step.
-  const Extended noise = 4 * kRoundingShare * std::max<Extended>(1, std::fabs(*yc)) / (kTangentStep / 4);
+  // Rounding in the values (a hundred units in the last place of the
+  // 80-bit type), seen through the smallest step.
+  constexpr Extended kValueRounding = 1e-17L;
+  const Extended noise = 4 * kValueRounding * std::max<Extended>(1, std::fabs(*yc)) / (kTangentStep / 4);
   const bool settles = std::fabs(change) <= noise || std::fabs(nextChange) <= 0.75L * std::fabs(change);
   if (!std::isfinite(m) || !std::isfinite(change) || !std::isfinite(nextChange) || !settles) {
     SayNoTangent(x0);

@@ -250,6 +250,24 @@ TEST_F(Secant, TangentsCloseToAPoleStillExist) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(Secant, SmallSlopesOnLargeValuesAreNoRounding) {
+  struct Case {
+    const char* function;
+    const char* x0;
+    long double slope;
+  };
+  for (const Case c : {Case{"1000000+x/1000", "5", 0.001L}, Case{"x^2", "1000", 2000},
+                       Case{"exp(x)", "20", std::exp(20.0L)}, Case{"x/1000000", "3", 1e-6L}}) {
+    SecantFields fields;
+    fields.function = c.function;
+    fields.x0 = c.x0;
+    const std::string line = DrawTangent(fields).value().plotList.back();
+    // The values of 1000000+x/1000 carry rounding of 1e-13, the quotient 1e-7.
+    EXPECT_NEAR(static_cast<double>((F(line, 1) - F(line, 0)) / c.slope), 1, 1e-3) << c.function;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(Secant, ASlopeThatIsZeroUpToRoundingReadsZero) {
   SecantFields fields;
   fields.function = "sin(x)";
