@@ -74,7 +74,7 @@ View3DParams ChangedView(View3DParams v, ViewChange change) {
 
 std::string LastErrorReport(const std::string& mathError) {
   if (mathError.empty()) return "Es ist kein Fehler aufgetreten";
-  return Cp1252("Ungültige Funktionswerte werden Null(zum Beispiel f(0)=0 für f(x)=1/x).\r"
+  return Cp1252("Ungültige Funktionswerte werden nicht gezeichnet (zum Beispiel f(0) für f(x)=1/x).\r"
                 "Beim Schaubild berechnen wurde gemeldet:") +
          mathError;
 }

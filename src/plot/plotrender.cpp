@@ -5,6 +5,7 @@
 
 #include "expr/lumath.h"
 #include "plot/plotlist.h"
+#include "plot/plotrender_parts.h"
 #include "shell/luhilf.h"
 
 namespace lumatik {
@@ -74,84 +75,6 @@ void DrawKeywordLine(PlotLineKind kind, const std::string& line, Canvas& canvas,
   }
 }
 
-// Grid every centimetre, labels on the two centre lines, and an axis only
-// where it falls on a whole centimetre of the frame.
-void DrawGridAndAxes(Canvas& canvas, const PlotScale& s, const PlotFrame& f) {
-  const int w = f.width;
-  const int h = f.height;
-  canvas.setFontSize(8);
-  for (int i = 0; i <= 16; ++i) {
-    canvas.setPenStyle(PenStyle::Dot);
-    canvas.moveTo(i * w / 16 + f.offX, 0);
-    canvas.lineTo(i * w / 16 + f.offX, h);
-  }
-  for (int i = 0; i <= 12; ++i) {
-    canvas.setPenStyle(PenStyle::Dot);
-    canvas.moveTo(f.offX, i * h / 12);
-    canvas.lineTo(f.offX + w, i * h / 12);
-  }
-  canvas.setPenStyle(PenStyle::Solid);
-  for (int i = -8; i <= 8; ++i) {
-    if (i != 0) canvas.textOut(CmToPixelX(i, f), h / 2, FloatText18(AxisLabelValue(i, s.dx, s.sx)));
-    if (s.dx == i) {
-      canvas.moveTo(CmToPixelX(i, f), 0);
-      canvas.lineTo(CmToPixelX(i, f), h);
-    }
-  }
-  for (int i = -5; i <= 6; ++i) {
-    if (i != 0) canvas.textOut(w / 2 + f.offX, CmToPixelY(i, f), FloatText18(AxisLabelValue(i, s.dy, s.sy)));
-    if (s.dy == i) {
-      // The x axis starts at the target's left edge, not at OffX.
-      canvas.moveTo(0, CmToPixelY(i, f));
-      canvas.lineTo(w, CmToPixelY(i, f));
-    }
-  }
-}
-
-// The curve is cut wherever it leaves the band |ycm| <= 6 and wherever its
-// interval ends; there is no other test for jumps or poles. A value that is
-// no number at all is cut like one outside the band.
-void DrawCurve(bool derivative, const FunctionLineParts& parts, Canvas& canvas, const PlotScale& s,
-               const PlotFrame& f, int steps) {
-  auto ycm = [&](Extended c) {
-    const Extended x = (c - s.dx) * s.sx;
-    const Extended y = derivative ? NumDerivative(parts.term, x) : EvalTermAt(parts.term, x);
-    return y / s.sy + s.dy;
-  };
-  const Extended left = parts.lower / s.sx + s.dx;
-  const Extended right = parts.upper / s.sx + s.dx;
-
-  Extended y = ycm(-8);
-  bool placed = false;
-  if (std::fabs(y) <= 8) {
-    canvas.moveTo(CmToPixelX(-8, f), CmToPixelY(y, f));
-    placed = true;
-  }
-  bool first = true;
-  for (long k = -8L * steps; k <= 8L * steps; ++k) {
-    const Extended c = static_cast<Extended>(k) / steps;
-    if (c < left || c > right) {
-      canvas.moveTo(CmToPixelX(c, f), CmToPixelY(y, f));
-      placed = false;
-    } else {
-      y = ycm(c);
-    }
-    if (!(std::fabs(y) <= 6)) {
-      placed = false;
-    } else if (placed) {
-      if (first) {
-        canvas.moveTo(CmToPixelX(c, f), CmToPixelY(y, f));
-        first = false;
-      } else {
-        canvas.lineTo(CmToPixelX(c, f), CmToPixelY(y, f));
-      }
-    } else {
-      canvas.moveTo(CmToPixelX(c, f), CmToPixelY(y, f));
-      placed = true;
-    }
-  }
-}
-
 }  // namespace
 
 PlotScale ComputePlotScale(const PlotFieldTexts& fields) {
@@ -171,32 +94,80 @@ PlotScale ComputePlotScale(const PlotFieldTexts& fields) {
   return scale;
 }
 
+Extended PixelsPerCm(const PlotFrame& frame) {
+  // Compared in integers, so that a 4:3 target gets exactly width/16.
+  const long long across = static_cast<long long>(frame.width) * 12;
+  const long long down = static_cast<long long>(frame.height) * 16;
+  const Extended ppc = across <= down ? static_cast<Extended>(frame.width) / 16
+                                      : static_cast<Extended>(frame.height) / 12;
+  return ppc > 0 ? ppc : 0;
+}
+
+Extended HalfWidthCm(const PlotFrame& frame) {
+  const Extended ppc = PixelsPerCm(frame);
+  return ppc > 0 ? static_cast<Extended>(frame.width) / 2 / ppc : 8;
+}
+
+Extended HalfHeightCm(const PlotFrame& frame) {
+  const Extended ppc = PixelsPerCm(frame);
+  return ppc > 0 ? static_cast<Extended>(frame.height) / 2 / ppc : 6;
+}
+
 int CmToPixelX(Extended xcm, const PlotFrame& frame) {
-  const Extended w = frame.width;
-  return ClampedPixel(w * xcm / 16 + w / 2 + frame.offX);
+  return ClampedPixel(xcm * PixelsPerCm(frame) + static_cast<Extended>(frame.width) / 2 + frame.offX);
 }
 
 int CmToPixelY(Extended ycm, const PlotFrame& frame) {
-  const Extended h = frame.height;
-  return ClampedPixel(h / 2 - h * ycm / 12);
+  return ClampedPixel(static_cast<Extended>(frame.height) / 2 - ycm * PixelsPerCm(frame));
 }
 
-Extended AxisLabelValue(int i, Extended shift, Extended scale) {
-  return std::nearbyint((i - shift) * scale * 100) / 100;
+int AxisLabelDecimals(Extended scale) {
+  // Two decimals while a centimetre spans a tenth of a unit or more; one
+  // more for every tenfold below, so that the rounding stays below a
+  // twentieth of the distance between two grid lines.
+  const Extended step = std::fabs(scale);
+  if (!std::isfinite(step) || step >= 0.1L) return 2;
+  if (step == 0) return kMaxLabelDecimals;
+  const Extended decimals = std::ceil(-std::log10(step)) + 1;
+  return static_cast<int>(std::min<Extended>(decimals, kMaxLabelDecimals));
+}
+
+Extended AxisLabelValue(Extended cm, Extended shift, Extended scale) {
+  const Extended power = std::pow(static_cast<Extended>(10), AxisLabelDecimals(scale));
+  return std::nearbyint((cm - shift) * scale * power) / power;
 }
 
 UserPoint PixelToUser(int px, int py, int width, int height, const PlotScale& s) {
-  const Extended xcm = static_cast<Extended>(static_cast<long>(px) * 16) / width - 8;
-  const Extended ycm = 6 - static_cast<Extended>(static_cast<long>(py) * 12) / height;
+  const PlotFrame frame{0, width, height};
+  const Extended ppc = PixelsPerCm(frame);
+  if (!(ppc > 0)) return {-s.dx * s.sx, -s.dy * s.sy};
+  const Extended xcm = (px - static_cast<Extended>(width) / 2) / ppc;
+  const Extended ycm = (static_cast<Extended>(height) / 2 - py) / ppc;
   return {xcm * s.sx - s.dx * s.sx, ycm * s.sy - s.dy * s.sy};
+}
+
+std::optional<Extended> ComputedValue(const std::string& term, Extended x, bool derivative) {
+  std::string earlier = std::move(MathErrorText());
+  MathErrorText().clear();
+  Extended y = 0;
+  try {
+    y = derivative ? NumDerivative(term, x) : EvalTermAt(term, x);
+  } catch (...) {
+    if (MathErrorText().empty()) MathErrorText() = std::move(earlier);
+    throw;
+  }
+  if (!MathErrorText().empty()) return std::nullopt;
+  MathErrorText() = std::move(earlier);
+  if (!std::isfinite(y)) return std::nullopt;
+  return y;
 }
 
 int EffectiveSteps(int valuesPerCm) { return std::clamp(valuesPerCm, 1, kMaxValuesPerCm); }
 
 void DrawPlotLine(bool derivative, const std::string& line, Canvas& canvas, const PlotPen& pen,
                   const PlotFrame& frame, int steps, bool label, const PlotFieldTexts& fields) {
-  // A bad line never stops the drawing: the engine answers with substitute
-  // values, and whatever still escapes ends this line only.
+  // A bad line never stops the drawing: what the engine cannot compute is
+  // left out, and whatever still escapes ends this line only.
   try {
     const PlotScale scale = ComputePlotScale(fields);
     const PlotLineKind kind = PlotLineKindOf(line);

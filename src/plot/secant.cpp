@@ -1,12 +1,16 @@
 #include "plot/secant.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "exact/fractions.h"
 #include "expr/lumath.h"
+#include "plot/plotlist.h"
+#include "plot/plotrender.h"
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
+#include "shell/luhilf.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {
@@ -28,21 +32,85 @@ struct Point {
   Extended y;
 };
 
-Point PointOn(const std::string& function, const std::string& xText) {
+// The function field's line as the plotter reads it: the term without its
+// interval, and parameters after a double blank in force for the term.
+std::string FunctionTerm(const SecantFields& fields) { return SplitInterval(fields.function).term; }
+
+std::string XText(Extended x) { return GeneralFloatText(x, 15); }
+
+// A point of the graph, or nothing, after saying why, where the engine
+// cannot compute the function.
+std::optional<Point> PointOn(const std::string& term, const std::string& xText) {
   const Extended x = EvalTerm(xText);
-  return {x, EvalTermAt(function, x)};
+  if (const std::optional<Extended> y = ComputedValue(term, x)) return Point{x, *y};
+  ShowMessage("f(" + XText(x) + Cp1252(") lässt sich nicht berechnen:\r") + Trim(MathErrorText()));
+  return std::nullopt;
 }
 
-// The backward difference quotient over 1e-6; nothing where x0 is so large
-// that the step vanishes in rounding.
-std::optional<Extended> TangentSlope(const SecantFields& fields) {
-  const Extended a = EvalTerm(fields.x0) - kTangentStep;
+// Differences of values this close are rounding: the engine itself counts
+// magnitudes below 1e-15 as zero.
+constexpr Extended kRoundingShare = 1e-15L;
+
+bool IsRoundingNoise(Extended difference, Extended a, Extended b) {
+  const Extended scale = std::max<Extended>({1, std::fabs(a), std::fabs(b)});
+  return std::fabs(difference) <= kRoundingShare * scale;
+}
+
+// The intercept of the line with slope m through P; what is left of two
+// equal numbers after rounding is 0.
+Extended InterceptThrough(const Point& p, Extended m) {
+  const Extended b = p.y - m * p.x;
+  return IsRoundingNoise(b, p.y, m * p.x) ? 0 : b;
+}
+
+void SayNoTangent(Extended x0) {
+  ShowMessage("Bei x0 = " + XText(x0) +
+              Cp1252(" hat das Schaubild keine Tangente mit einer Steigung:\r"
+                     "sie ist senkrecht, oder das Schaubild springt dort oder hat eine Polstelle."));
+}
+
+// The slope of the tangent at x0: the backward difference quotient over
+// 1e-6. Nothing where the tangent does not exist as a line with a slope:
+// where f cannot be computed at x0 or just left of it, and where the
+// quotients over 1e-6, 1e-6/2 and 1e-6/4 do not settle (a vertical tangent,
+// a jump, a pole) - for a smooth graph each halving of the step halves the
+// change of the quotient. A slope that is 0 up to the quotient's own error
+// is 0: a horizontal tangent.
+std::optional<Extended> TangentSlope(const std::string& term, Extended x0) {
+  const Extended a = x0 - kTangentStep;
   const Extended c = a + kTangentStep;
-  const Extended m = (EvalTermAt(fields.function, c) - EvalTermAt(fields.function, a)) / (c - a);
-  if (!std::isfinite(m)) {
+  const std::optional<Extended> yc = ComputedValue(term, c);
+  if (!yc) {
+    ShowMessage("f(" + XText(x0) + Cp1252(") lässt sich nicht berechnen:\r") + Trim(MathErrorText()) +
+                Cp1252("\rDort gibt es keine Tangente."));
+    return std::nullopt;
+  }
+  // The first quotient is the one the slope is written from.
+  const Extended lefts[3] = {a, c - kTangentStep / 2, c - kTangentStep / 4};
+  if (c - lefts[0] == 0) {
     ShowMessage(Cp1252("Bei diesem x0 lässt sich die Tangentensteigung nicht berechnen."));
     return std::nullopt;
   }
+  Extended quotients[3];
+  for (int i = 0; i < 3; ++i) {
+    const std::optional<Extended> y = ComputedValue(term, lefts[i]);
+    quotients[i] = y ? (*yc - *y) / (c - lefts[i]) : std::nanl("");
+  }
+  const Extended m = quotients[0];
+  const Extended change = quotients[1] - quotients[0];
+  const Extended nextChange = quotients[2] - quotients[1];
+  // Rounding in the values (a hundred units in the last place of the
+  // 80-bit type), seen through the smallest step.
+  constexpr Extended kValueRounding = 1e-17L;
+  const Extended noise = 4 * kValueRounding * std::max<Extended>(1, std::fabs(*yc)) / (kTangentStep / 4);
+  const bool settles = std::fabs(change) <= noise || std::fabs(nextChange) <= 0.75L * std::fabs(change);
+  if (!std::isfinite(m) || !std::isfinite(change) || !std::isfinite(nextChange) || !settles) {
+    SayNoTangent(x0);
+    return std::nullopt;
+  }
+  // Two quotients cancel the error that is proportional to the step.
+  const Extended accurate = 2 * quotients[1] - quotients[0];
+  if (std::fabs(accurate) <= std::fabs(m - accurate) + noise) return 0;
   return m;
 }
 
@@ -57,6 +125,41 @@ bool IsDrawable(Extended m, Extended b) {
   return false;
 }
 
+struct SecantPoints {
+  Point p;
+  Point q;
+};
+
+// P(x0|f(x0)) and Q(x|f(x)), or nothing after a message where one cannot be
+// computed or both are the same point.
+std::optional<SecantPoints> PointsOfTheSecant(const SecantFields& fields) {
+  const std::string term = FunctionTerm(fields);
+  const std::optional<Point> p = PointOn(term, fields.x0);
+  if (!p) return std::nullopt;
+  const std::optional<Point> q = PointOn(term, fields.x);
+  if (!q) return std::nullopt;
+  if (q->x == p->x) {
+    SayPointsCoincide();
+    return std::nullopt;
+  }
+  return SecantPoints{*p, *q};
+}
+
+struct TangentPoint {
+  Point p;
+  Extended slope;
+};
+
+// P and the tangent's slope there, or nothing after a message.
+std::optional<TangentPoint> TangentAtP(const SecantFields& fields) {
+  const std::string term = FunctionTerm(fields);
+  const std::optional<Extended> slope = TangentSlope(term, EvalTerm(fields.x0));
+  if (!slope) return std::nullopt;
+  const std::optional<Point> p = PointOn(term, fields.x0);
+  if (!p) return std::nullopt;
+  return TangentPoint{*p, *slope};
+}
+
 }  // namespace
 
 std::string LineTerm(Extended m, Extended b) {
@@ -65,7 +168,9 @@ std::string LineTerm(Extended m, Extended b) {
 
 std::string SlopeText(Extended m) {
   const FixedParts parts = ToFixedParts(m, 18, 5);
-  std::string text = (parts.negative ? "-" : "") + (parts.integer.empty() ? "0" : parts.integer);
+  // A slope that rounds to 0 at five decimals is written "0", never "-0".
+  const bool zero = (parts.integer.empty() || parts.integer == "0") && parts.fraction.empty();
+  std::string text = (parts.negative && !zero ? "-" : "") + (parts.integer.empty() ? "0" : parts.integer);
   if (!parts.fraction.empty()) text += DecimalSeparator() + parts.fraction;
   return text + FractionSuffix(m);
 }
@@ -78,14 +183,12 @@ long long DotDivisor(const std::string& lexText) {
 }
 
 std::optional<SecantDrawing> DrawSecant(const SecantFields& fields) {
-  const Point p = PointOn(fields.function, fields.x0);
-  const Point q = PointOn(fields.function, fields.x);
-  if (q.x == p.x) {
-    SayPointsCoincide();
-    return std::nullopt;
-  }
-  const Extended m = (q.y - p.y) / (q.x - p.x);
-  const Extended b = p.y - m * p.x;
+  const std::optional<SecantPoints> points = PointsOfTheSecant(fields);
+  if (!points) return std::nullopt;
+  const Point& p = points->p;
+  const Point& q = points->q;
+  const Extended m = IsRoundingNoise(q.y - p.y, q.y, p.y) ? 0 : (q.y - p.y) / (q.x - p.x);
+  const Extended b = InterceptThrough(p, m);
   if (!IsDrawable(m, b)) return std::nullopt;
   SecantDrawing drawing{"Sekantensteigung", SlopeText(m), RestartedList(fields)};
   const long long divisor = DotDivisor(fields.lex);
@@ -96,29 +199,31 @@ std::optional<SecantDrawing> DrawSecant(const SecantFields& fields) {
 }
 
 std::optional<SecantDrawing> DrawTangent(const SecantFields& fields) {
-  const std::optional<Extended> slope = TangentSlope(fields);
-  if (!slope) return std::nullopt;
-  const Extended m = *slope;
-  const Point p = PointOn(fields.function, fields.x0);
-  if (!IsDrawable(m, p.y - m * p.x)) return std::nullopt;
+  const std::optional<TangentPoint> tangent = TangentAtP(fields);
+  if (!tangent) return std::nullopt;
+  const Point& p = tangent->p;
+  const Extended m = tangent->slope;
+  const Extended b = InterceptThrough(p, m);
+  if (!IsDrawable(m, b)) return std::nullopt;
   SecantDrawing drawing{"Tangentensteigung", SlopeText(m), RestartedList(fields)};
   drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
-  drawing.plotList.push_back(LineTerm(m, p.y - m * p.x));
+  drawing.plotList.push_back(LineTerm(m, b));
   return drawing;
 }
 
 std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
-  const std::optional<Extended> slope = TangentSlope(fields);
-  if (!slope) return std::nullopt;
-  const Extended tangentSlope = *slope;
-  const Point p = PointOn(fields.function, fields.x0);
+  const std::optional<TangentPoint> tangent = TangentAtP(fields);
+  if (!tangent) return std::nullopt;
+  const Point& p = tangent->p;
+  const Extended tangentSlope = tangent->slope;
   SecantDrawing drawing{"Normalensteigung", "", RestartedList(fields)};
   drawing.plotList.push_back(DotLine(p.x, p.y, DotDivisor(fields.lex), true));
   if (tangentSlope == 0) {
     // A horizontal tangent has a vertical normal: no function term can draw
-    // it, a segment through P across the whole frame height does.
+    // it, a segment through P across the frame's 12 cm height does. One y
+    // unit is LEy cm long, so 6 cm are 6/LEy units.
     const Extended unitY = EvalTerm(fields.ley);
-    const Extended halfHeight = 6 * (unitY == 0 ? 1 : std::fabs(unitY));
+    const Extended halfHeight = 6 / (unitY == 0 ? 1 : std::fabs(unitY));
     const Extended centreY = EvalTerm(fields.my);
     drawing.slopeText = "unendlich";
     drawing.plotList.push_back("Strecke " + NumberText(p.x) + " " + NumberText(centreY - halfHeight) + " " +
@@ -126,9 +231,10 @@ std::optional<SecantDrawing> DrawNormal(const SecantFields& fields) {
     return drawing;
   }
   const Extended m = -1 / tangentSlope;
-  if (!IsDrawable(m, p.y - m * p.x)) return std::nullopt;
+  const Extended b = InterceptThrough(p, m);
+  if (!IsDrawable(m, b)) return std::nullopt;
   drawing.slopeText = SlopeText(m);
-  drawing.plotList.push_back(LineTerm(m, p.y - m * p.x));
+  drawing.plotList.push_back(LineTerm(m, b));
   return drawing;
 }
 
@@ -137,12 +243,10 @@ std::string HalvedX(const SecantFields& fields) {
 }
 
 std::optional<SecantFields> Magnify(const SecantFields& fields) {
-  const Point p = PointOn(fields.function, fields.x0);
-  const Point q = PointOn(fields.function, fields.x);
-  if (q.x == p.x) {
-    SayPointsCoincide();
-    return std::nullopt;
-  }
+  const std::optional<SecantPoints> points = PointsOfTheSecant(fields);
+  if (!points) return std::nullopt;
+  const Point& p = points->p;
+  const Point& q = points->q;
   SecantFields magnified = fields;
   magnified.mx = GeneralFloatText(p.x, 15);
   magnified.my = GeneralFloatText(p.y, 15);

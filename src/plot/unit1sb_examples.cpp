@@ -77,8 +77,8 @@ void TForm1sb::BeispielListe1Click() {
   CBAbleitung->setChecked(false);
   SetUnits("1/2", "2");
   for (const char* line : {"x", "x^2", "x^3", "x^4", "x^5", "1/x", "1/x^2",
-                           "Text -7 5   12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
-                           "Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2"})
+                           "Text -15 2,5  12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
+                           "Text -15 2,25 12 |sowie  x - > 1/x, 1/x^2"})
     AddToPlotList(line);
   Schaubild1Click();
   ShowInFront();

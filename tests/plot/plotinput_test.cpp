@@ -69,7 +69,7 @@ TEST(TextInsertion, LineAndMessage) {
 TEST(LastErrorReport, WithAndWithoutMessage) {
   EXPECT_EQ(LastErrorReport(""), "Es ist kein Fehler aufgetreten");
   EXPECT_EQ(LastErrorReport("Div. durch Null"),
-            Cp1252("Ungültige Funktionswerte werden Null(zum Beispiel f(0)=0 für f(x)=1/x).\r"
+            Cp1252("Ungültige Funktionswerte werden nicht gezeichnet (zum Beispiel f(0) für f(x)=1/x).\r"
                    "Beim Schaubild berechnen wurde gemeldet:Div. durch Null"));
 }
 

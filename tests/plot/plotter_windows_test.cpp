@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,6 +29,7 @@
 #include "plot/unit2sb.h"
 #include "shell/codepage.h"
 #include "shell/forms.h"
+#include "shell/luhilf.h"
 #include "shell/luinput.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
@@ -132,7 +136,7 @@ TEST_F(PlotterWindows, LastErrorAfterOneOverXReportsTheDivision) {
   messages.clear();
   Form1sb->LezterFehler1->trigger();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], Cp1252("Ungültige Funktionswerte werden Null(zum Beispiel f(0)=0 für f(x)=1/x).\r"
+  EXPECT_EQ(messages[0], Cp1252("Ungültige Funktionswerte werden nicht gezeichnet (zum Beispiel f(0) für f(x)=1/x).\r"
                                 "Beim Schaubild berechnen wurde gemeldet:Div. durch Null"));
 }
 
@@ -161,13 +165,39 @@ TEST_F(PlotterWindows, ProgrammaticCheckBoxChangesRedrawOncePerChange) {
 TEST_F(PlotterWindows, ExampleListFillsTheListInOrder) {
   Form1sb->BeispielListe1->trigger();
   const std::vector<std::string> expected{
-      "x", "x^2", "x^3", "x^4", "x^5", "1/x", "1/x^2", "Text -7 5   12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
-      "Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2"};
+      "x", "x^2", "x^3", "x^4", "x^5", "1/x", "1/x^2", "Text -15 2,5  12 |Die Funktionen  x - > x, x^2, x^3, x^4, x^5",
+      "Text -15 2,25 12 |sowie  x - > 1/x, 1/x^2"};
   EXPECT_EQ(Form1sb->PlotList(), expected);
   EXPECT_EQ(Form1sb->ELEx->text(), QStringLiteral("1/2"));
   EXPECT_EQ(Form1sb->ELEy->text(), QStringLiteral("2"));
   EXPECT_TRUE(Form1sb->CBAlle->isChecked());
   EXPECT_TRUE(PictureShows(kScreenWhite, 3, 1.0L / 3));
+}
+
+TEST_F(PlotterWindows, ExampleListWritesItsCaptionsInsideTheFrame) {
+  Form1sb->BeispielListe1->trigger();
+  Settle();
+  const QImage picture = Form2sb->Image1->picture();
+  // LEx = 1/2, LEy = 2 and M(0|0): a caption at (x|y) has its upper left
+  // corner x/2 cm right of and 2y cm above the middle.
+  const double ppc = std::min(picture.width() / 16.0, picture.height() / 12.0);
+  int captions = 0;
+  for (const std::string& line : Form1sb->PlotList()) {
+    if (line.rfind("Text", 0) != 0) continue;
+    ++captions;
+    const long double x = EvalTerm(NthWord(line, 2));
+    const long double y = EvalTerm(NthWord(line, 3));
+    const int left = static_cast<int>(std::lround(picture.width() / 2.0 + static_cast<double>(x) / 2 * ppc));
+    const int top = static_cast<int>(std::lround(picture.height() / 2.0 - static_cast<double>(y) * 2 * ppc));
+    ASSERT_GE(left, 0) << line;
+    ASSERT_GE(top, 0) << line;
+    // The text's white pixels lie in the 12-point line below the corner.
+    int white = 0;
+    for (int py = top; py < std::min(top + 16, picture.height()); ++py)
+      for (int px = left; px < std::min(left + 120, picture.width()); ++px) white += picture.pixel(px, py) == kScreenWhite;
+    EXPECT_GT(white, 40) << line;
+  }
+  EXPECT_EQ(captions, 2);
 }
 
 TEST_F(PlotterWindows, VisibleHelpExamplesSetTheirFields) {

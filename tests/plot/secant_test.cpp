@@ -1,6 +1,9 @@
 // From the secant to the tangent, checked by evaluating the drawn lines.
 
 #include <cmath>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "plot/secant.h"
 #include "shell/codepage.h"
@@ -84,6 +87,10 @@ TEST_F(Secant, NormalOfAHorizontalTangentIsAVerticalSegment) {
   const SecantDrawing normal = DrawNormal(fields).value();
   EXPECT_EQ(normal.slopeText, "unendlich");
   EXPECT_EQ(normal.plotList.back(), "Strecke 1 -6 1 6");
+  // With LEy = 1/2 a unit is half a centimetre: 6 cm are 12 units.
+  fields.ley = "1/2";
+  fields.my = "1";
+  EXPECT_EQ(DrawNormal(fields).value().plotList.back(), "Strecke 1 -11 1 13");
   for (const std::string& line : normal.plotList) {
     EXPECT_EQ(line.find("inf"), std::string::npos) << line;
     EXPECT_EQ(line.find("nan"), std::string::npos) << line;
@@ -146,12 +153,175 @@ TEST_P(SlopeTextTable, Writes) { EXPECT_EQ(SlopeText(GetParam().slope), GetParam
 INSTANTIATE_TEST_SUITE_P(Slopes, SlopeTextTable,
                          ::testing::Values(SlopeCase{0.8L, "0,8=4/5"}, SlopeCase{-0.25L, "-0,25=-1/4"},
                                            SlopeCase{2, "2"}, SlopeCase{1.0L / 3, "0,33333=1/3"},
-                                           SlopeCase{0.000001L, "0=1/1000000"}, SlopeCase{-2.5L, "-2,5=-5/2"}));
+                                           SlopeCase{0.000001L, "0=1/1000000"}, SlopeCase{-2.5L, "-2,5=-5/2"},
+                                           SlopeCase{-0.000003L, "0=-3/1000000"}, SlopeCase{0, "0"},
+                                           SlopeCase{-1e-19L, "0"}));
 
 TEST(LineTerms, SignOfTheIntercept) {
   EXPECT_EQ(LineTerm(0.8L, -0.75L), "4/5*x-3/4");
   EXPECT_EQ(LineTerm(-2, 3), "-2*x+3");
   EXPECT_EQ(LineTerm(1, 0), "1*x+0");
+}
+
+
+// The graph's own value where the engine can compute it.
+long double F(const std::string& function, long double x) { return EvalTermAt(function, x); }
+
+TEST_F(Secant, AFunctionWithParametersUsesThem) {
+  SecantFields fields;
+  fields.function = "a*x^2  a=3";
+  fields.x0 = "1";
+  fields.x = "2";
+  const SecantDrawing secant = DrawSecant(fields).value();
+  // Through (1|3) and (2|12): slope 9, intercept -6.
+  EXPECT_EQ(secant.slopeText, "9");
+  EXPECT_EQ(secant.plotList, (std::vector<std::string>{"a*x^2  a=3", "Kreis 1 3 1/20 rot", "Kreis 2 12 1/20",
+                                                        "9*x-6"}));
+  const SecantDrawing tangent = DrawTangent(fields).value();
+  EXPECT_EQ(tangent.slopeText, "6");
+  EXPECT_NEAR(static_cast<double>(F(tangent.plotList.back(), 1)), 3, 1e-5);
+  const SecantFields magnified = Magnify(fields).value();
+  EXPECT_EQ(magnified.my, "3");
+  EXPECT_EQ(magnified.ley, "0,111111111111111");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Secant, TheIntervalOfTheFunctionLineIsNoPartOfTheTerm) {
+  SecantFields fields;
+  fields.function = "sqrt(x) [0;8]";
+  fields.x0 = "4";
+  fields.x = "1";
+  const SecantDrawing secant = DrawSecant(fields).value();
+  EXPECT_EQ(secant.plotList[1], "Kreis 4 2 1/20 rot");
+  EXPECT_EQ(secant.plotList.back(), "1/3*x+2/3");
+}
+
+struct NoTangentCase {
+  const char* function;
+  const char* x0;
+};
+
+std::ostream& operator<<(std::ostream& os, const NoTangentCase& c) { return os << c.function << " at " << c.x0; }
+
+class NoTangent : public testing::EngineTest, public ::testing::WithParamInterface<NoTangentCase> {};
+
+// At a pole, at a jump and where the tangent is vertical there is no slope
+// to write: a message, and neither tangent nor normal.
+TEST_P(NoTangent, SaysSoInsteadOfAHugeSlope) {
+  SecantFields fields;
+  fields.function = GetParam().function;
+  fields.x0 = GetParam().x0;
+  EXPECT_FALSE(DrawTangent(fields).has_value());
+  EXPECT_FALSE(DrawNormal(fields).has_value());
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[0].find("Tangente"), std::string::npos) << messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(PolesJumpsVertical, NoTangent,
+                         ::testing::Values(NoTangentCase{"1/x", "0"}, NoTangentCase{"1/x^2", "0"},
+                                           NoTangentCase{"ln(x)", "0"}, NoTangentCase{"1/(x-1)", "1"},
+                                           NoTangentCase{"tan(x)", "Pi/2"}, NoTangentCase{"sqrt(x)", "0"},
+                                           NoTangentCase{"sqrt(abs(x))", "0"}, NoTangentCase{"sgn(x)", "0"},
+                                           NoTangentCase{"int(x)", "2"}, NoTangentCase{"sqrt(25 - x^2)", "5"},
+                                           NoTangentCase{"kreis 1 1 1", "1"}));
+
+TEST_F(Secant, NoSecantThroughAPointTheEngineCannotCompute) {
+  SecantFields fields;
+  fields.function = "ln(x)";
+  fields.x0 = "-1";
+  fields.x = "2";
+  EXPECT_FALSE(DrawSecant(fields).has_value());
+  EXPECT_FALSE(Magnify(fields).has_value());
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].rfind(Cp1252("f(-1) lässt sich nicht berechnen:\rLogarithmus von"), 0), 0u) << messages[0];
+}
+
+TEST_F(Secant, TangentsCloseToAPoleStillExist) {
+  SecantFields fields;
+  fields.function = "1/x";
+  for (const char* x0 : {"0,001", "-0,01", "1/100000"}) {
+    fields.x0 = x0;
+    const long double x = EvalTerm(x0);
+    const SecantDrawing tangent = DrawTangent(fields).value();
+    const std::string& line = tangent.plotList.back();
+    // The backward quotient of 1/x over 1e-6 is -1/(x0*(x0-1e-6)).
+    EXPECT_NEAR(static_cast<double>((F(line, 1) - F(line, 0)) * x * (x - 1e-6L)), -1, 1e-9) << x0;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Secant, SmallSlopesOnLargeValuesAreNoRounding) {
+  struct Case {
+    const char* function;
+    const char* x0;
+    long double slope;
+  };
+  for (const Case c : {Case{"1000000+x/1000", "5", 0.001L}, Case{"x^2", "1000", 2000},
+                       Case{"exp(x)", "20", std::exp(20.0L)}, Case{"x/1000000", "3", 1e-6L}}) {
+    SecantFields fields;
+    fields.function = c.function;
+    fields.x0 = c.x0;
+    const std::string line = DrawTangent(fields).value().plotList.back();
+    // The values of 1000000+x/1000 carry rounding of 1e-13, the quotient 1e-7.
+    EXPECT_NEAR(static_cast<double>((F(line, 1) - F(line, 0)) / c.slope), 1, 1e-3) << c.function;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Secant, ASlopeThatIsZeroUpToRoundingReadsZero) {
+  SecantFields fields;
+  fields.function = "sin(x)";
+  fields.x0 = "0";
+  fields.x = "Pi";
+  const SecantDrawing secant = DrawSecant(fields).value();
+  EXPECT_EQ(secant.slopeText, "0");
+  EXPECT_EQ(secant.plotList.back(), "0*x+0");
+  fields.x0 = "Pi/2";
+  EXPECT_EQ(DrawTangent(fields).value().slopeText, "0");
+  EXPECT_EQ(DrawNormal(fields).value().slopeText, "unendlich");
+}
+
+// Cubics a*(x-r)(x-s) integrated: f' = a*(x-r)*(x-s), with stationary
+// points at r and s (a double one where r = s) and a known slope elsewhere.
+TEST_F(Secant, GeneratedCubicsHaveTheirDerivativeAsTangentSlope) {
+  std::mt19937 random(1106);
+  const std::vector<std::string> numbers = {"0", "1", "-1", "2", "-3", "1/2", "-2/3", "5/4", "7", "-1/10"};
+  auto pick = [&] { return numbers[random() % numbers.size()]; };
+  auto bracket = [](const std::string& n) { return "(" + n + ")"; };
+  int zeros = 0;
+  for (int round = 0; round < 300; ++round) {
+    const std::string a = round % 3 == 0 ? "1" : (random() % 2 ? "3" : "-1/4");
+    const std::string r = pick();
+    const std::string s = round % 5 == 0 ? r : pick();
+    const std::string c = pick();
+    // a*(x^3/3 - (r+s)/2*x^2 + r*s*x) + c
+    const std::string function = bracket(a) + "*(x^3/3-(" + bracket(r) + "+" + bracket(s) + ")/2*x^2+" +
+                                 bracket(r) + "*" + bracket(s) + "*x)+" + bracket(c);
+    const long double av = EvalTerm(a), rv = EvalTerm(r), sv = EvalTerm(s);
+    for (const std::string& x0 : {r, s, pick()}) {
+      SecantFields fields;
+      fields.function = function;
+      fields.x0 = x0;
+      const long double x = EvalTerm(x0);
+      const long double slope = av * (x - rv) * (x - sv);
+      const long double curvature = av * (2 * x - rv - sv);
+      const auto tangent = DrawTangent(fields);
+      ASSERT_TRUE(tangent.has_value()) << function << " at " << x0;
+      const std::string& line = tangent->plotList.back();
+      const long double m = F(line, 1) - F(line, 0);
+      EXPECT_NEAR(static_cast<double>(m), static_cast<double>(slope), 1e-6 * std::fabs(static_cast<double>(curvature)) + 1e-9)
+          << function << " at " << x0;
+      // The tangent touches the graph at P.
+      EXPECT_NEAR(static_cast<double>(F(line, x)), static_cast<double>(F(function, x)), 1e-9) << function;
+      if (slope == 0) {
+        ++zeros;
+        EXPECT_EQ(tangent->slopeText, "0") << function << " at " << x0;
+        EXPECT_EQ(DrawNormal(fields).value().slopeText, "unendlich") << function << " at " << x0;
+      }
+    }
+  }
+  EXPECT_GT(zeros, 300);
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The menu "Von der Sekante zur Tangente", driven through its items.
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -117,8 +120,7 @@ TEST_F(SecantMenu, EqualXAndX0KeepsTheListFreeOfInfinity) {
 }
 
 TEST_F(SecantMenu, NormalOfAHorizontalTangentIsDrawnUpright) {
-  // A constant: the difference quotient is exactly 0 (for x^2 at 0 the
-  // backward quotient is -1e-6, so the normal is merely steep).
+  // A constant: the difference quotient is exactly 0.
   Form1sb->SetFunctionText("2");
   Form1sb->Ex0->setText(QStringLiteral("3"));
   Form1sb->ZeichneNormale1->trigger();
@@ -126,6 +128,48 @@ TEST_F(SecantMenu, NormalOfAHorizontalTangentIsDrawnUpright) {
   EXPECT_TRUE(ListHoldsOnlyNumbers());
   ASSERT_EQ(Form1sb->PlotList().size(), 3u);
   EXPECT_EQ(Form1sb->PlotList()[2].rfind("Strecke 3 ", 0), 0u);
+
+  // x^2 at 0: the backward quotient is -1e-6, the quotient's own error; the
+  // tangent is horizontal and the normal upright.
+  Form1sb->SetFunctionText("x^2");
+  Form1sb->Ex0->setText(QStringLiteral("0"));
+  Form1sb->ZeichneTangente1->trigger();
+  EXPECT_EQ(Text(Form1sb->Em), "0");
+  EXPECT_EQ(Form1sb->PlotList().back(), "0*x+0");
+  Form1sb->ZeichneNormale1->trigger();
+  EXPECT_EQ(Text(Form1sb->Em), "unendlich");
+  EXPECT_EQ(Form1sb->PlotList().back().rfind("Strecke 0 ", 0), 0u);
+}
+
+TEST_F(SecantMenu, TangentAtAPoleSaysThereIsNone) {
+  Form1sb->Beispiel1xbei21->trigger();
+  Form1sb->Ex0->setText(QStringLiteral("0"));
+  const std::vector<std::string> list = Form1sb->PlotList();
+  messages.clear();
+  Form1sb->ZeichneTangente1->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("keine Tangente"), std::string::npos) << messages[0];
+  EXPECT_EQ(Form1sb->PlotList(), list);
+}
+
+TEST_F(SecantMenu, MagnifierDrawsTheAxesWhereZeroLies) {
+  Form1sb->Beispiel02x2bei151->trigger();
+  Form1sb->ZeichneSekante1->trigger();
+  Form1sb->Lupe1->trigger();
+  Settle();
+  // M(1,5|0,45), LEx = 1, LEy = 1,25: x = 0 lies 1,5 cm left of the middle,
+  // y = 0 lies 0,5625 cm below it, with the same pixels per cm both ways.
+  const QImage picture = Form2sb->Image1->picture();
+  const double ppc = std::min(picture.width() / 16.0, picture.height() / 12.0);
+  const int yAxis = static_cast<int>(std::lround(picture.width() / 2.0 - 1.5 * ppc));
+  const int xAxis = static_cast<int>(std::lround(picture.height() / 2.0 + 0.5625 * ppc));
+  const QRgb grey = 0xFF858585;
+  int onYAxis = 0;
+  int onXAxis = 0;
+  for (int y = 0; y < picture.height(); ++y) onYAxis += picture.pixel(yAxis, y) == grey;
+  for (int x = 0; x < picture.width(); ++x) onXAxis += picture.pixel(x, xAxis) == grey;
+  EXPECT_GT(onYAxis, picture.height() * 9 / 10);
+  EXPECT_GT(onXAxis, picture.width() * 9 / 10);
 }
 
 TEST_F(SecantMenu, ClearingLeavesTheFunctionAndResetsTheView) {

@@ -1,0 +1,292 @@
+// The coordinate frame on targets of every shape: units as long across as
+// down, the axes where x = 0 and y = 0 lie, and labels that name the grid
+// lines they stand on. References are worked out here from the fields'
+// values and the target's size, not through the drawing's own arithmetic.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "expr/lumath.h"
+#include "plot/graphprint.h"
+#include "plot/plotrender.h"
+#include "plot/recording_canvas.h"
+#include "plot/secant.h"
+#include "plot_fields.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+struct Target {
+  int width;
+  int height;
+};
+
+const Target kTargets[] = {{1920, 1080}, {1600, 1200}, {1366, 768}, {1280, 1024}, {800, 600},
+                           {1080, 1920}, {2560, 1080}, {1024, 768}, {1601, 1201}, {3919, 3079}};
+
+// One centimetre in pixels: the frame keeps 16 x 12 cm inside the target.
+double ReferencePixelsPerCm(const Target& t) { return std::min(t.width / 16.0, t.height / 12.0); }
+
+using testing::Fields;
+
+class FrameTest : public testing::EngineTest {
+ protected:
+  void Draw(const std::string& line, const PlotFieldTexts& fields, const PlotFrame& frame, int steps = 10) {
+    PlotFieldTexts f = fields;
+    f.function = line;
+    DrawPlotLine(false, line, canvas, PlotPen{PenStyle::Solid, 1, kWhite}, frame, steps, false, f);
+  }
+  std::vector<RecordedOp> Ops(CanvasOp op) const {
+    std::vector<RecordedOp> out;
+    for (const RecordedOp& r : canvas.ops()) {
+      if (r.op == op) out.push_back(r);
+    }
+    return out;
+  }
+  RecordingCanvas canvas;
+};
+
+TEST_F(FrameTest, CirclesStayRoundOnEveryTarget) {
+  for (const Target& t : kTargets) {
+    for (const char* unit : {"1", "1/2", "3"}) {
+      canvas.clear();
+      Draw("Kreis 1 -1 2", Fields(unit, unit), PlotFrame{0, t.width, t.height});
+      const RecordedOp e = Ops(CanvasOp::Ellipse).at(0);
+      EXPECT_LE(std::abs(std::abs(e.b.x - e.a.x) - std::abs(e.b.y - e.a.y)), 1)
+          << t.width << "x" << t.height << " LE " << unit;
+      // Four units of LE cm each.
+      EXPECT_NEAR(std::abs(e.b.x - e.a.x), 4 * EvalTerm(unit) * ReferencePixelsPerCm(t), 1.0);
+    }
+  }
+}
+
+TEST_F(FrameTest, TheFrameFillsTheTargetAndShowsAtLeastSixteenByTwelve) {
+  for (const Target& t : kTargets) {
+    const PlotFrame frame{0, t.width, t.height};
+    const double ppc = ReferencePixelsPerCm(t);
+    EXPECT_NEAR(static_cast<double>(PixelsPerCm(frame)), ppc, 1e-9);
+    EXPECT_NEAR(static_cast<double>(HalfWidthCm(frame)), t.width / ppc / 2, 1e-9);
+    EXPECT_NEAR(static_cast<double>(HalfHeightCm(frame)), t.height / ppc / 2, 1e-9);
+    EXPECT_GE(HalfWidthCm(frame), 8 - 1e-12L);
+    EXPECT_GE(HalfHeightCm(frame), 6 - 1e-12L);
+    EXPECT_EQ(CmToPixelX(-HalfWidthCm(frame), frame), 0);
+    EXPECT_EQ(CmToPixelX(HalfWidthCm(frame), frame), t.width);
+    EXPECT_EQ(CmToPixelY(HalfHeightCm(frame), frame), 0);
+    EXPECT_EQ(CmToPixelY(-HalfHeightCm(frame), frame), t.height);
+  }
+}
+
+TEST_F(FrameTest, OnAFourToThreeTargetNothingMoves) {
+  // The mapping of 16 x 12 cm onto the whole target, as it always was.
+  for (const Target t : {Target{800, 600}, Target{1024, 768}, Target{1400, 1050}, Target{1600, 1200}}) {
+    const PlotFrame frame{0, t.width, t.height};
+    for (long double cm = -8; cm <= 8; cm += 0.0625L) {
+      EXPECT_EQ(CmToPixelX(cm, frame), std::nearbyint(t.width * cm / 16 + t.width / 2.0L)) << cm;
+      EXPECT_EQ(CmToPixelY(cm, frame), std::nearbyint(t.height / 2.0L - t.height * cm / 12)) << cm;
+    }
+    canvas.clear();
+    Draw("x", Fields("1", "1"), frame);
+    std::vector<int> vertical;
+    std::vector<int> horizontal;
+    for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
+      if (r.pen.style != PenStyle::Dot) continue;
+      (r.a.x == r.b.x ? vertical : horizontal).push_back(r.a.x == r.b.x ? r.a.x : r.a.y);
+    }
+    ASSERT_EQ(vertical.size(), 17u);
+    ASSERT_EQ(horizontal.size(), 13u);
+    for (int i = 0; i <= 16; ++i) EXPECT_EQ(vertical[i], i * t.width / 16);
+    for (int i = 0; i <= 12; ++i) EXPECT_EQ(horizontal[i], i * t.height / 12);
+  }
+}
+
+TEST_F(FrameTest, AWideScreenShowsMoreCentimetresAcross) {
+  // 1920 x 1080: 90 pixels per cm both ways, 21 1/3 cm across.
+  Draw("x", Fields("1", "1"), PlotFrame{0, 1920, 1080});
+  std::vector<int> vertical;
+  std::vector<std::string> xLabels;
+  for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
+    if (r.pen.style == PenStyle::Dot && r.a.x == r.b.x) vertical.push_back(r.a.x);
+  }
+  for (const RecordedOp& r : Ops(CanvasOp::Text)) {
+    if (r.a.y == 540) xLabels.push_back(r.text);
+  }
+  ASSERT_EQ(vertical.size(), 21u);
+  for (int k = -10; k <= 10; ++k) EXPECT_EQ(vertical[k + 10], 960 + 90 * k);
+  ASSERT_EQ(xLabels.size(), 20u);
+  EXPECT_EQ(xLabels.front(), "-10");
+  EXPECT_EQ(xLabels.back(), "10");
+}
+
+TEST_F(FrameTest, ATallTargetShowsMoreCentimetresDown) {
+  // 1280 x 1024: 80 pixels per cm, 12,8 cm down; the label of -6 still fits.
+  Draw("x", Fields("1", "1"), PlotFrame{0, 1280, 1024});
+  std::vector<int> horizontal;
+  std::vector<std::string> yLabels;
+  for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
+    if (r.pen.style == PenStyle::Dot && r.a.y == r.b.y) horizontal.push_back(r.a.y);
+  }
+  for (const RecordedOp& r : Ops(CanvasOp::Text)) {
+    if (r.a.x == 640) yLabels.push_back(r.text);
+  }
+  ASSERT_EQ(horizontal.size(), 13u);
+  for (int k = 6; k >= -6; --k) EXPECT_EQ(horizontal[6 - k], 512 - 80 * k);
+  ASSERT_EQ(yLabels.size(), 12u);
+  EXPECT_EQ(yLabels.front(), "-6");
+}
+
+TEST_F(FrameTest, ARightClickFindsTheUserPointOnAnyTarget) {
+  const PlotScale scale = ComputePlotScale(Fields("1/2", "3", "7", "-2"));
+  for (const Target& t : kTargets) {
+    const PlotFrame frame{0, t.width, t.height};
+    for (const auto& [px, py] : {std::pair{0, 0}, {t.width / 3, t.height - 1}, {t.width / 2, t.height / 2}}) {
+      const UserPoint p = PixelToUser(px, py, t.width, t.height, scale);
+      EXPECT_EQ(CmToPixelX(p.x / scale.sx + scale.dx, frame), px);
+      EXPECT_EQ(CmToPixelY(p.y / scale.sy + scale.dy, frame), py);
+    }
+  }
+}
+
+TEST_F(FrameTest, ThePrintedPageHasSquareUnitsToo) {
+  std::vector<std::string> list;
+  PlotFieldTexts fields;
+  fields.function = "Kreis 0 0 5";
+  PrintGraph(list, fields, {false, false, false}, canvas, PrintFrame(4961, 7016));
+  const RecordedOp e = Ops(CanvasOp::Ellipse).at(0);
+  EXPECT_LE(std::abs(std::abs(e.b.x - e.a.x) - std::abs(e.b.y - e.a.y)), 1);
+}
+
+// The straight line of a secant-menu drawing as its two farthest pixels.
+struct PixelLine {
+  CanvasPoint from;
+  CanvasPoint to;
+};
+
+PixelLine DrawnLine(const std::string& line, const PlotFieldTexts& fields, const PlotFrame& frame) {
+  RecordingCanvas canvas;
+  PlotFieldTexts f = fields;
+  f.function = line;
+  DrawPlotLine(false, line, canvas, PlotPen{PenStyle::Solid, 1, kRed}, frame, 100, false, f);
+  PixelLine result{{1 << 30, 0}, {-(1 << 30), 0}};
+  for (const RecordedOp& r : canvas.ops()) {
+    if (r.op != CanvasOp::LineTo || r.pen.colour != kRed) continue;
+    for (const CanvasPoint p : {r.a, r.b}) {
+      if (p.x < result.from.x) result.from = p;
+      if (p.x > result.to.x) result.to = p;
+    }
+  }
+  return result;
+}
+
+TEST_F(FrameTest, TheNormalMeetsTheTangentAtARightAngleOnEveryTarget) {
+  struct Case {
+    const char* function;
+    const char* x0;
+  };
+  for (const Case c : {Case{"1/5*x^2", "1,5"}, Case{"1/x", "2"}, Case{"sqrt(25 - x^2)", "4"}}) {
+    for (const char* unit : {"1", "1/2"}) {
+      SecantFields fields;
+      fields.function = c.function;
+      fields.x0 = c.x0;
+      fields.lex = unit;
+      fields.ley = unit;
+      const std::string tangent = DrawTangent(fields).value().plotList.back();
+      const std::string normal = DrawNormal(fields).value().plotList.back();
+      for (const Target& t : kTargets) {
+        const PlotFrame frame{0, t.width, t.height};
+        const PixelLine a = DrawnLine(tangent, Fields(unit, unit), frame);
+        const PixelLine b = DrawnLine(normal, Fields(unit, unit), frame);
+        const double ax = a.to.x - a.from.x, ay = a.to.y - a.from.y;
+        const double bx = b.to.x - b.from.x, by = b.to.y - b.from.y;
+        const double cosine = (ax * bx + ay * by) / std::hypot(ax, ay) / std::hypot(bx, by);
+        EXPECT_LT(std::fabs(cosine), 0.01) << c.function << " " << t.width << "x" << t.height << " LE " << unit;
+      }
+    }
+  }
+}
+
+// A label's text read back as a number: grouped digits, decimal comma.
+long double LabelNumber(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+  std::replace(text.begin(), text.end(), ',', '.');
+  return std::strtold(text.c_str(), nullptr);
+}
+
+TEST_F(FrameTest, EveryLabelNamesTheGridLineItStandsOn) {
+  // Units and centres as the user types them and as "Lupe" writes them:
+  // one centimetre for dx = 2^-k, M at P.
+  const std::vector<std::string> units = {"1", "2", "1/2", "3", "1/3", "1/100", "100", "16", "1024", "65536",
+                                          "1,25", "7/3", "0,8"};
+  const std::vector<std::string> centres = {"0", "0,3", "1,5", "-7,25", "0,45", "1,5009765625", "12345,678",
+                                            "-0,0001", "3/7", "20", "-1000"};
+  std::mt19937 random(20241206);
+  auto pick = [&random](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+  for (int round = 0; round < 400; ++round) {
+    const Target t = round % 2 == 0 ? Target{1600, 1200} : Target{1920, 1080};
+    const PlotFrame frame{0, t.width, t.height};
+    const double ppc = ReferencePixelsPerCm(t);
+    const std::string lex = pick(units), ley = pick(units), x0 = pick(centres), y0 = pick(centres);
+    const long double unitX = EvalTerm(lex), unitY = EvalTerm(ley), mx = EvalTerm(x0), my = EvalTerm(y0);
+    const std::string where = "LEx=" + lex + " LEy=" + ley + " M(" + x0 + "|" + y0 + ") " + std::to_string(t.width);
+    canvas.clear();
+    Draw("0", Fields(lex, ley, x0, y0), frame);
+
+    // x = 0 lies (0 - x0)*LEx cm right of the middle, y = 0 likewise up.
+    const double yAxisX = t.width / 2.0 - static_cast<double>(mx * unitX) * ppc;
+    const double xAxisY = t.height / 2.0 + static_cast<double>(my * unitY) * ppc;
+    bool yAxis = false;
+    bool xAxis = false;
+    for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
+      if (r.pen.style != PenStyle::Solid || r.pen.colour != kGridGrey) continue;
+      if (r.a.x == r.b.x) {
+        yAxis = true;
+        EXPECT_NEAR(r.a.x, yAxisX, 0.5) << where;
+      } else {
+        xAxis = true;
+        EXPECT_NEAR(r.a.y, xAxisY, 0.5) << where;
+        EXPECT_EQ(r.a.x, 0);
+        EXPECT_EQ(r.b.x, t.width);
+      }
+    }
+    EXPECT_EQ(yAxis, yAxisX >= 0 && yAxisX <= t.width) << where;
+    EXPECT_EQ(xAxis, xAxisY >= 0 && xAxisY <= t.height) << where;
+
+    // The x labels come first, in one row; the y labels in one column.
+    const std::vector<RecordedOp> labels = Ops(CanvasOp::Text);
+    ASSERT_FALSE(labels.empty());
+    const int row = labels.front().a.y;
+    if (xAxis && xAxisY <= t.height - 0.4 * ppc) {
+      EXPECT_NEAR(row, xAxisY, 0.5) << where;
+    }
+    long double previous = -1e300L;
+    bool across = true;
+    int lastX = -1;
+    for (const RecordedOp& l : labels) {
+      // The row ends where a label stands no farther right than the one before.
+      across = across && l.a.y == row && l.a.x > lastX;
+      lastX = l.a.x;
+      const double pixel = across ? l.a.x - t.width / 2.0 : t.height / 2.0 - l.a.y;
+      const long double k = std::nearbyint(pixel / ppc);
+      ASSERT_NEAR(pixel, static_cast<double>(k) * ppc, 0.5) << where << " " << l.text;
+      // The grid line at k cm from the middle lies at M + k/LE.
+      const long double line = across ? mx + k / unitX : my + k / unitY;
+      const long double step = 1 / (across ? unitX : unitY);
+      const long double value = LabelNumber(l.text);
+      EXPECT_LE(std::fabs(value - line), std::fabs(step) / 20 + 1e-15L * std::fabs(line))
+          << where << " label " << l.text << " on the line at " << static_cast<double>(line);
+      if (across) {
+        EXPECT_GT(value, previous) << where << " " << l.text;
+        previous = value;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumatik
