@@ -169,6 +169,8 @@ Coefficient CubeRootOf(const Coefficient& x) {
   if (x.isExact()) {
     if (const std::optional<SmallRational> root = x.exact()->cubeRoot()) return Coefficient(*root);
   }
+  // The cube root magnifies noise the most: 1e-19 would become 5e-7.
+  if (x.isZero()) return Coefficient::Approximate(0, std::cbrt(x.size()));
   return Coefficient::Approximate(std::cbrt(x.value()), std::cbrt(x.size()));
 }
 
@@ -193,9 +195,13 @@ std::string MixedText(const Coefficient& x) {
 std::string ExactTextOf(const Coefficient& x) {
   if (x.isExact()) {
     const std::string text = RationalText(*x.exact());
-    if (!text.empty()) return text;
+    return text.empty() ? NumberTextMixed(x.value()) : text;
   }
-  return ExactText(ShownValue(x));
+  const Extended shown = ShownValue(x);
+  // The exact display takes everything within 1e-12 of an integer for that
+  // integer; a small value that is no noise keeps its digits.
+  if (shown != 0 && std::fabs(shown) < 1e-12L) return NumberTextMixed(shown);
+  return ExactText(shown);
 }
 
 std::string WithPlusSign(const std::string& text) { return text.rfind('-', 0) == 0 ? text : "+" + text; }

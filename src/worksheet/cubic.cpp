@@ -48,8 +48,10 @@ DeflatedCubic DeflateCubic(const Coefficient& x0, const Coefficient& a, const Co
 }
 
 void DeflateCubic(Extended x0, Extended a, Extended b, Extended c, Extended& b1, Extended& c1) {
-  b1 = a * x0 + b;
-  c1 = a * x0 * x0 + b * x0 + c;
+  const DeflatedCubic rest = DeflateCubic(Coefficient::Typed(x0), Coefficient::Typed(a), Coefficient::Typed(b),
+                                          Coefficient::Typed(c));
+  b1 = rest.b1.value();
+  c1 = rest.c1.value();
 }
 
 namespace {
