@@ -22,9 +22,10 @@ using Int = __int128;
 constexpr Extended kShortFraction = 1e14L;
 
 // The shown value snaps to a fraction only with a denominator this small
-// against the noise: an irrational value comes as close to fractions whose
-// denominator is about 1/sqrt(noise), so those are no evidence.
-Extended SnapDenominatorLimit(Extended noise) { return std::min(1e6L, 0.01L / std::sqrt(noise)); }
+// against the tolerance: an irrational value comes as close as that to
+// fractions whose denominator is about 1/sqrt(tolerance), so those are no
+// evidence.
+Extended SnapDenominatorLimit(Extended tolerance) { return std::min(1e6L, 0.003L / std::sqrt(tolerance)); }
 
 std::string WholeText(Int v) { return std::to_string(static_cast<long long>(v)); }
 
@@ -141,7 +142,9 @@ Coefficient operator*(const Coefficient& a, const Coefficient& b) {
   if (a.exact_ && b.exact_) {
     if (const std::optional<SmallRational> product = Product(*a.exact_, *b.exact_)) return Coefficient(*product);
   }
-  return Coefficient::Approximate(a.value_ * b.value_, a.size_ * b.size_);
+  // First order: the noise of each factor times the other factor.
+  return Coefficient::Approximate(a.value_ * b.value_,
+                                  std::fabs(a.value_) * b.size_ + std::fabs(b.value_) * a.size_);
 }
 
 Coefficient operator/(const Coefficient& a, const Coefficient& b) {
@@ -162,7 +165,10 @@ Coefficient SquareRootOf(const Coefficient& x) {
     if (const std::optional<SmallRational> root = x.exact()->squareRoot()) return Coefficient(*root);
   }
   if (sign == 0) return x.isExact() ? Coefficient(0) : Coefficient::Approximate(0, std::sqrt(x.size()));
-  return Coefficient::Approximate(std::sqrt(x.value()), std::sqrt(x.size()));
+  // The noise of x, divided by the slope 2*sqrt(x): a small root of a value
+  // with large terms is known only roughly.
+  const Extended root = std::sqrt(x.value());
+  return Coefficient::Approximate(root, x.size() / (2 * root));
 }
 
 Coefficient CubeRootOf(const Coefficient& x) {
@@ -171,17 +177,25 @@ Coefficient CubeRootOf(const Coefficient& x) {
   }
   // The cube root magnifies noise the most: 1e-19 would become 5e-7.
   if (x.isZero()) return Coefficient::Approximate(0, std::cbrt(x.size()));
-  return Coefficient::Approximate(std::cbrt(x.value()), std::cbrt(x.size()));
+  const Extended root = std::cbrt(x.value());
+  return Coefficient::Approximate(root, x.size() / (3 * root * root));
 }
 
 Extended ShownValue(const Coefficient& x) {
   if (x.isExact()) return x.value();
   if (x.sign() == 0) return 0;
+  // The noise bound is generous; the value is usually far better. So the
+  // search widens from a few units in the last place up to the bound and
+  // takes the first short fraction that a tolerance admits.
   const Extended noise = kRoundingNoise * x.size();
-  Extended num = 0;
-  Extended den = 0;
-  if (FindFraction(num, den, x.value(), noise) && den <= SnapDenominatorLimit(noise)) return num / den;
-  return x.value();
+  Extended tolerance = std::min(noise, 1e-18L * std::max(1.0L, std::fabs(x.value())));
+  for (;;) {
+    Extended num = 0;
+    Extended den = 0;
+    if (FindFraction(num, den, x.value(), tolerance) && den <= SnapDenominatorLimit(tolerance)) return num / den;
+    if (tolerance >= noise) return x.value();
+    tolerance = std::min(noise, tolerance * 10);
+  }
 }
 
 std::string MixedText(const Coefficient& x) {

@@ -1,6 +1,8 @@
 #include "worksheet/small_rational.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "exact/fractions.h"
 
@@ -16,10 +18,16 @@ using UInt = unsigned __int128;
 // built-ins without a corner case at the most negative value.
 constexpr Int kLimit = Int(1) << 120;
 
-// Denominators of typed coefficients: decimals with up to eight places and
-// every fraction a pupil types, but no accidental match of an irrational
-// value, whose convergents reach 1e-18 only with far larger denominators.
-constexpr Extended kTypedDenominatorLimit = 1e8L;
+// A typed fraction reproduces its value to a few units in the last place.
+// Any value comes that close to some fraction whose denominator is about
+// 1/sqrt(tolerance), so only denominators well below that count as
+// evidence (a chance of about 1e-4 for an irrational value) - and decimals
+// with up to eight places, whose denominators divide 10^8.
+bool IsTypedDenominator(Extended den, Extended tolerance) {
+  if (den <= std::sqrt(1e-4L / tolerance)) return true;
+  if (!(den <= 1e8L)) return false;
+  return static_cast<long long>(100000000) % static_cast<long long>(den) == 0;
+}
 
 Int AbsOf(Int v) { return v < 0 ? -v : v; }
 
@@ -139,7 +147,10 @@ std::optional<SmallRational> RecogniseFraction(Extended x) {
   if (x == std::trunc(x) && std::fabs(x) < 9.2e18L) return SmallRational(static_cast<long long>(x));
   Extended num = 0;
   Extended den = 0;
-  if (!FindFraction(num, den, x, 1e-18L) || !(den <= kTypedDenominatorLimit)) return std::nullopt;
+  // The tolerance of the fraction search: 1e-18, or eight units in the last place.
+  const Extended ax = std::fabs(x);
+  const Extended tolerance = std::max(1e-18L, 8 * (std::nextafter(ax, std::numeric_limits<Extended>::infinity()) - ax));
+  if (!FindFraction(num, den, x, 1e-18L) || !IsTypedDenominator(den, tolerance)) return std::nullopt;
   return SmallRational::Make(static_cast<Int>(num), static_cast<Int>(den));
 }
 

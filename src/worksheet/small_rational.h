@@ -47,8 +47,9 @@ std::optional<SmallRational> Quotient(const SmallRational& a, const SmallRationa
 
 // A typed coefficient as the fraction it stands for: an integer, or the
 // fraction that the fraction search finds within a few units in the last
-// place with a denominator of at most 10^8 ("2/3", "0,1", "-7/12"). None
-// for values such as sqrt(2) or Pi, which no short fraction reproduces.
+// place with a denominator small against that tolerance, or a decimal with
+// up to eight places ("2/3", "0,1", "-7/12", "2,00000001"). None for values
+// such as sqrt(2) or Pi, which no short fraction reproduces.
 std::optional<SmallRational> RecogniseFraction(Extended x);
 
 }  // namespace lumatik

@@ -76,13 +76,24 @@ TEST(SmallRationalTest, RecognisesTypedFractionsButNoIrrationalValues) {
                              TypedCase{"sqrt(2)", std::sqrt(2.0L), false, 0, 0},
                              TypedCase{"Pi", 3.14159265358979323846L, false, 0, 0},
                              TypedCase{"1E-30", 1e-30L, false, 0, 0},
-                             TypedCase{"0,333333333333", 0.333333333333L, false, 0, 0}}) {
+                             TypedCase{"0,333333333333", 0.333333333333L, false, 0, 0},
+                             TypedCase{"42,7256600888211880", 42.7256600888211880L, false, 0, 0}}) {
     const std::optional<SmallRational> r = RecogniseFraction(c.value);
     ASSERT_EQ(r.has_value(), c.exact) << c.name;
     if (r) {
       EXPECT_EQ(*r, Q(c.num, c.den)) << c.name;
     }
   }
+}
+
+TEST(SmallRationalTest, HardlyEverTakesAnIrrationalValueForAFraction) {
+  int taken = 0;
+  for (int n = 1; n <= 5000; ++n) {
+    const long double values[] = {n * 3.14159265358979323846L / 7, std::sqrt(static_cast<long double>(n) + 0.5L),
+                                  std::log(static_cast<long double>(n) + 1.5L) * 1000};
+    for (const long double v : values) taken += RecogniseFraction(v) ? 1 : 0;
+  }
+  EXPECT_LE(taken, 3);
 }
 
 class CoefficientTest : public testing::EngineTest {};

@@ -153,6 +153,22 @@ std::string TypedText(const Rational& r, Dice& dice) {
          (dice.chance(50) ? "," : ".") + fraction;
 }
 
+// The coefficient times Pi with 18 significant digits, a decimal that no
+// fraction search takes for a fraction: the commands then decide in floating
+// point, against the noise of their terms.
+std::string ScaledDecimalText(const Rational& r, Dice&) {
+  const long double v = r.value() * 3.14159265358979323846264338327950288L;
+  if (v == 0) return "0";
+  const int decimals = std::max(0, 17 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, v);
+  std::string text = buffer;
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+using Typist = std::string (*)(const Rational&, Dice&);
+
 struct CommandUnderTest {
   EquationKind kind;
   const char* caption;     // the menu item
@@ -166,12 +182,12 @@ const CommandUnderTest kReduced{EquationKind::ReducedCubic, "red. kubische Gleic
 const CommandUnderTest kCubic{EquationKind::Cubic, "kubische Gleichung", "kubische Gleichung", "abcd"};
 const CommandUnderTest kQuartic{EquationKind::Quartic, "Gleichung 4. Grades", "Gleichung vierten Grades", "abcde"};
 
-std::string FirstLine(const CommandUnderTest& command, const Coefficients& p, Dice& dice) {
+std::string FirstLine(const CommandUnderTest& command, const Coefficients& p, Dice& dice, Typist type) {
   // The reduced cubic names only p and q of x^3+0x^2+px+q.
   const std::size_t skip = command.kind == EquationKind::ReducedCubic ? 2 : 0;
   std::string line = command.firstWords;
   for (std::size_t i = skip; i < p.size(); ++i) {
-    line += std::string(" ") + command.names[i - skip] + "=" + TypedText(p[i], dice);
+    line += std::string(" ") + command.names[i - skip] + "=" + type(p[i], dice);
   }
   return line;
 }
@@ -191,6 +207,7 @@ std::string ProblemWith(const Worksheet& sheet, const ChosenRoots& roots, Equati
     if (!chosen) return "a solution " + std::to_string(static_cast<double>(x)) + " that is no root";
   }
   for (const std::string& line : sheet.lines()) {
+    if (&line == &sheet.lines().front()) continue;  // the coefficients as typed
     const std::string noise = testing::NoiseIn(line);
     if (!noise.empty()) return noise + " in: " + Cp1252ToUtf8(line);
     // The solutions are exact, so every check comes out exactly 0.
@@ -214,7 +231,7 @@ class GeneratedEquations : public testing::EngineTest {
  protected:
   // Solves `count` polynomials; returns how many had a repeated root.
   template <typename Choose>
-  int SolveMany(const CommandUnderTest& command, int count, unsigned seed, Choose choose) {
+  int SolveMany(const CommandUnderTest& command, int count, unsigned seed, Choose choose, Typist type = TypedText) {
     const WorksheetCommandLookup lookup = FindWorksheetCommand(2, Cp1252(command.caption));
     EXPECT_TRUE(lookup.found && lookup.run) << command.caption;
     if (!lookup.run) return 0;
@@ -224,7 +241,7 @@ class GeneratedEquations : public testing::EngineTest {
     for (int i = 0; i < count; ++i) {
       const ChosenRoots roots = choose(dice);
       if (HasRepeatedRoot(roots)) ++repeated;
-      const std::string first = FirstLine(command, Expand(roots), dice);
+      const std::string first = FirstLine(command, Expand(roots), dice, type);
       const Worksheet sheet = RunWorksheetCommand(lookup.run, {first}, 2);
       const std::string problem = ProblemWith(sheet, roots, command.kind);
       if (problem.empty()) continue;
@@ -255,6 +272,25 @@ TEST_F(GeneratedEquations, CubicsPrintTheirChosenRoots) {
 TEST_F(GeneratedEquations, QuarticsPrintTheirChosenRoots) {
   const int repeated = SolveMany(kQuartic, 700, 1104, [](Dice& dice) { return RandomRoots(dice, 4); });
   EXPECT_GT(repeated, 200);
+}
+
+// The same roots with coefficients typed as long decimals: no exact
+// arithmetic, only the noise-scaled decisions.
+TEST_F(GeneratedEquations, DecimalQuadraticsPrintTheirChosenRoots) {
+  const int repeated =
+      SolveMany(kQuadratic, 250, 2101, [](Dice& dice) { return RandomRoots(dice, 2); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 50);
+}
+
+TEST_F(GeneratedEquations, DecimalCubicsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kCubic, 250, 2103, [](Dice& dice) { return RandomRoots(dice, 3); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 60);
+}
+
+TEST_F(GeneratedEquations, DecimalQuarticsPrintTheirChosenRoots) {
+  const int repeated =
+      SolveMany(kQuartic, 250, 2104, [](Dice& dice) { return RandomRoots(dice, 4); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 70);
 }
 
 }  // namespace
