@@ -19,6 +19,22 @@ Coefficient CardanoDiscriminant(const Coefficient& q, const Coefficient& p) {
   return halfQ * halfQ + thirdP * thirdP * thirdP;
 }
 
+namespace {
+
+// The angle of u^3 = -q/2 + i*sqrt(-d) in degrees, for d < 0. It comes from
+// the values of p and q in extended precision, as the worksheet has always
+// computed it, so that its eighteen digits stay the same; the exact d only
+// decides the case (and stands in should rounding put the value at d >= 0).
+Extended CubeRootAngle(const Coefficient& q, const Coefficient& p, const Coefficient& d) {
+  const Extended halfQ = q.value() / 2;
+  const Extended thirdP = p.value() / 3;
+  Extended dValue = halfQ * halfQ + thirdP * thirdP * thirdP;
+  if (!(dValue < 0)) dValue = d.value();
+  return AngleDegrees(-halfQ, std::sqrt(-dValue));
+}
+
+}  // namespace
+
 Coefficient CardanoSolution(int k, const Coefficient& q, const Coefficient& p) {
   const Coefficient d = CardanoDiscriminant(q, p);
   const Polynomial reduced{1, 0, p, q};
@@ -32,7 +48,7 @@ Coefficient CardanoSolution(int k, const Coefficient& q, const Coefficient& p) {
   }
   // Three real solutions: u and v are conjugate complex cube roots of
   // -q/2 +- i*sqrt(-d), of modulus sqrt(-p/3), and x = 2*Re(u).
-  const Extended phi = AngleDegrees((-q / 2).value(), SquareRootOf(-d).value());
+  const Extended phi = CubeRootAngle(q, p, d);
   const Coefficient rho = SquareRootOf(-p / 3);
   const Extended x = 2 * rho.value() * CosDegrees(phi / 3 + (k > 0 ? 120 * k : 0));
   return RefinedSolution(Coefficient::Approximate(x, 2 * rho.size()), reduced);
@@ -88,7 +104,7 @@ void IrreducibleCardano(Worksheet& sheet, const Coefficient& p, const Coefficien
   const Coefficient re = -q / 2;
   const Coefficient im = SquareRootOf(-d);
   const Coefficient r = SquareRootOf(re * re - d);
-  const Extended phi = AngleDegrees(re.value(), im.value());
+  const Extended phi = CubeRootAngle(q, p, d);
   sheet.append("u^3=" + ExactTextOf(re) + "+i*" + ExactTextOf(im) + "=" + ExactTextOf(r) + "*cis(" + DegreesText(phi) +
                ")");
   sheet.append("v^3=" + ExactTextOf(re) + "-i*" + ExactTextOf(im) + "=" + ExactTextOf(r) + "*cis(" +
