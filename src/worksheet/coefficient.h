@@ -52,8 +52,10 @@ class Coefficient {
   std::optional<SmallRational> exact_;
 };
 
-// How far below the size of its terms a value counts as rounding noise.
-inline constexpr Extended kRoundingNoise = 1e-15L;
+// How far below the size of its terms a value counts as rounding noise:
+// about two thousand units in the last place, a margin of a hundred over
+// what a chain of extended operations leaves.
+inline constexpr Extended kRoundingNoise = 1e-16L;
 
 Coefficient AbsoluteValue(const Coefficient& x);
 // The square root; exact for the square of a fraction. A value below zero
