@@ -114,10 +114,10 @@ void IrreducibleCardano(Worksheet& sheet, const Coefficient& p, const Coefficien
   for (int k = 0; k <= 2; ++k) {
     const Extended alpha = phi / 3 + 120 * k;
     const Coefficient x = CardanoSolution(k, q, p);
-    // u = x/2 + i*im(u) with im(u)^2 = |u|^2 - (x/2)^2: exact parts for an
-    // exact solution.
+    // u = x/2 + i*im(u) with im(u)^2 = |u|^2 - (x/2)^2 = -p/3 - (x/2)^2:
+    // exact parts for an exact solution.
     const Coefficient reU = x.isExact() ? x / 2 : Coefficient::Approximate(rho.value() * CosDegrees(alpha), rho.size());
-    const Coefficient imU = x.isExact() ? SquareRootOf(rho * rho - reU * reU)
+    const Coefficient imU = x.isExact() ? SquareRootOf(-p / 3 - reU * reU)
                                         : Coefficient::Approximate(rho.value() * SinDegrees(alpha), rho.size());
     const Coefficient signedImU = SinDegrees(alpha) < 0 && x.isExact() ? -imU : imU;
     sheet.append("----- " + FloatText18(k + 1) + Cp1252(". Lösung -------------"));
