@@ -1,6 +1,7 @@
 #include "exact/roots.h"
 
 #include <cmath>
+#include <numeric>
 
 #include "exact/fractions.h"
 #include "exact/primes.h"
@@ -32,6 +33,33 @@ std::string RootFormat(const std::string& name, Extended x, Extended f, Extended
     text = PlainNumText(f) + "/" + PlainNumText(den) + rootPart;
   }
   return x < 0 ? "-" + text : text;
+}
+
+// (m +- sqrt(radicand))/n as a teacher writes it: square factors leave the
+// root, a common factor of all three numbers cancels, and the root of a
+// perfect square is no root at all: (-648+sqrt(324))/1944 is -35/108.
+std::string QuadraticFormText(long long m, bool plus, long long radicand, long long n) {
+  long long factor = 1;
+  for (long long k = 2; k * k <= radicand; ++k) {
+    while (radicand % (k * k) == 0) {
+      radicand /= k * k;
+      factor *= k;
+    }
+  }
+  const long long signedFactor = plus ? factor : -factor;
+  if (radicand == 1) {
+    const long long num = m + signedFactor;
+    return num == 0 ? "0" : FractionText(false, static_cast<Extended>(num) / n, 1e-18L);
+  }
+  const long long g = std::gcd(std::gcd(m, factor), n);
+  m /= g;
+  factor /= g;
+  n /= g;
+  std::string text = "(" + GeneralFloatText(m, 15) + (plus ? "+" : "-") +
+                     (factor == 1 ? std::string() : GeneralFloatText(factor, 15) + "*") + "sqrt(" +
+                     GeneralFloatText(radicand, 15) + "))";
+  if (n != 1) text += "/" + GeneralFloatText(n, 15);
+  return text;
 }
 
 std::string SquareRootForm(const std::string& name, Extended x) {
@@ -91,10 +119,7 @@ std::string QuadraticRootText(Extended x) {
       const Extended t = std::sqrt(p * q);
       const bool plus = std::fabs(w - t) < std::fabs(t + w);
       if (std::fabs(plus ? w - t : w + t) > 1e-12L) return "";
-      std::string text = "(" + GeneralFloatText(m * q, 15) + (plus ? "+" : "-") + "sqrt(" +
-                         GeneralFloatText(p * q, 15) + "))";
-      if (!NearlyEqual(n * q, 1)) text += "/" + GeneralFloatText(n * q, 15);
-      return text;
+      return QuadraticFormText(std::llround(m * q), plus, std::llround(p * q), std::llround(n * q));
     }
   }
   return "";

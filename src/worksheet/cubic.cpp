@@ -6,7 +6,6 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
-#include "expr/lumath.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"
@@ -14,24 +13,61 @@
 
 namespace lumatik {
 
-Extended CardanoRoot(int k, Extended q, Extended p) {
-  const Extended d = (p / 3) * (p / 3) * (p / 3) + (q / 2) * (q / 2);
-  if (d >= 0) {
-    const Extended u = -q / 2 + SqrtTol(d);
-    const Extended v = -q / 2 - SqrtTol(d);
-    return RealCubeRoot(u) + RealCubeRoot(v);
+Coefficient CardanoDiscriminant(const Coefficient& q, const Coefficient& p) {
+  const Coefficient halfQ = q / 2;
+  const Coefficient thirdP = p / 3;
+  return halfQ * halfQ + thirdP * thirdP * thirdP;
+}
+
+namespace {
+
+// The angle of u^3 = -q/2 + i*sqrt(-d) in degrees, for d < 0. It comes from
+// the values of p and q in extended precision, as the worksheet has always
+// computed it, so that its eighteen digits stay the same; the exact d only
+// decides the case (and stands in should rounding put the value at d >= 0).
+Extended CubeRootAngle(const Coefficient& q, const Coefficient& p, const Coefficient& d) {
+  const Extended halfQ = q.value() / 2;
+  const Extended thirdP = p.value() / 3;
+  Extended dValue = halfQ * halfQ + thirdP * thirdP * thirdP;
+  if (!(dValue < 0)) dValue = d.value();
+  return AngleDegrees(-halfQ, std::sqrt(-dValue));
+}
+
+}  // namespace
+
+Coefficient CardanoSolution(int k, const Coefficient& q, const Coefficient& p) {
+  const Coefficient d = CardanoDiscriminant(q, p);
+  const Polynomial reduced{1, 0, p, q};
+  if (d.sign() >= 0) {
+    const Coefficient rootD = SquareRootOf(d);
+    const Coefficient u = CubeRootOf(-q / 2 + rootD);
+    const Coefficient v = CubeRootOf(-q / 2 - rootD);
+    // With d = 0, u = v; the other two pairs of cube roots (u*w, v*w^2)
+    // both give -u, the double solution.
+    return RefinedSolution(d.sign() == 0 && k > 0 ? -u : u + v, reduced);
   }
-  // Three real solutions: u and v are conjugate complex cube roots.
-  const Extended a = -q / 2;
-  const Extended b = SqrtTol(-d);
-  const Extended r = SqrtTol(a * a + b * b);
-  const Extended phi = AngleDegrees(a, b);
-  return 2 * std::pow(r, 1.0L / 3) * CosDegrees(phi / 3 + (k > 0 ? 120 * k : 0));
+  // Three real solutions: u and v are conjugate complex cube roots of
+  // -q/2 +- i*sqrt(-d), of modulus sqrt(-p/3), and x = 2*Re(u).
+  const Extended phi = CubeRootAngle(q, p, d);
+  const Coefficient rho = SquareRootOf(-p / 3);
+  const Extended x = 2 * rho.value() * CosDegrees(phi / 3 + (k > 0 ? 120 * k : 0));
+  return RefinedSolution(Coefficient::Approximate(x, 2 * rho.size()), reduced);
+}
+
+Extended CardanoRoot(int k, Extended q, Extended p) {
+  return CardanoSolution(k, Coefficient::Typed(q), Coefficient::Typed(p)).value();
+}
+
+DeflatedCubic DeflateCubic(const Coefficient& x0, const Coefficient& a, const Coefficient& b, const Coefficient& c) {
+  const Coefficient b1 = a * x0 + b;
+  return {b1, b1 * x0 + c};
 }
 
 void DeflateCubic(Extended x0, Extended a, Extended b, Extended c, Extended& b1, Extended& c1) {
-  b1 = a * x0 + b;
-  c1 = a * x0 * x0 + b * x0 + c;
+  const DeflatedCubic rest = DeflateCubic(Coefficient::Typed(x0), Coefficient::Typed(a), Coefficient::Typed(b),
+                                          Coefficient::Typed(c));
+  b1 = rest.b1.value();
+  c1 = rest.c1.value();
 }
 
 namespace {
@@ -39,58 +75,57 @@ namespace {
 std::string DegreesText(Extended degrees) { return FloatText18(degrees) + "\xB0"; }
 
 // d >= 0: one real pair of cube roots, then the remaining quadratic.
-void RealCardano(Worksheet& sheet, Extended p, Extended q, Extended d) {
-  sheet.append(d == 0 ? Cp1252("d=0 Sonderfall ergibt zwei reelle Lösungen")
-                      : Cp1252("d>0 Casus reducibilis ergibt eine reelle Lösung"));
-  const Extended rootD = SqrtTol(d);
-  const Extended bigU = -q / 2 + rootD;
-  const Extended bigV = -q / 2 - rootD;
-  sheet.append("u^3=" + NumberTextMixed(-q / 2) + SignedNumberText(std::sqrt(d)) + "=" + ExactText(bigU));
-  sheet.append("v^3=" + NumberTextMixed(-q / 2) + SignedNumberText(-std::sqrt(d)) + "=" + ExactText(bigV));
-  const Extended u = RealCubeRoot(bigU);
-  const Extended v = RealCubeRoot(bigV);
-  const Extended x = u + v;
+void RealCardano(Worksheet& sheet, const Coefficient& p, const Coefficient& q, const Coefficient& d) {
+  sheet.append(d.sign() == 0 ? Cp1252("d=0 Sonderfall ergibt zwei reelle Lösungen")
+                             : Cp1252("d>0 Casus reducibilis ergibt eine reelle Lösung"));
+  const Coefficient rootD = SquareRootOf(d);
+  const Coefficient bigU = -q / 2 + rootD;
+  const Coefficient bigV = -q / 2 - rootD;
+  sheet.append("u^3=" + MixedText(-q / 2) + SignedText(rootD) + "=" + ExactTextOf(bigU));
+  sheet.append("v^3=" + MixedText(-q / 2) + SignedText(-rootD) + "=" + ExactTextOf(bigV));
+  const Coefficient x = CardanoSolution(0, q, p);
   sheet.append(Cp1252("----- Lösung -------------"));
-  sheet.append("u=" + ExactText(u));
-  sheet.append("v=" + ExactText(v));
-  sheet.append("x=u+v=" + ExactText(x) + " Probe:x^3" + SignedNumberText(p) + "*x" + SignedNumberText(q) + "=" +
-               FloatText18(x * x * x + p * x + q));
-  Extended b1 = 0;
-  Extended c1 = 0;
-  DeflateCubic(x, 1, 0, p, b1, c1);
+  sheet.append("u=" + ExactTextOf(CubeRootOf(bigU)));
+  sheet.append("v=" + ExactTextOf(CubeRootOf(bigV)));
+  sheet.append("x=u+v=" + ExactTextOf(x) + " Probe:x^3" + SignedText(p) + "*x" + SignedText(q) + "=" +
+               GroupedText18(ValueAt({1, 0, p, q}, x)));
+  const DeflatedCubic rest = DeflateCubic(x, 1, 0, p);
   sheet.append(Cp1252("Weitere Lösungen sind die Lösungen der quadratischen Gleichung \r\n   x^2") +
-               SignedNumberText(b1) + "*x" + SignedNumberText(c1) + "=0");
-  QuadraticSteps(sheet, "x", 1, c1, b1, 1);
+               SignedText(rest.b1) + "*x" + SignedText(rest.c1) + "=0");
+  QuadraticSteps(sheet, "x", 1, rest.c1, rest.b1, 1);
 }
 
 // d < 0: u^3 and v^3 are complex conjugates; their three pairs of cube
 // roots give three real solutions x = u + v = 2*Re(u).
-void IrreducibleCardano(Worksheet& sheet, Extended p, Extended q, Extended d) {
+void IrreducibleCardano(Worksheet& sheet, const Coefficient& p, const Coefficient& q, const Coefficient& d) {
   sheet.append(Cp1252("d<0 Casus irreducibilis ergibt reelle Lösungen über komplexe u und v"));
   sheet.append("   Hinweis:cis(phi)=cos(phi)+i*sin(phi)=e^(i*phi)");
   sheet.append(Cp1252("           3.Wurzel(cis(phi)=cis(phi/3+k*120°) (k=0,1,2 120°=2/3*Pi)"));
-  const Extended re = -q / 2;
-  const Extended im = std::sqrt(-d);
-  const Extended r = std::sqrt(re * re + im * im);
-  const Extended phi = AngleDegrees(re, im);
-  sheet.append("u^3=" + ExactText(re) + "+i*" + ExactText(im) + "=" + ExactText(r) + "*cis(" + DegreesText(phi) + ")");
-  sheet.append("v^3=" + ExactText(re) + "-i*" + ExactText(im) + "=" + ExactText(r) + "*cis(" + DegreesText(-phi) + ")");
-  const Extended rho = std::pow(r, 1.0L / 3);
+  const Coefficient re = -q / 2;
+  const Coefficient im = SquareRootOf(-d);
+  const Coefficient r = SquareRootOf(re * re - d);
+  const Extended phi = CubeRootAngle(q, p, d);
+  sheet.append("u^3=" + ExactTextOf(re) + "+i*" + ExactTextOf(im) + "=" + ExactTextOf(r) + "*cis(" + DegreesText(phi) +
+               ")");
+  sheet.append("v^3=" + ExactTextOf(re) + "-i*" + ExactTextOf(im) + "=" + ExactTextOf(r) + "*cis(" +
+               DegreesText(-phi) + ")");
+  // |u| = |v| = cube root of r = sqrt(-p/3).
+  const Coefficient rho = SquareRootOf(-p / 3);
   for (int k = 0; k <= 2; ++k) {
     const Extended alpha = phi / 3 + 120 * k;
-    const Extended re3 = rho * CosDegrees(alpha);
-    const Extended im3 = rho * SinDegrees(alpha);
+    const Coefficient x = CardanoSolution(k, q, p);
+    // u = x/2 + i*im(u) with im(u)^2 = |u|^2 - (x/2)^2 = -p/3 - (x/2)^2:
+    // exact parts for an exact solution.
+    const Coefficient reU = x.isExact() ? x / 2 : Coefficient::Approximate(rho.value() * CosDegrees(alpha), rho.size());
+    const Coefficient imU = x.isExact() ? SquareRootOf(-p / 3 - reU * reU)
+                                        : Coefficient::Approximate(rho.value() * SinDegrees(alpha), rho.size());
+    const Coefficient signedImU = SinDegrees(alpha) < 0 && x.isExact() ? -imU : imU;
     sheet.append("----- " + FloatText18(k + 1) + Cp1252(". Lösung -------------"));
-    sheet.append("u=" + ExactText(re3) + "+i*" + ExactText(im3) + "=" + ExactText(rho) + "*cis(" + DegreesText(alpha) +
-                 ")");
-    sheet.append("v=" + ExactText(re3) + "-i*" + ExactText(im3) + "=" + ExactText(rho) + "*cis(" +
+    sheet.append("u=" + ExactTextOf(reU) + "+i*" + ExactTextOf(signedImU) + "=" + ExactTextOf(rho) + "*cis(" +
+                 DegreesText(alpha) + ")");
+    sheet.append("v=" + ExactTextOf(reU) + "-i*" + ExactTextOf(signedImU) + "=" + ExactTextOf(rho) + "*cis(" +
                  DegreesText(-alpha) + ")");
-    Extended x = 2 * rho * CosDegrees(alpha);
-    // A fraction shown for x is taken at its word, so that the test
-    // computes with the exact value.
-    const std::string xText = ExactText(x);
-    if (xText.find('/') != std::string::npos) x = EvalTermGuarded(xText);
-    sheet.append("x=u+v=" + ExactText(x) + " Probe:x^3+p*x+q=" + FloatText18(x * x * x + p * x + q));
+    sheet.append("x=u+v=" + ExactTextOf(x) + " Probe:x^3+p*x+q=" + GroupedText18(ValueAt({1, 0, p, q}, x)));
   }
 }
 
@@ -100,12 +135,12 @@ void SolveReducedCubic(Worksheet& sheet) {
   const std::optional<std::string> found = EquationHead(sheet, ReducedCubicExampleText(), "red", "reduzierte kubische Gleichung");
   if (!found) return;
   const std::string& head = *found;
-  const Extended p = NthValue(head, 1);
-  const Extended q = NthValue(head, 2);
+  const Coefficient p = Coefficient::Typed(NthValue(head, 1));
+  const Coefficient q = Coefficient::Typed(NthValue(head, 2));
   sheet.keepFirstLines(3);
-  const Extended d = (q / 2) * (q / 2) + (p / 3) * (p / 3) * (p / 3);
-  sheet.append("d=(q/2)^2+(p/3)^3=" + ExactText(d));
-  if (d >= 0) {
+  const Coefficient d = CardanoDiscriminant(q, p);
+  sheet.append("d=(q/2)^2+(p/3)^3=" + ExactTextOf(d));
+  if (d.sign() >= 0) {
     RealCardano(sheet, p, q, d);
   } else {
     IrreducibleCardano(sheet, p, q, d);
@@ -120,37 +155,35 @@ void SolveCubicEquation(Worksheet& sheet) {
   sheet.append("   a*z^3+b*z^2+c*z+d=0 bzw. z^3+A*z^2+B*z+C=0");
   sheet.append(Cp1252("   wird auf die reduzierte kubische Gleichung x^3+p*x+q=0 zurückgeführt."));
   sheet.append(Cp1252("   Substitution z=x-A/3 führt auf p=B-A^2/3 q=2/27A^3-1/3AB+C"));
-  const Extended a = NthValue(head, 1);
-  const Extended b = NthValue(head, 2);
-  const Extended c = NthValue(head, 3);
-  const Extended d = NthValue(head, 4);
-  if (a == 0) {
+  const Coefficient a = Coefficient::Typed(NthValue(head, 1));
+  const Coefficient b = Coefficient::Typed(NthValue(head, 2));
+  const Coefficient c = Coefficient::Typed(NthValue(head, 3));
+  const Coefficient d = Coefficient::Typed(NthValue(head, 4));
+  if (a.value() == 0) {
     sheet.hint("a=0 ->quadratische Gleichung");
     return;
   }
-  const Extended bigA = b / a;
-  const Extended bigB = c / a;
-  const Extended bigC = d / a;
-  sheet.append("A=" + NumberTextMixed(bigA) + " B=" + NumberTextMixed(bigB) + " C=" + NumberTextMixed(bigC) + "   z^3" +
-               SignedNumberText(bigA) + "*z^2" + SignedNumberText(bigB) + "*z" + SignedNumberText(bigC) + "=0");
-  const Extended p = bigB - bigA * bigA / 3;
-  const Extended q = 2.0L / 27 * bigA * bigA * bigA - bigA * bigB / 3 + bigC;
-  sheet.append("reduzierte kubische Gleichung mit x=z" + SignedNumberText(bigA / 3) + " => p=" + ExactText(p) +
-               " q=" + ExactText(q));
-  sheet.append("x^3" + SignedNumberText(p) + "*x" + SignedNumberText(q) + "=0");
-  const Extended x = CardanoRoot(0, q, p);
-  sheet.append(Cp1252("Eine Lösung: x=") + ExactText(x) + " Probe:x^3" + SignedNumberText(p) + "*x" +
-               SignedNumberText(q) + "=" + ExactText(x * x * x + p * x + q));
-  const Extended z = x - bigA / 3;
-  sheet.append(Spaces(13) + "z=" + ExactText(z) + " Probe: " + ExactText(a) + "*z^3" + SignedNumberText(b) + "*z^2" +
-               SignedNumberText(c) + "*z" + SignedNumberText(d) + "=" +
-               ExactText(a * z * z * z + b * z * z + c * z + d));
-  Extended b1 = 0;
-  Extended c1 = 0;
-  DeflateCubic(z, a, b, c, b1, c1);
-  sheet.append(Cp1252("Weitere Lösungen sind die Lösungen der quadratischen Gleichung \r\n   ") + ExactText(a) +
-               "*z^2" + SignedNumberText(b1) + "*z" + SignedNumberText(c1) + "=0");
-  QuadraticSteps(sheet, "z", 1, c1, b1, a);
+  const Coefficient bigA = b / a;
+  const Coefficient bigB = c / a;
+  const Coefficient bigC = d / a;
+  sheet.append("A=" + MixedText(bigA) + " B=" + MixedText(bigB) + " C=" + MixedText(bigC) + "   z^3" +
+               SignedText(bigA) + "*z^2" + SignedText(bigB) + "*z" + SignedText(bigC) + "=0");
+  const Coefficient p = bigB - bigA * bigA / 3;
+  const Coefficient q = Coefficient(2) / 27 * bigA * bigA * bigA - bigA * bigB / 3 + bigC;
+  sheet.append("reduzierte kubische Gleichung mit x=z" + SignedText(bigA / 3) + " => p=" + ExactTextOf(p) +
+               " q=" + ExactTextOf(q));
+  sheet.append("x^3" + SignedText(p) + "*x" + SignedText(q) + "=0");
+  const Coefficient x = CardanoSolution(0, q, p);
+  sheet.append(Cp1252("Eine Lösung: x=") + ExactTextOf(x) + " Probe:x^3" + SignedText(p) + "*x" + SignedText(q) + "=" +
+               ExactTextOf(ValueAt({1, 0, p, q}, x)));
+  const Polynomial cubic{a, b, c, d};
+  const Coefficient z = RefinedSolution(x - bigA / 3, cubic);
+  sheet.append(Spaces(13) + "z=" + ExactTextOf(z) + " Probe: " + ExactTextOf(a) + "*z^3" + SignedText(b) + "*z^2" +
+               SignedText(c) + "*z" + SignedText(d) + "=" + ExactTextOf(ValueAt(cubic, z)));
+  const DeflatedCubic rest = DeflateCubic(z, a, b, c);
+  sheet.append(Cp1252("Weitere Lösungen sind die Lösungen der quadratischen Gleichung \r\n   ") + ExactTextOf(a) +
+               "*z^2" + SignedText(rest.b1) + "*z" + SignedText(rest.c1) + "=0");
+  QuadraticSteps(sheet, "z", 1, rest.c1, rest.b1, a);
 }
 
 }  // namespace lumatik

@@ -34,18 +34,15 @@ std::string WrongFirstLineHint(const std::string& name) {
                 "\" stehen!\rKlicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!");
 }
 
-Extended RealCubeRoot(Extended x) {
-  const Extended root = std::pow(std::fabs(x), 1.0L / 3);
-  return x < 0 ? -root : root;
-}
-
 Extended CosDegrees(Extended degrees) { return std::cos(degrees * kPiOver180); }
 Extended SinDegrees(Extended degrees) { return std::sin(degrees * kPiOver180); }
 
 Extended AngleDegrees(Extended re, Extended im) {
   if (re == 0) return 90;
   Extended phi = std::atan(im / re) / kPiOver180;
-  if (phi < 0) phi += 180;
+  // A tiny imaginary part gives atan = -0 for a negative real part, so the
+  // sign of phi cannot tell the half plane.
+  if (re < 0) phi += 180;
   return phi;
 }
 

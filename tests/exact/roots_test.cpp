@@ -35,7 +35,47 @@ INSTANTIATE_TEST_SUITE_P(Forms, RootTextTable,
                                            RootCase{"-3*Pi/4", "-3/4*Pi"},
                                            RootCase{"0", "0"},
                                            RootCase{"1", "1"},
-                                           RootCase{"-1", "-1"}));
+                                           RootCase{"-1", "-1"},
+                                           // The root of a perfect square is a fraction.
+                                           RootCase{"(-648+sqrt(324))/1944", "-35/108"},
+                                           // Square factors leave the root.
+                                           RootCase{"2+10/9*sqrt(3)", "(18+10*sqrt(3))/9"}));
+
+class QuadraticForms : public testing::EngineTest {};
+
+TEST_F(QuadraticForms, RationalValuesAreWrittenAsFractions) {
+  EXPECT_EQ(QuadraticRootText(0.5L), "1/2");
+  EXPECT_EQ(QuadraticRootText(-35.0L / 108), "-35/108");
+  EXPECT_EQ(QuadraticRootText(3), "3");
+}
+
+// Every (m +- sqrt(d))/n with small m, n and d: the text reads back as the
+// value, holds no sign right after an operator, no square factor under the
+// root and no root of a perfect square.
+TEST_F(QuadraticForms, TextsOfGeneratedValuesReadLikeATeachers) {
+  int written = 0;
+  for (int n = 1; n <= 10; ++n) {
+    for (int m = -10; m <= 10; ++m) {
+      for (const int d : {2, 3, 4, 5, 8, 9, 12, 18, 20, 27, 49, 50, 72, 75}) {
+        for (const int sign : {1, -1}) {
+          const Extended x = (m + sign * std::sqrt(static_cast<Extended>(d))) / n;
+          const std::string text = QuadraticRootText(x);
+          if (text.empty()) continue;
+          ++written;
+          SCOPED_TRACE("(" + std::to_string(m) + (sign > 0 ? "+" : "-") + "sqrt(" + std::to_string(d) + "))/" +
+                       std::to_string(n) + " -> " + text);
+          EXPECT_NEAR(static_cast<double>(EvalTermAt(text, 0)), static_cast<double>(x), 1e-12);
+          for (const char* bad : {"+-", "--", "/-", "sqrt(1)", "sqrt(4)", "sqrt(9)", "sqrt(8)", "sqrt(12)"}) {
+            EXPECT_EQ(text.find(bad), std::string::npos) << bad;
+          }
+          const bool square = d == 4 || d == 9 || d == 49;
+          EXPECT_EQ(text.find("sqrt") == std::string::npos, square);
+        }
+      }
+    }
+  }
+  EXPECT_GT(written, 3000);
+}
 
 TEST(PiMultiples, Texts) {
   EXPECT_EQ(PiMultipleText(kPi), "Pi");

@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
+#include "equation_output.h"
 #include "expr/lumath.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
+#include "worksheet/equation_support.h"
 #include "worksheet/equations.h"
 #include "worksheet/worksheet_commands.h"
 
@@ -44,36 +45,15 @@ long double ScaleAt(const std::vector<long double>& coefficients, long double x)
   return scale;
 }
 
-std::vector<std::string> Words(const std::string& line) {
-  std::vector<std::string> words;
-  std::istringstream in(line);
-  std::string word;
-  while (in >> word) words.push_back(word);
-  return words;
+testing::EquationKind KindOf(Command command) {
+  if (command == SolveQuadraticEquation) return testing::EquationKind::Quadratic;
+  if (command == SolveReducedCubic) return testing::EquationKind::ReducedCubic;
+  if (command == SolveCubicEquation) return testing::EquationKind::Cubic;
+  return testing::EquationKind::Quartic;
 }
 
-// The value after "name=" in a word such as "x1=1'1/2".
-long double ValueOfWord(const std::string& word) {
-  return EvalTerm(word.substr(word.find('=') + 1));
-}
-
-// Every solution the worksheet names for the variable of the equation.
 std::vector<long double> PrintedSolutions(const Worksheet& sheet, Command command) {
-  const std::string var = command == SolveCubicEquation ? "z" : "x";
-  std::vector<long double> solutions;
-  for (const std::string& line : sheet.lines()) {
-    if (line.rfind(Cp1252("Lösung:"), 0) == 0) {
-      const auto words = Words(line.substr(Cp1252("Lösung:").size()));
-      for (const std::string& word : words) solutions.push_back(ValueOfWord(word));
-    } else if (line.rfind(Cp1252("Eine Lösung: ") + var + "=", 0) == 0) {
-      solutions.push_back(ValueOfWord(Words(line)[2]));
-    } else if (command == SolveReducedCubic && line.rfind("x=u+v=", 0) == 0) {
-      solutions.push_back(EvalTerm(Words(line)[0].substr(6)));
-    } else if (command == SolveCubicEquation && line.rfind(std::string(13, ' ') + "z=", 0) == 0) {
-      solutions.push_back(ValueOfWord(Words(line)[0]));
-    }
-  }
-  return solutions;
+  return testing::PrintedSolutions(sheet.lines(), KindOf(command));
 }
 
 class EquationTest : public testing::EngineTest {};
@@ -105,6 +85,7 @@ TEST_P(EquationSolutions, EverySolutionSatisfiesTheEquation) {
                                    [&](long double root) { return std::fabs(x - root) < 1e-6L; });
     EXPECT_TRUE(known) << "unexpected solution " << static_cast<double>(x);
   }
+  for (const std::string& line : sheet.lines()) EXPECT_EQ(testing::NoiseIn(line), "") << Cp1252ToUtf8(line);
 }
 
 const long double kSqrt2 = std::sqrt(2.0L);
@@ -150,7 +131,32 @@ INSTANTIATE_TEST_SUITE_P(
         EquationCase{"quartic_no_real_root", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=0 d=0 e=1",
                      {1, 0, 0, 0, 1}, {}},
         EquationCase{"quartic_irrational", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=-5 d=0 e=6",
-                     {1, 0, -5, 0, 6}, {kSqrt2, -kSqrt2, kSqrt3, -kSqrt3}}),
+                     {1, 0, -5, 0, 6}, {kSqrt2, -kSqrt2, kSqrt3, -kSqrt3}},
+        // Repeated roots, which floating point alone gets wrong.
+        EquationCase{"quadratic_double_fraction_root", SolveQuadraticEquation,
+                     "quadratische Gleichung a=1 b=2/3 c=1/9", {1, 2.0L / 3, 1.0L / 9}, {-1.0L / 3}},
+        EquationCase{"quadratic_double_decimal_root", SolveQuadraticEquation,
+                     "quadratische Gleichung a=0.1 b=0,2 c=0.1", {0.1L, 0.2L, 0.1L}, {-1}},
+        EquationCase{"reduced_double_fraction_root", SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27",
+                     {1, 0, -4.0L / 3, 16.0L / 27}, {-4.0L / 3, 2.0L / 3}},
+        EquationCase{"reduced_triple_zero", SolveReducedCubic, "reduzierte kubische Gleichung p=0 q=0", {1, 0, 0, 0},
+                     {0}},
+        EquationCase{"cubic_z_squared", SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0", {1, 2, 0, 0},
+                     {-2, 0}},
+        EquationCase{"cubic_triple_root", SolveCubicEquation, "kubische Gleichung a=2 b=-24 c=96 d=-128",
+                     {2, -24, 96, -128}, {4}},
+        EquationCase{"cubic_double_fraction_root", SolveCubicEquation, "kubische Gleichung a=3 b=-1 c=-1/3 d=1/9",
+                     {3, -1, -1.0L / 3, 1.0L / 9}, {1.0L / 3, -1.0L / 3}},
+        EquationCase{"quartic_double_root", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=5 c=2 d=-20 e=-24",
+                     {1, 5, 2, -20, -24}, {-3, -2, 2}},
+        EquationCase{"quartic_fourfold_root", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-4 c=6 d=-4 e=1",
+                     {1, -4, 6, -4, 1}, {1}},
+        EquationCase{"quartic_double_irrational_roots", SolveQuarticEquation,
+                     "Gleichung vierten Grades a=1 b=0 c=-4 d=0 e=4", {1, 0, -4, 0, 4}, {kSqrt2, -kSqrt2}},
+        EquationCase{"quartic_double_complex_pair", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=0 c=2 d=0 e=1",
+                     {1, 0, 2, 0, 1}, {}},
+        EquationCase{"quartic_triple_root", SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-3 c=3 d=-1 e=0",
+                     {1, -3, 3, -1, 0}, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The worked lines named for the examples.
@@ -207,6 +213,65 @@ TEST_F(EquationTest, BiquadraticQuarticWithZeroSTakesTFromYSquaredMinusD) {
   // y = B/2 = -3/2, so s = 0 and t = sqrt(9/4 + 4) = 5/2.
   EXPECT_NE(std::find(lines.begin(), lines.end(), "2. Schritt: s=0 t=2'1/2"), lines.end());
 }
+
+struct WorkedLineCase {
+  const char* name;
+  Command command;
+  const char* firstLine;
+  const char* line;  // UTF-8, a whole line the worked solution must hold
+};
+
+class WorkedLines : public EquationTest, public ::testing::WithParamInterface<WorkedLineCase> {};
+
+TEST_P(WorkedLines, ReadLikeATeachersText) {
+  Worksheet sheet({GetParam().firstLine}, 2);
+  GetParam().command(sheet);
+  std::string worksheet;
+  for (const std::string& line : sheet.lines()) worksheet += Cp1252ToUtf8(line) + "\n";
+  const auto& lines = sheet.lines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(GetParam().line)), lines.end()) << worksheet;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, WorkedLines,
+    ::testing::Values(
+        WorkedLineCase{"double_fraction_root_discriminant", SolveQuadraticEquation,
+                       "quadratische Gleichung a=1 b=2/3 c=1/9", "Diskriminante d = b*b - 4a*c = 0"},
+        WorkedLineCase{"double_fraction_root_once", SolveQuadraticEquation, "quadratische Gleichung a=1 b=2/3 c=1/9",
+                       "Eine Lösung: x=-1/3"},
+        WorkedLineCase{"negative_leading_root", SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=3",
+                       "Rechnung:x1=1+2                x2=1-2"},
+        WorkedLineCase{"negative_leading_solutions", SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=3",
+                       "Lösung:x1=3                    x2=-1"},
+        WorkedLineCase{"negative_leading_no_solution", SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=-3",
+                       "Rechnung:x1=1+wur(-8)/2        x2=1-wur(-8)/2"},
+        WorkedLineCase{"small_root_of_discriminant", SolveQuadraticEquation,
+                       "quadratische Gleichung a=1 b=2,00000001 c=1,00000001", "          wur(d) = 1/100000000"},
+        WorkedLineCase{"close_roots_stay_apart", SolveQuadraticEquation,
+                       "quadratische Gleichung a=1 b=2,00000001 c=1,00000001",
+                       "Lösung:x1=-1                   x2=-1,00000001"},
+        WorkedLineCase{"reduced_d_zero_exactly", SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27",
+                       "d=0 Sonderfall ergibt zwei reelle Lösungen"},
+        WorkedLineCase{"reduced_d_zero_solution", SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27",
+                       "x=u+v=-1'1/3 Probe:x^3-1'1/3*x+16/27=0"},
+        WorkedLineCase{"reduced_d_zero_double_solution", SolveReducedCubic,
+                       "reduzierte kubische Gleichung p=-4/3 q=16/27", "Eine Lösung: x=2/3"},
+        WorkedLineCase{"reduced_check_without_noise", SolveReducedCubic, "reduzierte kubische Gleichung p=-7 q=6",
+                       "x=u+v=-3 Probe:x^3+p*x+q=0"},
+        WorkedLineCase{"cubic_z_squared_solution", SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0",
+                       "             z=-2 Probe: 1*z^3+2*z^2+0*z+0=0"},
+        WorkedLineCase{"cubic_z_squared_double_solution", SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0",
+                       "Eine Lösung: z=0"},
+        WorkedLineCase{"cubic_negative_leading_quadratic", SolveCubicEquation, "kubische Gleichung a=-2 b=0 c=2 d=0",
+                       "Rechnung:z1=-1/2+1/2           z2=-1/2-1/2"},
+        WorkedLineCase{"quartic_example_resolvent", SolveQuarticEquation,
+                       "Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24",
+                       "reduzierte kubische Gleichung p=-1'1/12 q=-35/108"},
+        WorkedLineCase{"quartic_double_root_factors", SolveQuarticEquation,
+                       "Gleichung vierten Grades a=1 b=5 c=2 d=-20 e=-24", "Zu lösen bleibt:(x^2+5*x+6)*(x^2+0*x-4)=0"},
+        WorkedLineCase{"quartic_fourfold_root_factors", SolveQuarticEquation,
+                       "Gleichung vierten Grades a=1 b=-4 c=6 d=-4 e=1", "Zu lösen bleibt:(x^2-2*x+1)*(x^2-2*x+1)=0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EquationTest, RepeatedClicksDoNotPileUp) {
   for (const Command command : {SolveQuadraticEquation, SolveReducedCubic, SolveCubicEquation, SolveQuarticEquation}) {
@@ -313,6 +378,41 @@ TEST_F(EquationTest, CardanoRootPicksEachOfThreeRealSolutions) {
   EXPECT_NEAR(static_cast<double>(found[2]), 2, 1e-12);
   // One real solution: x^3 + x - 2 = (x-1)(x^2+x+2)
   EXPECT_NEAR(static_cast<double>(CardanoRoot(0, -2, 1)), 1, 1e-15);
+}
+
+TEST_F(EquationTest, CardanoRootGivesTheDoubleSolutionForKAboveZero) {
+  // x^3 - 4/3 x + 16/27 = (x + 4/3)(x - 2/3)^2: d = 0
+  EXPECT_NEAR(static_cast<double>(CardanoRoot(0, 16.0L / 27, -4.0L / 3)), -4.0 / 3, 1e-18);
+  EXPECT_NEAR(static_cast<double>(CardanoRoot(1, 16.0L / 27, -4.0L / 3)), 2.0 / 3, 1e-18);
+  EXPECT_NEAR(static_cast<double>(CardanoRoot(2, 16.0L / 27, -4.0L / 3)), 2.0 / 3, 1e-18);
+  EXPECT_EQ(CardanoRoot(0, 0, 0), 0);
+}
+
+TEST_F(EquationTest, AngleTakesItsHalfPlaneFromTheRealPart) {
+  EXPECT_EQ(AngleDegrees(-1, 0), 180);
+  EXPECT_NEAR(static_cast<double>(AngleDegrees(-1, 1e-30L)), 180, 1e-12);
+  EXPECT_EQ(AngleDegrees(1, 0), 0);
+  EXPECT_EQ(AngleDegrees(0, 2), 90);
+  EXPECT_NEAR(static_cast<double>(AngleDegrees(-1, 1)), 135, 1e-12);
+}
+
+TEST_F(EquationTest, IrrationalDoubleRootIsFoundWithinTheNoise) {
+  // x^2 + 2*sqrt(2)*x + 2 = (x + sqrt(2))^2, with coefficients no fraction
+  // search recognises: its discriminant is zero only up to rounding.
+  const long double root2 = std::sqrt(2.0L);
+  Worksheet sheet;
+  QuadraticSteps(sheet, "x", 1, 2, 2 * root2, 1);
+  ASSERT_EQ(sheet.lineCount(), 1);
+  EXPECT_EQ(sheet.line(1), Cp1252("Eine Lösung: x=-1,41421356237309505"));
+  long double s1 = 0;
+  long double s2 = 0;
+  ASSERT_TRUE(SolveQuadratic(1, 2 * root2, 2, s1, s2, sheet));
+  EXPECT_NEAR(static_cast<double>(s1), -std::sqrt(2.0), 1e-15);
+  EXPECT_EQ(s1, s2);
+  // Just below the tangent there are two solutions.
+  Worksheet apart;
+  QuadraticSteps(apart, "x", 1, 2 - 1e-10L, 2 * root2, 1);
+  EXPECT_EQ(apart.lineCount(), 3);
 }
 
 TEST_F(EquationTest, DeflateCubicLeavesTheOtherFactor) {

@@ -1,0 +1,297 @@
+// Polynomials built from chosen roots (integers and fractions, double,
+// triple and fourfold roots, complex pairs, leading coefficients other than
+// 1), their coefficients multiplied out exactly and written into the
+// worksheet as a user types them. The commands' printed solutions must be
+// the chosen real roots, every one of them, and nothing else, with no
+// rounding noise anywhere in the worked text.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "equation_output.h"
+#include "rational_reference.h"
+#include "shell/codepage.h"
+#include "support/engine_state.h"
+#include "worksheet/worksheet_commands.h"
+
+namespace lumatik {
+namespace {
+
+using testing::EquationKind;
+using testing::Rational;
+
+// Small random numbers from a fixed seed, the same on every run.
+class Dice {
+ public:
+  explicit Dice(unsigned seed) : engine_(seed) {}
+  int between(int low, int high) { return low + static_cast<int>(engine_() % static_cast<unsigned>(high - low + 1)); }
+  bool chance(int percent) { return between(1, 100) <= percent; }
+
+ private:
+  std::mt19937 engine_;
+};
+
+struct ComplexPair {
+  Rational re;
+  Rational im;  // the pair re +- i*im, im != 0
+};
+
+struct ChosenRoots {
+  Rational lead{1};
+  std::vector<Rational> real;  // each as often as its multiplicity
+  std::vector<ComplexPair> pairs;
+};
+
+using Coefficients = std::vector<Rational>;  // highest power first
+
+Coefficients Times(const Coefficients& p, const Coefficients& factor) {
+  Coefficients product(p.size() + factor.size() - 1, Rational(0));
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    for (std::size_t j = 0; j < factor.size(); ++j) product[i + j] = product[i + j] + p[i] * factor[j];
+  }
+  return product;
+}
+
+Coefficients Expand(const ChosenRoots& roots) {
+  Coefficients p{roots.lead};
+  for (const Rational& r : roots.real) p = Times(p, {Rational(1), Rational(0) - r});
+  for (const ComplexPair& c : roots.pairs) {
+    p = Times(p, {Rational(1), Rational(-2) * c.re, c.re * c.re + c.im * c.im});
+  }
+  return p;
+}
+
+Rational RandomRoot(Dice& dice) {
+  if (dice.chance(50)) return Rational(dice.between(-6, 6));
+  const int den = dice.between(2, 7);
+  int num = 0;
+  do {
+    num = dice.between(-15, 15);
+  } while (num % den == 0);
+  return Rational(num, den);
+}
+
+ComplexPair RandomPair(Dice& dice) {
+  const int imNum = dice.between(1, 6);
+  return {RandomRoot(dice), Rational(imNum, dice.chance(70) ? 1 : dice.between(2, 4))};
+}
+
+Rational RandomLead(Dice& dice) {
+  static const Rational leads[] = {Rational(2),     Rational(3),     Rational(-1),   Rational(-2),   Rational(4),
+                                   Rational(-3),    Rational(5),     Rational(6),    Rational(12),   Rational(1, 2),
+                                   Rational(-1, 3), Rational(3, 4),  Rational(-5, 2), Rational(7, 3), Rational(2, 5)};
+  return leads[dice.between(0, static_cast<int>(std::size(leads)) - 1)];
+}
+
+// Roots for a polynomial of the given degree: repeated roots and complex
+// pairs are frequent, as they are the hard cases.
+ChosenRoots RandomRoots(Dice& dice, int degree) {
+  ChosenRoots roots;
+  roots.lead = RandomLead(dice);
+  int left = degree;
+  while (left > 0) {
+    if (left >= 2 && dice.chance(25)) {
+      const ComplexPair pair = RandomPair(dice);
+      roots.pairs.push_back(pair);
+      left -= 2;
+      if (left >= 2 && dice.chance(20)) {  // a double complex pair
+        roots.pairs.push_back(pair);
+        left -= 2;
+      }
+      continue;
+    }
+    int multiplicity = 1;
+    if (dice.chance(45)) multiplicity = 2;
+    if (dice.chance(20)) multiplicity = 3;
+    if (dice.chance(8)) multiplicity = 4;
+    multiplicity = std::min(multiplicity, left);
+    const Rational root = RandomRoot(dice);
+    for (int i = 0; i < multiplicity; ++i) roots.real.push_back(root);
+    left -= multiplicity;
+  }
+  return roots;
+}
+
+// x^3+px+q: three roots that add up to 0.
+ChosenRoots RandomReducedRoots(Dice& dice) {
+  ChosenRoots roots;
+  const Rational r1 = dice.chance(5) ? Rational(0) : RandomRoot(dice);
+  if (dice.chance(25)) {
+    roots.real = {r1};
+    roots.pairs = {{Rational(0) - r1 / Rational(2), RandomPair(dice).im}};
+    return roots;
+  }
+  const Rational r2 = dice.chance(35) ? r1 : RandomRoot(dice);
+  roots.real = {r1, r2, Rational(0) - r1 - r2};
+  return roots;
+}
+
+// A coefficient as a user types it: "12", "-7/12", or now and then a
+// decimal such as "0,25" or "-1.5" when the fraction has one.
+std::string TypedText(const Rational& r, Dice& dice) {
+  __int128 den = r.den();
+  int places = 0;
+  __int128 scale = 1;
+  while (den % 10 == 0 || den % 2 == 0 || den % 5 == 0) {
+    if (den % 10 == 0) {
+      den /= 10;
+    } else {
+      den /= den % 2 == 0 ? 2 : 5;
+    }
+    ++places;
+    scale *= 10;
+  }
+  if (den != 1 || places == 0 || places > 4 || !dice.chance(40)) return r.text();
+  const __int128 scaled = r.num() * (scale / r.den());
+  const __int128 magnitude = scaled < 0 ? -scaled : scaled;
+  std::string fraction = Rational(static_cast<std::int64_t>(magnitude % scale)).text();
+  fraction.insert(0, static_cast<std::size_t>(places) - fraction.size(), '0');
+  return (scaled < 0 ? "-" : "") + Rational(static_cast<std::int64_t>(magnitude / scale)).text() +
+         (dice.chance(50) ? "," : ".") + fraction;
+}
+
+// The coefficient times Pi with 18 significant digits, a decimal that no
+// fraction search takes for a fraction: the commands then decide in floating
+// point, against the noise of their terms.
+std::string ScaledDecimalText(const Rational& r, Dice&) {
+  const long double v = r.value() * 3.14159265358979323846264338327950288L;
+  if (v == 0) return "0";
+  const int decimals = std::max(0, 17 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, v);
+  std::string text = buffer;
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+using Typist = std::string (*)(const Rational&, Dice&);
+
+struct CommandUnderTest {
+  EquationKind kind;
+  const char* caption;     // the menu item
+  const char* firstWords;  // the first line's words before the coefficients
+  const char* names;       // the coefficients' names
+};
+
+const CommandUnderTest kQuadratic{EquationKind::Quadratic, "quadratische Gleichung", "quadratische Gleichung", "abc"};
+const CommandUnderTest kReduced{EquationKind::ReducedCubic, "red. kubische Gleichung", "reduzierte kubische Gleichung",
+                                "pq"};
+const CommandUnderTest kCubic{EquationKind::Cubic, "kubische Gleichung", "kubische Gleichung", "abcd"};
+const CommandUnderTest kQuartic{EquationKind::Quartic, "Gleichung 4. Grades", "Gleichung vierten Grades", "abcde"};
+
+std::string FirstLine(const CommandUnderTest& command, const Coefficients& p, Dice& dice, Typist type) {
+  // The reduced cubic names only p and q of x^3+0x^2+px+q.
+  const std::size_t skip = command.kind == EquationKind::ReducedCubic ? 2 : 0;
+  std::string line = command.firstWords;
+  for (std::size_t i = skip; i < p.size(); ++i) {
+    line += std::string(" ") + command.names[i - skip] + "=" + type(p[i], dice);
+  }
+  return line;
+}
+
+// What is wrong with the worked solution, or "" when it is right.
+std::string ProblemWith(const Worksheet& sheet, const ChosenRoots& roots, EquationKind kind) {
+  if (!sheet.notices().empty()) return "a hint: " + sheet.notices().front().text;
+  const std::vector<long double> printed = testing::PrintedSolutions(sheet.lines(), kind);
+  for (const Rational& root : roots.real) {
+    const bool found = std::any_of(printed.begin(), printed.end(),
+                                   [&](long double x) { return std::fabs(x - root.value()) <= 1e-9L; });
+    if (!found) return "the root " + root.text() + " is missing";
+  }
+  for (const long double x : printed) {
+    const bool chosen = std::any_of(roots.real.begin(), roots.real.end(),
+                                    [&](const Rational& root) { return std::fabs(x - root.value()) <= 1e-9L; });
+    if (!chosen) return "a solution " + std::to_string(static_cast<double>(x)) + " that is no root";
+  }
+  for (const std::string& line : sheet.lines()) {
+    if (&line == &sheet.lines().front()) continue;  // the coefficients as typed
+    const std::string noise = testing::NoiseIn(line);
+    if (!noise.empty()) return noise + " in: " + Cp1252ToUtf8(line);
+    // The solutions are exact, so every check comes out exactly 0.
+    if (line.find("Probe") != std::string::npos && line.substr(line.rfind('=')) != "=0") {
+      return "a check that is not 0: " + Cp1252ToUtf8(line);
+    }
+  }
+  return "";
+}
+
+bool HasRepeatedRoot(const ChosenRoots& roots) {
+  for (std::size_t i = 0; i < roots.real.size(); ++i) {
+    for (std::size_t j = i + 1; j < roots.real.size(); ++j) {
+      if (roots.real[i] == roots.real[j]) return true;
+    }
+  }
+  return roots.pairs.size() == 2 && roots.pairs[0].re == roots.pairs[1].re && roots.pairs[0].im == roots.pairs[1].im;
+}
+
+class GeneratedEquations : public testing::EngineTest {
+ protected:
+  // Solves `count` polynomials; returns how many had a repeated root.
+  template <typename Choose>
+  int SolveMany(const CommandUnderTest& command, int count, unsigned seed, Choose choose, Typist type = TypedText) {
+    const WorksheetCommandLookup lookup = FindWorksheetCommand(2, Cp1252(command.caption));
+    EXPECT_TRUE(lookup.found && lookup.run) << command.caption;
+    if (!lookup.run) return 0;
+    Dice dice(seed);
+    int repeated = 0;
+    int failures = 0;
+    for (int i = 0; i < count; ++i) {
+      const ChosenRoots roots = choose(dice);
+      if (HasRepeatedRoot(roots)) ++repeated;
+      const std::string first = FirstLine(command, Expand(roots), dice, type);
+      const Worksheet sheet = RunWorksheetCommand(lookup.run, {first}, 2);
+      const std::string problem = ProblemWith(sheet, roots, command.kind);
+      if (problem.empty()) continue;
+      std::string text;
+      for (const std::string& line : sheet.lines()) text += Cp1252ToUtf8(line) + "\n";
+      ADD_FAILURE() << "polynomial " << i << ": " << problem << "\n" << text;
+      if (++failures == 5) break;  // enough to see the pattern
+    }
+    return repeated;
+  }
+};
+
+TEST_F(GeneratedEquations, QuadraticsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kQuadratic, 500, 1101, [](Dice& dice) { return RandomRoots(dice, 2); });
+  EXPECT_GT(repeated, 100);
+}
+
+TEST_F(GeneratedEquations, ReducedCubicsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kReduced, 300, 1102, RandomReducedRoots);
+  EXPECT_GT(repeated, 60);
+}
+
+TEST_F(GeneratedEquations, CubicsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kCubic, 600, 1103, [](Dice& dice) { return RandomRoots(dice, 3); });
+  EXPECT_GT(repeated, 150);
+}
+
+TEST_F(GeneratedEquations, QuarticsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kQuartic, 700, 1104, [](Dice& dice) { return RandomRoots(dice, 4); });
+  EXPECT_GT(repeated, 200);
+}
+
+// The same roots with coefficients typed as long decimals: no exact
+// arithmetic, only the noise-scaled decisions.
+TEST_F(GeneratedEquations, DecimalQuadraticsPrintTheirChosenRoots) {
+  const int repeated =
+      SolveMany(kQuadratic, 250, 2101, [](Dice& dice) { return RandomRoots(dice, 2); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 50);
+}
+
+TEST_F(GeneratedEquations, DecimalCubicsPrintTheirChosenRoots) {
+  const int repeated = SolveMany(kCubic, 250, 2103, [](Dice& dice) { return RandomRoots(dice, 3); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 60);
+}
+
+TEST_F(GeneratedEquations, DecimalQuarticsPrintTheirChosenRoots) {
+  const int repeated =
+      SolveMany(kQuartic, 250, 2104, [](Dice& dice) { return RandomRoots(dice, 4); }, ScaledDecimalText);
+  EXPECT_GT(repeated, 70);
+}
+
+}  // namespace
+}  // namespace lumatik
