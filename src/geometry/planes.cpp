@@ -7,6 +7,7 @@
 #include "exact/roots.h"
 #include "expr/matherror.h"
 #include "expr/numeric.h"
+#include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
@@ -16,8 +17,6 @@
 namespace lumatik {
 
 namespace {
-
-const char* const kAgain = "Klicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!";
 
 std::string PlaneExample(bool threePoints) {
   std::string text;
@@ -168,7 +167,7 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
   const std::string lower = LowerCase(head);
   if (!GeometryHead(sheet, PlaneExample(threePoints), lower.find("ebene") != std::string::npos,
                     Cp1252("Die erste Zeile muß das Wort \"Ebene Dreieck\" oder \"Ebene Parameterform\r"
-                           "als Erkennungsmerkmal enthalten.\r") + Cp1252(kAgain)))
+                           "als Erkennungsmerkmal enthalten.\r") + ClickTwiceAgainText()))
     return;
   Vec3 p = ReadVec3(head, 1);
   Vec3 u = ReadVec3(head, 4);
@@ -207,7 +206,7 @@ void PlaneFromEquation(Worksheet& sheet) {
                     Cp1252("2 -1 -2 3   (Ebene E: 2x1-x2-2x3=3)\r\n"
                            "Ändern Sie die Werte und klicken Sie den Punkt noch mal an!"),
                     head.find("(Ebene") != std::string::npos,
-                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") + Cp1252(kAgain)))
+                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") + ClickTwiceAgainText()))
     return;
   const PlaneEquation e = ReadPlaneEquation(head);
   sheet.clear();
@@ -227,7 +226,7 @@ void PointPlaneDistance(Worksheet& sheet) {
                     head.find("Abstand") != std::string::npos && head.find("Ebene") != std::string::npos,
                     Cp1252("Die erste Zeile muß die Überschrift \"Abstand Punkt Ebene\"\r"
                            "als Erkennungsmerkmal enthalten!\r") +
-                        Cp1252(kAgain)))
+                        ClickTwiceAgainText()))
     return;
   const PlaneEquation e = ReadPlaneEquation(sheet.line(2));
   const Vec3 p = ReadVec3Plain(sheet.line(3), 1);
@@ -244,7 +243,9 @@ void PointPlaneDistance(Worksheet& sheet) {
     sheet.hint("Keine Ebene: a, b und c sind alle 0.");
     return;
   }
-  sheet.append("+/-Abstand=" + ExactText((Dot(n, p) - e.d) / SqrtTol(nn)));
+  // The length of a small normal vector is no rounding noise: 0,0000001*x1=1
+  // is a plane 10 000 000 away from the origin.
+  sheet.append("+/-Abstand=" + LengthText((Dot(n, p) - e.d) / std::sqrt(nn)));
   const Extended s = (e.d - Dot(n, p)) / nn;
   const Vec3 f = p + s * n;
   sheet.append(Cp1252("Fußpunkt=F") + PointText("|", f) + "=F" + PointTextDecimal("|", f) + " s=" + NumberTextMixed(s));
