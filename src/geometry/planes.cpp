@@ -228,7 +228,8 @@ void PlaneFromEquation(Worksheet& sheet) {
                     Cp1252("2 -1 -2 3   (Ebene E: 2x1-x2-2x3=3)\r\n"
                            "Ändern Sie die Werte und klicken Sie den Punkt noch mal an!"),
                     head.find("(Ebene") != std::string::npos,
-                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") + ClickTwiceAgainText()))
+                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") +
+                        ClickTwiceAgainText()))
     return;
   const PlaneEquation e = ReadPlaneEquation(head);
   sheet.clear();

@@ -120,9 +120,9 @@ void Triangle(Worksheet& sheet) {
     if (found.notUnique) sheet.hint("Die Ebene ist nicht eindeutig bestimmt");
     plane = found.plane;
   }
-  sheet.append("auf Ebene: " + CleanFloatText(plane.a) + "*x1" + SignChar(plane.b) + CleanFloatText(std::fabs(plane.b)) +
-               "*x2" + SignChar(plane.c) + CleanFloatText(std::fabs(plane.c)) + "*x3=" + CleanFloatText(plane.d) +
-               MathErrorText());
+  sheet.append("auf Ebene: " + CleanFloatText(plane.a) + "*x1" + SignChar(plane.b) +
+               CleanFloatText(std::fabs(plane.b)) + "*x2" + SignChar(plane.c) + CleanFloatText(std::fabs(plane.c)) +
+               "*x3=" + CleanFloatText(plane.d) + MathErrorText());
 
   sheet.append(SideLine("BC", r.bc, "a", r.a));
   sheet.append(SideLine("AC", r.ac, "b", r.b));

@@ -2,12 +2,13 @@
 // values become fractions only when they are ones, overflow is reported,
 // and a singular system is never solved on rounding noise.
 
+#include "geometry/exact_fraction.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
 
-#include "geometry/exact_fraction.h"
 #include "geometry/geometry_scalar.h"
 
 namespace lumatik {
@@ -19,10 +20,18 @@ TEST(ExactFractionTest, TypedValuesAreFractionsOnlyWhenTheyAreOnes) {
     long long num, den;  // den 0: no exact fraction
   };
   const Case cases[] = {
-      {3, 3, 1},         {-0.25L, -1, 4},          {1.0L / 3, 1, 3},   {0.1L, 1, 10},
-      {-2.35L, -47, 20}, {1e-7L, 1, 10000000},      {1e14L, 100000000000000, 1},
-      {0, 0, 1},         {std::sqrt(2.0L), 0, 0},   {3.14159265358979323846L, 0, 0},
-      {1e20L, 0, 0},     {1.0L / 3 + 1e-17L, 0, 0},
+      {3, 3, 1},
+      {-0.25L, -1, 4},
+      {1.0L / 3, 1, 3},
+      {0.1L, 1, 10},
+      {-2.35L, -47, 20},
+      {1e-7L, 1, 10000000},
+      {1e14L, 100000000000000, 1},
+      {0, 0, 1},
+      {std::sqrt(2.0L), 0, 0},
+      {3.14159265358979323846L, 0, 0},
+      {1e20L, 0, 0},
+      {1.0L / 3 + 1e-17L, 0, 0},
   };
   for (const Case& c : cases) {
     const std::optional<ExactFraction> f = ExactFraction::FromExtended(c.typed);

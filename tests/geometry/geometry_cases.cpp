@@ -11,28 +11,16 @@
 
 namespace lumatik::testing {
 
-Q3 operator+(const Q3& a, const Q3& b) { return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3}; }
-Q3 operator-(const Q3& a, const Q3& b) { return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3}; }
-Q3 operator*(const Rational& s, const Q3& a) { return {s * a.x1, s * a.x2, s * a.x3}; }
-Q3 Cross(const Q3& a, const Q3& b) {
-  return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
-}
-Rational Dot(const Q3& a, const Q3& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
-
-L3 operator-(const L3& a, const L3& b) { return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3}; }
-LD Dot(const L3& a, const L3& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
-L3 Cross(const L3& a, const L3& b) {
-  return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
-}
-LD Norm(const L3& a) { return std::sqrt(Dot(a, a)); }
-
 Rational CaseMaker::Coord() {
   // Zeros come often: they are where exact tests on floats break.
   if (Int(0, 5) == 0) return Rational(0);
   switch (style_) {
-    case Style::Integer: return Rational(Int(-12, 12));
-    case Style::Decimal: return Rational(Int(-99, 99), 10);
-    default: return Rational(Int(-40, 40), Int(1, 7));
+    case Style::Integer:
+      return Rational(Int(-12, 12));
+    case Style::Decimal:
+      return Rational(Int(-99, 99), 10);
+    default:
+      return Rational(Int(-40, 40), Int(1, 7));
   }
 }
 
@@ -90,6 +78,13 @@ LD CaseMaker::Value(const Rational& x, bool scaled) const {
 }
 
 L3 CaseMaker::Value(const Q3& p) const { return {Value(p.x1), Value(p.x2), Value(p.x3)}; }
+
+void ForEachCase(unsigned seed, const std::function<void(CaseMaker& make, int n)>& check) {
+  for (Style style : {Style::Integer, Style::Fraction, Style::Decimal, Style::Irrational}) {
+    CaseMaker make(style, seed);
+    for (int n = 0; n < 80; ++n) check(make, n);
+  }
+}
 
 Worksheet RunGeometry(const char* caption, std::vector<std::string> lines) {
   const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));

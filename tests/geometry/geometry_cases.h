@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,25 +21,35 @@ namespace lumatik::testing {
 
 using LD = long double;
 
-struct Q3 {
-  Rational x1, x2, x3;
+template <class T>
+struct V3 {
+  T x1{}, x2{}, x3{};
 };
-Q3 operator+(const Q3& a, const Q3& b);
-Q3 operator-(const Q3& a, const Q3& b);
-Q3 operator*(const Rational& s, const Q3& a);
-Q3 Cross(const Q3& a, const Q3& b);
-Rational Dot(const Q3& a, const Q3& b);
-
-struct L3 {
-  LD x1 = 0, x2 = 0, x3 = 0;
-};
-L3 operator-(const L3& a, const L3& b);
-LD Dot(const L3& a, const L3& b);
-L3 Cross(const L3& a, const L3& b);
-LD Norm(const L3& a);
+template <class T>
+V3<T> operator+(const V3<T>& a, const V3<T>& b) {
+  return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3};
+}
+template <class T>
+V3<T> operator-(const V3<T>& a, const V3<T>& b) {
+  return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3};
+}
+template <class T>
+V3<T> operator*(const T& s, const V3<T>& a) {
+  return {s * a.x1, s * a.x2, s * a.x3};
+}
+template <class T>
+T Dot(const V3<T>& a, const V3<T>& b) {
+  return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3;
+}
+template <class T>
+V3<T> Cross(const V3<T>& a, const V3<T>& b) {
+  return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
+}
+using Q3 = V3<Rational>;  // exact, to build cases
+using L3 = V3<LD>;        // to check results
+inline LD Norm(const L3& a) { return std::sqrt(Dot(a, a)); }
 
 enum class Style { Integer, Fraction, Decimal, Irrational };
-inline constexpr Style kStyles[] = {Style::Integer, Style::Fraction, Style::Decimal, Style::Irrational};
 
 class CaseMaker {
  public:
@@ -63,6 +75,10 @@ class CaseMaker {
   Style style_;
   std::mt19937 rng_;
 };
+
+// Runs `check` on 80 cases of each style, the cases of a style drawn from
+// `seed`; n counts the cases of the style.
+void ForEachCase(unsigned seed, const std::function<void(CaseMaker& make, int n)>& check);
 
 // The worksheet after one click on a geometry menu item.
 Worksheet RunGeometry(const char* caption, std::vector<std::string> lines);
