@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "geometry/exact_fraction.h"
+#include "expr/numeric.h"
 #include "geometry/geometry_types.h"
 
 namespace lumatik {
@@ -157,7 +158,7 @@ Extended AngleDegrees(const Vec3Of<T>& u, const Vec3Of<T>& v) {
   const Extended scale = ProductScale(u, v);
   const Extended sine = LengthOf(Cross(u, v), scale);
   const Extended cosine = Cleaned(Dot(u, v), scale);
-  const Extended degrees = std::atan2(sine, cosine) * 180 / 3.14159265358979323846264338327950288L;
+  const Extended degrees = std::atan2(sine, cosine) * 180 / kPi;
   const Extended whole = std::nearbyint(degrees);
   return std::fabs(degrees - whole) <= 1e-13L ? whole + 0 : degrees;
 }
