@@ -1,12 +1,15 @@
 #include "geometry/planes.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
 #include "expr/matherror.h"
 #include "expr/numeric.h"
+#include "geometry/geometry_scalar.h"
+#include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
@@ -16,8 +19,6 @@
 namespace lumatik {
 
 namespace {
-
-const char* const kAgain = "Klicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!";
 
 std::string PlaneExample(bool threePoints) {
   std::string text;
@@ -50,21 +51,42 @@ std::string PlaneExample(bool threePoints) {
   return Cp1252(text);
 }
 
-bool Parallel(const Vec3& u, const Vec3& v) {
-  return u.x1 * v.x2 == v.x1 * u.x2 && u.x1 * v.x3 == v.x1 * u.x3 && v.x2 * u.x3 == u.x2 * v.x3;
-}
-
-// Eliminates s and t from x = p + s*u + t*v the way one does it by hand.
-PlaneEquation Eliminate(const Vec3& p, Vec3 u, Vec3 v) {
-  if (u.x1 == 0) std::swap(u, v);
-  if (u.x1 == 0 && (u.x2 == 0 || u.x3 == 0)) std::swap(u, v);
-  const Extended r2p = u.x2 * p.x1 - u.x1 * p.x2;
-  const Extended r2v = u.x2 * v.x1 - u.x1 * v.x2;
-  const Extended r3p = u.x3 * p.x1 - u.x1 * p.x3;
-  const Extended r3v = u.x3 * v.x1 - u.x1 * v.x3;
-  if (r2v == 0) return {u.x2, -u.x1, 0, r2p};
-  if (r3v == 0) return {u.x3, 0, -u.x1, r3p};
-  return {r3v * u.x2 - r2v * u.x3, -r3v * u.x1, r2v * u.x1, r3v * r2p - r2v * r3p};
+// Eliminates s and t from x = p + s*u + t*v the way one does it by hand;
+// nothing when u and v are parallel. Exact fractions give the coefficients
+// without rounding; floating ones are cleaned of noise against the sizes
+// they are made of.
+template <class T>
+std::optional<PlaneEquation> EliminateIn(const Vec3& pIn, const Vec3& uIn, const Vec3& vIn) {
+  const Vec3Of<T> p = InputAs<T>(pIn);
+  Vec3Of<T> u = InputAs<T>(uIn);
+  Vec3Of<T> v = InputAs<T>(vIn);
+  const Extended uvScale = ProductScale(u, v);
+  if (NegligibleVec(Cross(u, v), uvScale)) return std::nullopt;
+  if (ValueOf(u.x1) == 0) std::swap(u, v);
+  if (ValueOf(u.x1) == 0 && (ValueOf(u.x2) == 0 || ValueOf(u.x3) == 0)) std::swap(u, v);
+  const Extended upScale = ProductScale(u, p);
+  const T r2p = u.x2 * p.x1 - u.x1 * p.x2;
+  const T r2v = u.x2 * v.x1 - u.x1 * v.x2;
+  const T r3p = u.x3 * p.x1 - u.x1 * p.x3;
+  const T r3v = u.x3 * v.x1 - u.x1 * v.x3;
+  PlaneEquation e;
+  if (Negligible(r2v, uvScale)) {
+    e = {ValueOf(u.x2), -ValueOf(u.x1), 0, Cleaned(r2p, upScale)};
+  } else if (Negligible(r3v, uvScale)) {
+    e = {ValueOf(u.x3), 0, -ValueOf(u.x1), Cleaned(r3p, upScale)};
+  } else {
+    const Extended abcScale = SizeOf(u) * uvScale;
+    e = {Cleaned(r3v * u.x2 - r2v * u.x3, abcScale), Cleaned(-r3v * u.x1, abcScale), Cleaned(r2v * u.x1, abcScale),
+         Cleaned(r3v * r2p - r2v * r3p, abcScale * SizeOf(p))};
+  }
+  if (e.a != 0 || e.b != 0 || e.c != 0) return e;
+  // With both first coordinates zero the elimination can lose the plane
+  // x1 = p1; the cross product does not.
+  Vec3Of<T> n = Cross(u, v);
+  const T first = ValueOf(n.x1) != 0 ? n.x1 : ValueOf(n.x2) != 0 ? n.x2 : n.x3;
+  if (ValueOf(first) < 0) n = T(-1) * n;
+  const Vec3 normal = CleanedVec(n, uvScale);
+  return PlaneEquation{normal.x1, normal.x2, normal.x3, Cleaned(Dot(n, p), uvScale * SizeOf(p))};
 }
 
 Extended Nearest(Extended x) { return std::nearbyint(x) + 0.0L; }
@@ -73,23 +95,21 @@ Extended Nearest(Extended x) { return std::nearbyint(x) + 0.0L; }
 
 PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v) {
   PlaneFromParamResult result;
-  if (Parallel(u, v)) return result;
-  PlaneEquation e = Eliminate(p, u, v);
-  if (e.a == 0 && e.b == 0 && e.c == 0) {
-    // With both first coordinates zero the elimination can lose the plane
-    // x1 = p1; the cross product does not.
-    Vec3 n = Cross(u, v);
-    const Extended first = n.x1 != 0 ? n.x1 : n.x2 != 0 ? n.x2 : n.x3;
-    if (first < 0) n = -1 * n;
-    e = {n.x1, n.x2, n.x3, Dot(n, p)};
-  }
+  const std::optional<PlaneEquation> eliminated =
+      ExactOrFloat([&](auto zero) { return EliminateIn<decltype(zero)>(p, u, v); });
+  if (!eliminated) return result;
+  PlaneEquation e = *eliminated;
   Extended* values[4] = {&e.a, &e.b, &e.c, &e.d};
   Extended lcm = 1;
   for (Extended* value : values) {
     if (*value == 0) continue;
     Extended num = 0;
     Extended den = 1;
-    if (!FindFraction(num, den, std::fabs(*value), 1e-12L)) {
+    // Only a fraction the display would print counts: with an absolute
+    // tolerance every irrational value (sqrt(2)) has a convergent within
+    // reach, and its denominator turned the plane into 1E19*x1+...
+    const Extended magnitude = std::fabs(*value);
+    if (!FindFraction(num, den, magnitude, 1e-15L * magnitude) || !(std::fabs(num * den) <= 1e14L)) {
       result.plane = e;
       return result;
     }
@@ -107,7 +127,8 @@ PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v)
       result.notUnique = true;
       return result;
     }
-    for (Extended* value : values) *value /= g;
+    // The quotients are integers; rounding leaves no trace of the division.
+    for (Extended* value : values) *value = Nearest(*value / g);
   }
   result.plane = e;
   return result;
@@ -168,7 +189,7 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
   const std::string lower = LowerCase(head);
   if (!GeometryHead(sheet, PlaneExample(threePoints), lower.find("ebene") != std::string::npos,
                     Cp1252("Die erste Zeile muß das Wort \"Ebene Dreieck\" oder \"Ebene Parameterform\r"
-                           "als Erkennungsmerkmal enthalten.\r") + Cp1252(kAgain)))
+                           "als Erkennungsmerkmal enthalten.\r") + ClickTwiceAgainText()))
     return;
   LineValues values(head);
   Vec3 p = values.vec3(1);
@@ -212,7 +233,8 @@ void PlaneFromEquation(Worksheet& sheet) {
                     Cp1252("2 -1 -2 3   (Ebene E: 2x1-x2-2x3=3)\r\n"
                            "Ändern Sie die Werte und klicken Sie den Punkt noch mal an!"),
                     head.find("(Ebene") != std::string::npos,
-                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") + Cp1252(kAgain)))
+                    Cp1252("Die erste Zeile muß das Erkennungsmerkmal \"(Ebene\" enthalten!\r") +
+                        ClickTwiceAgainText()))
     return;
   LineValues values(head);
   const PlaneEquation e = values.plane();
@@ -237,7 +259,7 @@ void PointPlaneDistance(Worksheet& sheet) {
                     head.find("Abstand") != std::string::npos && head.find("Ebene") != std::string::npos,
                     Cp1252("Die erste Zeile muß die Überschrift \"Abstand Punkt Ebene\"\r"
                            "als Erkennungsmerkmal enthalten!\r") +
-                        Cp1252(kAgain)))
+                        ClickTwiceAgainText()))
     return;
   LineValues planeValues(sheet.line(2));
   const PlaneEquation e = planeValues.plane();
@@ -260,7 +282,9 @@ void PointPlaneDistance(Worksheet& sheet) {
     sheet.hint("Keine Ebene: a, b und c sind alle 0.");
     return;
   }
-  sheet.append("+/-Abstand=" + ExactText((Dot(n, p) - e.d) / SqrtTol(nn)));
+  // The length of a small normal vector is no rounding noise: 0,0000001*x1=1
+  // is a plane 10 000 000 away from the origin.
+  sheet.append("+/-Abstand=" + LengthText((Dot(n, p) - e.d) / std::sqrt(nn)));
   const Extended s = (e.d - Dot(n, p)) / nn;
   const Vec3 f = p + s * n;
   sheet.append(Cp1252("Fußpunkt=F") + PointText("|", f) + "=F" + PointTextDecimal("|", f) + " s=" + NumberTextMixed(s));

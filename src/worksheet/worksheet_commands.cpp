@@ -2,7 +2,12 @@
 
 #include <exception>
 
+#include "geometry/line_plane.h"
+#include "geometry/lines.h"
 #include "geometry/planes.h"
+#include "geometry/spheres.h"
+#include "geometry/triangle.h"
+#include "geometry/vectors.h"
 #include "shell/codepage.h"
 #include "worksheet/continued_fraction.h"
 #include "worksheet/equations.h"
@@ -65,15 +70,15 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
       Item("Ebene x=p+s*u+t*v", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, false); }),
       Item("Ebene ABC", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, true); }),
       Item("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click", PlaneFromEquation),
-      Item("Vektor", "Vektor1Click"),
-      Item("Zwei Vektoren", "Vektor1Click"),
+      Item("Vektor", "Vektor1Click", [](Worksheet& sheet) { Vectors(sheet, false); }),
+      Item("Zwei Vektoren", "Vektor1Click", [](Worksheet& sheet) { Vectors(sheet, true); }),
       Item("Abstand Punkt Ebene", "AbstandPunktEbene1Click", PointPlaneDistance),
-      Item("Abstand Punkt Gerade", "AbstandPunktGerade1Click"),
-      Item("Gerade Ebene", "GeradeEbene1Click"),
-      Item("zwei Geraden", "zweiGeraden1Click"),
-      Item("Gerade-Kugel", "GeradeKugel1Click"),
-      Item("Dreieck", "Rechne1Click"),
-      Item("Kugel durch ABCD", "KugeldurchABCD1Click"),
+      Item("Abstand Punkt Gerade", "AbstandPunktGerade1Click", PointLineDistance),
+      Item("Gerade Ebene", "GeradeEbene1Click", LinePlane),
+      Item("zwei Geraden", "zweiGeraden1Click", TwoLines),
+      Item("Gerade-Kugel", "GeradeKugel1Click", LineSphere),
+      Item("Dreieck", "Rechne1Click", Triangle),
+      Item("Kugel durch ABCD", "KugeldurchABCD1Click", SphereThroughFourPoints),
       Item("Zeichne", "Zeichne1Click"),
   };
   menus.push_back(std::move(geometry));

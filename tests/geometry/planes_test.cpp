@@ -236,6 +236,18 @@ TEST_F(PlanesTest, ZeroNormalStopsAfterTheTraceLineWithAHint) {
   ExpectNoBrokenNumber(equation);
 }
 
+TEST_F(PlanesTest, SmallCoefficientsAndIrrationalDirectionsStayTrue) {
+  // A tiny normal vector is no rounding noise: the plane is far away.
+  const Worksheet far = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0,0000001 0 0 1", "1 1 1"});
+  EXPECT_EQ(far.line(5), "+/-Abstand=-9999999");
+  // Irrational directions keep coefficients of their own size.
+  const PlaneEquation e = PlaneFromParam({1, 2, 3}, {std::sqrt(2.0L), 1, 0}, {0, 1, std::sqrt(3.0L)}).plane;
+  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
+  // Fraction points give the integer equation without rounding noise.
+  const Worksheet thirds = RunCommand("Ebene ABC", {"Ebene Dreieck A(1/3|1/7|2) B(2/3|-1|1/9) C(5|1/11|-2/7)"});
+  EXPECT_EQ(thirds.line(4).find(','), std::string::npos) << thirds.line(4);
+}
+
 TEST_F(PlanesTest, CoordinateEquationCommandWritesTheTypedPlane) {
   const Worksheet sheet = RunCommand("Ebene ax1+bx2+cx3=d", {"1/2 -3 0 2   (Ebene E: ...)"});
   ASSERT_EQ(sheet.lineCount(), 2);

@@ -1,0 +1,218 @@
+#pragma once
+
+// One computation, two kinds of number. Each geometry command writes its
+// computation once, as a template over the number type T, and runs it with
+// exact fractions when every typed value is one (the usual case: integers,
+// 1/3, 0,25), else with extended floating point. The two differ only in
+// the test for zero: exact fractions compare with 0, floating values count
+// as 0 below a tolerance relative to the sizes the value was computed from,
+// so rounding noise never decides "parallel" or "touching" and never
+// reaches the worksheet as 1E-19 or 0,999999999999999999.
+
+#include <array>
+#include <cmath>
+#include <exception>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "geometry/exact_fraction.h"
+#include "expr/numeric.h"
+#include "geometry/geometry_types.h"
+
+namespace lumatik {
+
+// A few hundred units in the last place of an extended value: far above the
+// rounding of a handful of operations, far below any difference a pupil
+// types on purpose.
+inline constexpr Extended kRelativeTolerance = 1e-14L;
+
+// A typed value without an exact fraction: the command computes in
+// floating point instead.
+class NotExact : public std::exception {
+ public:
+  const char* what() const noexcept override { return "no exact fraction"; }
+};
+
+inline Extended ValueOf(Extended x) { return x; }
+inline Extended ValueOf(const ExactFraction& x) { return x.value(); }
+
+template <class T>
+T InputAs(Extended x);
+template <>
+inline Extended InputAs<Extended>(Extended x) {
+  return x;
+}
+template <>
+inline ExactFraction InputAs<ExactFraction>(Extended x) {
+  const std::optional<ExactFraction> exact = ExactFraction::FromExtended(x);
+  if (!exact) throw NotExact();
+  return *exact;
+}
+
+// Zero, for a value computed from terms whose absolute values add up to
+// (about) `scale`.
+inline bool Negligible(Extended x, Extended scale) { return std::fabs(x) <= kRelativeTolerance * scale; }
+inline bool Negligible(const ExactFraction& x, Extended /*scale*/) { return x.isZero(); }
+
+// The value to print: floating noise below the scale is written as 0.
+inline Extended Cleaned(Extended x, Extended scale) { return Negligible(x, scale) ? 0 : x; }
+inline Extended Cleaned(const ExactFraction& x, Extended /*scale*/) { return x.value(); }
+
+// The same as a number to compute on: exact fractions stay as they are.
+inline Extended Snapped(Extended x, Extended scale) { return Cleaned(x, scale); }
+inline ExactFraction Snapped(const ExactFraction& x, Extended /*scale*/) { return x; }
+
+// The square root of a value that cannot be negative (a squared length):
+// 0 when it is 0 up to rounding, exact where it is a square fraction.
+inline Extended RootOf(Extended square, Extended scale) {
+  return Negligible(square, scale) || square < 0 ? 0 : std::sqrt(square);
+}
+inline Extended RootOf(const ExactFraction& square, Extended /*scale*/) {
+  if (square.sign() <= 0) return 0;
+  if (const std::optional<ExactFraction> root = square.exactSquareRoot()) return root->value();
+  return std::sqrt(square.value());
+}
+
+template <class T>
+struct Vec3Of {
+  T x1 = 0;
+  T x2 = 0;
+  T x3 = 0;
+};
+
+template <class T>
+Vec3Of<T> operator+(const Vec3Of<T>& a, const Vec3Of<T>& b) {
+  return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3};
+}
+template <class T>
+Vec3Of<T> operator-(const Vec3Of<T>& a, const Vec3Of<T>& b) {
+  return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3};
+}
+template <class T>
+Vec3Of<T> operator*(const T& s, const Vec3Of<T>& a) {
+  return {s * a.x1, s * a.x2, s * a.x3};
+}
+template <class T>
+T Dot(const Vec3Of<T>& a, const Vec3Of<T>& b) {
+  return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3;
+}
+template <class T>
+Vec3Of<T> Cross(const Vec3Of<T>& a, const Vec3Of<T>& b) {
+  return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
+}
+
+template <class T>
+Vec3Of<T> InputAs(const Vec3& v) {
+  return {InputAs<T>(v.x1), InputAs<T>(v.x2), InputAs<T>(v.x3)};
+}
+
+// The sum of the coordinates' absolute values: the scale of a point.
+template <class T>
+Extended SizeOf(const Vec3Of<T>& v) {
+  return std::fabs(ValueOf(v.x1)) + std::fabs(ValueOf(v.x2)) + std::fabs(ValueOf(v.x3));
+}
+
+// Sum of |a_k * b_k|: the scale of a dot product or of a cross product.
+template <class T>
+Extended ProductScale(const Vec3Of<T>& a, const Vec3Of<T>& b) {
+  return SizeOf(a) * SizeOf(b);
+}
+
+template <class T>
+bool IsZeroVector(const Vec3Of<T>& v) {
+  return ValueOf(v.x1) == 0 && ValueOf(v.x2) == 0 && ValueOf(v.x3) == 0;
+}
+
+// A point or vector to print, each coordinate cleaned against `scale`.
+template <class T>
+Vec3 CleanedVec(const Vec3Of<T>& v, Extended scale) {
+  return {Cleaned(v.x1, scale), Cleaned(v.x2, scale), Cleaned(v.x3, scale)};
+}
+
+// The zero vector, exactly or up to rounding against `scale`.
+template <class T>
+bool NegligibleVec(const Vec3Of<T>& v, Extended scale) {
+  return Negligible(v.x1, scale) && Negligible(v.x2, scale) && Negligible(v.x3, scale);
+}
+
+// The length of a vector. Floating coordinates are cleaned against `scale`
+// before they are squared, so a length of 1e-9 between points of size 1
+// stays 1e-9 while rounding noise gives 0.
+template <class T>
+Extended LengthOf(const Vec3Of<T>& v, Extended scale) {
+  if constexpr (std::is_same_v<T, ExactFraction>) {
+    return RootOf(Dot(v, v), 0);
+  } else {
+    const Vec3 c = CleanedVec(v, scale);
+    return std::sqrt(c.x1 * c.x1 + c.x2 * c.x2 + c.x3 * c.x3);
+  }
+}
+
+// The angle in degrees between two nonzero vectors. Computed as atan2 of
+// the cross product's length and the dot product, which stays accurate for
+// nearly parallel vectors, where the arc cosine of a rounded cosine would
+// not; angles that are whole degrees up to rounding are whole degrees.
+template <class T>
+Extended AngleDegrees(const Vec3Of<T>& u, const Vec3Of<T>& v) {
+  const Extended scale = ProductScale(u, v);
+  const Extended sine = LengthOf(Cross(u, v), scale);
+  const Extended cosine = Cleaned(Dot(u, v), scale);
+  const Extended degrees = std::atan2(sine, cosine) * 180 / kPi;
+  const Extended whole = std::nearbyint(degrees);
+  return std::fabs(degrees - whole) <= 1e-13L ? whole + 0 : degrees;
+}
+
+// Computes with exact fractions when every input is one and nothing
+// overflows, else in extended floating point. `compute` takes a zero of the
+// number type to use and returns the result in extended values.
+template <class Compute>
+auto ExactOrFloat(Compute compute) {
+  try {
+    return compute(ExactFraction());
+  } catch (const NotExact&) {
+  } catch (const ExactOverflow&) {
+  }
+  return compute(Extended());
+}
+
+// a11*x + a12*y + a13*z = b1 and so on: rows of three coefficients and the
+// right side. Gaussian elimination with the largest pivot; no solution when
+// the determinant is zero (exactly, or relative to the rows' sizes), so a
+// system without a unique solution is never "solved" on rounding noise.
+template <class T>
+std::optional<std::array<T, 3>> Solve3x3(std::array<std::array<T, 4>, 3> rows) {
+  Extended hadamard = 1;
+  for (const auto& row : rows) {
+    Extended squares = 0;
+    for (int k = 0; k < 3; ++k) squares += ValueOf(row[k]) * ValueOf(row[k]);
+    hadamard *= std::sqrt(squares);
+  }
+  T determinant = 1;
+  for (int col = 0; col < 3; ++col) {
+    int pivot = col;
+    for (int r = col + 1; r < 3; ++r) {
+      if (std::fabs(ValueOf(rows[r][col])) > std::fabs(ValueOf(rows[pivot][col]))) pivot = r;
+    }
+    if (ValueOf(rows[pivot][col]) == 0) return std::nullopt;
+    if (pivot != col) {
+      std::swap(rows[pivot], rows[col]);
+      determinant = -determinant;
+    }
+    determinant = determinant * rows[col][col];
+    for (int r = col + 1; r < 3; ++r) {
+      const T factor = rows[r][col] / rows[col][col];
+      for (int k = col; k < 4; ++k) rows[r][k] = rows[r][k] - factor * rows[col][k];
+    }
+  }
+  if (Negligible(determinant, hadamard)) return std::nullopt;
+  std::array<T, 3> x;
+  for (int r = 2; r >= 0; --r) {
+    T sum = rows[r][3];
+    for (int k = r + 1; k < 3; ++k) sum = sum - rows[r][k] * x[k];
+    x[r] = sum / rows[r][r];
+  }
+  return x;
+}
+
+}  // namespace lumatik

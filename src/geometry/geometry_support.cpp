@@ -1,0 +1,48 @@
+#include "geometry/geometry_support.h"
+
+#include <cmath>
+
+#include "exact/roots.h"
+#include "geometry/geometry_text.h"
+#include "shell/codepage.h"
+#include "shell/floatformat.h"
+
+namespace lumatik {
+
+namespace {
+
+constexpr Extended kLargestInput = 1e300L;
+
+bool InRange(Extended x) { return std::isfinite(x) && std::fabs(x) <= kLargestInput; }
+
+}  // namespace
+
+std::string ClickTwiceAgainText() {
+  return Cp1252("Klicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!");
+}
+
+Extended ReadValue(const std::string& line, int n) { return ReadVec3(line, n).x1; }
+
+bool InputsInRange(std::initializer_list<Extended> values, Worksheet& sheet) {
+  for (Extended x : values) {
+    if (!InRange(x)) {
+      sheet.hint(Cp1252("Zahl zu groß: Beträge über 1E300 werden nicht gerechnet."));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool InputsInRange(std::initializer_list<Vec3> points, Worksheet& sheet) {
+  for (const Vec3& p : points) {
+    if (!InputsInRange({p.x1, p.x2, p.x3}, sheet)) return false;
+  }
+  return true;
+}
+
+std::string LengthText(Extended length) {
+  const std::string text = ExactText(length);
+  return text == "0" && length != 0 ? GeneralFloatText(length, 12) : text;
+}
+
+}  // namespace lumatik

@@ -1,0 +1,32 @@
+#pragma once
+
+// Pieces the line, sphere, vector and triangle commands share: reading a
+// single value, the size limit of typed numbers, and the text of a
+// distance.
+
+#include <initializer_list>
+#include <string>
+
+#include "geometry/geometry_types.h"
+#include "worksheet/worksheet.h"
+
+namespace lumatik {
+
+// The last line of most "wrong first line" hints.
+std::string ClickTwiceAgainText();
+
+// Value number n of a line, read like the coordinates of a point.
+Extended ReadValue(const std::string& line, int n);
+
+// Typed values beyond 1E300 would overflow the squares and products the
+// commands form; such input gets a hint instead of a computation. True when
+// every value is in range.
+bool InputsInRange(std::initializer_list<Extended> values, Worksheet& sheet);
+bool InputsInRange(std::initializer_list<Vec3> points, Worksheet& sheet);
+
+// A length as the exact display writes it, except that a small length the
+// exact display would round to "0" (it takes values within 1e-12 of an
+// integer for that integer) is written as a decimal: only 0 reads 0.
+std::string LengthText(Extended length);
+
+}  // namespace lumatik

@@ -1,0 +1,167 @@
+#include "geometry/triangle.h"
+
+#include <cmath>
+#include <string>
+
+#include "exact/fractions.h"
+#include "exact/roots.h"
+#include "expr/matherror.h"
+#include "geometry/geometry_scalar.h"
+#include "geometry/geometry_support.h"
+#include "geometry/geometry_text.h"
+#include "geometry/lines.h"
+#include "geometry/planes.h"
+#include "shell/codepage.h"
+#include "shell/luhilf.h"
+#include "worksheet/equation_support.h"
+
+namespace lumatik {
+
+namespace {
+
+// The angle at a corner between two sides; 0 when a side has length 0.
+template <class T>
+Extended CornerAngle(const Vec3Of<T>& x, const Vec3Of<T>& y, bool xZero, bool yZero) {
+  return xZero || yZero ? 0 : AngleDegrees(x, y);
+}
+
+template <class T>
+TriangleResult TriangleIn(const Vec3& aIn, const Vec3& bIn, const Vec3& cIn) {
+  const Vec3Of<T> a = InputAs<T>(aIn);
+  const Vec3Of<T> b = InputAs<T>(bIn);
+  const Vec3Of<T> c = InputAs<T>(cIn);
+  const Extended scale = SizeOf(a) + SizeOf(b) + SizeOf(c);
+  const Vec3Of<T> ab = b - a;
+  const Vec3Of<T> ac = c - a;
+  const Vec3Of<T> bc = c - b;
+  const bool abZero = NegligibleVec(ab, scale);
+  const bool acZero = NegligibleVec(ac, scale);
+  const bool bcZero = NegligibleVec(bc, scale);
+  const Vec3Of<T> normal = Cross(ab, ac);
+  const Extended normalScale = scale * scale;
+
+  TriangleResult result;
+  result.collinear = NegligibleVec(normal, normalScale);
+  result.ab = CleanedVec(ab, scale);
+  result.ac = CleanedVec(ac, scale);
+  result.bc = CleanedVec(bc, scale);
+  result.a = LengthOf(bc, scale);
+  result.b = LengthOf(ac, scale);
+  result.c = LengthOf(ab, scale);
+  result.alpha = CornerAngle(ab, ac, abZero, acZero);
+  result.beta = CornerAngle(a - b, bc, abZero, bcZero);
+  result.gamma = CornerAngle(a - c, b - c, acZero, bcZero);
+
+  const T half = T(1) / T(2);
+  result.midpoints = {CleanedVec(half * (b + c), scale), CleanedVec(half * (a + c), scale),
+                      CleanedVec(half * (a + b), scale)};
+  result.centroid = CleanedVec((T(1) / T(3)) * (a + b + c), scale);
+
+  if (!result.collinear) {
+    // U is as far from A as from B and from C, and lies in the plane ABC.
+    const std::array<std::array<T, 4>, 3> rows = {{
+        {ab.x1, ab.x2, ab.x3, half * (Dot(b, b) - Dot(a, a))},
+        {ac.x1, ac.x2, ac.x3, half * (Dot(c, c) - Dot(a, a))},
+        {normal.x1, normal.x2, normal.x3, Dot(normal, a)},
+    }};
+    if (const std::optional<std::array<T, 3>> u = Solve3x3(rows)) {
+      const Vec3Of<T> centre{(*u)[0], (*u)[1], (*u)[2]};
+      result.circumcircle = Sphere{CleanedVec(centre, scale), LengthOf(a - centre, scale)};
+    }
+  }
+
+  // The foot of each corner on the line through the other two: A on BC,
+  // B on AC, C on AB.
+  const Vec3Of<T>* const corners[3][3] = {{&a, &b, &c}, {&b, &a, &c}, {&c, &a, &b}};
+  for (int k = 0; k < 3; ++k) {
+    const Vec3Of<T>& from = *corners[k][0];
+    const Vec3Of<T>& p = *corners[k][1];
+    const Vec3Of<T>& q = *corners[k][2];
+    if (const std::optional<FootPoint<T>> foot = FootOnLine(from, p, q - p, SizeOf(p) + SizeOf(q))) {
+      result.heights[k] = TriangleHeight{CleanedVec(foot->f, scale), LengthOf(from - foot->f, scale)};
+    }
+  }
+  result.area = LengthOf(half * normal, normalScale);
+  return result;
+}
+
+std::string SideLine(const std::string& name, const Vec3& side, const std::string& length, Extended value) {
+  return PadRight(name + "=" + PointText(" ", side), 30) + " " + length + "=" + LengthText(value);
+}
+
+}  // namespace
+
+TriangleResult ComputeTriangle(const Vec3& a, const Vec3& b, const Vec3& c) {
+  return ExactOrFloat([&](auto zero) { return TriangleIn<decltype(zero)>(a, b, c); });
+}
+
+void Triangle(Worksheet& sheet) {
+  const std::string head = sheet.line(1);
+  if (!GeometryHead(sheet,
+                    Cp1252("Dreieck A(6|4|4) B(2|6|5) C(3|4|1)\r\n"
+                           "Überschreiben Sie die Zahlen in Zeile 1 und\r\n"
+                           "klicken Sie anschließend auf  \"Dreieck\"."),
+                    LowerCase(head).find("dreieck") != std::string::npos,
+                    "Die erste Zeile mu\xDF das Wort \"Dreieck\" als Erkennungsmerkmal enthalten\r" +
+                        ClickTwiceAgainText()))
+    return;
+  const Vec3 a = ReadVec3(head, 1);
+  const Vec3 b = ReadVec3(head, 4);
+  const Vec3 c = ReadVec3(head, 7);
+  if (!InputsInRange({a, b, c}, sheet)) return;
+  sheet.clear();
+  sheet.append(head);
+  const TriangleResult r = ComputeTriangle(a, b, c);
+
+  MathErrorText().clear();
+  PlaneEquation plane;
+  if (!r.collinear) {
+    const PlaneFromParamResult found = PlaneFromParam(a, r.ab, r.ac);
+    if (found.notUnique) sheet.hint("Die Ebene ist nicht eindeutig bestimmt");
+    plane = found.plane;
+  }
+  sheet.append("auf Ebene: " + CleanFloatText(plane.a) + "*x1" + SignChar(plane.b) +
+               CleanFloatText(std::fabs(plane.b)) + "*x2" + SignChar(plane.c) + CleanFloatText(std::fabs(plane.c)) +
+               "*x3=" + CleanFloatText(plane.d) + MathErrorText());
+
+  sheet.append(SideLine("BC", r.bc, "a", r.a));
+  sheet.append(SideLine("AC", r.ac, "b", r.b));
+  sheet.append(SideLine("AB", r.ab, "c", r.c));
+
+  sheet.append(Spaces(15) + "Winkel");
+  sheet.append("alpha=" + FloatText18(r.alpha) + kDegreeSign);
+  sheet.append("beta=" + FloatText18(r.beta) + kDegreeSign);
+  sheet.append("gamma=" + FloatText18(r.gamma) + kDegreeSign);
+
+  sheet.append(Spaces(15) + "Seitenhalbierenden");
+  sheet.append("Strecke A" + PointText("|", a) + " Ma" + PointText("|", r.midpoints[0]));
+  sheet.append("Strecke B" + PointText("|", b) + " Mb" + PointText("|", r.midpoints[1]));
+  sheet.append("Strecke C" + PointText("|", c) + " Mc" + PointText("|", r.midpoints[2]));
+
+  if (r.circumcircle) {
+    const Vec3& u = r.circumcircle->m;
+    const Extended radius = r.circumcircle->r;
+    sheet.append("Umkreis U" + PointText("|", u) + " r=" + LengthText(radius));
+    sheet.append("Kreis U(" + FloatTextGrouped(3, u.x1) + "|" + FloatTextGrouped(3, u.x2) + "|" +
+                 FloatTextGrouped(3, u.x3) + ") r=" + FloatTextGrouped(3, radius) + " orthogonal zu v" +
+                 PointText(" ", plane.a, plane.b, plane.c));
+  } else {
+    sheet.append("(Umkreis nicht berechnet)");
+  }
+
+  sheet.append(Spaces(15) + "SCHWERPUNKT" + PointText("|", r.centroid));
+
+  const char* names[3] = {"a", "b", "c"};
+  for (int k = 0; k < 3; ++k) {
+    const std::string label = std::string("H") + names[k];
+    if (!r.heights[k]) {
+      sheet.append(label + " ???");
+      continue;
+    }
+    sheet.append(PadRight(label + PointText("|", r.heights[k]->foot), 33) + " h" + names[k] + "=" +
+                 LengthText(r.heights[k]->length));
+  }
+  if (r.heights[2]) sheet.append(Cp1252("Dreiecksfläche=") + LengthText(r.area));
+}
+
+}  // namespace lumatik

@@ -1,0 +1,116 @@
+// "Abstand Punkt Gerade" and "zwei Geraden" on generated cases: the foot
+// lies on the line and the distance is the distance to it; the common
+// perpendicular meets both lines at right angles; parallel and identical
+// lines are recognised for decimal input too.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geometry_cases.h"
+#include "support/engine_state.h"
+
+namespace lumatik::testing {
+namespace {
+
+class LinesTest : public EngineTest {};
+
+TEST_F(LinesTest, PointLineDistanceIsTheDistanceToAFootOnTheLine) {
+  ForEachCase(1401, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    const Q3 a = make.Point();
+    const Q3 v = make.NonZero();
+    // Every fourth point lies on the line itself.
+    const Q3 p = n % 4 == 0 ? a + Rational(make.Int(-9, 9), make.Int(1, 4)) * v : make.Point();
+    const Worksheet sheet =
+        RunGeometry("Abstand Punkt Gerade",
+                    {"Abstand Punkt Gerade", "Punkt P" + make.Text(p, "|") + " Gerade mit Aufpunkt" +
+                                                 make.Text(a, "|") + " Richtungsvektor" + make.Text(v, " ")});
+    ExpectClean(sheet, exact);
+    const L3 P = make.Value(p), A = make.Value(a), V = make.Value(v);
+    const LD size = Norm(P) + Norm(A) + Norm(V);
+    const std::string footLine = LineStarting(sheet, "PUNKT F");
+    const L3 f = PointAfter(footLine, "F");
+    const LD s = NumberAfter(footLine, "(s=", ")");
+    const std::string distance = LineStarting(sheet, "d=");
+    ExpectNear(f, L3{A.x1 + s * V.x1, A.x2 + s * V.x2, A.x3 + s * V.x3}, size * size, exact, "F = A + s*v");
+    ExpectNear(Dot(P - f, V), 0, size * size, exact, "PF orthogonal to v");
+    ExpectNear(NumberValue(distance.substr(2)), Norm(Cross(P - A, V)) / Norm(V), size, exact, distance);
+    ExpectNear(EquationResidual(sheet.line(4).substr(6, sheet.line(4).find(" durch") - 6), P), 0, 0, exact,
+               "the perpendicular plane passes through P");
+    if (n % 4 == 0) {
+      EXPECT_EQ(distance, "d=0");
+    }
+  });
+}
+
+TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
+  ForEachCase(1402, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    const int kind = n % 4;  // 0 intersecting, 1 any, 2 parallel, 3 identical
+    const Q3 p = make.Point();
+    const Q3 u = make.NonZero();
+    const Rational k(make.Int(1, 9) * (n % 3 == 0 ? -1 : 1), make.Int(1, 5));
+    const Q3 v = kind >= 2 ? k * u : make.NonZero();
+    Q3 q = make.Point();
+    if (kind == 0) q = p + Rational(make.Int(-5, 5)) * u + Rational(make.Int(-5, 5), 2) * v;
+    if (kind == 3) q = p + Rational(make.Int(-5, 5), 3) * u;
+    const Worksheet sheet = RunGeometry("zwei Geraden", {"Gerade P" + make.Text(p, " ") + " u" + make.Text(u, " "),
+                                                         "Gerade Q" + make.Text(q, " ") + " v" + make.Text(v, " ")});
+    ExpectClean(sheet, exact);
+    const L3 P = make.Value(p), U = make.Value(u), Q = make.Value(q), V = make.Value(v);
+    const LD size = Norm(P) + Norm(Q) + Norm(U) + Norm(V);
+    const std::string feet = LineStarting(sheet, "s=");
+    const L3 g = PointAfter(feet, " G"), h = PointAfter(feet, " H");
+    const LD d = NumberValue(LineStarting(sheet, "Abstand d(g,h)=g(G,H)=").substr(22));
+    ExpectNear(Norm(Cross(g - P, U)), 0, size * size, exact, "G on g");
+    ExpectNear(Norm(Cross(h - Q, V)), 0, size * size, exact, "H on h");
+    ExpectNear(Dot(h - g, V), 0, size * size, exact, "GH orthogonal to v");
+    ExpectNear(d, Norm(h - g), size, exact, "distance = |GH|");
+    const bool parallel = Dot(Cross(u, v), Cross(u, v)).isZero();
+    EXPECT_EQ(HasLine(sheet, "g und h sind parallel!"), parallel) << feet;
+    if (parallel) {
+      ExpectNear(d, Norm(Cross(Q - P, U)) / Norm(U), size, exact, "parallel distance");
+    } else {
+      ExpectNear(Dot(h - g, U), 0, size * size, exact, "GH orthogonal to u");
+      ExpectNear(d, std::fabs(Dot(Q - P, Cross(U, V))) / Norm(Cross(U, V)), size, exact, "skew distance");
+    }
+    const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)).isZero();
+    if (kind == 0 || identical) {
+      EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0");
+    }
+    EXPECT_EQ(HasLine(sheet, "g und h sind identisch!"), identical) << feet;
+    if (parallel && !identical) {
+      const std::string plane = LineStarting(sheet, "g und h spannen die Ebene auf:").substr(30);
+      ExpectNear(EquationResidual(plane, P), 0, 0, exact, plane);
+      ExpectNear(EquationResidual(plane, Q), 0, 0, exact, plane);
+    }
+    const LD phi = NumberAfter(LineContaining(sheet, " => phi="), "phi=") * std::acos(-1.0L) / 180;
+    ExpectNear(std::cos(phi), Dot(U, V) / Norm(U) / Norm(V), 1, exact, "angle");
+  });
+}
+
+TEST_F(LinesTest, WorkedExamplesAndDegenerateDirections) {
+  const Worksheet skew = RunGeometry("zwei Geraden", {"Gerade P(2 -6 -2)  u(0 1 1)", "Gerade Q(5 -4 0)   v(1 0 -1)"});
+  EXPECT_TRUE(HasLine(skew, "-2*s-1*t=-4")) << skew.line(4);
+  EXPECT_TRUE(HasLine(skew, "s=3 t=-2 G(2|-3|1) H(3|-4|2)"));
+  EXPECT_TRUE(HasLine(skew, "Abstand d(g,h)=g(G,H)=sqrt(3)"));
+  EXPECT_TRUE(HasLine(skew, "=-1/2 => phi=120\xB0(phi'=60\xB0)"));
+  // Decimal directions that are parallel are parallel.
+  const Worksheet decimal =
+      RunGeometry("zwei Geraden", {"Gerade P(0 0 0) u(0,1 0,2 0,3)", "Gerade Q(1 0 0) v(0,3 0,6 0,9)"});
+  EXPECT_EQ(decimal.line(3), "g und h sind parallel!");
+  const Worksheet zero = RunGeometry("zwei Geraden", {"Gerade P(1 2 3) u(0 0 0)", "Gerade Q(0 0 0) v(2 1 0)"});
+  EXPECT_EQ(zero.lines().back(), "Ein Richtungsvektor ist der Nullvektor: keine Gerade!");
+  // A zero direction measures to the point A, with a hint.
+  const Worksheet point = RunGeometry("Abstand Punkt Gerade", {"Abstand Punkt Gerade", "P(1 2 3) A(1 1 1) v(0 0 0)"});
+  EXPECT_EQ(point.lines().back(), "d=sqrt(5)");
+  EXPECT_EQ(point.notices().size(), 1u);
+  // A small distance is no rounding noise.
+  const Worksheet small =
+      RunGeometry("Abstand Punkt Gerade", {"Abstand Punkt Gerade", "P(0 2^0,5/10^13 0) A(0 0 0) v(1 0 0)"});
+  EXPECT_NEAR(static_cast<double>(NumberValue(small.lines().back().substr(2))), std::sqrt(2.0) * 1e-13, 1e-24);
+}
+
+}  // namespace
+}  // namespace lumatik::testing

@@ -1,0 +1,88 @@
+// "Dreieck" on generated triangles: the corners satisfy the plane line, the
+// angles add up to 180 degrees, the circumcentre is equidistant from the
+// corners, each height foot lies on its side at a right angle, and the area
+// is half the cross product's length. Degenerate triangles give the
+// worksheet's own texts instead of numbers that are none.
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "geometry_cases.h"
+#include "support/engine_state.h"
+
+namespace lumatik::testing {
+namespace {
+
+class TriangleTest : public EngineTest {};
+
+TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
+  ForEachCase(1407, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    // Every fourth triangle has a right angle at C.
+    const Q3 c = make.Point();
+    const Q3 ca = make.NonZero();
+    const Q3 a = c + ca;
+    const Q3 b = n % 4 == 0 ? c + make.Orthogonal(ca) : make.Point();
+    const Worksheet sheet =
+        RunGeometry("Dreieck", {"Dreieck A" + make.Text(a, "|") + " B" + make.Text(b, "|") + " C" + make.Text(c, "|")});
+    ExpectClean(sheet, exact);
+    const std::array<L3, 3> x = {make.Value(a), make.Value(b), make.Value(c)};
+    const LD size = Norm(x[0]) + Norm(x[1]) + Norm(x[2]);
+    const LD area = Norm(Cross(x[1] - x[0], x[2] - x[0])) / 2;
+    if (Dot(Cross(b - a, c - a), Cross(b - a, c - a)).isZero()) {
+      EXPECT_TRUE(HasLine(sheet, "(Umkreis nicht berechnet)")) << sheet.line(1);
+      return;
+    }
+    const std::string plane = sheet.line(2).substr(11);
+    for (const L3& corner : x) ExpectNear(EquationResidual(plane, corner), 0, 0, exact, plane);
+    ExpectNear(NumberAfter(sheet.line(3), "a="), Norm(x[2] - x[1]), size, exact, sheet.line(3));
+    LD sum = 0;
+    for (const char* angle : {"alpha=", "beta=", "gamma="})
+      sum += NumberAfter(LineStarting(sheet, angle), angle, "\xB0");
+    ExpectNear(sum, 180, 180, exact, "angle sum");
+    if (n % 4 == 0) {
+      EXPECT_TRUE(HasLine(sheet, "gamma=90\xB0"));
+    }
+    const std::string circle = LineStarting(sheet, "Umkreis U");
+    const L3 u = PointAfter(circle, "U");
+    const LD r = NumberValue(circle.substr(circle.find(" r=") + 3));
+    for (const L3& corner : x) ExpectNear(Norm(corner - u), r, size, exact, circle);
+    for (int k = 0; k < 3; ++k) {
+      const std::string label = std::string("H") + "abc"[k];
+      const std::string height = LineStarting(sheet, label + "(");
+      const L3 foot = PointAfter(height, label);
+      const L3& from = x[k];
+      const L3& p = x[k == 0 ? 1 : 0];
+      const L3& q = x[k == 2 ? 1 : 2];
+      ExpectNear(Norm(Cross(foot - p, q - p)), 0, size * size, exact, height + " on its side");
+      ExpectNear(Dot(from - foot, q - p), 0, size * size, exact, height + " at a right angle");
+      ExpectNear(NumberValue(height.substr(height.find('=') + 1)), Norm(from - foot), size, exact, height);
+    }
+    const std::string areaLine = LineStarting(sheet,
+                                              "Dreiecksfl\xE4"
+                                              "che=");
+    ExpectNear(NumberValue(areaLine.substr(15)), area, size * size, exact, areaLine);
+    ExpectNear(
+        PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
+        L3{(x[0].x1 + x[1].x1 + x[2].x1) / 3, (x[0].x2 + x[1].x2 + x[2].x2) / 3, (x[0].x3 + x[1].x3 + x[2].x3) / 3},
+        size, exact, "centroid");
+  });
+}
+
+TEST_F(TriangleTest, DegenerateTriangles) {
+  // Collinear decimal points have no plane, no circumcircle and no area.
+  const Worksheet line = RunGeometry("Dreieck", {"Dreieck A(0,1|0,2|0,3) B(0,2|0,4|0,6) C(0,3|0,6|0,9)"});
+  EXPECT_EQ(line.line(2), "auf Ebene: 0*x1+0*x2+0*x3=0");
+  EXPECT_TRUE(HasLine(line, "(Umkreis nicht berechnet)"));
+  EXPECT_EQ(line.lines().back(),
+            "Dreiecksfl\xE4"
+            "che=0");
+  // Two equal corners: no height on the side between them, no area.
+  const Worksheet twice = RunGeometry("Dreieck", {"Dreieck A(1|1|1) B(1|1|1) C(2|3|4)"});
+  EXPECT_EQ(twice.lines().back(), "Hc ???");
+  EXPECT_TRUE(HasLine(twice, "alpha=0\xB0"));
+}
+
+}  // namespace
+}  // namespace lumatik::testing
