@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "exact/roots.h"
-#include "geometry/geometry_text.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
 
@@ -21,7 +20,15 @@ std::string ClickTwiceAgainText() {
   return Cp1252("Klicken Sie \"Alles löschen\", dann noch zwei mal diesen Programmpunkt!");
 }
 
-Extended ReadValue(const std::string& line, int n) { return ReadVec3(line, n).x1; }
+bool ValuesComputed(Worksheet& sheet, std::initializer_list<std::pair<int, const LineValues*>> lines) {
+  for (const auto& [lineNumber, values] : lines) {
+    if (!values->computed()) {
+      sheet.hint(values->hint(lineNumber));
+      return false;
+    }
+  }
+  return true;
+}
 
 bool InputsInRange(std::initializer_list<Extended> values, Worksheet& sheet) {
   for (Extended x : values) {

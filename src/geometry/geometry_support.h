@@ -6,7 +6,9 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
+#include "geometry/geometry_text.h"
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
 
@@ -15,8 +17,10 @@ namespace lumatik {
 // The last line of most "wrong first line" hints.
 std::string ClickTwiceAgainText();
 
-// Value number n of a line, read like the coordinates of a point.
-Extended ReadValue(const std::string& line, int n);
+// True when every value read from these lines was computed; otherwise the
+// hint names the first term the engine could not compute (line numbers as in
+// the worksheet) and the command stops.
+bool ValuesComputed(Worksheet& sheet, std::initializer_list<std::pair<int, const LineValues*>> lines);
 
 // Typed values beyond 1E300 would overflow the squares and products the
 // commands form; such input gets a hint instead of a computation. True when

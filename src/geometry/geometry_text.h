@@ -36,6 +36,8 @@ class LineValues {
   // Value n, counted from 1; 0 where the line has fewer values.
   Extended value(int n);
   Vec3 vec3(int first);
+  // Aufpunkt p from the first three values, direction u from the next three.
+  Line3 line3() { return {vec3(1), vec3(4)}; }
   // a, b, c, d as the first four values: "2 -1 -2 3   (Ebene E: ...)".
   PlaneEquation plane();
 

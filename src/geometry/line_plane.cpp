@@ -59,10 +59,13 @@ void LinePlane(Worksheet& sheet) {
                     Cp1252("In der 1. Zeile muss \"Gerade\" und in der zweiten \"Ebene\" stehen\r"
                            "Klicken Sie \"alles Löschen\" und diesen Punkt noch zwei mal an!")))
     return;
-  const Line3 g = ReadLine3(first);
-  const Vec3 n = ReadVec3(second, 1);
-  const PlaneEquation e{n.x1, n.x2, n.x3, ReadValue(second, 4)};
-  if (!InputsInRange({g.p, g.u, n}, sheet) || !InputsInRange({e.d}, sheet)) return;
+  LineValues lineValues(first);
+  LineValues planeValues(second);
+  const Line3 g = lineValues.line3();
+  const PlaneEquation e = planeValues.plane();
+  if (!ValuesComputed(sheet, {{1, &lineValues}, {2, &planeValues}}) ||
+      !InputsInRange({g.p, g.u, e.normal()}, sheet) || !InputsInRange({e.d}, sheet))
+    return;
   sheet.clear();
   sheet.append("p" + PointText("|", g.p) + " u" + PointText(" ", g.u) + "  Gerade g: x=p+s*u\r\n" +
                NumberTextMixed(e.a) + " " + NumberTextMixed(e.b) + " " + NumberTextMixed(e.c) + " " +

@@ -141,10 +141,11 @@ void PointLineDistance(Worksheet& sheet) {
                         ClickTwiceAgainText()))
     return;
   const std::string data = sheet.line(2);
-  const Vec3 p = ReadVec3(data, 1);
-  const Vec3 a = ReadVec3(data, 4);
-  const Vec3 v = ReadVec3(data, 7);
-  if (!InputsInRange({p, a, v}, sheet)) return;
+  LineValues values(data);
+  const Vec3 p = values.vec3(1);
+  const Vec3 a = values.vec3(4);
+  const Vec3 v = values.vec3(7);
+  if (!ValuesComputed(sheet, {{2, &values}}) || !InputsInRange({p, a, v}, sheet)) return;
   sheet.clear();
   sheet.append("Abstand Punkt Gerade");
   sheet.append(data);
@@ -177,9 +178,13 @@ void TwoLines(Worksheet& sheet) {
                            "Klicken Sie \"alles Löschen\" und diesen Punkt noch zwei mal an!")))
     return;
   const std::string second = sheet.line(2);
-  const Line3 g = ReadLine3(first);
-  const Line3 h = ReadLine3(second);
-  if (!InputsInRange({g.p, g.u, h.p, h.u}, sheet)) return;
+  LineValues firstValues(first);
+  LineValues secondValues(second);
+  const Line3 g = firstValues.line3();
+  const Line3 h = secondValues.line3();
+  if (!ValuesComputed(sheet, {{1, &firstValues}, {2, &secondValues}}) ||
+      !InputsInRange({g.p, g.u, h.p, h.u}, sheet))
+    return;
   sheet.clear();
   sheet.append(first);
   sheet.append(second);

@@ -146,9 +146,13 @@ void LineSphere(Worksheet& sheet) {
                         LowerCase(second).find("kugel") != std::string::npos,
                     "In die erste Zeile \"Gerade\" in die zweite \"Kugel\"\r" + ClickTwiceAgainText()))
     return;
-  const Line3 g = ReadLine3(first);
-  const Sphere k{ReadVec3(second, 1), ReadValue(second, 4)};
-  if (!InputsInRange({g.p, g.u, k.m}, sheet) || !InputsInRange({k.r}, sheet)) return;
+  LineValues lineValues(first);
+  LineValues sphereValues(second);
+  const Line3 g = lineValues.line3();
+  const Sphere k{sphereValues.vec3(1), sphereValues.value(4)};
+  if (!ValuesComputed(sheet, {{1, &lineValues}, {2, &sphereValues}}) ||
+      !InputsInRange({g.p, g.u, k.m}, sheet) || !InputsInRange({k.r}, sheet))
+    return;
   sheet.clear();
   sheet.append(first);
   sheet.append(second);
@@ -173,9 +177,11 @@ void SphereThroughFourPoints(Worksheet& sheet) {
                     LowerCase(first).find("kugel durch") != std::string::npos,
                     "In die erste Zeile muss \"Kugel durch ...\" stehen!\r\n" + ClickTwiceAgainText()))
     return;
-  const std::array<Vec3, 4> points = {ReadVec3(first, 1), ReadVec3(first, 4), ReadVec3(first, 7),
-                                      ReadVec3(first, 10)};
-  if (!InputsInRange({points[0], points[1], points[2], points[3]}, sheet)) return;
+  LineValues values(first);
+  const std::array<Vec3, 4> points = {values.vec3(1), values.vec3(4), values.vec3(7), values.vec3(10)};
+  if (!ValuesComputed(sheet, {{1, &values}}) ||
+      !InputsInRange({points[0], points[1], points[2], points[3]}, sheet))
+    return;
   sheet.clear();
   std::string text = first + Cp1252("\r\n"
                                     "Ansatz Kugel: x1^2+x2^2+x3^2+ax1+bx2+cx3=d\r\n"

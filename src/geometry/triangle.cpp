@@ -105,10 +105,11 @@ void Triangle(Worksheet& sheet) {
                     "Die erste Zeile mu\xDF das Wort \"Dreieck\" als Erkennungsmerkmal enthalten\r" +
                         ClickTwiceAgainText()))
     return;
-  const Vec3 a = ReadVec3(head, 1);
-  const Vec3 b = ReadVec3(head, 4);
-  const Vec3 c = ReadVec3(head, 7);
-  if (!InputsInRange({a, b, c}, sheet)) return;
+  LineValues values(head);
+  const Vec3 a = values.vec3(1);
+  const Vec3 b = values.vec3(4);
+  const Vec3 c = values.vec3(7);
+  if (!ValuesComputed(sheet, {{1, &values}}) || !InputsInRange({a, b, c}, sheet)) return;
   sheet.clear();
   sheet.append(head);
   const TriangleResult r = ComputeTriangle(a, b, c);

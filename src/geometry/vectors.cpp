@@ -54,11 +54,12 @@ void Vectors(Worksheet& sheet, bool twoVectors) {
                     "Die erste Zeile mu\xDF das Wort \"Vektor\" als Erkennungsmerkmal enthalten\r" +
                         ClickTwiceAgainText()))
     return;
-  const Vec3 u = ReadVec3(head, 1);
+  LineValues values(head);
+  const Vec3 u = values.vec3(1);
   // Only a lower-case "v" announces the second vector ("Vektor" has none).
   const bool withV = head.find('v') != std::string::npos;
-  const Vec3 v = withV ? ReadVec3(head, 4) : Vec3{};
-  if (!InputsInRange({u, v}, sheet)) return;
+  const Vec3 v = withV ? values.vec3(4) : Vec3{};
+  if (!ValuesComputed(sheet, {{1, &values}}) || !InputsInRange({u, v}, sheet)) return;
   sheet.clear();
   sheet.append(head);
   const VectorsResult r = ComputeVectors(u, v);

@@ -114,7 +114,7 @@ Coefficient Coefficient::Approximate(Extended value, Extended size) {
 }
 
 Coefficient Coefficient::Typed(Extended value) {
-  const std::optional<SmallRational> exact = RecogniseFraction(value);
+  const std::optional<SmallRational> exact = RecogniseSmallFraction(value);
   return exact ? Coefficient(*exact) : Approximate(value, value);
 }
 

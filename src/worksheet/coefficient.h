@@ -24,7 +24,7 @@ class Coefficient {
   // A computed value without an exact form; its terms are as large as it is.
   static Coefficient Approximate(Extended value, Extended size);
   // A value typed by the user: exact when it is a fraction (see
-  // RecogniseFraction), otherwise approximate.
+  // RecogniseSmallFraction), otherwise approximate.
   static Coefficient Typed(Extended value);
 
   Extended value() const { return value_; }

@@ -141,7 +141,7 @@ std::optional<SmallRational> Quotient(const SmallRational& a, const SmallRationa
   return Product(a, *inverse);
 }
 
-std::optional<SmallRational> RecogniseFraction(Extended x) {
+std::optional<SmallRational> RecogniseSmallFraction(Extended x) {
   if (!std::isfinite(x)) return std::nullopt;
   // Integers up to 2^63 are exact extended values.
   if (x == std::trunc(x) && std::fabs(x) < 9.2e18L) return SmallRational(static_cast<long long>(x));

@@ -50,6 +50,6 @@ std::optional<SmallRational> Quotient(const SmallRational& a, const SmallRationa
 // place with a denominator small against that tolerance, or a decimal with
 // up to eight places ("2/3", "0,1", "-7/12", "2,00000001"). None for values
 // such as sqrt(2) or Pi, which no short fraction reproduces.
-std::optional<SmallRational> RecogniseFraction(Extended x);
+std::optional<SmallRational> RecogniseSmallFraction(Extended x);
 
 }  // namespace lumatik

@@ -78,7 +78,7 @@ TEST(SmallRationalTest, RecognisesTypedFractionsButNoIrrationalValues) {
                              TypedCase{"1E-30", 1e-30L, false, 0, 0},
                              TypedCase{"0,333333333333", 0.333333333333L, false, 0, 0},
                              TypedCase{"42,7256600888211880", 42.7256600888211880L, false, 0, 0}}) {
-    const std::optional<SmallRational> r = RecogniseFraction(c.value);
+    const std::optional<SmallRational> r = RecogniseSmallFraction(c.value);
     ASSERT_EQ(r.has_value(), c.exact) << c.name;
     if (r) {
       EXPECT_EQ(*r, Q(c.num, c.den)) << c.name;
@@ -91,7 +91,7 @@ TEST(SmallRationalTest, HardlyEverTakesAnIrrationalValueForAFraction) {
   for (int n = 1; n <= 5000; ++n) {
     const long double values[] = {n * 3.14159265358979323846L / 7, std::sqrt(static_cast<long double>(n) + 0.5L),
                                   std::log(static_cast<long double>(n) + 1.5L) * 1000};
-    for (const long double v : values) taken += RecogniseFraction(v) ? 1 : 0;
+    for (const long double v : values) taken += RecogniseSmallFraction(v) ? 1 : 0;
   }
   EXPECT_LE(taken, 3);
 }

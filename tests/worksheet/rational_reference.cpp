@@ -25,6 +25,38 @@ long double Rational::value() const {
 
 std::string Rational::text() const { return value_.get_str(); }
 
+namespace {
+
+mpz_class ToMpz(__int128 v) {
+  const bool negative = v < 0;
+  unsigned __int128 magnitude = negative ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  return mpz_class((negative ? "-" : "") + digits);
+}
+
+__int128 FromMpz(const mpz_class& z) {
+  if (mpz_sizeinbase(z.get_mpz_t(), 2) > 126) throw std::overflow_error("beyond 128 bits");
+  __int128 v = 0;
+  for (const char c : mpz_class(abs(z)).get_str()) v = v * 10 + (c - '0');
+  return sgn(z) < 0 ? -v : v;
+}
+
+}  // namespace
+
+Rational Rational::FromParts(__int128 num, __int128 den) {
+  if (den == 0) throw std::domain_error("zero denominator");
+  mpq_class q(ToMpz(num), ToMpz(den));
+  q.canonicalize();
+  return Rational(q);
+}
+
+__int128 Rational::num() const { return FromMpz(value_.get_num()); }
+__int128 Rational::den() const { return FromMpz(value_.get_den()); }
+
 std::optional<Rational> ParseRational(const std::string& input) {
   std::string text;
   for (const char c : input) {

@@ -18,6 +18,10 @@ class Rational {
  public:
   Rational(std::int64_t num = 0, std::int64_t den = 1);
   explicit Rational(mpq_class value) : value_(std::move(value)) {}
+  // For the generators, whose fractions stay far inside 128 bits.
+  static Rational FromParts(__int128 num, __int128 den);
+  __int128 num() const;
+  __int128 den() const;
 
   bool isZero() const { return sgn(value_) == 0; }
   long double value() const;
