@@ -7,9 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -27,6 +25,8 @@
 #include "shell/luinput.h"
 #include "shell/qtext.h"
 #include "shell/unitstart.h"
+#include "shell/window_frame.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -234,9 +234,8 @@ void TFRechne::ParamLinesChanged() {
   MParameter->moveCursor(QTextCursor::End);
 }
 
-void TFRechne::ShowMessageBox(const QString& text) {
-  QMessageBox::information(this, QStringLiteral("lumatik"), text);
-}
+// Over the calculator, which stays on top of other windows: the box must too.
+void TFRechne::ShowMessageBox(const QString& text) { ShowMessageBoxOver(this, text); }
 
 bool TFRechne::ShowCalculation(const Calculation& calculation) {
   if (!calculation.failure.empty()) {
@@ -287,9 +286,7 @@ void TFRechne::BalsWurzelClick() {
 }
 
 void TFRechne::Primzahlen1Click() {
-  const QRect screenRect = screen()->geometry();
-  move(screenRect.topLeft());
-  resize(screenRect.size());
+  PlaceFrame(this, AvailableArea(this));
   SetMemoLines(MVerlauf, {kPrimeListHeading});
   std::string from = "1";
   std::string to = "2000";
@@ -309,9 +306,8 @@ void TFRechne::LGrossClick() {
     resize(kSmallWidth, kSmallHeight);
     gross1->setText(QStringLiteral("Gross"));
   } else {
-    const QRect screenRect = screen()->geometry();
-    move(screenRect.topLeft() + QPoint(100, 100));
-    resize(screenRect.width() - 100, screenRect.height() - 100);
+    // From (100, 100) to the lower right corner, frame included.
+    PlaceFrame(this, AvailableArea(this).adjusted(100, 100, 0, 0));
     gross1->setText(QStringLiteral("Klein"));
   }
 }
