@@ -65,9 +65,13 @@ void TFormLSG::BuildMenus() {
     menuActions_[info.menu] = menu->menuAction();
     // A menu with a command of its own runs it when it opens.
     if (info.run) connect(menu, &QMenu::aboutToShow, this, [this, run = info.run] { RunWorksheetCommand(run); });
+    bool anyBuilt = false;
     for (const WorksheetMenuItem& item : info.items) {
       if (item.separatorBefore) menu->addSeparator();
       QAction* action = menu->addAction(QtText(item.caption));
+      // An item without its computation yet would do nothing: it is off.
+      action->setEnabled(item.built);
+      anyBuilt = anyBuilt || item.built;
       if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
       itemActions_[{info.menu, item.caption}] = action;
       if (item.run) {
@@ -84,6 +88,7 @@ void TFormLSG::BuildMenus() {
         connect(action, &QAction::triggered, this, &TFormLSG::EingabeKettenbruch1Click);
       }
     }
+    menu->menuAction()->setEnabled(anyBuilt);
   }
 }
 

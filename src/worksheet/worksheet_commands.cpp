@@ -14,7 +14,14 @@ namespace lumatik {
 namespace {
 
 WorksheetMenuItem Item(const char* caption, const char* handler, WorksheetCommandFunction run = {}) {
-  return WorksheetMenuItem{Cp1252(caption), handler, std::move(run), {}, false};
+  return WorksheetMenuItem{Cp1252(caption), handler, std::move(run), {}, false, true};
+}
+
+// An item whose computation is still to be built: present, but switched off.
+WorksheetMenuItem Unbuilt(const char* caption, const char* handler) {
+  WorksheetMenuItem item = Item(caption, handler);
+  item.built = false;
+  return item;
 }
 
 WorksheetCommandFunction Example(LinearSystemExample example) {
@@ -65,22 +72,22 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
       Item("Ebene x=p+s*u+t*v", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, false); }),
       Item("Ebene ABC", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, true); }),
       Item("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click", PlaneFromEquation),
-      Item("Vektor", "Vektor1Click"),
-      Item("Zwei Vektoren", "Vektor1Click"),
+      Unbuilt("Vektor", "Vektor1Click"),
+      Unbuilt("Zwei Vektoren", "Vektor1Click"),
       Item("Abstand Punkt Ebene", "AbstandPunktEbene1Click", PointPlaneDistance),
-      Item("Abstand Punkt Gerade", "AbstandPunktGerade1Click"),
-      Item("Gerade Ebene", "GeradeEbene1Click"),
-      Item("zwei Geraden", "zweiGeraden1Click"),
-      Item("Gerade-Kugel", "GeradeKugel1Click"),
-      Item("Dreieck", "Rechne1Click"),
-      Item("Kugel durch ABCD", "KugeldurchABCD1Click"),
-      Item("Zeichne", "Zeichne1Click"),
+      Unbuilt("Abstand Punkt Gerade", "AbstandPunktGerade1Click"),
+      Unbuilt("Gerade Ebene", "GeradeEbene1Click"),
+      Unbuilt("zwei Geraden", "zweiGeraden1Click"),
+      Unbuilt("Gerade-Kugel", "GeradeKugel1Click"),
+      Unbuilt("Dreieck", "Rechne1Click"),
+      Unbuilt("Kugel durch ABCD", "KugeldurchABCD1Click"),
+      Unbuilt("Zeichne", "Zeichne1Click"),
   };
   menus.push_back(std::move(geometry));
 
   WorksheetMenuInfo drawing{WorksheetMenu::Zeichnen3D, "M3DZeichnen", "3D-Zeichnen", {}, {}, {}};
-  drawing.items = {Item("Zeichne", "Zeichne1Click"), Item("Zeichne mit Standardeinheiten", "Zeichne1Click"),
-                   Item("Beispiele", "Beispiele1Click")};
+  drawing.items = {Unbuilt("Zeichne", "Zeichne1Click"), Unbuilt("Zeichne mit Standardeinheiten", "Zeichne1Click"),
+                   Unbuilt("Beispiele", "Beispiele1Click")};
   drawing.items.front().shortcut = "Ctrl+Z";
   menus.push_back(std::move(drawing));
 
