@@ -184,7 +184,7 @@ bool TFRechne::event(QEvent* e) {
 
 void TFRechne::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 // The window sees the keys before its controls.

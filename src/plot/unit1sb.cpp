@@ -346,7 +346,7 @@ void TForm1sb::FormPaint() {
 
 void TForm1sb::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {

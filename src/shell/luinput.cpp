@@ -175,9 +175,11 @@ void TFormluinput::LayoutAsInput(int values, const std::string& text) {
   EnterValue(Edit1);
 }
 
+// Selected from its end back to its start: the caret stands at the start,
+// so a long value shows its beginning.
 void TFormluinput::EnterValue(QLineEdit* edit) {
   edit->setFocus();
-  edit->selectAll();
+  edit->setSelection(edit->text().size(), -edit->text().size());
 }
 
 void TFormluinput::SetMemoText(const std::string& text) {

@@ -19,6 +19,7 @@
 #include "shell/qtext.h"
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -153,7 +154,7 @@ void TFormLSG::closeEvent(QCloseEvent* e) {
 void TFormLSG::FormClose() {
   const char letter = WorksheetSettingsLetter(StartMode);
   if (letter != 0) WriteTextLinesAtomically(SettingsFileName(letter), Lines());
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 void TFormLSG::Schlieen1Click() { close(); }
