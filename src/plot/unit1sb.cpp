@@ -428,8 +428,12 @@ void TForm1sb::Schaubild1Click(QObject* sender) {
       RedrawPlotList(list, fields, options, canvas, PlotFrame{0, Form2sb->width(), Form2sb->height()});
     });
   }
-  // After the menu item the graph stays alone until the user clicks it.
-  if (sender == nullptr) ShowInFront();
+  // After the menu item the graph stays alone until the user clicks it or
+  // presses Esc, so it takes the keys.
+  if (sender == nullptr)
+    ShowInFront();
+  else
+    BringToFront(Form2sb);
 }
 
 void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {

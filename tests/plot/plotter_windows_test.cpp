@@ -173,6 +173,11 @@ TEST_F(PlotterWindows, TheMenuItemSchaubildLeavesTheGraphAlone) {
   QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
   EXPECT_TRUE(Form1sb->isVisible());
   EXPECT_TRUE(BecomesActive(Form1sb));
+  // The graph alone has the keys: Esc brings the input window back.
+  Form1sb->Schaubild1->trigger();
+  ASSERT_TRUE(BecomesActive(Form2sb));
+  QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
+  EXPECT_TRUE(Form1sb->isVisible());
 }
 
 TEST_F(PlotterWindows, ArrowDownInTheFunctionFieldDrawsTheNextLineOfTheList) {
