@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 LUMATIK_PACKAGES=(cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-                  libgmp-dev fonts-liberation xvfb)
+                  libgmp-dev fonts-liberation xvfb qt6-translations-l10n)
 
 lumatik_install_missing() {
   local missing=()

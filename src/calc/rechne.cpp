@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -28,6 +27,8 @@
 #include "shell/luinput.h"
 #include "shell/qtext.h"
 #include "shell/unitstart.h"
+#include "shell/window_frame.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -185,7 +186,7 @@ bool TFRechne::event(QEvent* e) {
 
 void TFRechne::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 // The window sees the keys before its controls.
@@ -235,9 +236,8 @@ void TFRechne::ParamLinesChanged() {
   MParameter->moveCursor(QTextCursor::End);
 }
 
-void TFRechne::ShowMessageBox(const QString& text) {
-  QMessageBox::information(this, QStringLiteral("lumatik"), text);
-}
+// Over the calculator, which stays on top of other windows: the box must too.
+void TFRechne::ShowMessageBox(const QString& text) { ShowMessageBoxOver(this, text); }
 
 bool TFRechne::ShowCalculation(const Calculation& calculation) {
   if (!calculation.failure.empty()) {
@@ -294,9 +294,7 @@ void TFRechne::BalsWurzelClick() {
 }
 
 void TFRechne::Primzahlen1Click() {
-  const QRect screenRect = screen()->geometry();
-  move(screenRect.topLeft());
-  resize(screenRect.size());
+  PlaceFrame(this, AvailableArea(this));
   SetMemoLines(MVerlauf, {kPrimeListHeading});
   std::string from = "1";
   std::string to = "2000";
@@ -316,9 +314,8 @@ void TFRechne::LGrossClick() {
     resize(kSmallWidth, kSmallHeight);
     gross1->setText(QStringLiteral("Gross"));
   } else {
-    const QRect screenRect = screen()->geometry();
-    move(screenRect.topLeft() + QPoint(100, 100));
-    resize(screenRect.width() - 100, screenRect.height() - 100);
+    // From (100, 100) to the lower right corner, frame included.
+    PlaceFrame(this, AvailableArea(this).adjusted(100, 100, 0, 0));
     gross1->setText(QStringLiteral("Klein"));
   }
 }

@@ -30,12 +30,12 @@ void TForm1sb::WriteSecantFields(const SecantFields& fields) {
   // The function field announces every change of its text; an unchanged
   // function is no change.
   if (fields.function != FunctionText()) SetFunctionText(fields.function);
-  Ex0->setText(QtText(fields.x0));
-  Ex->setText(QtText(fields.x));
-  ELEx->setText(QtText(fields.lex));
-  ELEy->setText(QtText(fields.ley));
-  Ex000->setText(QtText(fields.mx));
-  Ey000->setText(QtText(fields.my));
+  ShowFieldText(Ex0, QtText(fields.x0));
+  ShowFieldText(Ex, QtText(fields.x));
+  ShowFieldText(ELEx, QtText(fields.lex));
+  ShowFieldText(ELEy, QtText(fields.ley));
+  ShowFieldText(Ex000, QtText(fields.mx));
+  ShowFieldText(Ey000, QtText(fields.my));
 }
 
 void TForm1sb::RestartList() {
@@ -45,7 +45,7 @@ void TForm1sb::RestartList() {
 
 void TForm1sb::ShowSecantDrawing(const SecantDrawing& drawing) {
   Lm->setText(QtText(drawing.slopeCaption));
-  Em->setText(QtText(drawing.slopeText));
+  ShowFieldText(Em, QtText(drawing.slopeText));
   SetPlotList(drawing.plotList);
   ClearListWindowMemo();
   Schaubild1Click();
@@ -58,7 +58,7 @@ void TForm1sb::ZeichneSekante1Click() {
 }
 
 void TForm1sb::ZeichneSekantemit12dx1Click() {
-  Ex->setText(QtText(HalvedX(ReadSecantFields())));
+  ShowFieldText(Ex, QtText(HalvedX(ReadSecantFields())));
   RestartList();
   Schaubild1Click();
   ZeichneSekante1Click();

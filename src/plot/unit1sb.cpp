@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "discuss/unit4sb.h"
@@ -31,6 +33,7 @@
 #include "shell/qtext.h"
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -51,6 +54,12 @@ QPlainTextEdit* MemoOf(QWidget* window) {
 void Message(const char* utf8) { ShowMessage(Cp1252(utf8)); }
 
 }  // namespace
+
+// A number the program writes shows its beginning, however narrow the field.
+void ShowFieldText(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
+}
 
 TForm1sb::TForm1sb(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1sb"));
@@ -108,9 +117,13 @@ void TForm1sb::BuildControls() {
   Ex0 = edit("Ex0", "1", 264, 24, 33);
   Label8 = label("Label8", "x", 376, 27, 0, true);
   Ex = edit("Ex", "2", 392, 24, 121);
-  Lm = label("Lm", "Sekantensteigung", 256, 52, 0, false);
   Em = edit("Em", " ", 352, 48, 153);
   Em->setFont(courier);
+  // The caption changes to "Tangentensteigung" and "Normalensteigung": it
+  // ends at the slope field and has room for the longest.
+  Lm = label("Lm", "Sekantensteigung", 256, 52, 0, false);
+  Lm->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Lm->setGeometry(160, 48, Em->x() - 4 - 160, 21);
   CBAbleitung = new QCheckBox(Ui("Auch Ableitung"), central);
   CBAbleitung->setObjectName(QStringLiteral("CBAbleitung"));
   CBAbleitung->move(8, 36);
@@ -120,7 +133,9 @@ void TForm1sb::BuildControls() {
   CBAlle->move(120, 36);
   CBAlle->setVisible(false);
 
-  ComboBox1->lineEdit()->installEventFilter(this);
+  // Keys reach the combo box, which passes them to its line edit itself:
+  // Enter is caught where it arrives.
+  ComboBox1->installEventFilter(this);
   for (QLineEdit* e : {ELEx, ELEy, Ex000, Ey000}) e->installEventFilter(this);
   connect(ComboBox1, &QComboBox::activated, this, &TForm1sb::ComboBox1Click);
   connect(ComboBox1, &QComboBox::editTextChanged, this, &TForm1sb::ComboBox1Change);
@@ -141,6 +156,12 @@ void TForm1sb::BuildMenu() {
     QAction* action = m->addAction(Ui(caption));
     action->setObjectName(QLatin1String(name));
     if (handler) connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  // An item whose computation is not built yet is off until it is.
+  auto unbuilt = [&item](QMenu* m, const char* name, const char* caption) {
+    QAction* action = item(m, name, caption, nullptr);
+    action->setEnabled(false);
     return action;
   };
   auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
@@ -190,22 +211,23 @@ void TForm1sb::BuildMenu() {
                           BeispielStreckeneinzeichnen1, BeispielmitParameter1})
     hidden->setVisible(false);
 
-  // The curve discussion connects its items; the whole menu stays hidden.
+  // The curve discussion connects and enables its items once it is built;
+  // the whole menu stays hidden.
   Nullstellenbestimmung1 = menu("Nullstellenbestimmung1", "Diskussion");
   RechneNullstellenaus1 =
-      item(Nullstellenbestimmung1, "RechneNullstellenaus1", "Nullstellen, Wertetafel etc.", nullptr);
-  Beispiel1 = item(Nullstellenbestimmung1, "Beispiel1", "Beispiel ganzr. Funktion", nullptr);
-  Gegenbeispiel1 = item(Nullstellenbestimmung1, "Gegenbeispiel1", "Beispiel gebr. rat. Polstellen", nullptr);
-  BeispieltrogonometrischeFunktion1 = item(Nullstellenbestimmung1, "BeispieltrogonometrischeFunktion1",
-                                           "Beispiel trigonometrische Funktion", nullptr);
-  BeispieleFunktion1 = item(Nullstellenbestimmung1, "BeispieleFunktion1", "Beispiel e-Funktion", nullptr);
-  BeispielLog1 = item(Nullstellenbestimmung1, "BeispielLog1", "Beispiel ln-Funktion", nullptr);
+      unbuilt(Nullstellenbestimmung1, "RechneNullstellenaus1", "Nullstellen, Wertetafel etc.");
+  Beispiel1 = unbuilt(Nullstellenbestimmung1, "Beispiel1", "Beispiel ganzr. Funktion");
+  Gegenbeispiel1 = unbuilt(Nullstellenbestimmung1, "Gegenbeispiel1", "Beispiel gebr. rat. Polstellen");
+  BeispieltrogonometrischeFunktion1 = unbuilt(Nullstellenbestimmung1, "BeispieltrogonometrischeFunktion1",
+                                           "Beispiel trigonometrische Funktion");
+  BeispieleFunktion1 = unbuilt(Nullstellenbestimmung1, "BeispieleFunktion1", "Beispiel e-Funktion");
+  BeispielLog1 = unbuilt(Nullstellenbestimmung1, "BeispielLog1", "Beispiel ln-Funktion");
   BeispielfalscheEingabe1 =
-      item(Nullstellenbestimmung1, "BeispielfalscheEingabe1", "Beispiel falsche Eingabe", nullptr);
+      unbuilt(Nullstellenbestimmung1, "BeispielfalscheEingabe1", "Beispiel falsche Eingabe");
   BeispielunstetigeFunktion1 =
-      item(Nullstellenbestimmung1, "BeispielunstetigeFunktion1", "Beispiel unstetige Funktion", nullptr);
-  Beispielx221 = item(Nullstellenbestimmung1, "Beispielx221", "Beispiel y=(x-2)^2", nullptr);
-  BeispielIntegral1 = item(Nullstellenbestimmung1, "BeispielIntegral1", "Beispiel Integral", nullptr);
+      unbuilt(Nullstellenbestimmung1, "BeispielunstetigeFunktion1", "Beispiel unstetige Funktion");
+  Beispielx221 = unbuilt(Nullstellenbestimmung1, "Beispielx221", "Beispiel y=(x-2)^2");
+  BeispielIntegral1 = unbuilt(Nullstellenbestimmung1, "BeispielIntegral1", "Beispiel Integral");
   Nullstellenbestimmung1->menuAction()->setVisible(false);
 
   VonderSekantezurTangente1 = menu("VonderSekantezurTangente1", "Von der Sekante zur Tangente");
@@ -267,13 +289,13 @@ PlotFieldTexts TForm1sb::PlotFields() const {
 }
 
 void TForm1sb::SetUnits(const char* lex, const char* ley) {
-  ELEx->setText(QString::fromLatin1(lex));
-  ELEy->setText(QString::fromLatin1(ley));
+  ShowFieldText(ELEx, QString::fromLatin1(lex));
+  ShowFieldText(ELEy, QString::fromLatin1(ley));
 }
 
 void TForm1sb::SetCentre(const char* x0, const char* y0) {
-  Ex000->setText(QString::fromLatin1(x0));
-  Ey000->setText(QString::fromLatin1(y0));
+  ShowFieldText(Ex000, QString::fromLatin1(x0));
+  ShowFieldText(Ey000, QString::fromLatin1(y0));
 }
 
 // ---- window events
@@ -295,10 +317,15 @@ void TForm1sb::FormCreate() {
 
 void TForm1sb::FormDestroy() { WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
 
-void TForm1sb::paintEvent(QPaintEvent* e) {
-  QMainWindow::paintEvent(e);
-  // The pass may redraw the graph and hide and show this window, which a
-  // paint must not do itself.
+// The window's paint pass runs when the window appears as a whole: shown
+// after it was hidden, or restored after it was minimised. A repaint of a
+// control, a blinking caret or a move of the focus is no such moment; the
+// pass would take the focus and the derivative from the user there. A
+// redraw that keeps this window on the screen does not hide it, so it is
+// no such moment either.
+void TForm1sb::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  // The pass may redraw the graph, which a show event must not do itself.
   if (!paintPassPending_) {
     paintPassPending_ = true;
     QTimer::singleShot(0, this, &TForm1sb::FormPaint);
@@ -307,6 +334,7 @@ void TForm1sb::paintEvent(QPaintEvent* e) {
 
 void TForm1sb::FormPaint() {
   paintPassPending_ = false;
+  if (!isVisible()) return;
   std::vector<std::string> list = PlotList();
   RemoveBlankItemsAsPainted(list);
   if (list != PlotList()) SetPlotList(list);
@@ -318,14 +346,14 @@ void TForm1sb::FormPaint() {
 
 void TForm1sb::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (IsEnter(key)) {
-      if (watched == ComboBox1->lineEdit()) ComboBox1KeyDown(key);
+      if (watched == ComboBox1) ComboBox1KeyDown(key);
       else if (watched == ELEx) ELExKeyDown(key);
       else if (watched == ELEy) ELEyKeyDown(key);
       else if (watched == Ex000) Ex000KeyDown(key);
@@ -355,7 +383,7 @@ void TForm1sb::Ey000KeyDown(int key) {
 // waits for the Enter of another field or the menu.
 void TForm1sb::ELExKeyDown(int key) {
   if (!IsEnter(key) || !IsPlainNumber(CoreText(ELEx->text()))) return;
-  ELEy->setText(ELEx->text());
+  ShowFieldText(ELEy, ELEx->text());
   Schaubild1Click();
 }
 
@@ -375,17 +403,19 @@ void TForm1sb::CBAlleClick() { Schaubild1Click(); }
 
 // ---- the redraws
 
-void TForm1sb::PrepareGraph(unsigned colour) {
+void TForm1sb::PrepareGraph(unsigned colour, bool inputWindowStays) {
   MathErrorText().clear();
   std::vector<std::string> list = PlotList();
   AddCurrentToList(FunctionText(), list);
   SetPlotList(list);
   if (Form2sb) Form2sb->ClearGraph(colour);
-  hide();
+  // A window hidden and shown again within one redraw never leaves the
+  // user's sight; it stays, and comes back to the front at the end.
+  if (!inputWindowStays) hide();
 }
 
 void TForm1sb::Schaubild1Click(QObject* sender) {
-  PrepareGraph(kBlack);
+  PrepareGraph(kBlack, sender == nullptr);
   RedrawOptions options;
   options.all = CBAlle->isChecked();
   options.derivative = CBAbleitung->isChecked();
@@ -398,12 +428,16 @@ void TForm1sb::Schaubild1Click(QObject* sender) {
       RedrawPlotList(list, fields, options, canvas, PlotFrame{0, Form2sb->width(), Form2sb->height()});
     });
   }
-  // After the menu item the graph stays alone until the user clicks it.
-  if (sender == nullptr) ShowInFront();
+  // After the menu item the graph stays alone until the user clicks it or
+  // presses Esc, so it takes the keys.
+  if (sender == nullptr)
+    ShowInFront();
+  else
+    BringToFront(Form2sb);
 }
 
 void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {
-  PrepareGraph(kWhite);
+  PrepareGraph(kWhite, false);
   const std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
   const bool all = CBAlle->isChecked();
@@ -413,19 +447,14 @@ void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {
       RedrawForExport(list, fields, all, derivative, canvas, PlotFrame{0, Form2sb->width(), Form2sb->height()});
     });
   }
-  if (Form_ba1) Form_ba1->show();
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();
-  hide();
+  BringToFront(Form_ba1);
 }
 
-// A window that is shown again keeps its old place in the stacking order
-// unless it is raised, and the graph window was raised meanwhile.
-void TForm1sb::ShowInFront() {
-  show();
-  raise();
-  activateWindow();
-}
+// The graph window was raised meanwhile: a window shown again keeps its old
+// place in the stacking order unless it is raised.
+void TForm1sb::ShowInFront() { BringToFront(this); }
 
 void TForm1sb::ResetInput() {
   SetFunctionText("");
@@ -438,10 +467,16 @@ void TForm1sb::ResetInput() {
 
 // ---- menu "Datei" and "Hilfe"
 
+// The list comes over the graph with the caret at its end, where a text
+// line just added by a right click waits for its text.
 void TForm1sb::Listebearbeiten1Click() {
   if (!Form3sb) return;
-  Form3sb->show();
-  if (QPlainTextEdit* memo = MemoOf(Form3sb)) SetMemoLines(memo, PlotList());
+  BringToFront(Form3sb);
+  if (QPlainTextEdit* memo = MemoOf(Form3sb)) {
+    SetMemoLines(memo, PlotList());
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+  }
 }
 
 void TForm1sb::ClearListWindowMemo() {

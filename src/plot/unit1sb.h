@@ -18,6 +18,9 @@ class QPrinter;
 
 namespace lumatik {
 
+// Writes a text the program computed into a field and shows its beginning.
+void ShowFieldText(QLineEdit* field, const QString& text);
+
 // Set while the curve discussion runs beside the plotter: its window is
 // shown and hidden together with the input window.
 extern bool DiscussionActive;
@@ -52,7 +55,9 @@ class TForm1sb : public QMainWindow {
   void Schaubild1Click(QObject* sender = nullptr);
   // Clears the graph in a colour, after moving the current line to the top
   // of the list and clearing the engine's last message; hides this window.
-  void PrepareGraph(unsigned colour);
+  // The input window stays on the screen when the redraw brings it back
+  // at its end anyway.
+  void PrepareGraph(unsigned colour, bool inputWindowStays);
   void ResetInput();
   // Shows this window and brings it to the front.
   void ShowInFront();
@@ -107,7 +112,8 @@ class TForm1sb : public QMainWindow {
   void ComboBox1Change();
   void CBAbleitungClick();
   void CBAlleClick();
-  // Runs after each paint of the window (outside the paint itself).
+  // Runs when the window is shown or restored as a whole (after the show
+  // event, outside it).
   void FormPaint();
 
   QLabel* Label1 = nullptr;
@@ -182,7 +188,7 @@ class TForm1sb : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
-  void paintEvent(QPaintEvent* e) override;
+  void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:

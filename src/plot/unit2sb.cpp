@@ -22,6 +22,7 @@
 #include "shell/forms.h"
 #include "shell/messagesink.h"
 #include "shell/qtext.h"
+#include "shell/window_front.h"
 #include "worksheet/unitlsg.h"
 
 namespace lumatik {
@@ -164,9 +165,8 @@ void TForm2sb::ClearGraph(Colour colour) {
 void TForm2sb::ShowControllingWindow() {
   if (StartMode == 0) {
     if (Form1sb) Form1sb->ShowInFront();
-  } else if (FormLSG) {
-    FormLSG->show();
-    FormLSG->raise();
+  } else {
+    BringToFront(FormLSG);
   }
 }
 
@@ -175,12 +175,10 @@ void TForm2sb::Image1Click() {
     ShowControllingWindow();
     return;
   }
-  if (Form1sb) Form1sb->setVisible(!Form1sb->isVisible());
+  const bool inputWasVisible = Form1sb && Form1sb->isVisible();
+  if (Form1sb) Form1sb->setVisible(!inputWasVisible);
   if (DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
-  if (Form1sb && Form1sb->isVisible()) {
-    Form1sb->raise();
-    Form1sb->activateWindow();
-  }
+  if (Form1sb && !inputWasVisible) Form1sb->ShowInFront();
 }
 
 void TForm2sb::keyPressEvent(QKeyEvent* e) {
@@ -202,6 +200,8 @@ void TForm2sb::BFom2sb_xClick() {
   if (Form4sb) Form4sb->move(Form4sb->x(), ScreenRect().height() - 150);
   if (Form1sb) Form1sb->ShowInFront();
   if (DiscussionActive && Form4sb) Form4sb->show();
+  // The hint belongs to the input window the user gets back: a box over the
+  // graph would lift the graph above it again.
   if (!MenuHintShown) {
     ShowMessage(Cp1252(plottexts::kMenuHint));
     MenuHintShown = true;
@@ -226,9 +226,9 @@ void TForm2sb::AlphavergroessernClick(ViewChange change) {
 }
 
 void TForm2sb::Bidschirmausschnittspeichern1Click() {
-  if (Form_ba1) Form_ba1->show();
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();
+  BringToFront(Form_ba1);
 }
 
 }  // namespace lumatik

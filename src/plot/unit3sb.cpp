@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "plot/listtransfer.h"
@@ -26,6 +27,8 @@ std::string LastListFile;
 namespace {
 
 constexpr int kPanelHeight = 20;
+// Room a button's frame needs beside its caption.
+constexpr int kCaptionPadding = 8;
 
 QFileDialog* MakeListDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
   auto* dialog = new QFileDialog(parent);
@@ -58,7 +61,8 @@ TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_u
   auto button = [this](const char* name, const char* caption, int width, void (TForm3sb::*handler)()) {
     auto* b = new QPushButton(Ui(caption), Panel1);
     b->setObjectName(QLatin1String(name));
-    b->resize(width, kPanelHeight);
+    // As designed, or wider where the caption needs it in the font at hand.
+    b->resize(std::max(width, b->fontMetrics().horizontalAdvance(b->text()) + kCaptionPadding), kPanelHeight);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };

@@ -20,6 +20,7 @@
 #include "shell/forms.h"
 #include "shell/messagesink.h"
 #include "shell/qtext.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -174,6 +175,7 @@ void TForm_ba1::BvorschauClick() {
   const QImage picture = CaptureScreen(plan.x, plan.y, plan.width, plan.height);
   if (!Form_ba4) return;
   Form_ba4->showMaximized();
+  BringToFront(Form_ba4);
   if (picture.isNull()) {
     ShowMessage("Fehler");
     return;

@@ -25,6 +25,7 @@
 #include "shell/forms.h"
 #include "shell/messagesink.h"
 #include "shell/qtext.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -140,9 +141,9 @@ void TForm_ba4::ShowSizeInCaption() {
 }
 
 void TForm_ba4::Zurck1Click() {
-  if (Form_ba1) Form_ba1->show();
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();
+  BringToFront(Form_ba1);
   hide();
 }
 

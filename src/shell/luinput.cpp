@@ -13,6 +13,7 @@
 #include "shell/forms.h"
 #include "shell/qtext.h"
 #include "shell/unitstart.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -117,6 +118,13 @@ void TFormluinput::placeStretchingControls() {
   Memo1->resize(editWidth, std::max(0, height() - Memo1->y() - memoBottomGap_));
 }
 
+// The dialog opens on the user's action: in front, with the keys.
+void TFormluinput::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  raise();
+  activateWindow();
+}
+
 void TFormluinput::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);
   placeStretchingControls();
@@ -162,6 +170,16 @@ void TFormluinput::LayoutAsInput(int values, const std::string& text) {
   setWindowHeight(screenHeight() * 3 / 4);
   setMemoHeight(height() - Memo1->y() - 40);
   SetMemoText(text);
+  // The caret waits in the first value, its text selected to be typed over:
+  // Enter confirms what is there.
+  EnterValue(Edit1);
+}
+
+// Selected from its end back to its start: the caret stands at the start,
+// so a long value shows its beginning.
+void TFormluinput::EnterValue(QLineEdit* edit) {
+  edit->setFocus();
+  edit->setSelection(edit->text().size(), -edit->text().size());
 }
 
 void TFormluinput::SetMemoText(const std::string& text) {
@@ -202,7 +220,7 @@ bool TFormluinput::eventFilter(QObject* watched, QEvent* e) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter && watched == Edit1) {
       if (Edit2->isVisible())
-        Edit2->setFocus();
+        EnterValue(Edit2);
       else
         BOkClick();
       return true;
@@ -228,21 +246,33 @@ void TFormluinput::keyPressEvent(QKeyEvent* e) {
 
 namespace {
 
-QWidget* DialogOwner() { return FormStart; }
+// The dialog belongs to the window the user works in, so that it opens
+// above it.
+QWidget* DialogOwner() {
+  QWidget* working = WorkingWindow();
+  return working ? working : FormStart;
+}
+
+// Once the dialog is closed the user goes on in that window.
+void RunModal(TFormluinput& dialog) {
+  dialog.exec();
+  QWidget* owner = dialog.parentWidget();
+  if (owner && owner->window()->isVisible()) owner->window()->activateWindow();
+}
 
 }  // namespace
 
 bool ShowHint(const std::string& text) {
   TFormluinput dialog(DialogOwner());
   dialog.LayoutAsHint(false, text);
-  dialog.exec();
+  RunModal(dialog);
   return dialog.OkPressed;
 }
 
 bool ShowHintAsk(const std::string& text) {
   TFormluinput dialog(DialogOwner());
   dialog.LayoutAsHint(true, text);
-  dialog.exec();
+  RunModal(dialog);
   return dialog.OkPressed;
 }
 
@@ -254,7 +284,7 @@ bool InputOne(const std::string& caption, const std::string& label, const std::s
   dialog.Label1->adjustSize();
   dialog.Edit1->setText(QtText(value));
   dialog.LayoutAsInput(1, memoText);
-  dialog.exec();
+  RunModal(dialog);
   if (dialog.OkPressed) value = CoreText(dialog.Edit1->text());
   return dialog.OkPressed;
 }
@@ -270,7 +300,7 @@ bool InputPair(const std::string& caption, const std::string& label1, const std:
   dialog.Edit1->setText(QtText(value1));
   dialog.Edit2->setText(QtText(value2));
   dialog.LayoutAsInput(2, memoText);
-  dialog.exec();
+  RunModal(dialog);
   if (dialog.OkPressed) {
     value1 = CoreText(dialog.Edit1->text());
     value2 = CoreText(dialog.Edit2->text());

@@ -43,9 +43,11 @@ class TFormluinput : public QDialog {
   bool eventFilter(QObject* watched, QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   void SetMemoText(const std::string& text);
+  void EnterValue(QLineEdit* edit);
   void setWindowHeight(int height);
   void setMemoTop(int top);
   void setMemoHeight(int height);

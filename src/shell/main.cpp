@@ -2,14 +2,14 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QMessageBox>
 
 #include "shell/decimal_separator.h"
 #include "shell/forms.h"
 #include "shell/messagesink.h"
-#include "shell/qtext.h"
+#include "shell/qt_translations.h"
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
+#include "shell/window_front.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -19,10 +19,8 @@ int main(int argc, char** argv) {
   const QString separator = QLocale::system().decimalPoint();
   lumatik::SetDecimalSeparator(separator == QLatin1String(",") ? ',' : '.');
   lumatik::SetProgramPath(QCoreApplication::applicationFilePath().toStdString());
-  lumatik::SetMessageSink([](const std::string& text) {
-    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("lumatik"),
-                             lumatik::QtText(text));
-  });
+  lumatik::UseQtTranslations(QLocale::system());
+  lumatik::UseMessageBoxesForMessages();
 
   lumatik::CreateForms();
   QObject::connect(lumatik::FormStart, &lumatik::TFormStart::closed, &app, &QApplication::quit);

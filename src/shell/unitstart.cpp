@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -19,6 +18,8 @@
 #include "shell/forms.h"
 #include "shell/qtext.h"
 #include "shell/settingsfiles.h"
+#include "shell/window_frame.h"
+#include "shell/window_front.h"
 #include "worksheet/unitlsg.h"
 
 namespace lumatik {
@@ -264,20 +265,18 @@ void TFormStart::Button2Click() { close(); }
 
 void TFormStart::BSchaubildClick() {
   StartMode = 0;
-  if (Form1sb) Form1sb->show();
+  BringToFront(Form1sb);
   hide();
 }
 
-// The calculator sits flush with the lower right corner of the screen.
+// The calculator's frame sits flush with the lower right corner of the part
+// of the screen that windows may cover, whatever its size.
 void TFormStart::Button3Click() {
   if (!FRechne) return;
-  FRechne->show();
-  const QRect screenRect = FRechne->screen()->geometry();
-  const QRect outer = FRechne->frameGeometry();
-  const QPoint offset = FRechne->pos() - outer.topLeft();
-  FRechne->move(QPoint(screenRect.right() + 1 - outer.width(),
-                       screenRect.bottom() + 1 - outer.height()) +
-                offset);
+  const QRect area = AvailableArea(this);
+  const QSize outer = FRechne->size().grownBy(FrameMargins(FRechne));
+  PlaceFrame(FRechne, QRect(QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height()), outer));
+  BringToFront(FRechne);
   hide();
 }
 
@@ -295,6 +294,7 @@ void TFormStart::OpenWorksheet(unsigned short mode, char settingsLetter) {
   StartMode = mode;
   if (!FormLSG) return;
   FormLSG->showMaximized();
+  BringToFront(FormLSG);
   if (settingsLetter == 0) return;
   QPlainTextEdit* worksheet = WorksheetMemo();
   if (!worksheet) return;

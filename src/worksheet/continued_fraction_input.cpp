@@ -9,6 +9,7 @@
 #include "shell/luinput.h"
 #include "shell/messagesink.h"
 #include "shell/qtext.h"
+#include "shell/window_front.h"
 #include "worksheet/continued_fraction.h"
 #include "worksheet/unitlsg.h"
 
@@ -29,7 +30,7 @@ void TFormLSG::EingabeKettenbruch1Click() {
   FRechne->BalsWurzelClick();
   FRechne->EBruch->setText(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
   hide();
-  FRechne->show();
+  BringToFront(FRechne);
 }
 
 }  // namespace lumatik

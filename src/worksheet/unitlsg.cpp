@@ -19,6 +19,7 @@
 #include "shell/qtext.h"
 #include "shell/settingsfiles.h"
 #include "shell/unitstart.h"
+#include "shell/window_front.h"
 
 namespace lumatik {
 
@@ -65,9 +66,13 @@ void TFormLSG::BuildMenus() {
     menuActions_[info.menu] = menu->menuAction();
     // A menu with a command of its own runs it when it opens.
     if (info.run) connect(menu, &QMenu::aboutToShow, this, [this, run = info.run] { RunWorksheetCommand(run); });
+    bool anyBuilt = false;
     for (const WorksheetMenuItem& item : info.items) {
       if (item.separatorBefore) menu->addSeparator();
       QAction* action = menu->addAction(QtText(item.caption));
+      // An item without its computation yet would do nothing: it is off.
+      action->setEnabled(item.built);
+      anyBuilt = anyBuilt || item.built;
       if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
       itemActions_[{info.menu, item.caption}] = action;
       if (item.run) {
@@ -84,6 +89,7 @@ void TFormLSG::BuildMenus() {
         connect(action, &QAction::triggered, this, &TFormLSG::EingabeKettenbruch1Click);
       }
     }
+    menu->menuAction()->setEnabled(anyBuilt);
   }
 }
 
@@ -148,7 +154,7 @@ void TFormLSG::closeEvent(QCloseEvent* e) {
 void TFormLSG::FormClose() {
   const char letter = WorksheetSettingsLetter(StartMode);
   if (letter != 0) WriteTextLinesAtomically(SettingsFileName(letter), Lines());
-  if (FormStart) FormStart->show();
+  BringToFront(FormStart);
 }
 
 void TFormLSG::Schlieen1Click() { close(); }

@@ -19,7 +19,14 @@ namespace lumatik {
 namespace {
 
 WorksheetMenuItem Item(const char* caption, const char* handler, WorksheetCommandFunction run = {}) {
-  return WorksheetMenuItem{Cp1252(caption), handler, std::move(run), {}, false};
+  return WorksheetMenuItem{Cp1252(caption), handler, std::move(run), {}, false, true};
+}
+
+// An item whose computation is still to be built: present, but switched off.
+WorksheetMenuItem Unbuilt(const char* caption, const char* handler) {
+  WorksheetMenuItem item = Item(caption, handler);
+  item.built = false;
+  return item;
 }
 
 WorksheetCommandFunction Example(LinearSystemExample example) {
@@ -79,13 +86,13 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
       Item("Gerade-Kugel", "GeradeKugel1Click", LineSphere),
       Item("Dreieck", "Rechne1Click", Triangle),
       Item("Kugel durch ABCD", "KugeldurchABCD1Click", SphereThroughFourPoints),
-      Item("Zeichne", "Zeichne1Click"),
+      Unbuilt("Zeichne", "Zeichne1Click"),
   };
   menus.push_back(std::move(geometry));
 
   WorksheetMenuInfo drawing{WorksheetMenu::Zeichnen3D, "M3DZeichnen", "3D-Zeichnen", {}, {}, {}};
-  drawing.items = {Item("Zeichne", "Zeichne1Click"), Item("Zeichne mit Standardeinheiten", "Zeichne1Click"),
-                   Item("Beispiele", "Beispiele1Click")};
+  drawing.items = {Unbuilt("Zeichne", "Zeichne1Click"), Unbuilt("Zeichne mit Standardeinheiten", "Zeichne1Click"),
+                   Unbuilt("Beispiele", "Beispiele1Click")};
   drawing.items.front().shortcut = "Ctrl+Z";
   menus.push_back(std::move(drawing));
 

@@ -24,6 +24,9 @@ struct WorksheetMenuItem {
   WorksheetCommandFunction run;  // empty: the window's own business, or not built yet
   std::string shortcut;          // "Ctrl+Z" or empty
   bool separatorBefore = false;
+  // False while the item's computation is not built: the window shows the
+  // item switched off. Building the command means setting run and this.
+  bool built = true;
 };
 
 struct WorksheetMenuInfo {

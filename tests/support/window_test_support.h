@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <functional>
@@ -99,6 +101,43 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton answer,
     ASSERT_NE(button, nullptr);
     button->click();
   });
+}
+
+// Without a window manager a window hidden while it had the focus keeps the
+// window system's focus, so asking to activate it again changes nothing.
+// Where a window manager would activate a window on a click, this does.
+inline void ActivateOnClick(QWidget* window) {
+  if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+}
+
+// Whether the window is (or soon becomes) the one that gets the keys.
+inline bool BecomesActive(QWidget* window) {
+  return QTest::qWaitFor(
+      [window] {
+        return window->isActiveWindow() ||
+               (window->isVisible() && QGuiApplication::focusWindow() == window->windowHandle());
+      },
+      2000);
+}
+
+// A click into the control, near its right end where the caret goes.
+inline void ClickInto(QWidget* control) {
+  ActivateOnClick(control->window());
+  QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(control->width() - 4, control->height() / 2));
+  QApplication::processEvents();
+}
+
+inline QWidget* Focused() { return QApplication::focusWidget(); }
+
+// Types the text into the widget key by key; characters beyond ASCII come
+// as the keyboard layout sends them, as key events that carry their text.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 128)
+      QTest::keyClick(widget, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
 inline void RemoveSettingsFile(char letter) {
