@@ -17,6 +17,9 @@ Extended DivChecked(Extended dividend, Extended divisor);
 // The operator "^"; a power that cannot be computed raises EMathError.
 Extended PowerOf(Extended base, Extended exponent);
 Extended IntPower(Extended base, long long n);
+// The same powers without exceptions: false where the above raise or throw.
+bool TryPowerOf(Extended base, Extended exponent, Extended& result);
+bool TryIntPower(Extended base, long long n, Extended& result);
 
 // Checked elementary functions: a domain error sets the message and gives 0.
 Extended LnChecked(Extended a);
