@@ -34,14 +34,31 @@ TermProgram& CompiledTerm::program() const {
   return *program_;
 }
 
-Extended CompiledTerm::operator()(Extended x) const {
+TermProgram* CompiledTerm::fastProgram() const {
   // The levels of the text evaluator under way count towards its depth
   // limit; a term that would pass it is left to the text evaluator.
-  if (tree_->literalOnly || EvaluationLevel::depth() + tree_->depth > kMaxTermDepth)
-    return EvalTermAt(term_, x);
+  if (tree_->literalOnly || EvaluationLevel::depth() + tree_->depth > kMaxTermDepth) return nullptr;
   TermProgram& p = program();
-  if (p.literal()) return EvalTermAt(term_, x);
-  return p.run(x);
+  return p.literal() ? nullptr : &p;
+}
+
+Extended CompiledTerm::operator()(Extended x) const {
+  TermProgram* p = fastProgram();
+  return p ? p->run(x) : EvalTermAt(term_, x);
+}
+
+void CompiledTerm::evaluate(const Extended* xs, Extended* ys, std::size_t n) const {
+  if (TermProgram* p = fastProgram()) {
+    p->runMany(xs, ys, n);
+    return;
+  }
+  for (std::size_t i = 0; i < n; ++i) ys[i] = EvalTermAt(term_, xs[i]);
+}
+
+std::vector<Extended> CompiledTerm::evaluate(const std::vector<Extended>& xs) const {
+  std::vector<Extended> ys(xs.size());
+  evaluate(xs.data(), ys.data(), xs.size());
+  return ys;
 }
 
 namespace {

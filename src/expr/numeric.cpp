@@ -31,29 +31,6 @@ Extended DivChecked(Extended dividend, Extended divisor) {
   return Finite(dividend / divisor);
 }
 
-bool TryIntPower(Extended base, long long n, Extended& result) {
-  if (n < 0) {
-    Extended denominator = 0;
-    if (!TryIntPower(base, -n, denominator) || denominator == 0) return false;
-    result = 1 / denominator;
-    return true;
-  }
-  Extended r = 1;
-  while (n > 0) {
-    if (n % 2 == 1) {
-      r *= base;
-      if (!std::isfinite(r)) return false;
-      --n;
-    } else {
-      base *= base;
-      if (!std::isfinite(base)) return false;
-      n /= 2;
-    }
-  }
-  result = r;
-  return true;
-}
-
 Extended IntPower(Extended base, long long n) {
   Extended result = 0;
   if (!TryIntPower(base, n, result)) throw std::overflow_error("Gleitkomma\xFC" "berlauf");

@@ -11,20 +11,21 @@ namespace lumatik {
 
 namespace {
 
-// Stands in MathErrorText while a part is folded: any message the part sets
-// replaces it, and no message of the engine begins with a control character.
-const std::string kProbe = "\x01probe";
-
 const std::string kDivisionByZero = "Div. durch Null";
 
 }  // namespace
 
 TermProgram::TermProgram(TermTree& tree) : tree_(tree) {
+  // Folding and reading parameters may set messages; none of them stays.
   std::string saved = MathErrorText();
   registers_.push_back(0);  // x
-  result_ = link(0).slot;
+  const Operand result = link(0);
+  result_ = result.slot;
+  resultConstant_ = result.constant;
   MathErrorText() = std::move(saved);
 }
+
+TermProgram::~TermProgram() = default;
 
 Extended TermProgram::run(Extended x) {
   Extended* r = registers_.data();
@@ -129,7 +130,11 @@ void TermProgram::emitMessage(std::string text) {
     return;
   }
   messages_.push_back(std::move(text));
-  code_.push_back({Op::Message, 0, 0, 0, -1, static_cast<std::int64_t>(messages_.size() - 1), nullptr});
+  Instruction in{};
+  in.op = Op::Message;
+  in.level = -1;
+  in.n = static_cast<std::int64_t>(messages_.size() - 1);
+  code_.push_back(in);
 }
 
 TermProgram::Operand TermProgram::emit(Instruction in, bool foldable) {
@@ -137,9 +142,9 @@ TermProgram::Operand TermProgram::emit(Instruction in, bool foldable) {
   in.target = static_cast<std::uint32_t>(registers_.size() - 1);
   if (foldable) {
     // Computed now; it becomes a constant unless it set a message.
-    MathErrorText() = kProbe;
+    const std::uint64_t before = MathErrorCount();
     execute(in, registers_.data());
-    if (MathErrorText() == kProbe) return {in.target, true};
+    if (MathErrorCount() == before) return {in.target, true};
   }
   code_.push_back(in);
   return {in.target, false};
@@ -148,10 +153,10 @@ TermProgram::Operand TermProgram::emit(Instruction in, bool foldable) {
 TermProgram::Operand TermProgram::leaf(TermLeaf& leaf) {
   // 12. A parameter first, then a number.
   if (HasParam(leaf.text)) {
-    MathErrorText() = kProbe;
+    const std::uint64_t before = MathErrorCount();
     try {
       const Extended value = ParamValue(leaf.text);
-      if (MathErrorText() != kProbe) literal_ = true;  // a parameter that talks
+      if (MathErrorCount() != before) literal_ = true;  // a parameter that talks
       return constant(value);
     } catch (...) {
       emitMessage("Fehler in " + leaf.text);
@@ -190,13 +195,29 @@ TermProgram::Operand TermProgram::link(std::int32_t index) {
     case Kind::Bracket: return link(level.first);
     case Kind::Function: {
       const Operand argument = link(level.first);
-      return emit({Op::Function, 0, argument.slot, 0, index, 0, level.function}, argument.constant);
+      Instruction in{};
+      in.op = Op::Function;
+      in.a = argument.slot;
+      in.aConstant = argument.constant;
+      in.level = index;
+      in.function = level.function;
+      const std::string name = level.function->name;
+      in.domain = name == "ln" || name == "lg" || name == "lb" ? Domain::Logarithm
+                  : name == "wur"                              ? Domain::SquareRoot
+                                                               : Domain::Any;
+      return emit(in, argument.constant);
     }
     case Kind::Binary: break;
   }
   const Operand left = link(level.first);
   const Operand right = link(level.second);
-  Instruction in{Op::Add, 0, left.slot, right.slot, index, 0, nullptr};
+  Instruction in{};
+  in.op = Op::Add;
+  in.a = left.slot;
+  in.aConstant = left.constant;
+  in.b = right.slot;
+  in.bConstant = right.constant;
+  in.level = index;
   switch (level.op) {
     case Operator::Plus: break;
     case Operator::Minus: in.op = Op::Subtract; break;

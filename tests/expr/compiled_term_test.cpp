@@ -390,6 +390,42 @@ TEST_F(CompiledTermTest, GeneratedTermsAgreeBitForBit) {
   EXPECT_GT(compiledTerms, kTerms / 2);
 }
 
+// A whole row of points at once gives what the calls one by one give: every
+// value, and the message and parameters after the last call.
+TEST_F(CompiledTermTest, RowsOfPointsAgreeWithCallsOneByOne) {
+  TermMaker maker(314159);
+  std::vector<std::string> terms;
+  for (const Case& c : kCases) terms.push_back(c.term);
+  for (const char* t : {"1/3*x^3-3*x", "x/(x+1)/(x-1)", "-x^4+8/3*x^3-16/9*x^2+24/9*x-7/9", "2*ln(x)/x",
+                        "3*(x/2+1/3-int(x/2+1/3))", "x^-3", "1/x^2", "2/x", "x^0,5", "(x+1)^x", "x^x^x",
+                        "wur(x)", "tan(x)", "asn(x/4)", "ta_(x*45)"})
+    terms.push_back(t);
+  for (int i = 0; i < 6000; ++i) terms.push_back(maker.term());
+  int failures = 0;
+  for (const std::string& term : terms) {
+    const CompiledTerm compiled(term);
+    std::vector<Extended> xs(static_cast<std::size_t>(1 + maker.pick(150)));
+    for (Extended& x : xs) x = PointFor(maker);
+    const EngineState before{kParamLines[maker.pick(sizeof kParamLines / sizeof kParamLines[0])], {"x=1"},
+                             maker.pick(2) == 0 ? "alt" : ""};
+    before.restore();
+    messages.clear();
+    std::vector<Extended> expected;
+    for (Extended x : xs) expected.push_back(EvalTermAt(term, x));
+    const EngineState expectedState = EngineState::Now();
+    const std::vector<std::string> expectedShown = messages;
+    before.restore();
+    messages.clear();
+    const std::vector<Extended> actual = compiled.evaluate(xs);
+    bool same = expectedState == EngineState::Now() && expectedShown == messages;
+    for (std::size_t i = 0; i < xs.size(); ++i) same = same && SameBits(expected[i], actual[i]);
+    if (!same && ++failures <= 5)
+      ADD_FAILURE() << Printable(term) << " with \"" << Printable(before.paramLine) << "\": message \""
+                    << Printable(expectedState.message) << "\" / \"" << Printable(MathErrorText()) << "\"";
+  }
+  EXPECT_EQ(failures, 0);
+}
+
 // The cached drop-in agrees too, while terms come and go from its cache.
 TEST_F(CompiledTermTest, CachedDropInAgrees) {
   TermMaker maker(7);
