@@ -256,24 +256,24 @@ void TermProgram::planChains() {
       chain.start = operand(slot, false);
       return;
     }
+    // A constant operand stays where the instruction sets a message for it.
+    const auto runThrough = [&](std::uint32_t through, bool constant) {
+      if (constant)
+        chain.start = operand(through, true);
+      else
+        extend(through, chain);
+    };
     Step step{};
     switch (in->op) {
       case Op::Function:
-        // A constant argument stays when the function sets a message for it.
-        if (in->aConstant)
-          chain.start = operand(in->a, true);
-        else
-          extend(in->a, chain);
+        runThrough(in->a, in->aConstant);
         step.op = StepOp::Function;
         step.compute = in->function->compute;
         step.domain = in->domain == Domain::Logarithm ? 1 : in->domain == Domain::SquareRoot ? 2 : 0;
         chain.steps.push_back(step);
         return;
       case Op::WholePower:
-        if (in->aConstant)
-          chain.start = operand(in->a, true);
-        else
-          extend(in->a, chain);
+        runThrough(in->a, in->aConstant);
         step.op = StepOp::WholePower;
         step.n = in->n;
         step.positiveExponent = registers_[in->b] > 0;
@@ -287,10 +287,7 @@ void TermProgram::planChains() {
     const std::uint32_t through = throughLeft ? in->a : in->b;
     const bool throughConstant = throughLeft ? in->aConstant : in->bConstant;
     step.operand = throughLeft ? operand(in->b, in->bConstant) : operand(in->a, in->aConstant);
-    if (throughConstant)
-      chain.start = operand(through, true);
-    else
-      extend(through, chain);
+    runThrough(through, throughConstant);
     switch (in->op) {
       case Op::Add: step.op = StepOp::Add; break;
       case Op::Subtract: step.op = throughLeft ? StepOp::Subtract : StepOp::SubtractFrom; break;

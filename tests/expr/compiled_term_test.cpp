@@ -345,9 +345,9 @@ class TermMaker {
 };
 
 Extended PointFor(TermMaker& maker) {
-  static const Extended kSpecial[] = {0, -0.0L, 1, -1, 0.5L, 3, 1e-16L, 1e30L, 1e4000L, -1e4000L, kInf, -kInf,
+  static const Extended kNastyPoints[] = {0, -0.0L, 1, -1, 0.5L, 3, 1e-16L, 1e30L, 1e4000L, -1e4000L, kInf, -kInf,
                                       kNaN, kTiny, 45, 90, 2, -2};
-  if (maker.pick(6) == 0) return kSpecial[maker.pick(sizeof kSpecial / sizeof kSpecial[0])];
+  if (maker.pick(6) == 0) return kNastyPoints[maker.pick(sizeof kNastyPoints / sizeof kNastyPoints[0])];
   return -8 + 16 * static_cast<Extended>(maker.uniform());
 }
 
