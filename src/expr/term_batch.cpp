@@ -1,7 +1,7 @@
 // A compiled term over many points. The instructions are regrouped into
 // chains: a chain carries one value per point through a run of steps, each
 // step combining it with a constant, with x, with a small part of the term
-// worked out on the spot (x^n, c*x, c*x^n) or with the result of an earlier
+// worked out on the spot (x^n, x with a constant, c*x^n) or with the result of an earlier
 // chain. So a point's value stays in a register from step to step, and the
 // choice of what to do is made per step, not per level of the text.
 //
@@ -65,7 +65,6 @@ struct Chain {
 
 struct PointState {
   bool messaged = false;  // a message, with 0 put in place of the level's value
-  bool redo = false;      // something only run() reproduces
 };
 
 // Finite, tested without loading a constant: v - v is 0 exactly when v is
@@ -327,13 +326,11 @@ void TermProgram::runMany(const Extended* xs, Extended* ys, std::size_t n) {
   Chains& plan = *chains_;
   Extended* const rows = plan.rows.data();
   bool messaged[kChunk];
-  bool redo[kChunk];
   std::size_t lastMessaged = n;
   for (std::size_t start = 0; start < n; start += kChunk) {
     const std::size_t count = std::min(kChunk, n - start);
     const Extended* const x = xs + start;
     std::fill(messaged, messaged + count, plan.alwaysMessaged);
-    std::fill(redo, redo + count, false);
     for (const Chain& chain : plan.chains) {
       Extended* const out = rows + chain.lane * kChunk;
       for (std::size_t i = 0; i < count; ++i) {
@@ -355,19 +352,12 @@ void TermProgram::runMany(const Extended* xs, Extended* ys, std::size_t n) {
         }
         out[i] = acc;
         messaged[i] |= p.messaged;
-        redo[i] |= p.redo;
       }
     }
-    const Extended* const result = resultConstant_ ? nullptr : rows + plan.chains.back().lane * kChunk;
-    for (std::size_t i = 0; i < count; ++i) {
-      if (redo[i]) {
-        // A failed level: run() knows its substitute value.
-        ys[start + i] = run(x[i]);
-        messaged[i] = true;
-      } else {
-        ys[start + i] = result ? result[i] : registers_[result_];
-      }
-    }
+    if (resultConstant_)
+      std::fill(ys + start, ys + start + count, registers_[result_]);
+    else
+      std::copy_n(rows + plan.chains.back().lane * kChunk, count, ys + start);
     for (std::size_t i = count; i-- > 0;)
       if (messaged[i]) {
         lastMessaged = start + i;
