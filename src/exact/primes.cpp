@@ -16,6 +16,10 @@ namespace {
 
 struct PrimeTableState {
   std::vector<std::int32_t> primes{2, 3};
+  // Primes beyond the table's last one, found by sieving a stretch at a
+  // time and handed to the table one by one.
+  std::vector<std::int32_t> ahead;
+  std::size_t nextAhead = 0;
   PrimeProgressObserver* observer = nullptr;
   bool dialogOpen = false;  // an extension has reported progress in this request
 };
@@ -38,6 +42,55 @@ const std::vector<std::int32_t>& Primes() { return State().primes; }
 
 int PrimeCount() { return static_cast<int>(State().primes.size()) - 1; }
 
+namespace {
+
+// The odd primes up to the square root of 2^31, enough to sieve any stretch
+// of 32-bit numbers.
+const std::vector<std::int32_t>& SievingPrimes() {
+  static const std::vector<std::int32_t> primes = [] {
+    constexpr int kLimit = 46341;  // 46341^2 > 2^31
+    std::vector<bool> composite(kLimit + 1, false);
+    std::vector<std::int32_t> odd;
+    for (int n = 3; n <= kLimit; n += 2) {
+      if (composite[static_cast<std::size_t>(n)]) continue;
+      odd.push_back(n);
+      for (long long m = static_cast<long long>(n) * n; m <= kLimit; m += 2 * n)
+        composite[static_cast<std::size_t>(m)] = true;
+    }
+    return odd;
+  }();
+  return primes;
+}
+
+// Sieves the stretch after the table's last prime into `ahead`.
+void SieveAhead(PrimeTableState& state) {
+  constexpr std::int64_t kStretch = 65536;
+  const std::int64_t low = state.primes.back() + 2;  // odd: the table's last prime is odd
+  state.ahead = SieveOddPrimes(low, std::min(low + kStretch, kPrimeSieveEnd));
+  state.nextAhead = 0;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> SieveOddPrimes(std::int64_t low, std::int64_t high) {
+  std::vector<std::int32_t> found;
+  if (low % 2 == 0) ++low;
+  low = std::max<std::int64_t>(low, 3);
+  high = std::min(high, kPrimeSieveEnd);
+  if (low >= high) return found;
+  // composite[i] stands for the odd number low + 2i.
+  std::vector<char> composite(static_cast<std::size_t>((high - low + 1) / 2), 0);
+  for (const std::int64_t p : SievingPrimes()) {
+    if (p * p >= high) break;
+    std::int64_t m = std::max(p * p, (low + p - 1) / p * p);  // first multiple in the stretch
+    if (m % 2 == 0) m += p;
+    for (; m < high; m += 2 * p) composite[static_cast<std::size_t>((m - low) / 2)] = 1;
+  }
+  for (std::size_t i = 0; i < composite.size(); ++i)
+    if (!composite[i]) found.push_back(static_cast<std::int32_t>(low + 2 * static_cast<std::int64_t>(i)));
+  return found;
+}
+
 void NextPrime() {
   PrimeTableState& state = State();
   const int count = PrimeCount();
@@ -51,22 +104,16 @@ void NextPrime() {
       if (state.observer->cancelled()) return;
     }
   }
-  // Odd candidates, tried against the stored odd primes up to their root.
-  std::int64_t c = state.primes.back();
-  for (;;) {
-    c += 2;
-    bool prime = true;
-    for (std::size_t i = 1; i < state.primes.size(); ++i) {
-      const std::int64_t p = state.primes[i];
-      if (p * p > c) break;
-      if (c % p == 0) {
-        prime = false;
-        break;
-      }
-    }
-    if (prime) break;
-  }
-  state.primes.push_back(static_cast<std::int32_t>(c));
+  if (state.nextAhead == state.ahead.size()) SieveAhead(state);
+  if (state.nextAhead == state.ahead.size()) return;  // no 32-bit prime left
+  state.primes.push_back(state.ahead[state.nextAhead++]);
+}
+
+void ResetPrimeTable() {
+  PrimeTableState& state = State();
+  state.primes = {2, 3};
+  state.ahead.clear();
+  state.nextAhead = 0;
 }
 
 void EnsurePrimes(std::int64_t index) {

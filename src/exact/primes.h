@@ -32,7 +32,16 @@ int PrimeCount();  // the highest filled index
 // How many primes fit in 32 bits; the table never grows past them.
 inline constexpr std::int64_t kPrimesBelow2To31 = 105097565;
 
+// The odd primes p with low <= p < high, ascending; the table grows from
+// these stretches. Numbers from 2^31 on are left out.
+inline constexpr std::int64_t kPrimeSieveEnd = std::int64_t{1} << 31;
+std::vector<std::int32_t> SieveOddPrimes(std::int64_t low, std::int64_t high);
+
+// Appends the next prime. Progress is reported, and cancelling honoured,
+// once per 1000 primes.
 void NextPrime();
+// Back to the table of the program start, {2, 3}: for measurements and tests.
+void ResetPrimeTable();
 void EnsurePrimes(std::int64_t index);
 // The prime with this index, or 0 when cancelled or out of reach.
 std::int64_t PrimeAt(std::int64_t index);

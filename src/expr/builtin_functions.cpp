@@ -82,12 +82,26 @@ const std::vector<BuiltinFunction>& BuiltinFunctions() {
 }
 
 const BuiltinFunction* FindBuiltinFunction(const std::string& s) {
-  const auto& table = BuiltinFunctions();
-  // The two-letter logarithms are tried before every three-letter name.
-  for (const BuiltinFunction& f : table)
-    if (std::strlen(f.name) == 2 && s.compare(0, 2, f.name) == 0) return &f;
-  for (const BuiltinFunction& f : table)
-    if (std::strlen(f.name) == 3 && s.compare(0, 3, f.name) == 0) return &f;
+  struct Lookup {
+    std::vector<const BuiltinFunction*> inOrder;  // the two-letter logarithms first
+    bool firstLetter[256] = {};
+  };
+  static const Lookup lookup = [] {
+    Lookup l;
+    for (int length : {2, 3})
+      for (const BuiltinFunction& f : BuiltinFunctions())
+        if (std::strlen(f.name) == static_cast<std::size_t>(length)) {
+          l.inOrder.push_back(&f);
+          l.firstLetter[static_cast<unsigned char>(f.name[0])] = true;
+        }
+    return l;
+  }();
+  // Most sub-terms begin with a digit, x or a bracket: no name to compare.
+  if (s.size() < 2 || !lookup.firstLetter[static_cast<unsigned char>(s[0])]) return nullptr;
+  for (const BuiltinFunction* f : lookup.inOrder) {
+    const std::size_t length = f->name[2] == '\0' ? 2 : 3;
+    if (s.size() >= length && s.compare(0, length, f->name) == 0) return f;
+  }
   return nullptr;
 }
 

@@ -7,10 +7,11 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "expr/evaluation_depth.h"
 #include "expr/limits.h"
 #include "expr/lumath.h"
-#include "expr/sign_positions.h"
 #include "expr/term_normalise.h"
+#include "expr/term_split.h"
 #include "shell/decimal_separator.h"
 #include "shell/luhilf.h"
 #include "shell/textconvert.h"
@@ -18,52 +19,6 @@
 namespace lumatik {
 
 namespace {
-
-// Binary operators in the order they are tried; "/" and ":" are one operator.
-enum class Operator { Plus, Minus, Times, Dot, Divide, Power, Count };
-
-bool IsOperatorChar(Operator op, char c) {
-  switch (op) {
-    case Operator::Plus: return c == '+';
-    case Operator::Minus: return c == '-';
-    case Operator::Times: return c == '*';
-    case Operator::Dot: return c == kMiddleDot;
-    case Operator::Divide: return c == '/' || c == ':';
-    case Operator::Power: return c == '^';
-    case Operator::Count: break;
-  }
-  return false;
-}
-
-// One scan from the last character to the first finds, for every operator,
-// its last position at bracket depth 0 (never the first character), and the
-// bracket surplus of the whole text. A sign is no split position: the "-" of
-// "3*-2" belongs to the right operand of "*", the "-" of "1,5E-20" to the
-// number.
-struct SplitScan {
-  std::size_t position[static_cast<int>(Operator::Count)];
-  int surplus = 0;
-};
-
-SplitScan ScanForSplits(const std::string& s) {
-  SplitScan scan;
-  for (auto& p : scan.position) p = std::string::npos;
-  int depth = 0;
-  for (std::size_t i = s.size(); i-- > 0;) {
-    if (s[i] == ')') ++depth;
-    if (s[i] == '(') --depth;
-    if (depth != 0 || i == 0 || IsSignPosition(s, i)) continue;
-    for (int op = 0; op < static_cast<int>(Operator::Count); ++op)
-      if (scan.position[op] == std::string::npos && IsOperatorChar(static_cast<Operator>(op), s[i]))
-        scan.position[op] = i;
-  }
-  scan.surplus = depth;
-  return scan;
-}
-
-std::string BracketMessage(const std::string& s, int surplus) {
-  return s + "|" + std::to_string(surplus) + " Klammern zu viel!";
-}
 
 Extended Finite(Extended value) {
   if (!std::isfinite(value)) throw std::overflow_error("Gleitkomma\xFC" "berlauf");
@@ -99,7 +54,7 @@ Extended ApplyFunction(const BuiltinFunction& f, const std::string& argument, Ex
 Extended Dispatch(const std::string& s, Extended x) {
   // 8. Operators with two operands.
   const SplitScan scan = ScanForSplits(s);
-  for (int op = 0; op < static_cast<int>(Operator::Count); ++op) {
+  for (int op = 0; op < kOperatorCount; ++op) {
     const std::size_t p = scan.position[op];
     if (p == std::string::npos) {
       if (scan.surplus != 0) SetMathError(BracketMessage(s, scan.surplus));
@@ -129,31 +84,18 @@ Extended Dispatch(const std::string& s, Extended x) {
   // 12. Parameters and numbers.
   if (HasParam(s)) return ParamValue(s);
   try {
-    return StrToNumber(s);
+    if (CouldBeNumber(s)) return StrToNumber(s);
   } catch (...) {
-    SetMathError("Syntaxf. in " + s);
-    return 0;
   }
+  SetMathError("Syntaxf. in " + s);
+  return 0;
 }
-
-// Counts the levels of the evaluation under way.
-class DepthGuard {
- public:
-  DepthGuard() { ++depth_; }
-  ~DepthGuard() { --depth_; }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
-  static bool tooDeep() { return depth_ > kMaxTermDepth; }
-
- private:
-  static inline int depth_ = 0;
-};
 
 }  // namespace
 
 Extended EvalTermAt(const std::string& term, Extended x) {
-  DepthGuard level;
-  if (DepthGuard::tooDeep()) {
+  EvaluationLevel level;
+  if (EvaluationLevel::depth() > kMaxTermDepth) {
     SetMathError(kTermTooDeepMessage);
     return 0;
   }
@@ -190,6 +132,16 @@ Extended EvalTermGuarded(const std::string& term) {
   } catch (...) {
     return 0;
   }
+}
+
+bool CouldBeNumber(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    const bool possible = (c >= '0' && c <= '9') || c == ' ' || c == '+' || c == '-' || c == 'E' ||
+                          c == 'e' || c == DecimalSeparator() || c == OtherDecimalSeparator();
+    if (!possible) return false;
+  }
+  return true;
 }
 
 Extended StrToNumber(const std::string& text) {

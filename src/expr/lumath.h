@@ -27,5 +27,8 @@ Extended EvalTermGuarded(const std::string& term);
 
 // The number-literal reader: either separator, blanks ignored.
 Extended StrToNumber(const std::string& text);
+// False for a text that StrToNumber surely refuses (a character no number
+// has), so that names and stray bytes are turned down without an exception.
+bool CouldBeNumber(const std::string& text);
 
 }  // namespace lumatik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -10,6 +11,10 @@ namespace lumatik {
 std::string& MathErrorText();
 
 void SetMathError(const std::string& message);
+
+// How many messages the engine has set so far: a changed count tells that a
+// call set one, without comparing texts.
+std::uint64_t MathErrorCount();
 
 // The engine's math error, raised by a failed power or binomial coefficient
 // and turned into "Fehler in ..." by the evaluator level around it.

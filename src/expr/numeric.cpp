@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "exact/fractions.h"
+#include "expr/compiled_term.h"
 #include "expr/lumath.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
@@ -31,35 +32,31 @@ Extended DivChecked(Extended dividend, Extended divisor) {
 }
 
 Extended IntPower(Extended base, long long n) {
-  if (n < 0) {
-    const Extended denominator = IntPower(base, -n);
-    if (denominator == 0) throw std::overflow_error("Division durch Null");
-    return 1 / denominator;
-  }
-  Extended result = 1;
-  while (n > 0) {
-    if (n % 2 == 1) {
-      result = Finite(result * base);
-      --n;
-    } else {
-      base = Finite(base * base);
-      n /= 2;
-    }
-  }
+  Extended result = 0;
+  if (!TryIntPower(base, n, result)) throw std::overflow_error("Gleitkomma\xFC" "berlauf");
   return result;
 }
 
-Extended PowerOf(Extended base, Extended exponent) {
-  try {
-    if (exponent == 0) return 1;
-    if (base == 0 && exponent > 0) return 0;
-    if (IsWholeNumber(exponent, 1e-18L) && std::fabs(exponent) <= 2147483647.0L)
-      return IntPower(base, static_cast<long long>(std::nearbyint(exponent)));
-    if (base <= 0) RaiseMathError("Potenzieren");
-    return Finite(std::exp(exponent * std::log(base)));
-  } catch (...) {
-    RaiseMathError("Potenzieren");
+bool TryPowerOf(Extended base, Extended exponent, Extended& result) {
+  if (exponent == 0) {
+    result = 1;
+    return true;
   }
+  if (base == 0 && exponent > 0) {
+    result = 0;
+    return true;
+  }
+  if (IsWholeNumber(exponent, 1e-18L) && std::fabs(exponent) <= 2147483647.0L)
+    return TryIntPower(base, static_cast<long long>(std::nearbyint(exponent)), result);
+  if (base <= 0) return false;
+  result = std::exp(exponent * std::log(base));
+  return std::isfinite(result);
+}
+
+Extended PowerOf(Extended base, Extended exponent) {
+  Extended result = 0;
+  if (!TryPowerOf(base, exponent, result)) RaiseMathError("Potenzieren");
+  return result;
 }
 
 Extended LnChecked(Extended a) {
@@ -198,17 +195,22 @@ Extended GaussSumOf(Extended a) {
 
 Extended NumDerivative(const std::string& term, Extended x) {
   const Extended h = 1e-6L;
-  return (EvalTermAt(term, x + h) - EvalTermAt(term, x - h)) / (2 * h);
+  // The same term twice: its compiled form, the point ahead first.
+  const std::shared_ptr<const CompiledTerm> f = CompiledTermFor(term);
+  const Extended ahead = (*f)(x + h);
+  const Extended behind = (*f)(x - h);
+  return (ahead - behind) / (2 * h);
 }
 
 Extended SimpsonIntegral(const std::string& term, int n, Extended a, Extended b) {
   // Without subintervals there is nothing to sum.
   if (n <= 0) return 0;
+  const std::shared_ptr<const CompiledTerm> f = CompiledTermFor(term);
   const Extended h = (b - a) / n;
   Extended sum = 0;
   for (int i = 0; i <= n; ++i) {
     try {
-      Extended y = EvalTermAt(term, a + i * h);
+      Extended y = (*f)(a + i * h);
       if (i > 0 && i < n) y *= i % 2 == 1 ? 4 : 2;
       sum = Finite(sum + y);
     } catch (...) {

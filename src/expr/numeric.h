@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "shell/extended.h"
@@ -17,6 +18,32 @@ Extended DivChecked(Extended dividend, Extended divisor);
 // The operator "^"; a power that cannot be computed raises EMathError.
 Extended PowerOf(Extended base, Extended exponent);
 Extended IntPower(Extended base, long long n);
+// The same powers without exceptions: false where the above raise or throw.
+bool TryPowerOf(Extended base, Extended exponent, Extended& result);
+
+// Repeated squaring; inline, since the compiled terms run it per point.
+inline bool TryIntPower(Extended base, long long n, Extended& result) {
+  if (n < 0) {
+    Extended denominator = 0;
+    if (!TryIntPower(base, -n, denominator) || denominator == 0) return false;
+    result = 1 / denominator;
+    return true;
+  }
+  Extended r = 1;
+  while (n > 0) {
+    if (n % 2 == 1) {
+      r *= base;
+      if (!std::isfinite(r)) return false;
+      --n;
+    } else {
+      base *= base;
+      if (!std::isfinite(base)) return false;
+      n /= 2;
+    }
+  }
+  result = r;
+  return true;
+}
 
 // Checked elementary functions: a domain error sets the message and gives 0.
 Extended LnChecked(Extended a);

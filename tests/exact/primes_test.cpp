@@ -55,6 +55,65 @@ TEST(PrimeTable, EveryEntryIsTheNextPrime) {
 
 TEST(PrimeTable, Prime65536) { EXPECT_EQ(NthPrime(65536), 821641); }
 
+// The table as it grew one prime at a time: odd candidates tried against the
+// stored odd primes up to their square root.
+std::vector<std::int32_t> TableByTrialDivision(std::size_t size) {
+  std::vector<std::int32_t> table{2, 3};
+  for (std::int64_t c = 5; table.size() < size; c += 2) {
+    bool prime = true;
+    for (std::size_t i = 1; prime && static_cast<std::int64_t>(table[i]) * table[i] <= c; ++i)
+      prime = c % table[i] != 0;
+    if (prime) table.push_back(static_cast<std::int32_t>(c));
+  }
+  return table;
+}
+
+TEST(PrimeTable, SievedTableIsTheTableOfTrialDivision) {
+  ResetPrimeTable();
+  EnsurePrimes(299999);
+  FinishPrimeRequest();
+  const std::vector<std::int32_t> expected = TableByTrialDivision(300000);
+  ASSERT_EQ(Primes().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(Primes()[i], expected[i]) << "index " << i;
+}
+
+TEST(PrimeTable, StretchesAtTheEndsOfThe32BitRange) {
+  struct Stretch {
+    std::int64_t low, high;
+  };
+  for (const Stretch s : {Stretch{0, 100}, Stretch{4, 5}, Stretch{46300, 46400}, Stretch{999900, 1000100},
+                          Stretch{2147480000, kPrimeSieveEnd}, Stretch{2147483647, std::int64_t{1} << 40}}) {
+    std::vector<std::int32_t> expected;
+    for (std::int64_t n = std::max<std::int64_t>(s.low, 3); n < std::min(s.high, kPrimeSieveEnd); ++n)
+      if (n % 2 == 1 && IsPrimeByTrialDivision(n)) expected.push_back(static_cast<std::int32_t>(n));
+    EXPECT_EQ(SieveOddPrimes(s.low, s.high), expected) << s.low;
+  }
+  // The largest entry the table can hold is 2^31 - 1, itself a prime.
+  EXPECT_EQ(SieveOddPrimes(2147483647, kPrimeSieveEnd), std::vector<std::int32_t>{2147483647});
+}
+
+TEST(PrimeTable, ProgressEveryThousandPrimesFromAStartUpTable) {
+  FinishPrimeRequest();
+  ResetPrimeTable();
+  std::vector<int> reported;
+  struct Recorder : PrimeProgressObserver {
+    std::vector<int>* counts;
+    int openings = 0;
+    void opened() override { ++openings; }
+    void progressed(int count) override { counts->push_back(count); }
+    bool cancelled() const override { return !counts->empty() && counts->back() >= 4000; }
+    void closed() override {}
+  } recorder;
+  recorder.counts = &reported;
+  SetPrimeProgressObserver(&recorder);
+  EXPECT_EQ(NthPrime(10001), 0);  // cancelled on the way
+  SetPrimeProgressObserver(nullptr);
+  EXPECT_EQ(recorder.openings, 1);
+  EXPECT_EQ(reported, (std::vector<int>{2000, 3000, 4000}));
+  EXPECT_EQ(PrimeCount(), 4000);
+  EXPECT_EQ(NthPrime(10001), 104743);
+}
+
 TEST(PrimeTable, CancelStopsAtTheChosenCountAndLaterRequestsGoOn) {
   CancellingObserver observer(PrimeCount() + 2000);
   SetPrimeProgressObserver(&observer);

@@ -1,0 +1,490 @@
+// The compiled form against the text evaluator: generated and mutated terms,
+// evaluated through both at many points and under changing parameter lines,
+// must give the same 80-bit value, the same message, and leave the
+// parameters and the shown message boxes alike.
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "exact/primes.h"
+#include "expr/compiled_term.h"
+#include "expr/evaluation_depth.h"
+#include "expr/limits.h"
+#include "shell/decimal_separator.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+// The ten bytes of an 80-bit value, written out for a failure report.
+std::string Bytes(Extended v) {
+  unsigned char b[10];
+  std::memcpy(b, &v, sizeof b);
+  std::ostringstream out;
+  for (int i = 9; i >= 0; --i) out << "0123456789abcdef"[b[i] >> 4] << "0123456789abcdef"[b[i] & 15];
+  return out.str();
+}
+
+// Bit for bit: the sign of a zero counts, and a NaN must carry the same
+// payload (the text evaluator only ever hands an x that is NaN through).
+bool SameBits(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
+
+std::string Printable(const std::string& s) {
+  std::string out;
+  for (unsigned char c : s) {
+    if (c >= 32 && c < 127) {
+      out += static_cast<char>(c);
+    } else {
+      out += "\\x";
+      out += "0123456789abcdef"[c >> 4];
+      out += "0123456789abcdef"[c & 15];
+    }
+  }
+  return out;
+}
+
+// Everything an evaluation reads or may change besides its value.
+struct EngineState {
+  std::string paramLine;
+  std::vector<std::string> paramLines;
+  std::string message;
+
+  static EngineState Now() { return {ParamLine(), ParamLines().lines(), MathErrorText()}; }
+  void restore() const {
+    ParamLine() = paramLine;
+    ParamLines().setLines(paramLines);
+    MathErrorText() = message;
+  }
+  bool operator==(const EngineState&) const = default;
+};
+
+// Stops prime table extensions far beyond what a school term asks for, so
+// that a mutated "PrZ(9^9)" ends quickly (with its own message, alike in
+// both evaluators).
+class PrimeLimit : public PrimeProgressObserver {
+ public:
+  void opened() override {}
+  void progressed(int) override {}
+  bool cancelled() const override { return PrimeCount() > 200000; }
+  void closed() override {}
+};
+
+class CompiledTermTest : public testing::EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    SetPrimeProgressObserver(&primeLimit_);
+  }
+  void TearDown() override {
+    SetPrimeProgressObserver(nullptr);
+    SetDecimalSeparator(',');
+    EngineTest::TearDown();
+  }
+
+  // Evaluates term at x through the text evaluator and through the compiled
+  // form, both from the same state; false (with a report) when they differ.
+  bool SameOutcome(const CompiledTerm& compiled, Extended x, const EngineState& before) {
+    before.restore();
+    messages.clear();
+    const Extended expected = EvalTermAt(compiled.term(), x);
+    const EngineState expectedState = EngineState::Now();
+    const std::vector<std::string> expectedShown = messages;
+
+    before.restore();
+    messages.clear();
+    const Extended actual = compiled(x);
+    const EngineState actualState = EngineState::Now();
+
+    if (SameBits(expected, actual) && expectedState == actualState && expectedShown == messages) return true;
+    if (++failures_ <= 12) {
+      ADD_FAILURE() << "term \"" << Printable(compiled.term()) << "\" at x=" << static_cast<double>(x)
+                    << " with parameters \"" << Printable(before.paramLine) << "\"\n  text:     "
+                    << Bytes(expected) << " \"" << Printable(expectedState.message) << "\" line \""
+                    << Printable(expectedState.paramLine) << "\"\n  compiled: " << Bytes(actual) << " \""
+                    << Printable(actualState.message) << "\" line \"" << Printable(actualState.paramLine)
+                    << "\"";
+    }
+    return false;
+  }
+
+  int failures_ = 0;
+  PrimeLimit primeLimit_;
+};
+
+// ---------------------------------------------------------------------------
+// Chosen cases: each protects one rule of the evaluator that the compiled
+// form has to follow.
+
+struct Case {
+  const char* term;
+  Extended x;
+  const char* params;
+};
+
+const Extended kInf = std::numeric_limits<Extended>::infinity();
+const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+const Extended kTiny = std::numeric_limits<Extended>::denorm_min();
+
+const Case kCases[] = {
+    // Splitting, signs after operators, exponent literals.
+    {"8-3-2", 0, " "}, {"8/4:2", 0, " "}, {"2^3^2", 0, " "}, {"-2^2", 0, " "}, {"2*-3^2", 0, " "},
+    {"x^-2", 3, " "}, {"4--1", 0, " "}, {"+5", 0, " "}, {"1,5E-20*x", 2, " "}, {"2E5x", 1, " "},
+    {"x2E5", 1, " x2=3 E5=4 "}, {"3e-1", 1, " e=2 "}, {"1E4000", 0, " "}, {"1E-5000", 0, " "},
+    // Brackets that do not match, and what trails a bracket.
+    {"(2+3", 0, " "}, {"2+3)", 0, " "}, {"((x)", 1, " "}, {"(x))", 1, " "}, {"sqrt(x) [0;8]", 4, " "},
+    {"(", 0, " "}, {")", 0, " "}, {"()", 0, " "}, {"(x+1)(x-1)", 3, " "}, {"2(x", 2, " "},
+    // Division by (almost) zero, failed powers and overflow.
+    {"1/0", 0, " "}, {"1/0.1^16", 0, " "}, {"x/(x-1)", 1, " "}, {"(-8)^(1/3)", 0, " "}, {"0^-1", 0, " "},
+    {"x^0.5", -4, " "}, {"x^3", -0.0L, " "}, {"x*x", -0.0L, " "}, {"0^0", 0, " "}, {"x^0", kNaN, " "},
+    {"x^-1", kTiny, " "}, {"x^-1+0", kTiny, " "}, {"10^5000", 0, " "}, {"x*1E4000", 1e4000L, " "},
+    {"exp(x)", 12000, " "}, {"exp(-x)", 1e5L, " "}, {"fak(1755)", 0, " "}, {"2^x", 0.5L, " "},
+    // x that is not finite is handed through unchanged and fails in any
+    // operation.
+    {"x", kNaN, " "}, {"(x)", -kInf, " "}, {"x+1", kInf, " "}, {"x-x", kInf, " "}, {"abs(x)", kInf, " "},
+    {"sgn(x)", kNaN, " "}, {"int(x)", kNaN, " "}, {"sin(x)", kInf, " "}, {"tan(x)", kInf, " "},
+    // Domain messages of the functions.
+    {"ln(x)", -2, " "}, {"lg(0)", 0, " "}, {"lb(x)", 8, " "}, {"wur(-1)", 0, " "}, {"asn(1.5)", 0, " "},
+    {"acs(-x)", 2, " "}, {"as_(2)", 0, " "}, {"ac_(x)", -1, " "}, {"tan(Pi/2)", 0, " "}, {"ta_(90)", 0, " "},
+    {"at_(1)", 0, " "}, {"co_(60)", 0, " "}, {"si_(30)", 0, " "}, {"rou(-2.5)", 0, " "}, {"round(2.5)", 0, " "},
+    {"int(-2.5)", 0, " "}, {"sgn(0)", 0, " "}, {"sinx", 1, " "}, {"sin", 1, " "}, {"sin()", 1, " "},
+    // Words, degrees, the middle dot, ":".
+    {"sin(45\xB0)", 0, " "}, {"45\xB0", 0, " "}, {"x\xB0", 90, " "}, {"2\xB7x", 3, " "}, {"x:2:2", 8, " "},
+    {"2Pi", 0, " "}, {"2sin(x)", 1, " "}, {"pi", 0, " "}, {"Pi", 0, " pi=3 Pi=4 "}, {"pi", 0, " pi=3 "},
+    // Parameters: missing, unreadable, dividing by zero, numbers that are
+    // parameters, terms as values, parameters added by the statistics
+    // functions.
+    {"a*x^3+b*x", 5, " a=1/3 b=-3 "}, {"a+2", 0, " a=1/0 "}, {"b", 0, " b=abc "}, {"3+x", 1, " 3=7 "},
+    {"c", 0, " c=2^-20000 "}, {"a", 0, " a= "}, {"a", 0, " a=((1) "}, {"d", 0, " d=1-2-3 "}, {"ba", 0, " a=2 "},
+    {"nue(6)", 0, " "}, {"BiS(6)", 0, " "}, {"Bin(x)", 0, " x=2 n=10 "}, {"AGM(x)", 3, " x=6 "}, {"PrZ(x)", 0, " x=abc "},
+    {"Phi(1)", 0, " "}, {"GSU(x)", 0, " x=1 "}, {"fak(x)+x", 2, " x=5 "},
+    // Mixed numbers are read on every call.
+    {"1'1/2+4'5/22", 0, " "}, {"-2'1/3*x", 3, " "}, {"1'1/0", 0, " "}, {"x'1/2", 2, " "}, {"1'1/2", 0, " 1=5 "},
+    // Bytes that mean nothing.
+    {"a)+1", 0, " a)=2 "}, {"b(*x", 2, " b(=3 "}, {"#", 0, " "}, {"2#3", 0, " "}, {"\x80x", 1, " "}, {"x\x01", 1, " "}, {"\tx\n", 4, " "}, {"a=1", 0, " a=1=2 "},
+};
+
+TEST_F(CompiledTermTest, ChosenCasesAgree) {
+  for (const Case& c : kCases) {
+    const CompiledTerm compiled(c.term);
+    EngineState before{c.params, {"x=1", "x0=0", "x'=0"}, "alt"};
+    SameOutcome(compiled, c.x, before);
+    before.message.clear();
+    SameOutcome(compiled, c.x, before);
+  }
+}
+
+TEST_F(CompiledTermTest, TheUsualPlotTermsAreCompiled) {
+  for (const char* term : {"1/3*x^3-3*x", "x/(x+1)/(x-1)", "1/50*exp(abs(x))*sin(Pi/2*x)",
+                           "-x^4+8/3*x^3-16/9*x^2+24/9*x-7/9", "x*exp(2-x)", "2*ln(x)/x", "tan(Pi*x)",
+                           "3*(x/2+1/3-int(x/2+1/3))", "a*x^3+b*x", "sin(45\xB0)*x"})
+    EXPECT_TRUE(CompiledTerm(term).isCompiled()) << term;
+  for (const char* term : {"1'1/2*x", "Phi(x)", "PrZ(3)", "nue(x)"})
+    EXPECT_FALSE(CompiledTerm(term).isCompiled()) << term;
+}
+
+// Long and deep terms meet the same limits: a level whose text grows past the
+// length limit by implicit multiplication, and nesting that reaches the depth
+// limit only together with the levels already under way.
+TEST_F(CompiledTermTest, LengthAndDepthLimitsAgree) {
+  std::string grown;
+  for (int i = 0; i < 4500; ++i) grown += "2x";
+  const std::string nested = std::string(996, '(') + "x+1" + std::string(996, ')');
+  std::string sum = "1";
+  for (int i = 0; i < 1200; ++i) sum += "+x";
+  for (const std::string& term : {grown, "(" + grown + ")", nested, sum, std::string(20000, '1')}) {
+    const CompiledTerm compiled(term);
+    for (int outer = 0; outer < 6; ++outer) {
+      std::vector<std::unique_ptr<EvaluationLevel>> levels;
+      for (int i = 0; i < outer; ++i) levels.push_back(std::make_unique<EvaluationLevel>());
+      SameOutcome(compiled, 1.5L, EngineState{" ", {}, ""});
+    }
+  }
+}
+
+// The compiled form binds parameters to the line it saw last: a changed
+// line, a changed value and a changed decimal separator are all noticed.
+TEST_F(CompiledTermTest, ParameterLineChangesBetweenCallsAreNoticed) {
+  const CompiledTerm compiled("a*x+b+3");
+  const char* lines[] = {" a=2 b=1 ", " a=2 b=1 ", " a=5 b=1 ", " b=1 ", " a=2,5 b=1 ", " a=2.5 b=1 3=4 ", " "};
+  for (char separator : {',', '.', ','}) {
+    SetDecimalSeparator(separator);
+    for (const char* line : lines) SameOutcome(compiled, 2, EngineState{line, {}, ""});
+  }
+}
+
+TEST_F(CompiledTermTest, CachedFormsFollowTheTermText) {
+  ParamLine() = " ";
+  for (int i = 0; i < 2000; ++i) {
+    const std::string term = std::to_string(i % 700) + "*x";
+    EXPECT_EQ(FastEvalTermAt(term, 2), 2 * (i % 700)) << term;
+  }
+  EXPECT_EQ(MathErrorText(), "");
+}
+
+// ---------------------------------------------------------------------------
+// Generated terms.
+
+class TermMaker {
+ public:
+  explicit TermMaker(std::uint64_t seed) : random_(seed) {}
+
+  int pick(int n) { return static_cast<int>(random_() % static_cast<std::uint64_t>(n)); }
+  double uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
+
+  std::string term() {
+    std::string s = expression(pick(5) / 2);
+    for (int n = pick(3) == 0 ? 1 + pick(3) : 0; n > 0; --n) s = mutate(s);
+    return s;
+  }
+
+ private:
+  static const std::vector<std::string>& FunctionNames(ArgumentMode mode) {
+    static const auto names = [] {
+      std::vector<std::vector<std::string>> byMode(2);
+      for (const BuiltinFunction& f : BuiltinFunctions())
+        byMode[f.argument == ArgumentMode::AtX ? 0 : 1].push_back(f.name);
+      byMode[0].push_back("sqrt");
+      byMode[0].push_back("round");
+      return byMode;
+    }();
+    return names[mode == ArgumentMode::AtX ? 0 : 1];
+  }
+
+  std::string oneOf(const std::vector<std::string>& list) { return list[static_cast<std::size_t>(pick(static_cast<int>(list.size())))]; }
+
+  std::string number() {
+    static const std::vector<std::string> kNumbers = {"0", "1", "2", "3", "7", "10", "16", "0,5", "2.5",
+                                                      "0,1", "1,5E-20", "2E5", "1E+3", "3E-2", "1E30"};
+    // Numbers that do not read, read as 0, overflow, or are mixed numbers.
+    static const std::vector<std::string> kOddNumbers = {
+        "1E4000", "1E-5000", "0.000000000000001", "123456789012345678901", "00", "1,2,3", ",5", "5,",
+        "1e5", "1'1/2", "-2'1/3", "3'", "'5", "1'1/0", "45\xB0", "999999999999999999999", "2E", "1E-"};
+    switch (pick(8)) {
+      case 0: return oneOf(kOddNumbers);
+      case 1: case 2: case 3: return std::to_string(pick(100));
+      default: return oneOf(kNumbers);
+    }
+  }
+
+  std::string atom() {
+    static const std::vector<std::string> kNames = {"x", "x", "x", "x", "x", "x", "Pi", "a", "a", "b", "b", "c"};
+    // Names that only some parameter lines know, or none.
+    static const std::vector<std::string> kOddNames = {"pi", "n", "p", "e", "x0", "x2", "E5", "X", "ab", "a1", "x'"};
+    static const std::vector<std::string> kJunk = {"#", "$", "\x80", "\xE4", "\x01", "\t", "?", "!", "=", ";",
+                                                   "[", "]", "|", "&", "%", "\"", "_", "\xB0", "\xB7", ":", ""};
+    const int choice = pick(40);
+    if (choice == 0) return oneOf(kJunk);
+    if (choice < 4) return oneOf(kOddNames);
+    return choice < 20 ? number() : oneOf(kNames);
+  }
+
+  std::string function(int depth) {
+    // Functions that read x from the parameter line go to the text
+    // evaluator in both paths and cost an integral or a table: now and then.
+    const std::string name = pick(25) == 0 ? oneOf(FunctionNames(ArgumentMode::XFromParameter))
+                                           : oneOf(FunctionNames(ArgumentMode::AtX));
+    switch (pick(8)) {
+      case 0: return name + atom();
+      case 1: return name + "(" + expression(depth);
+      case 2: return name + "(" + expression(depth) + ")" + oneOf({"[0;8]", ")", "x", "2"});
+      default: return name + "(" + expression(depth) + ")";
+    }
+  }
+
+  std::string operand(int depth) {
+    std::string s;
+    switch (depth > 0 ? pick(7) : 0) {
+      case 1: case 2: s = "(" + expression(depth - 1) + ")"; break;
+      case 3: case 4: s = function(depth - 1); break;
+      case 5: s = number() + "(" + expression(depth - 1) + ")"; break;  // implicit "*"
+      default: s = atom(); break;
+    }
+    if (pick(8) == 0) s = number() + s;  // "2x", "3Pi"
+    return s;
+  }
+
+  std::string op() {
+    static const std::vector<std::string> kOperators = {"+", "-", "*", "/", ":", "^", "\xB7", "+", "-", "*"};
+    static const std::vector<std::string> kSigns = {"", "", "", "", "-", "+", "--", "+-"};
+    std::string s = oneOf(kOperators) + oneOf(kSigns);
+    if (pick(10) == 0) s = " " + s + " ";
+    return s;
+  }
+
+  std::string expression(int depth) {
+    std::string s = pick(6) == 0 ? "-" : "";
+    s += operand(depth);
+    for (int n = pick(depth > 0 ? 2 : 4); n > 0; --n) s += op() + operand(depth);
+    return s;
+  }
+
+  std::string mutate(std::string s) {
+    static const std::string kAlphabet = "()()+-*/:^'.,E e0123456789xPiasnc\xB0\xB7#";
+    const auto at = [&](std::size_t extra) { return static_cast<std::size_t>(pick(static_cast<int>(s.size() + extra))); };
+    switch (s.empty() ? 1 : pick(6)) {
+      case 0: s.erase(at(0), 1); break;
+      case 1: s.insert(at(1), 1, kAlphabet[static_cast<std::size_t>(pick(static_cast<int>(kAlphabet.size())))]); break;
+      case 2: s[at(0)] = kAlphabet[static_cast<std::size_t>(pick(static_cast<int>(kAlphabet.size())))]; break;
+      case 3: {
+        const std::size_t from = at(0);
+        s.insert(at(1), s.substr(from, 1 + pick(6)));
+        break;
+      }
+      case 4: s.resize(at(0)); break;
+      default: s.insert(at(1), pick(2) == 0 ? "(" : ")"); break;
+    }
+    return s;
+  }
+
+  std::mt19937_64 random_;
+};
+
+Extended PointFor(TermMaker& maker) {
+  static const Extended kNastyPoints[] = {0, -0.0L, 1, -1, 0.5L, 3, 1e-16L, 1e30L, 1e4000L, -1e4000L, kInf, -kInf,
+                                      kNaN, kTiny, 45, 90, 2, -2};
+  if (maker.pick(6) == 0) return kNastyPoints[maker.pick(sizeof kNastyPoints / sizeof kNastyPoints[0])];
+  return -8 + 16 * static_cast<Extended>(maker.uniform());
+}
+
+const char* const kParamLines[] = {
+    " ",
+    " a=2 b=-3 c=1E-3 ",
+    " a=1/3 b=-3 c=(1+2)*3 ",
+    " x=5 a=2 b=0 c=0,5 ",
+    " a=1/0 b=abc c=2^-20000 ",
+    " 3=7 x2=4 E5=2 e=2,718281828459045 ",
+    " n=10 p=1/6 a=1 b=2 c=3 x=2 ",
+    " x=abc ",
+    " a= b=2*-3 ",
+    " pi=3 Pi=4 x=-1 ",
+    " a=((1) b=1,5E-20 c=2^3^2 ",
+    " x=1  x0=0  x'=0   ",
+    " a)=2 b(=3 c=4 ",
+};
+
+TEST_F(CompiledTermTest, GeneratedTermsAgreeBitForBit) {
+  TermMaker maker(20260613);
+  constexpr int kTerms = 200000;
+  int compiledTerms = 0;
+  for (int i = 0; i < kTerms; ++i) {
+    // A part of the run reads numbers with the decimal point.
+    if (i % 50000 == 0) SetDecimalSeparator(i == 100000 ? '.' : ',');
+    const std::string text = maker.term();
+    const CompiledTerm compiled(text);
+    compiledTerms += compiled.isCompiled() ? 1 : 0;
+    // Several points, and the parameter line changing between them.
+    for (int k = 0; k < 2; ++k) {
+      const char* line = kParamLines[maker.pick(sizeof kParamLines / sizeof kParamLines[0])];
+      const EngineState before{line, {"x=1", "x0=0", "x'=0"}, maker.pick(4) == 0 ? "alt" : ""};
+      SameOutcome(compiled, PointFor(maker), before);
+    }
+    if (failures_ > 12) break;
+  }
+  EXPECT_EQ(failures_, 0);
+  // Most generated terms take the compiled road, not the text evaluator.
+  EXPECT_GT(compiledTerms, kTerms / 2);
+}
+
+// A whole row of points at once gives what the calls one by one give: every
+// value, and the message and parameters after the last call.
+TEST_F(CompiledTermTest, RowsOfPointsAgreeWithCallsOneByOne) {
+  TermMaker maker(314159);
+  std::vector<std::string> terms;
+  for (const Case& c : kCases) terms.push_back(c.term);
+  for (const char* t : {"1/3*x^3-3*x", "x/(x+1)/(x-1)", "-x^4+8/3*x^3-16/9*x^2+24/9*x-7/9", "2*ln(x)/x",
+                        "3*(x/2+1/3-int(x/2+1/3))", "x^-3", "1/x^2", "2/x", "x^0,5", "(x+1)^x", "x^x^x",
+                        "wur(x)", "tan(x)", "asn(x/4)", "ta_(x*45)"})
+    terms.push_back(t);
+  for (int i = 0; i < 6000; ++i) terms.push_back(maker.term());
+  int failures = 0;
+  for (const std::string& term : terms) {
+    const CompiledTerm compiled(term);
+    std::vector<Extended> xs(static_cast<std::size_t>(1 + maker.pick(150)));
+    for (Extended& x : xs) x = PointFor(maker);
+    const EngineState before{kParamLines[maker.pick(sizeof kParamLines / sizeof kParamLines[0])], {"x=1"},
+                             maker.pick(2) == 0 ? "alt" : ""};
+    before.restore();
+    messages.clear();
+    std::vector<Extended> expected;
+    for (Extended x : xs) expected.push_back(EvalTermAt(term, x));
+    const EngineState expectedState = EngineState::Now();
+    const std::vector<std::string> expectedShown = messages;
+    before.restore();
+    messages.clear();
+    const std::vector<Extended> actual = compiled.evaluate(xs);
+    bool same = expectedState == EngineState::Now() && expectedShown == messages;
+    for (std::size_t i = 0; i < xs.size(); ++i) same = same && SameBits(expected[i], actual[i]);
+    if (!same && ++failures <= 5)
+      ADD_FAILURE() << Printable(term) << " with \"" << Printable(before.paramLine) << "\": message \""
+                    << Printable(expectedState.message) << "\" / \"" << Printable(MathErrorText()) << "\"";
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+// The cached drop-in agrees too, while terms come and go from its cache.
+TEST_F(CompiledTermTest, CachedDropInAgrees) {
+  TermMaker maker(7);
+  std::vector<std::string> terms;
+  for (int i = 0; i < 1500; ++i) terms.push_back(maker.term());
+  for (int i = 0; i < 20000; ++i) {
+    const std::string& term = terms[static_cast<std::size_t>(maker.pick(static_cast<int>(terms.size())))];
+    const Extended x = PointFor(maker);
+    const EngineState before{kParamLines[maker.pick(4)], {"x=1"}, ""};
+    before.restore();
+    messages.clear();
+    const Extended expected = EvalTermAt(term, x);
+    const EngineState expectedState = EngineState::Now();
+    before.restore();
+    messages.clear();
+    const Extended actual = FastEvalTermAt(term, x);
+    ASSERT_TRUE(SameBits(expected, actual) && expectedState == EngineState::Now())
+        << Printable(term) << " at " << static_cast<double>(x);
+  }
+}
+
+// The derivative and the Simpson rule evaluate their term through the
+// compiled form; written out with the text evaluator they give the same.
+TEST_F(CompiledTermTest, DerivativeAndSimpsonAgreeWithTheTextEvaluator) {
+  TermMaker maker(99);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string term = i % 3 == 0 ? "1/3*x^3-3*x" : maker.term();
+    const Extended x = PointFor(maker);
+    const EngineState before{kParamLines[maker.pick(4)], {"x=1"}, ""};
+
+    before.restore();
+    const Extended h = 1e-6L;
+    const Extended ahead = EvalTermAt(term, x + h);
+    const Extended behind = EvalTermAt(term, x - h);
+    const Extended expectedSlope = (ahead - behind) / (2 * h);
+    const EngineState afterText = EngineState::Now();
+    before.restore();
+    const Extended slope = NumDerivative(term, x);
+    ASSERT_TRUE(SameBits(expectedSlope, slope) && afterText == EngineState::Now()) << Printable(term);
+
+    const int n = 2 * (1 + maker.pick(20));
+    const Extended a = -8 + maker.pick(9), b = a + 1 + maker.pick(8);
+    before.restore();
+    const Extended step = (b - a) / n;
+    Extended sum = 0;
+    for (int k = 0; k <= n; ++k) {
+      Extended y = EvalTermAt(term, a + k * step);
+      if (k > 0 && k < n) y *= k % 2 == 1 ? 4 : 2;
+      sum += y;
+    }
+    const Extended expectedIntegral = std::isfinite(sum) ? sum * step / 3 : 0;
+    const EngineState afterSum = EngineState::Now();
+    before.restore();
+    messages.clear();
+    const Extended integral = SimpsonIntegral(term, n, a, b);
+    if (!std::isfinite(sum)) continue;  // the rule gives up with a message box
+    ASSERT_TRUE(SameBits(expectedIntegral, integral) && afterSum == EngineState::Now()) << Printable(term);
+  }
+}
+
+}  // namespace
+}  // namespace lumatik
