@@ -1,6 +1,7 @@
 #include "discuss/curve_scan.h"
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -21,6 +22,8 @@ constexpr int kPoleTrackingDepth = 20;
 constexpr double kPoleThreshold = 8;
 // A longer inflection list is left out of the text altogether.
 constexpr std::size_t kLongestInflectionList = 400;
+// A value this small against its neighbours is rounding, not a sign.
+constexpr double kRoundingShare = 1e-12;
 
 int SignOfValue(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
@@ -103,6 +106,7 @@ void CurveScan::step() {
   watchZero(next, xn);
 
   yBefore_ = y_.value;
+  ++stepIndex_;
   x_ = xn;
   y_ = next;
   finished_ = !(x_ < b_);
@@ -152,16 +156,40 @@ void CurveScan::watchZero(Sample next, double xn) {
     pendingZero_ = xn;
     signBeforeZero_ = y_.known ? SignOfValue(y_.value) : 0;
   } else if (y_.known && ChangesSignStrictly(SignOfValue(y_.value), SignOfValue(next.value))) {
-    addNumberedZero(BisectZero(run_, x_, xn));
+    addBisectedZero(BisectZero(run_, x_, xn), next.value);
   }
 }
 
-void CurveScan::addNumberedZero(const Finding& zero) {
+void CurveScan::addBisectedZero(const Finding& zero, double yn) {
   if (zero.text.empty()) return;
+  const Extended previous = lastBisectedZero_.point.x;
+  const double neighbours = std::max(std::fabs(yBefore_), std::fabs(yn));
+  if (lastBisectionStep_ == stepIndex_ - 1 && std::fabs(y_.value) <= kRoundingShare * neighbours) {
+    // f went down and up again through one value at x that is only the
+    // rounding around a double root: no change of sign.
+    const auto entry = run_.zeroList.rfind("\r\n" + lastBisectedZero_.text);
+    if (entry != std::string::npos) run_.zeroList.erase(entry, lastBisectedZero_.text.size() + 2);
+    for (auto it = run_.points.rbegin(); it != run_.points.rend(); ++it) {
+      if (it->kind == PointKind::Zero && it->x == previous) {
+        run_.points.erase(std::next(it).base());
+        break;
+      }
+    }
+    --run_.zeroCount;
+    lastBisectionStep_ = -2;
+    return;
+  }
+  lastBisectedZero_ = addNumberedZero(zero);
+  lastBisectionStep_ = stepIndex_;
+}
+
+Finding CurveScan::addNumberedZero(const Finding& zero) {
+  if (zero.text.empty()) return zero;
   ++run_.zeroCount;
   Finding numbered = zero;
   numbered.text = "N" + std::to_string(run_.zeroCount) + "(" + zero.text + ")";
   AddEntry(run_, run_.zeroList, numbered);
+  return numbered;
 }
 
 DiscussionResult CurveScan::result() {

@@ -46,7 +46,8 @@ class CurveScan {
   double secondDifferenceNoise(double dy) const;
   void watchSecondDifference(double ddy, double noise);
   void watchZero(Sample next, double xn);
-  void addNumberedZero(const Finding& zero);
+  Finding addNumberedZero(const Finding& zero);  // the entry as written
+  void addBisectedZero(const Finding& zero, double yn);
 
   DiscussionRun run_;
   std::string term_;
@@ -65,6 +66,13 @@ class CurveScan {
   // whether f changes sign there.
   std::optional<double> pendingZero_;
   int signBeforeZero_ = 0;
+
+  // The last zero found by halving, to recognise a double root whose value
+  // on a scan point is rounding noise of the wrong sign: the two steps
+  // beside that point then both find a "zero" next to it.
+  long long stepIndex_ = 0;
+  long long lastBisectionStep_ = -2;
+  Finding lastBisectedZero_;
 
   // Scan points where the second difference vanishes wait for the sign
   // after them.

@@ -12,6 +12,8 @@ namespace {
 
 constexpr Extended kLargestValue = 10000;
 constexpr Extended kSteepestDifference = 20;
+// Below this half-width the place is settled to the six decimals written.
+constexpr Extended kSettledWidth = 1e-7L;
 
 // "H(x|y)" when y lies above the comparison value, "T(x|y)" below, nothing
 // when both are equal.
@@ -55,7 +57,10 @@ Finding RefineExtremum(DiscussionRun& run, Extended x, Extended h) {
     const Extended dl = yml.value - yl.value;
     const Extended dr = y.value - yml.value;
     if (std::fabs(dl) > kSteepestDifference || std::fabs(dr) > kSteepestDifference) return {};
-    if (std::fabs(dr) < 1e-15L) {
+    // Equal values at x - h/2 and x end the search once the window is
+    // narrower than the text shows; in a wider one they only say that the
+    // turn lies between them (a parabola with its vertex at x - h/4).
+    if (std::fabs(dr) < 1e-15L && h < kSettledWidth) {
       TestSymmetry(run, 2, x);
       return TurningPoint(label, x, y.value, yl.value);
     }

@@ -1,9 +1,12 @@
 #include "discuss/inflection_refinement.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "discuss/number_patterns.h"
+#include "discuss/sign_change.h"
 #include "discuss/symmetry_test.h"
 
 namespace lumatik {
@@ -15,57 +18,123 @@ constexpr Extended kSteepestDifference = 20;
 constexpr Extended kTiny = 1e-15L;
 // The largest change of f across the final window that is no jump.
 constexpr Extended kLargestFinalChange = 1e-6L;
+// Below this window width a place is settled to the four decimals written.
+constexpr Extended kSettledWidth = 1e-6L;
 
 bool IsTiny(Extended v) { return std::fabs(v) < kTiny; }
 
-bool ChangesSignClearly(Extended a, Extended b) { return !IsTiny(a) && !IsTiny(b) && a * b < 0; }
-
 // The second differences dd[1..5] of the ladder x - 4·h2, ..., x + 2·h2;
-// dd[j] is centred at the ladder point j.
+// dd[j] is centred at the ladder point j. sign[j] is its sign where it
+// stands out of the rounding of the values, 0 otherwise.
 struct Ladder {
   std::array<Extended, 7> point{};
   std::array<Extended, 6> dd{};
+  std::array<int, 6> sign{};
   bool valid = false;
 };
 
 Ladder MakeLadder(const DiscussionRun& run, Extended x, Extended h2) {
   Ladder ladder;
   std::array<Extended, 7> y{};
+  Extended largest = 0;
   for (int i = 0; i < 7; ++i) {
     ladder.point[i] = x + (i - 4) * h2;
     const TermValue value = run.f(ladder.point[i]);
     if (value.failed || std::fabs(value.value) > kLargestValue) return ladder;
     y[i] = value.value;
+    largest = std::max(largest, std::fabs(y[i]));
   }
   std::array<Extended, 7> d{};
   for (int i = 1; i < 7; ++i) {
     d[i] = y[i] - y[i - 1];
     if (std::fabs(d[i]) > kSteepestDifference) return ladder;
   }
-  for (int j = 1; j <= 5; ++j) ladder.dd[j] = d[j + 1] - d[j];
+  const Extended noise = 64 * std::numeric_limits<Extended>::epsilon() * largest;
+  for (int j = 1; j <= 5; ++j) {
+    ladder.dd[j] = d[j + 1] - d[j];
+    ladder.sign[j] = SignBeyond(ladder.dd[j], noise);
+  }
   ladder.valid = true;
   return ladder;
 }
 
-// A vanishing second difference marks the point when the values beside it
-// lie on opposite sides, or when the ladder is flat throughout.
-bool MarksInflection(const Ladder& ladder, int j) {
-  if (!IsTiny(ladder.dd[j])) return false;
-  if (j > 1 && j < 5 && ChangesSignClearly(ladder.dd[j - 1], ladder.dd[j + 1])) return true;
+bool Opposite(const Ladder& ladder, int i, int j) { return ladder.sign[i] * ladder.sign[j] < 0; }
+
+// Where the search goes from one ladder: on around `at`, or ending there
+// when `found`; nothing when the ladder holds no inflection.
+struct Decision {
+  bool none = true;
+  bool found = false;
+  Extended at = 0;
+};
+
+Decision GoOn(const Ladder& ladder, int j) { return {false, false, ladder.point[j]}; }
+Decision Found(Extended at) { return {false, true, at}; }
+
+bool IsFlat(const Ladder& ladder) {
   for (int k = 1; k <= 5; ++k)
     if (!IsTiny(ladder.dd[k])) return false;
   return true;
 }
 
+// The place where the signs that still stand out of the rounding change:
+// between two neighbours of opposite signs, interpolated; within a run of
+// second differences lost in the rounding, its middle. Without any sign,
+// the ladder's centre x.
+Extended PlaceOfChange(const Ladder& ladder) {
+  for (int j = 1; j < 5; ++j) {
+    if (!Opposite(ladder, j, j + 1)) continue;
+    const Extended left = std::fabs(ladder.dd[j]);
+    const Extended right = std::fabs(ladder.dd[j + 1]);
+    return ladder.point[j] + (ladder.point[j + 1] - ladder.point[j]) * left / (left + right);
+  }
+  int first = 0;
+  int last = 0;
+  for (int j = 1; j <= 5; ++j) {
+    if (ladder.sign[j] != 0) continue;
+    if (first == 0) first = j;
+    last = j;
+  }
+  if (first == 0) return ladder.point[4];
+  return (ladder.point[first] + ladder.point[last]) / 2;
+}
+
 bool HoldsSignChange(const Ladder& ladder) {
   int sign = 0;
   for (int j = 1; j <= 5; ++j) {
-    if (IsTiny(ladder.dd[j])) continue;
-    const int s = ladder.dd[j] > 0 ? 1 : -1;
-    if (sign != 0 && s != sign) return true;
-    sign = s;
+    if (ladder.sign[j] == 0) continue;
+    if (sign != 0 && ladder.sign[j] != sign) return true;
+    sign = ladder.sign[j];
   }
   return false;
+}
+
+bool FadesIntoRounding(const Ladder& ladder) {
+  for (int j = 1; j <= 5; ++j)
+    if (ladder.sign[j] == 0) return true;
+  return false;
+}
+
+// The tests in their order, which decides where the search goes.
+Decision Decide(const Ladder& ladder, bool settled) {
+  // A ladder flat to 1e-15 throughout: the window has shrunk onto the point.
+  if (IsFlat(ladder)) return Found(PlaceOfChange(ladder));
+  for (int j = 2; j <= 5; ++j) {
+    // A vanishing second difference between two of opposite signs marks
+    // the change. In a window wider than the text's four decimals the
+    // search narrows around it: a discrete second difference may vanish a
+    // little off the place where f'' does.
+    if (j < 5 && IsTiny(ladder.dd[j]) && Opposite(ladder, j - 1, j + 1))
+      return settled ? Found(ladder.point[j]) : GoOn(ladder, j);
+    // A change right of x (between ladder points 4 and 5) moves the window
+    // there; keeping x would let it slip out of the narrower window.
+    if (Opposite(ladder, j - 1, j)) return GoOn(ladder, j);
+  }
+  if (HoldsSignChange(ladder)) return GoOn(ladder, 4);
+  // Second differences that fade into the rounding before a change shows:
+  // the change lies where they fade, and the place cannot be told finer.
+  if (FadesIntoRounding(ladder)) return Found(PlaceOfChange(ladder));
+  return {};
 }
 
 }  // namespace
@@ -97,28 +166,10 @@ Finding RefineInflection(DiscussionRun& run, Extended x, Extended h) {
     const Extended h2 = h / 2;
     const Ladder ladder = MakeLadder(run, x, h2);
     if (!ladder.valid) return {};
-    // The order of the tests decides which point of the ladder is taken.
-    if (MarksInflection(ladder, 1)) return InflectionText(run, ladder.point[1]);
-    if (MarksInflection(ladder, 2)) return InflectionText(run, ladder.point[2]);
-    int next = 0;  // the ladder point the window moves to
-    if (ChangesSignClearly(ladder.dd[1], ladder.dd[2])) {
-      next = 2;
-    } else if (MarksInflection(ladder, 3)) {
-      return InflectionText(run, ladder.point[3]);
-    } else if (ChangesSignClearly(ladder.dd[2], ladder.dd[3])) {
-      next = 3;
-    } else if (MarksInflection(ladder, 4)) {
-      return InflectionText(run, ladder.point[4]);
-    } else if (ChangesSignClearly(ladder.dd[3], ladder.dd[4])) {
-      next = 4;
-    } else if (MarksInflection(ladder, 5)) {
-      return InflectionText(run, ladder.point[5]);
-    } else if (HoldsSignChange(ladder)) {
-      next = 4;
-    } else {
-      return {};
-    }
-    x = ladder.point[next];
+    const Decision decision = Decide(ladder, h < kSettledWidth);
+    if (decision.none) return {};
+    if (decision.found) return InflectionText(run, decision.at);
+    x = decision.at;
     h = h2;
   }
 }

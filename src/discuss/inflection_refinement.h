@@ -9,12 +9,12 @@
 
 namespace lumatik {
 
-// Narrows the window [x - h, x + h/2] with h halved at each level. A second
-// difference below 1e-15 ends the search when its ladder neighbours lie on
-// opposite sides or the whole ladder is that flat (the window has shrunk
-// onto the point). A window that holds no change of sign of the second
-// difference gives nothing, and neither does a jump of f: at the end
-// f must vary by at most 1e-6 across the window.
+// Narrows the window [x - h, x + h/2] with h halved at each level, towards
+// the change of sign of the ladder's second differences. It ends where a
+// second difference below 1e-15 lies between two of opposite signs in a
+// window narrower than 1e-6, or where the whole ladder is that flat. A
+// window without such a change gives nothing, and neither does a jump of f:
+// once h < 1e-15, f may vary by at most 1e-6 across the window.
 Finding RefineInflection(DiscussionRun& run, Extended x, Extended h);
 
 // "W(x|y;slope)" with four decimals each; a slope below 1e-15 (a saddle

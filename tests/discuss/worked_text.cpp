@@ -40,10 +40,23 @@ char KindOf(const std::string& line) {
 }  // namespace
 
 long double ReadNumber(const std::string& text) {
+  // A zero's x may carry its fraction after "=": the decimal before it counts.
   std::string plain = text.substr(0, text.find('='));
   for (char& c : plain)
     if (c == ',') c = '.';
-  return std::strtold(plain.c_str(), nullptr);
+  // Slopes are written as fractions or mixed numbers: "-1225/8192", "1'57/64".
+  const bool negative = !plain.empty() && plain[0] == '-';
+  if (negative) plain.erase(0, 1);
+  long double whole = 0;
+  if (const auto apostrophe = plain.find('\''); apostrophe != std::string::npos) {
+    whole = std::strtold(plain.substr(0, apostrophe).c_str(), nullptr);
+    plain.erase(0, apostrophe + 1);
+  }
+  long double value = std::strtold(plain.c_str(), nullptr);
+  if (const auto slash = plain.find('/'); slash != std::string::npos)
+    value /= std::strtold(plain.substr(slash + 1).c_str(), nullptr);
+  value += whole;
+  return negative ? -value : value;
 }
 
 std::vector<Entry> WorkedText::numberedZeros() const {

@@ -32,7 +32,8 @@ struct WorkedText {
 // Splits the memo lines under their headings. Numbers use the decimal comma.
 WorkedText ParseWorkedText(const std::vector<std::string>& lines);
 
-// "1,25" -> 1.25; "-0,5=-1/2" reads the decimal before "=".
+// "1,25" -> 1.25; "-0,5=-1/2" reads the decimal before "="; fractions
+// "-3/4" and mixed numbers "1'57/64" as the slopes are written.
 long double ReadNumber(const std::string& text);
 
 // Runs "Diskussion" on a term with the engine's evaluator.
