@@ -38,6 +38,20 @@ void AddBlock(std::vector<std::string>& lines, const std::string& block) {
   }
 }
 
+int TextGroup(PointKind kind) {
+  switch (kind) {
+    case PointKind::Zero:
+    case PointKind::TouchingZero:
+      return 0;
+    case PointKind::High:
+    case PointKind::Low:
+      return 1;
+    case PointKind::Inflection:
+      break;
+  }
+  return 2;
+}
+
 }  // namespace
 
 CurveScan::CurveScan(TermFunction f, std::string term, double a, double b, double d)
@@ -208,7 +222,11 @@ DiscussionResult CurveScan::result() {
     AddBlock(result.lines,
              run_.inflectionList.empty() ? t::kNoInflection : t::kInflectionHeading + run_.inflectionList);
   if (!run_.symmetryText.empty()) AddBlock(result.lines, run_.symmetryText);
+  // The points in the order of the text: zeros, turning points, inflections.
   result.points = run_.points;
+  std::stable_sort(result.points.begin(), result.points.end(), [](const FoundPoint& a, const FoundPoint& b) {
+    return TextGroup(a.kind) < TextGroup(b.kind);
+  });
   return result;
 }
 

@@ -20,7 +20,7 @@ using KeepGoing = std::function<bool()>;
 
 struct DiscussionResult {
   std::vector<std::string> lines;  // the memo's new text, line by line
-  std::vector<FoundPoint> points;  // the points behind the entries
+  std::vector<FoundPoint> points;  // the points behind the entries, in the text's order
 };
 
 // One run, driven step by step. The scan positions and the neighbouring

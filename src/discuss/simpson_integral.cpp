@@ -33,7 +33,7 @@ std::string BoundsMissingMessage(const std::string& term) {
   return Cp1252("Das Integral von x1 bis x2 über \rf(x) = ") + term + "\r\n wird berechnet." +
          Cp1252("Ändern Sie oben noch die Werte für x1 und x2!\r") + "  Integral x1 = ???\r" +
          "  Integral x2 = ???\r\r" + "  Simpsonschritte pro Einheit n = 100 (Vorgabe)\r" +
-         "         (je mehr, um so genauer)\r\r" + "Bitte Integral nach Änderung nocheinmal anklicken";
+         "         (je mehr, um so genauer)\r\r" + Cp1252("Bitte Integral nach Änderung nocheinmal anklicken");
 }
 
 }  // namespace

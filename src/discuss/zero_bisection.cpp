@@ -33,11 +33,14 @@ Finding BisectZero(DiscussionRun& run, double p, double q) {
     // neighbouring doubles lie further apart than 1e-15).
     const bool narrow = std::fabs(static_cast<Extended>(q) - p) < 1e-15L;
     if (narrow || !(nextEnd > p && nextEnd < q)) return ZeroAt(run, m);
+    // The sign is taken where the new end will lie: the midpoint rounded to
+    // a double may sit on the other side of the zero than the midpoint.
     const TermValue fp = run.f(p);
-    const TermValue fm = run.f(m);
+    const TermValue fm = run.f(nextEnd);
     if (fp.failed || fm.failed) return {};
-    if (fm.value == 0) return ZeroAt(run, m);
-    const bool sameSide = (fp.value >= 0 && fm.value >= 0) || (fp.value <= 0 && fm.value <= 0);
+    if (fp.value == 0) return ZeroAt(run, p);
+    if (fm.value == 0) return ZeroAt(run, nextEnd);
+    const bool sameSide = (fp.value > 0) == (fm.value > 0);
     if (sameSide) {
       p = nextEnd;
     } else {

@@ -10,7 +10,7 @@
 namespace lumatik {
 
 // The zero between p < q, where f(p) and f(q) have opposite signs. The ends
-// are carried as doubles, the midpoints computed in extended. A midpoint
+// are carried as doubles, the final midpoint computed in extended. An end
 // where f is exactly 0 is the zero at once.
 Finding BisectZero(DiscussionRun& run, double p, double q);
 
