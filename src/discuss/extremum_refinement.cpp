@@ -57,10 +57,11 @@ Finding RefineExtremum(DiscussionRun& run, Extended x, Extended h) {
     const Extended dl = yml.value - yl.value;
     const Extended dr = y.value - yml.value;
     if (std::fabs(dl) > kSteepestDifference || std::fabs(dr) > kSteepestDifference) return {};
-    // Equal values at x - h/2 and x end the search once the window is
-    // narrower than the text shows; in a wider one they only say that the
-    // turn lies between them (a parabola with its vertex at x - h/4).
-    if (std::fabs(dr) < 1e-15L && h < kSettledWidth) {
+    // Equal values at x - h/2 and x end the search where f is flat or the
+    // window is narrower than the text shows. Otherwise they only say that
+    // the turn lies between them (a parabola with its vertex at x - h/4).
+    const bool flat = std::fabs(dl) < 1e-15L;
+    if (std::fabs(dr) < 1e-15L && (flat || h < kSettledWidth)) {
       TestSymmetry(run, 2, x);
       return TurningPoint(label, x, y.value, yl.value);
     }

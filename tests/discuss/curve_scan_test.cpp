@@ -78,6 +78,22 @@ TEST_F(CurveScanTest, ConstantHasNeitherZeroNorTangent) {
   EXPECT_EQ(lines[4], discusstexts::kNoInflection);
 }
 
+TEST_F(CurveScanTest, ZeroFunctionVanishesEverywhereWithoutChangeOfSign) {
+  // Each scan point is a zero without change of sign; none is numbered and
+  // the flat pieces give no turning point.
+  EXPECT_EQ(DiscussTerm("x-x", -1, 1, 0.5),
+            Lines({"f(x)=x-x", "Intervall [-1;1]", "Nullstellen (f(x)=0 und VZW von f):", "N(-1|0)", "N(-0,5|0)",
+                   "N(0|0)", "N(0,5|0)", discusstexts::kNoTangent, discusstexts::kNoInflection,
+                   "Achsensymmetrisch zu x = -1(lokal)"}));
+}
+
+TEST_F(CurveScanTest, VertexBetweenTheLadderPointsIsPinned) {
+  // The vertex lies at x - h/4 of the first window, where f(x - h/2) = f(x).
+  const WorkedText text = ParseWorkedText(DiscussTerm("-1/4*x^2+19/16*x-21/16", -4, 4, 0.1));
+  ASSERT_EQ(text.tangents.size(), 1u);
+  EXPECT_EQ(text.tangents[0].text, "H(2,375|0,09766)");
+}
+
 TEST_F(CurveScanTest, HeaderWritesTheIntervalInTheGeneralFormat) {
   const std::vector<std::string> lines = DiscussTerm("x", -2.5, 1.0 / 3, 0.25);
   ASSERT_GE(lines.size(), 2u);
