@@ -46,19 +46,6 @@ bool SplitIntegralOption(const std::string& text, std::vector<std::string>& part
   return parts.size() == 3;
 }
 
-void PrintMessage(const std::string& cp1252) {
-  std::string text;
-  for (std::size_t i = 0; i < cp1252.size(); ++i) {
-    if (cp1252[i] == '\r') {
-      text += '\n';
-      if (i + 1 < cp1252.size() && cp1252[i + 1] == '\n') ++i;
-    } else {
-      text += cp1252[i];
-    }
-  }
-  std::cerr << Cp1252ToUtf8(text) << '\n';
-}
-
 }  // namespace
 
 int RunDiscuss(Arguments args) {
@@ -84,7 +71,7 @@ int RunDiscuss(Arguments args) {
   const DiscussionTerm term = PrepareDiscussionTerm(functionText, true);
   const ScanNumbers numbers = ReadScanNumbers(from, to, step);
   if (const std::string refusal = StepRefusal(numbers.a, numbers.b, numbers.d); !refusal.empty()) {
-    PrintMessage(refusal);
+    PrintDialogText(refusal);
     return 2;
   }
   long long stepsLeft = kMaxSteps;
@@ -117,7 +104,7 @@ int RunDiscuss(Arguments args) {
     memo.push_back("Simpsonschritte pro Einheit n = " + integralParts[2]);
     const IntegralOutcome outcome = IntegralPress(memo, fullTerm);
     memo.insert(memo.end(), outcome.appendedLines.begin(), outcome.appendedLines.end());
-    if (!outcome.message.empty()) PrintMessage(outcome.message);
+    if (!outcome.message.empty()) PrintDialogText(outcome.message);
   }
   for (const std::string& line : memo) PrintLine(line);
   return 0;

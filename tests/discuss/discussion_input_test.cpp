@@ -11,7 +11,6 @@
 
 #include "discuss/curve_scan.h"
 #include "discuss/discuss_texts.h"
-#include "discuss/discussion_examples.h"
 #include "discuss/discussion_input.h"
 #include "discuss/plotter_link.h"
 #include "discuss/term_function.h"
@@ -133,22 +132,6 @@ TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");
   EXPECT_EQ(lines[1], "Kreis -0,00001 0 1/20");
-}
-
-TEST(DiscussionExamples, NineInMenuOrder) {
-  const auto& examples = DiscussionExamples();
-  EXPECT_STREQ(examples.front().caption, "Beispiel ganzr. Funktion");
-  EXPECT_STREQ(examples.back().caption, "Beispiel Integral");
-  const DiscussionExample* coarse = FindDiscussionExample("Beispiel falsche Eingabe");
-  ASSERT_NE(coarse, nullptr);
-  EXPECT_STREQ(coarse->step, "1");
-  EXPECT_STREQ(coarse->function, "2*x^4-20*x^3+70*x^2-100*x+47");
-  EXPECT_EQ(ExampleListLine(*coarse), "Text -2 5 12 |f(x)=2*x^4-20*x^3+70*x^2-100*x+47");
-  EXPECT_EQ(FindDiscussionExample("Beispiel"), nullptr);
-  EXPECT_EQ(ExampleMessage(*FindDiscussionExample("Beispiel unstetige Funktion")),
-            "Zwar Vorzeichenwechsel aber keine Nullstelle");
-  EXPECT_EQ(ExampleMessage(*FindDiscussionExample("Beispiel e-Funktion")), "");
-  EXPECT_TRUE(FindDiscussionExample("Beispiel Integral")->integral);
 }
 
 }  // namespace
