@@ -25,11 +25,12 @@ namespace {
 constexpr long long kMaxSteps = 200000;
 
 void PrintDiscussUsage() {
-  std::cerr << "Aufruf: lumatik-cli discuss [--decimal=,|.] [--from A] [--to B] [--step D] [--table]\n"
-               "                            [--integral X1,X2,N] TERM\n"
-               "  diskutiert TERM auf [A;B] mit der Schrittweite D (Vorgaben -10, 10, 1/10) wie \"Diskussion\";\n"
-               "  --table h\xC3\xA4ngt die Wertetafel an, --integral das Simpson-Integral von X1 bis X2 mit\n"
-               "  N Simpsonschritten pro Einheit (mit Dezimalkomma: X1;X2;N).\n";
+  std::cerr
+      << "Aufruf: lumatik-cli discuss [--decimal=,|.] [--from A] [--to B] [--step D] [--table]\n"
+         "                            [--integral X1,X2,N] TERM\n"
+         "  diskutiert TERM auf [A;B] mit der Schrittweite D (Vorgaben -10, 10, 1/10) wie \"Diskussion\";\n"
+         "  --table h\xC3\xA4ngt die Wertetafel an, --integral das Simpson-Integral von X1 bis X2 mit\n"
+         "  N Simpsonschritten pro Einheit (mit Dezimalkomma: X1;X2;N).\n";
 }
 
 // "X1,X2,N" or "X1;X2;N" into the three texts.
@@ -80,7 +81,8 @@ int RunDiscuss(Arguments args) {
       DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, static_cast<double>(numbers.a),
                    static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing);
   if (!discussion) {
-    std::cerr << "Abbruch nach " << kMaxSteps << " Schritten: Intervall verkleinern oder Schrittweite vergr\xC3\xB6\xC3\x9F"
+    std::cerr << "Abbruch nach " << kMaxSteps
+              << " Schritten: Intervall verkleinern oder Schrittweite vergr\xC3\xB6\xC3\x9F"
                  "ern\n";
     return 1;
   }

@@ -1,7 +1,7 @@
 #include "discuss/curve_scan.h"
 
-#include <cfloat>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 
@@ -38,6 +38,17 @@ void AddBlock(std::vector<std::string>& lines, const std::string& block) {
   }
 }
 
+// What rounding alone may put into the second difference of the values
+// left, centre and right of x: they are rounded to doubles, and the scan
+// points carry the rounding of x := x + d, which the slope turns into a
+// value error.
+double SecondDifferenceNoise(Extended left, Extended centre, Extended right, double x, double d) {
+  const Extended values = std::fabs(left) + 2 * std::fabs(centre) + std::fabs(right);
+  const Extended slopeTimesPosition =
+      (std::fabs(x) + d) * (std::fabs(right - centre) + std::fabs(centre - left)) / d;
+  return static_cast<double>(8 * DBL_EPSILON * (values + slopeTimesPosition));
+}
+
 int TextGroup(PointKind kind) {
   switch (kind) {
     case PointKind::Zero:
@@ -66,10 +77,7 @@ CurveScan::CurveScan(TermFunction f, std::string term, double a, double b, doubl
   p_ = before.failed ? 0 : static_cast<double>(y_.value - before.value);
   if (!before.failed && !twoBefore.failed) {
     const double s = static_cast<double>(p_ - (before.value - twoBefore.value));
-    const double noise = 8 * DBL_EPSILON *
-                         (std::fabs(twoBefore.value) + 2 * std::fabs(before.value) + std::fabs(y_.value) +
-                          (std::fabs(a) + d) * 2 * std::fabs(p_) / d);
-    previousCurvature_ = SignBeyond(s, noise);
+    previousCurvature_ = SignBeyond(s, SecondDifferenceNoise(twoBefore.value, before.value, y_.value, a, d));
   }
   // A zero on a itself counts when f changes sign there.
   if (y_.known && y_.value == 0) {
@@ -84,14 +92,6 @@ CurveScan::Sample CurveScan::sample(Extended x) const {
   // A value beyond the double range cannot be held by the scan.
   if (v.failed || std::fabs(v.value) > DBL_MAX) return {};
   return {static_cast<double>(v.value), true};
-}
-
-double CurveScan::secondDifferenceNoise(double dy) const {
-  // The values are rounded to doubles and the scan points carry the
-  // rounding of x := x + d, which a slope turns into a value error.
-  const double values = std::fabs(yBefore_) + 2 * std::fabs(y_.value);
-  const double slopeTimesPosition = (std::fabs(x_) + d_) * (std::fabs(dy) + std::fabs(p_)) / d_;
-  return 8 * DBL_EPSILON * (values + std::fabs(y_.value + dy) + slopeTimesPosition);
 }
 
 void CurveScan::step() {
@@ -115,7 +115,7 @@ void CurveScan::step() {
     const Finding extremum = RefineExtremum(run_, x_, d_);
     if (!extremum.text.empty()) AddEntryOnce(run_, run_.tangentList, extremum);
   }
-  watchSecondDifference(ddy, secondDifferenceNoise(dy));
+  watchSecondDifference(ddy, SecondDifferenceNoise(yBefore_, y_.value, yn, x_, d_));
   p_ = dy;
   watchZero(next, xn);
 
@@ -160,7 +160,8 @@ void CurveScan::watchZero(Sample next, double xn) {
     } else if (next.value == 0) {
       signBeforeZero_ = 0;  // f vanishes on a whole piece: no single zero
     } else {
-      if (ChangesSignStrictly(signBeforeZero_, SignOfValue(next.value))) addNumberedZero(ZeroAt(run_, *pendingZero_));
+      if (ChangesSignStrictly(signBeforeZero_, SignOfValue(next.value)))
+        addNumberedZero(ZeroAt(run_, *pendingZero_));
       pendingZero_.reset();
     }
     return;

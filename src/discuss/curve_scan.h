@@ -42,8 +42,6 @@ class CurveScan {
     bool known = false;
   };
   Sample sample(Extended x) const;
-  // What rounding alone may put into a second difference of the scan.
-  double secondDifferenceNoise(double dy) const;
   void watchSecondDifference(double ddy, double noise);
   void watchZero(Sample next, double xn);
   Finding addNumberedZero(const Finding& zero);  // the entry as written
@@ -58,8 +56,8 @@ class CurveScan {
 
   double x_;
   Sample y_;
-  double yBefore_ = 0;  // the value at x - d
-  double p_ = 0;        // the previous first difference
+  double yBefore_ = 0;         // the value at x - d
+  double p_ = 0;               // the previous first difference
   int previousCurvature_ = 0;  // sign of the previous second difference
 
   // A scan point where f is exactly 0 waits for the next value to show

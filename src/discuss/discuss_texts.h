@@ -8,10 +8,8 @@ namespace lumatik::discusstexts {
 // Headings of the worked list.
 inline constexpr const char* kZeroHeading = "Nullstellen (f(x)=0 und VZW von f):";
 inline constexpr const char* kNoZero = "Keine Nullstelle mit Vorzeichenwechsel von f gefunden.";
-inline constexpr const char* kTangentHeading =
-    "Punkte mit waagrechter Tangente (f'(x)=0 und VZW von f'):";
-inline constexpr const char* kNoTangent =
-    "Keine Punkte mit f'(x)=0 und Vorzeichenwechsel von f' gefunden";
+inline constexpr const char* kTangentHeading = "Punkte mit waagrechter Tangente (f'(x)=0 und VZW von f'):";
+inline constexpr const char* kNoTangent = "Keine Punkte mit f'(x)=0 und Vorzeichenwechsel von f' gefunden";
 inline constexpr const char* kInflectionHeading = "Wendepunkte (f''(x)=0 und VZW von f''):";
 inline constexpr const char* kNoInflection =
     "Keine Punkte mit f''(x)=0 und Vorzeichenwechsel von f'' gefunden";
@@ -54,8 +52,7 @@ inline constexpr const char* kHelpLines[] = {
 inline constexpr const char* kStopped = "Abbruch";
 
 // Refusals of numbers that would never let a loop end.
-inline constexpr const char* kStepNotPositive =
-    "Die Schrittweite muss eine Zahl größer als 0 sein!";
+inline constexpr const char* kStepNotPositive = "Die Schrittweite muss eine Zahl größer als 0 sein!";
 inline constexpr const char* kStepTooSmall =
     "Die Schrittweite ist für dieses Intervall zu klein: x + Schrittweite ergibt wieder x.";
 inline constexpr const char* kBoundsNoNumbers = "Die Intervallgrenzen müssen Zahlen sein!";

@@ -44,13 +44,15 @@ std::string ExampleMessage(const DiscussionExample& example) {
            "Die Werte -5, 5 und 1/5 werden hier eingetragen. \r\r" +
            "Klick auf \"Rechne\" ermittelt nun alle Nullstellen.";
   if (caption == "Beispiel y=(x-2)^2")
-    return Cp1252("Die Funktion hat keinen Vorzeichenwechsel. Die Nullstelle wird zufällig auf Grund des Wechsels "
-           "des Monotonieverhaltens gefunden.");
+    return Cp1252(
+        "Die Funktion hat keinen Vorzeichenwechsel. Die Nullstelle wird zufällig auf Grund des Wechsels "
+        "des Monotonieverhaltens gefunden.");
   if (caption == "Beispiel unstetige Funktion") return "Zwar Vorzeichenwechsel aber keine Nullstelle";
   if (caption == "Beispiel falsche Eingabe")
-    return Cp1252("Der Abstand der Nullstellen ist zu groß eingeben. Hier ist der Abstand = 1. Dadurch werden "
-                  "zwei Nullstellen nicht entdeckt! (Das Programm sucht Vorzeichenwechel im angegeben "
-                  "Intervall.)");
+    return Cp1252(
+        "Der Abstand der Nullstellen ist zu groß eingeben. Hier ist der Abstand = 1. Dadurch werden "
+        "zwei Nullstellen nicht entdeckt! (Das Programm sucht Vorzeichenwechel im angegeben "
+        "Intervall.)");
   if (caption == "Beispiel gebr. rat. Polstellen")
     return Cp1252("Vorzeichenwechsel an Polstellen können zu falschen Ergebnissen führen.\r\n(Hier nicht!)");
   return "";

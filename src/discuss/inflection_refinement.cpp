@@ -159,8 +159,7 @@ Finding RefineInflection(DiscussionRun& run, Extended x, Extended h) {
     if (std::fabs(h) < kTiny) {
       const TermValue left = run.f(x - 2 * h);
       const TermValue right = run.f(x + 2 * h);
-      if (left.failed || right.failed || std::fabs(right.value - left.value) > kLargestFinalChange)
-        return {};
+      if (left.failed || right.failed || std::fabs(right.value - left.value) > kLargestFinalChange) return {};
       return InflectionText(run, x);
     }
     const Extended h2 = h / 2;

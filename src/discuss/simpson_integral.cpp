@@ -33,7 +33,8 @@ std::string BoundsMissingMessage(const std::string& term) {
   return Cp1252("Das Integral von x1 bis x2 über \rf(x) = ") + term + "\r\n wird berechnet." +
          Cp1252("Ändern Sie oben noch die Werte für x1 und x2!\r") + "  Integral x1 = ???\r" +
          "  Integral x2 = ???\r\r" + "  Simpsonschritte pro Einheit n = 100 (Vorgabe)\r" +
-         "         (je mehr, um so genauer)\r\r" + Cp1252("Bitte Integral nach Änderung nocheinmal anklicken");
+         "         (je mehr, um so genauer)\r\r" +
+         Cp1252("Bitte Integral nach Änderung nocheinmal anklicken");
 }
 
 }  // namespace
@@ -62,8 +63,8 @@ std::vector<std::string> IntegralResultLines(const DiscussionTerm& term, const s
   const Extended fine = SimpsonIntegral(term.term, static_cast<int>(2 * strips), x1, x2);
   return {"Integral(" + x1Text + ";" + x2Text + ")" + term.term + " = " + FloatText18(fine) +
               FractionSuffix(fine),
-          "[Fehler(Simpson mit " + std::to_string(strips) + " Summ.) ~ " + OneDigitScientificText(coarse - fine) +
-              "]"};
+          "[Fehler(Simpson mit " + std::to_string(strips) + " Summ.) ~ " +
+              OneDigitScientificText(coarse - fine) + "]"};
 }
 
 IntegralOutcome IntegralPress(const std::vector<std::string>& memoLines, const DiscussionTerm& term) {
@@ -94,8 +95,8 @@ IntegralOutcome IntegralPress(const std::vector<std::string>& memoLines, const D
     outcome.message = Cp1252(t::kWrongIntegralValues);
     return outcome;
   }
-  const std::vector<std::string> result = IntegralResultLines(term, Trim(*inputs.x1), Trim(*inputs.x2), x1, x2,
-                                                              SimpsonStrips(x1, x2, n));
+  const std::vector<std::string> result =
+      IntegralResultLines(term, Trim(*inputs.x1), Trim(*inputs.x2), x1, x2, SimpsonStrips(x1, x2, n));
   outcome.appendedLines.insert(outcome.appendedLines.end(), result.begin(), result.end());
   return outcome;
 }

@@ -30,17 +30,16 @@ int AgreeingPairs(const DiscussionRun& run, Extended x0, Agree agree) {
 }  // namespace
 
 bool TestAxisSymmetry(DiscussionRun& run, Extended x0) {
-  const int count = AgreeingPairs(
-      run, x0, [](Extended left, Extended right) { return std::fabs(left - right) < 1e-6L; });
+  const int count =
+      AgreeingPairs(run, x0, [](Extended left, Extended right) { return std::fabs(left - right) < 1e-6L; });
   if (count < kPairsNeeded) return false;
   run.symmetryText = std::string(discusstexts::kAxisSymmetry) + DecimalsText(x0, 6) + discusstexts::kLocal;
   return true;
 }
 
 bool TestPointSymmetry(DiscussionRun& run, Extended x0, Extended y0) {
-  const int count = AgreeingPairs(run, x0, [y0](Extended left, Extended right) {
-    return std::fabs(left + right - 2 * y0) < 1e-4L;
-  });
+  const int count = AgreeingPairs(
+      run, x0, [y0](Extended left, Extended right) { return std::fabs(left + right - 2 * y0) < 1e-4L; });
   if (count < kPairsNeeded) return false;
   run.symmetryText = std::string(discusstexts::kPointSymmetry) + DecimalsText(x0, 4) + "|" +
                      DecimalsText(y0, 4) + ")" + discusstexts::kLocal;

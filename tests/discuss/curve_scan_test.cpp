@@ -1,13 +1,14 @@
 // The discussion's scan: the worked text of the edge cases, the faults of
 // the literal scan and the run's control (stop, bounded work).
 
+#include "discuss/curve_scan.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "discuss/curve_scan.h"
 #include "discuss/discuss_texts.h"
 #include "discuss/discussion_input.h"
 #include "discuss/pole_tracking.h"
@@ -25,7 +26,9 @@ using testing::WorkedText;
 
 class CurveScanTest : public EngineTest {};
 
-std::vector<std::string> Lines(std::initializer_list<const char*> lines) { return {lines.begin(), lines.end()}; }
+std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
+  return {lines.begin(), lines.end()};
+}
 
 // --- the worked text ---------------------------------------------------
 
@@ -65,9 +68,8 @@ TEST_F(CurveScanTest, CubicHasZeroInflectionAndSaddle) {
 }
 
 TEST_F(CurveScanTest, SignChangeAcrossPoleIsNoZero) {
-  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1),
-            Lines({"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero, discusstexts::kNoTangent,
-                   discusstexts::kNoInflection}));
+  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1), Lines({"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero,
+                                                     discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
 TEST_F(CurveScanTest, ConstantHasNeitherZeroNorTangent) {
@@ -82,8 +84,8 @@ TEST_F(CurveScanTest, ZeroFunctionVanishesEverywhereWithoutChangeOfSign) {
   // Each scan point is a zero without change of sign; none is numbered and
   // the flat pieces give no turning point.
   EXPECT_EQ(DiscussTerm("x-x", -1, 1, 0.5),
-            Lines({"f(x)=x-x", "Intervall [-1;1]", "Nullstellen (f(x)=0 und VZW von f):", "N(-1|0)", "N(-0,5|0)",
-                   "N(0|0)", "N(0,5|0)", discusstexts::kNoTangent, discusstexts::kNoInflection,
+            Lines({"f(x)=x-x", "Intervall [-1;1]", "Nullstellen (f(x)=0 und VZW von f):", "N(-1|0)",
+                   "N(-0,5|0)", "N(0|0)", "N(0,5|0)", discusstexts::kNoTangent, discusstexts::kNoInflection,
                    "Achsensymmetrisch zu x = -1(lokal)"}));
 }
 
@@ -140,13 +142,13 @@ TEST_P(CoarseStep, HalvingGoesOnUntilTheZeroIsPinned) {
   EXPECT_NEAR(text.zeros[0].x, c.zero, 1e-12L * (1 + std::fabs(c.zero))) << c.term;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AboveTheHalvingCap, CoarseStep,
-    ::testing::Values(CoarseStepCase{"x-1/3", -10, 10, 2, 1.0L / 3}, CoarseStepCase{"x-50", -100, 100, 7, 50},
-                      // Beyond |x| = 8 neighbouring doubles are more than 1e-15 apart.
-                      CoarseStepCase{"x-10,3", 0, 20, 0.1, 10.3L},
-                      CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
-                      CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
+INSTANTIATE_TEST_SUITE_P(AboveTheHalvingCap, CoarseStep,
+                         ::testing::Values(CoarseStepCase{"x-1/3", -10, 10, 2, 1.0L / 3},
+                                           CoarseStepCase{"x-50", -100, 100, 7, 50},
+                                           // Beyond |x| = 8 neighbouring doubles are more than 1e-15 apart.
+                                           CoarseStepCase{"x-10,3", 0, 20, 0.1, 10.3L},
+                                           CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
+                                           CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
 
 TEST_F(CurveScanTest, StraightLinesHaveNoInflection) {
   for (const char* line : {"x", "3-2*x", "100*x+5", "x/7-1/3", "-1/1000*x+1/200"}) {
@@ -193,9 +195,8 @@ TEST_F(CurveScanTest, ZeroOnAnIntervalEndIsFound) {
 
 TEST_F(CurveScanTest, StoppedRunWritesNothing) {
   int asked = 0;
-  const auto result = DiscussCurve(EngineTermFunction("x^2-2", ParamLine()), "x^2-2", -10, 10, 0.1, [&asked] {
-    return ++asked <= 5;
-  });
+  const auto result = DiscussCurve(EngineTermFunction("x^2-2", ParamLine()), "x^2-2", -10, 10, 0.1,
+                                   [&asked] { return ++asked <= 5; });
   EXPECT_FALSE(result.has_value());
   EXPECT_EQ(asked, 6);
 }
@@ -223,7 +224,7 @@ TEST_F(CurveScanTest, SteppingByHandGivesTheSameText) {
 
 TEST_F(CurveScanTest, EmptyIntervalGivesTheHeadingsOnly) {
   EXPECT_EQ(DiscussTerm("x", 5, -5, 0.1), Lines({"f(x)=x", "Intervall [5;-5]", discusstexts::kNoZero,
-                                                  discusstexts::kNoTangent, discusstexts::kNoInflection}));
+                                                 discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
 // Counts the evaluations of a term function.
@@ -260,8 +261,7 @@ TEST_F(CurveScanTest, TermKeepsItsParametersWhileOthersChangeTheParameterLine) {
   const TermFunction f = EngineTermFunction(term.term, term.paramLine);
   ParamLine() = " a=5 b=7 ";  // a plotter redraw in between
   EXPECT_EQ(f(3).value, 5);
-  const WorkedText text = ParseWorkedText(
-      DiscussCurve(f, term.term, -5, 5, 0.1, [] { return true; })->lines);
+  const WorkedText text = ParseWorkedText(DiscussCurve(f, term.term, -5, 5, 0.1, [] { return true; })->lines);
   ASSERT_EQ(text.numberedZeros().size(), 2u);
   EXPECT_NEAR(text.zeros[0].x, -2, 1e-14L);
   EXPECT_NEAR(text.zeros[1].x, 2, 1e-14L);

@@ -2,6 +2,8 @@
 // the refusal of steps that would never end a loop, the interval moves and
 // the found points as plot-list circles.
 
+#include "discuss/discussion_input.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 
 #include "discuss/curve_scan.h"
 #include "discuss/discuss_texts.h"
-#include "discuss/discussion_input.h"
 #include "discuss/plotter_link.h"
 #include "discuss/term_function.h"
 #include "shell/codepage.h"
@@ -55,19 +56,19 @@ TEST_P(StepRefusalTable, RefusesStepsThatNeverEnd) {
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
 const Extended kInfinity = std::numeric_limits<Extended>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StepRefusalTable,
-    ::testing::Values(RefusalCase{-10, 10, 0.1L, nullptr}, RefusalCase{10, -10, 0.1L, nullptr},
-                      RefusalCase{-10, 10, 0, discusstexts::kStepNotPositive},
-                      RefusalCase{-10, 10, -1, discusstexts::kStepNotPositive},
-                      RefusalCase{-10, 10, kNaN, discusstexts::kStepNotPositive},
-                      RefusalCase{-10, 10, kInfinity, discusstexts::kStepNotPositive},
-                      RefusalCase{-10, 10, 1e-400L, discusstexts::kStepNotPositive},
-                      RefusalCase{kNaN, 10, 1, discusstexts::kBoundsNoNumbers},
-                      RefusalCase{-10, 1e400L, 1, discusstexts::kBoundsNoNumbers},
-                      RefusalCase{0, 1e15L, 1e-10L, discusstexts::kStepTooSmall},
-                      RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
-                      RefusalCase{0, 1e15L, 1, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Table, StepRefusalTable,
+                         ::testing::Values(RefusalCase{-10, 10, 0.1L, nullptr},
+                                           RefusalCase{10, -10, 0.1L, nullptr},
+                                           RefusalCase{-10, 10, 0, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, -1, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, kNaN, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, kInfinity, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, 1e-400L, discusstexts::kStepNotPositive},
+                                           RefusalCase{kNaN, 10, 1, discusstexts::kBoundsNoNumbers},
+                                           RefusalCase{-10, 1e400L, 1, discusstexts::kBoundsNoNumbers},
+                                           RefusalCase{0, 1e15L, 1e-10L, discusstexts::kStepTooSmall},
+                                           RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
+                                           RefusalCase{0, 1e15L, 1, nullptr}));
 
 TEST_F(DiscussionInput, ZoomDoublesTheUnitAndMovesTheInterval) {
   const MovedView in = ZoomedView("1", "0", true);
@@ -106,7 +107,8 @@ TEST_F(DiscussionInput, UnitZeroLeavesTheIntervalAlone) {
 }
 
 TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
-  const auto result = DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
+  const auto result =
+      DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(PointCircleLines(result->points),
             (std::vector<std::string>{"Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
@@ -116,7 +118,8 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
 
 TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
   std::vector<std::string> list{"x^2-2"};
-  const auto result = DiscussCurve(EngineTermFunction("x^2-2", " "), "x^2-2", -3, 3, 0.1, [] { return true; });
+  const auto result =
+      DiscussCurve(EngineTermFunction("x^2-2", " "), "x^2-2", -3, 3, 0.1, [] { return true; });
   ASSERT_TRUE(result.has_value());
   TakePointsIntoPlotList(result->points, list);
   TakePointsIntoPlotList(result->points, list);
@@ -127,7 +130,8 @@ TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
 TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
   // The circle's numbers are terms of the plot list: evaluated, they give
   // the point again to the digits written.
-  const std::vector<FoundPoint> points{{PointKind::High, 1.0L / 3, -2.0L / 7}, {PointKind::Inflection, -1e-5L, 0}};
+  const std::vector<FoundPoint> points{{PointKind::High, 1.0L / 3, -2.0L / 7},
+                                       {PointKind::Inflection, -1e-5L, 0}};
   const std::vector<std::string> lines = PointCircleLines(points);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");

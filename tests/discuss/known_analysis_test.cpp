@@ -49,11 +49,13 @@ class KnownAnalysis : public testing::EngineTest, public ::testing::WithParamInt
 
 TEST_P(KnownAnalysis, MatchesTheClosedForm) {
   const Analysis& expected = GetParam();
-  const WorkedText text = ParseWorkedText(testing::DiscussTerm(expected.term, expected.a, expected.b, expected.d));
+  const WorkedText text =
+      ParseWorkedText(testing::DiscussTerm(expected.term, expected.a, expected.b, expected.d));
 
   const std::vector<Entry> zeros = text.numberedZeros();
   ASSERT_EQ(zeros.size(), expected.zeros.size());
-  for (std::size_t i = 0; i < zeros.size(); ++i) EXPECT_NEAR(zeros[i].x, expected.zeros[i], 1e-12L) << zeros[i].text;
+  for (std::size_t i = 0; i < zeros.size(); ++i)
+    EXPECT_NEAR(zeros[i].x, expected.zeros[i], 1e-12L) << zeros[i].text;
 
   ASSERT_EQ(text.tangents.size(), expected.turns.size());
   for (std::size_t i = 0; i < text.tangents.size(); ++i) {
@@ -82,43 +84,85 @@ const long double kRootThreeHalves = std::sqrt(1.5L);
 
 INSTANTIATE_TEST_SUITE_P(
     Trigonometric, KnownAnalysis,
-    ::testing::Values(
-        Analysis{"sin(x)", -4, 4, 0.1, {-kPi, 0, kPi}, {{'T', -kPi / 2, -1}, {'H', kPi / 2, 1}},
-                 {{-kPi, 0, -1}, {0, 0, 1}, {kPi, 0, -1}}, "Punktymmetrisch zu S(-3,1416|0)(lokal)"},
-        Analysis{"cos(x)", -4, 4, 0.1, {-kPi / 2, kPi / 2}, {{'T', -kPi, -1}, {'H', 0, 1}, {'T', kPi, -1}},
-                 {{-kPi / 2, 0, 1}, {kPi / 2, 0, -1}}, "Achsensymmetrisch zu x = -3,141593(lokal)"},
-        // The poles of tan at ±Pi/2 change the sign without a zero.
-        Analysis{"tan(x)", -3, 3, 0.1, {0}, {}, {{0, 0, 1}}, "Punktymmetrisch zu S(0|0)(lokal)"},
-        // sin x = 1/2 twice per period; turns where cos x = 0 or sin x = -1/2.
-        Analysis{"-cos(2*x)+2*sin(x)-1/2", -5, 5, 0.2, {-7 * kPi / 6, kPi / 6, 5 * kPi / 6},
-                 {{'H', -3 * kPi / 2, 2.5L}, {'T', -5 * kPi / 6, -2}, {'H', -kPi / 2, -1.5L}, {'T', -kPi / 6, -2},
-                  {'H', kPi / 2, 2.5L}, {'T', 7 * kPi / 6, -2}, {'H', 3 * kPi / 2, -1.5L}},
-                 {{-3.7765L, 0.3896L, -3.5203L}, {-2.1386L, -1.7646L, 0.7380L}, {-1.0030L, -1.7646L, -0.7380L},
-                  {0.6349L, 0.3896L, 3.5203L}, {2.5067L, 0.3896L, -3.5203L}, {4.1446L, -1.7646L, 0.7380L}},
-                 "Achsensymmetrisch zu x = -4,712389(lokal)"}));
+    ::testing::Values(Analysis{"sin(x)",
+                               -4,
+                               4,
+                               0.1,
+                               {-kPi, 0, kPi},
+                               {{'T', -kPi / 2, -1}, {'H', kPi / 2, 1}},
+                               {{-kPi, 0, -1}, {0, 0, 1}, {kPi, 0, -1}},
+                               "Punktymmetrisch zu S(-3,1416|0)(lokal)"},
+                      Analysis{"cos(x)",
+                               -4,
+                               4,
+                               0.1,
+                               {-kPi / 2, kPi / 2},
+                               {{'T', -kPi, -1}, {'H', 0, 1}, {'T', kPi, -1}},
+                               {{-kPi / 2, 0, 1}, {kPi / 2, 0, -1}},
+                               "Achsensymmetrisch zu x = -3,141593(lokal)"},
+                      // The poles of tan at ±Pi/2 change the sign without a zero.
+                      Analysis{
+                          "tan(x)", -3, 3, 0.1, {0}, {}, {{0, 0, 1}}, "Punktymmetrisch zu S(0|0)(lokal)"},
+                      // sin x = 1/2 twice per period; turns where cos x = 0 or sin x = -1/2.
+                      Analysis{"-cos(2*x)+2*sin(x)-1/2",
+                               -5,
+                               5,
+                               0.2,
+                               {-7 * kPi / 6, kPi / 6, 5 * kPi / 6},
+                               {{'H', -3 * kPi / 2, 2.5L},
+                                {'T', -5 * kPi / 6, -2},
+                                {'H', -kPi / 2, -1.5L},
+                                {'T', -kPi / 6, -2},
+                                {'H', kPi / 2, 2.5L},
+                                {'T', 7 * kPi / 6, -2},
+                                {'H', 3 * kPi / 2, -1.5L}},
+                               {{-3.7765L, 0.3896L, -3.5203L},
+                                {-2.1386L, -1.7646L, 0.7380L},
+                                {-1.0030L, -1.7646L, -0.7380L},
+                                {0.6349L, 0.3896L, 3.5203L},
+                                {2.5067L, 0.3896L, -3.5203L},
+                                {4.1446L, -1.7646L, 0.7380L}},
+                               "Achsensymmetrisch zu x = -4,712389(lokal)"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ExponentialAndLogarithm, KnownAnalysis,
-    ::testing::Values(
-        Analysis{"x*exp(2-x)", -5, 5, 0.2, {0}, {{'H', 1, kE}}, {{2, 2, -1}}, nullptr},
-        Analysis{"x*exp(-x^2)", -3, 3, 0.1, {0},
-                 {{'T', -kRootHalf, -kRootHalf * std::exp(-0.5L)}, {'H', kRootHalf, kRootHalf * std::exp(-0.5L)}},
-                 {{-kRootThreeHalves, -kRootThreeHalves * std::exp(-1.5L), -2 * std::exp(-1.5L)},
-                  {0, 0, 1},
-                  {kRootThreeHalves, kRootThreeHalves * std::exp(-1.5L), -2 * std::exp(-1.5L)}},
-                 "Punktymmetrisch zu S(0|0)(lokal)"},
-        Analysis{"exp(x)-2", -3, 3, 0.1, {std::log(2.0L)}, {}, {}, nullptr},
-        // ln fails left of 0; the values there are left out.
-        Analysis{"2*ln(x)/x", -5, 5, 0.2, {1}, {{'H', kE, 2 / kE}},
-                 {{std::exp(1.5L), 3 * std::exp(-1.5L), -std::exp(-3.0L)}}, nullptr},
-        // A double zero at 1: a low point, no zero with a change of sign.
-        Analysis{"ln(x)^2", 0.5, 4, 0.1, {}, {{'T', 1, 0}}, {{kE, 1, 2 / kE}}, nullptr}));
+    ::testing::Values(Analysis{"x*exp(2-x)", -5, 5, 0.2, {0}, {{'H', 1, kE}}, {{2, 2, -1}}, nullptr},
+                      Analysis{"x*exp(-x^2)",
+                               -3,
+                               3,
+                               0.1,
+                               {0},
+                               {{'T', -kRootHalf, -kRootHalf* std::exp(-0.5L)},
+                                {'H', kRootHalf, kRootHalf* std::exp(-0.5L)}},
+                               {{-kRootThreeHalves, -kRootThreeHalves* std::exp(-1.5L), -2 * std::exp(-1.5L)},
+                                {0, 0, 1},
+                                {kRootThreeHalves, kRootThreeHalves* std::exp(-1.5L), -2 * std::exp(-1.5L)}},
+                               "Punktymmetrisch zu S(0|0)(lokal)"},
+                      Analysis{"exp(x)-2", -3, 3, 0.1, {std::log(2.0L)}, {}, {}, nullptr},
+                      // ln fails left of 0; the values there are left out.
+                      Analysis{"2*ln(x)/x",
+                               -5,
+                               5,
+                               0.2,
+                               {1},
+                               {{'H', kE, 2 / kE}},
+                               {{std::exp(1.5L), 3 * std::exp(-1.5L), -std::exp(-3.0L)}},
+                               nullptr},
+                      // A double zero at 1: a low point, no zero with a change of sign.
+                      Analysis{"ln(x)^2", 0.5, 4, 0.1, {}, {{'T', 1, 0}}, {{kE, 1, 2 / kE}}, nullptr}));
 
 INSTANTIATE_TEST_SUITE_P(
     RationalWithPoles, KnownAnalysis,
     ::testing::Values(
         Analysis{"1/(x^2 - 2)", -5, 5, 0.2, {}, {{'H', 0, -0.5L}}, {}, "Achsensymmetrisch zu x = 0(lokal)"},
-        Analysis{"(x^2-1)/(x^2-4)", -5, 5, 0.1, {-1, 1}, {{'H', 0, 0.25L}}, {}, "Achsensymmetrisch zu x = 0(lokal)"},
+        Analysis{"(x^2-1)/(x^2-4)",
+                 -5,
+                 5,
+                 0.1,
+                 {-1, 1},
+                 {{'H', 0, 0.25L}},
+                 {},
+                 "Achsensymmetrisch zu x = 0(lokal)"},
         Analysis{"x/(x^2-1)", -3, 3, 0.1, {0}, {}, {{0, 0, -1}}, "Punktymmetrisch zu S(0|0)(lokal)"},
         Analysis{"1/(x-1)^2", -5, 5, 0.1, {}, {}, {}, "Achsensymmetrisch zu x = 1(lokal)"}));
 
@@ -145,8 +189,8 @@ TEST(RationalReference, SignChangesAtPolesAreNoZeros) {
     const auto factor = [](int q) {
       return std::string("(x") + (q < 0 ? "+" : "-") + std::to_string(std::abs(q)) + "/4)";
     };
-    const std::string term = factor(quarters[0]) + "*" + factor(quarters[1]) + "/" + factor(quarters[2]) + "/" +
-                             factor(quarters[3]);
+    const std::string term = factor(quarters[0]) + "*" + factor(quarters[1]) + "/" + factor(quarters[2]) +
+                             "/" + factor(quarters[3]);
     ParamLine() = " ";
     const WorkedText text = ParseWorkedText(testing::DiscussTerm(term, -5, 5, 0.1));
     std::vector<long double> expected{z1, z2};

@@ -1,8 +1,8 @@
 // The number patterns of the worked texts, with the decimal comma.
 
-#include <gtest/gtest.h>
-
 #include "discuss/number_patterns.h"
+
+#include <gtest/gtest.h>
 
 namespace lumatik {
 namespace {
@@ -28,8 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A value that rounds to zero is written without a sign.
                       DecimalsCase{-1e-17L, 6, "0"}, DecimalsCase{-0.00004L, 4, "0"},
                       DecimalsCase{2.999999999L, 4, "3"}, DecimalsCase{-0.99996L, 4, "-1"},
-                      DecimalsCase{123456789.123456L, 3, "123456789,123"},
-                      DecimalsCase{1e20L, 3, "1E20"}));
+                      DecimalsCase{123456789.123456L, 3, "123456789,123"}, DecimalsCase{1e20L, 3, "1E20"}));
 
 TEST(OneDigitScientificPattern, OneSignificantDigit) {
   EXPECT_EQ(OneDigitScientificText(0.000123L), "1E-4");

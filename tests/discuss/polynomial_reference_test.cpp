@@ -45,7 +45,8 @@ using Approximation = std::vector<long double>;
 
 Approximation Approximate(const Coefficients& p) {
   Approximation q;
-  for (const mpq_class& c : p) q.push_back(static_cast<long double>(c.get_num().get_si()) / c.get_den().get_si());
+  for (const mpq_class& c : p)
+    q.push_back(static_cast<long double>(c.get_num().get_si()) / c.get_den().get_si());
   return q;
 }
 
@@ -132,8 +133,8 @@ bool HasQuietNearZero(const Approximation& q, long double lo, long double hi) {
     largest = std::max(largest, std::fabs(values.back()));
   }
   for (int i = 1; i < samples; ++i) {
-    const bool localMinimum = std::fabs(values[i]) <= std::fabs(values[i - 1]) &&
-                              std::fabs(values[i]) <= std::fabs(values[i + 1]);
+    const bool localMinimum =
+        std::fabs(values[i]) <= std::fabs(values[i - 1]) && std::fabs(values[i]) <= std::fabs(values[i + 1]);
     const bool signChange = values[i - 1] * values[i + 1] <= 0;
     if (localMinimum && !signChange && std::fabs(values[i]) < 1e-3L * largest) return true;
   }
@@ -242,7 +243,8 @@ TEST_F(PolynomialReference, ZerosExtremaAndInflectionsMatchTheDerivatives) {
       // the terms' values, divided by 2h, is all its error.
       const long double root = c.simpleRoots[i];
       const long double rounding = 64 * 1.1e-19L * TermScale(c.p, root) / 2e-12L;
-      EXPECT_NEAR(numbered[i].slope, Horner(c.p1, root), 1e-9L * (1 + std::fabs(Horner(c.p1, root))) + rounding)
+      EXPECT_NEAR(numbered[i].slope, Horner(c.p1, root),
+                  1e-9L * (1 + std::fabs(Horner(c.p1, root))) + rounding)
           << numbered[i].text;
     }
     for (const Entry& touching : text.touchingZeros()) {

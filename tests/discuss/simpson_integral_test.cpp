@@ -1,6 +1,8 @@
 // "Integral": the memo's input lines, the number of strips, and Simpson's
 // sums against exact rational integrals of generated polynomials.
 
+#include "discuss/simpson_integral.h"
+
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
@@ -10,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "discuss/simpson_integral.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 
@@ -46,23 +47,26 @@ TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndExplains) {
             (std::vector<std::string>{"Integralgrenze x1 = -5", "Integralgrenze x2 =  5",
                                       "Simpsonschritte pro Einheit n = 100"}));
   EXPECT_TRUE(outcome.moveWindowToTop);
-  EXPECT_EQ(outcome.message,
-            Cp1252("Das Integral von x1 bis x2 über \rf(x) = x^2\r\n wird berechnet.Ändern Sie oben noch die Werte "
-                   "für x1 und x2!\r  Integral x1 = ???\r  Integral x2 = ???\r\r  Simpsonschritte pro Einheit n = "
-                   "100 (Vorgabe)\r         (je mehr, um so genauer)\r\rBitte Integral nach Änderung nocheinmal "
-                   "anklicken"));
+  EXPECT_EQ(
+      outcome.message,
+      Cp1252("Das Integral von x1 bis x2 über \rf(x) = x^2\r\n wird berechnet.Ändern Sie oben noch die Werte "
+             "für x1 und x2!\r  Integral x1 = ???\r  Integral x2 = ???\r\r  Simpsonschritte pro Einheit n = "
+             "100 (Vorgabe)\r         (je mehr, um so genauer)\r\rBitte Integral nach Änderung nocheinmal "
+             "anklicken"));
 }
 
 TEST_F(IntegralPressTest, SecondPressComputesWithTheDefaults) {
   const IntegralOutcome outcome = IntegralPress(
-      {"Integralgrenze x1 = -5", "Integralgrenze x2 =  5", "Simpsonschritte pro Einheit n = 100"}, Term("x^2"));
+      {"Integralgrenze x1 = -5", "Integralgrenze x2 =  5", "Simpsonschritte pro Einheit n = 100"},
+      Term("x^2"));
   ASSERT_EQ(outcome.appendedLines.size(), 2u);
   EXPECT_TRUE(outcome.message.empty());
   EXPECT_FALSE(outcome.moveWindowToTop);
   EXPECT_EQ(outcome.appendedLines[0].rfind("Integral(-5;5)x^2 = 83,333 333 333 333 333", 0), 0u)
       << outcome.appendedLines[0];
   EXPECT_NEAR(ResultValue(outcome.appendedLines[0]), 250.0L / 3, 1e-15L);
-  EXPECT_EQ(outcome.appendedLines[1].rfind("[Fehler(Simpson mit 1000 Summ.) ~ ", 0), 0u) << outcome.appendedLines[1];
+  EXPECT_EQ(outcome.appendedLines[1].rfind("[Fehler(Simpson mit 1000 Summ.) ~ ", 0), 0u)
+      << outcome.appendedLines[1];
   EXPECT_EQ(outcome.appendedLines[1].back(), ']');
 }
 
@@ -77,17 +81,18 @@ TEST_F(IntegralPressTest, OnlyTheStripsMissingComputesAtOnce) {
 }
 
 TEST_F(IntegralPressTest, LowestLineWinsAndABlankValueIsMissing) {
-  const IntegralOutcome outcome = IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1",
-                                                 "Integralgrenze x1 = 1", "Integralgrenze x2 = 3",
-                                                 "Simpsonschritte pro Einheit n = 50", "Integralgrenze x2 =   "},
-                                                Term("x"));
+  const IntegralOutcome outcome =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Integralgrenze x1 = 1",
+                     "Integralgrenze x2 = 3", "Simpsonschritte pro Einheit n = 50", "Integralgrenze x2 =   "},
+                    Term("x"));
   EXPECT_TRUE(outcome.moveWindowToTop);
   ASSERT_EQ(outcome.appendedLines.size(), 1u);
   EXPECT_EQ(outcome.appendedLines[0], "Integralgrenze x2 =  5");
 
-  const IntegralOutcome second = IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x1 = 1",
-                                                "Integralgrenze x2 = 3", "Simpsonschritte pro Einheit n = 50"},
-                                               Term("x"));
+  const IntegralOutcome second =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x1 = 1", "Integralgrenze x2 = 3",
+                     "Simpsonschritte pro Einheit n = 50"},
+                    Term("x"));
   ASSERT_EQ(second.appendedLines.size(), 2u);
   EXPECT_NEAR(ResultValue(second.appendedLines[0]), 4, 1e-15L);
 }
@@ -102,8 +107,9 @@ TEST_F(IntegralPressTest, EqualBoundsGiveZero) {
 
 TEST_F(IntegralPressTest, UnreadableValuesAreRefused) {
   // The parameter x that EvalTerm reads first is no number.
-  const IntegralOutcome outcome = IntegralPress(
-      {"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Simpsonschritte pro Einheit n = 100"}, {"x", " x=abc "});
+  const IntegralOutcome outcome =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Simpsonschritte pro Einheit n = 100"},
+                    {"x", " x=abc "});
   EXPECT_TRUE(outcome.appendedLines.empty());
   EXPECT_EQ(outcome.message, Cp1252("Falsche Werte für x1, x2 oder n"));
 }
@@ -119,12 +125,13 @@ TEST_P(Strips, AtLeastHundredEvenAndBounded) {
   EXPECT_EQ(SimpsonStrips(GetParam().x1, GetParam().x2, GetParam().n), GetParam().strips);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Strips,
-    ::testing::Values(StripsCase{-5, 5, 100, 1000}, StripsCase{0, 7, 3, 100}, StripsCase{0, 101, 1, 102},
-                      StripsCase{5, -5, 100, 1000}, StripsCase{0, 1, 100.5L, 100}, StripsCase{0, 1, 250.5L, 250},
-                      StripsCase{0, 1, -500, 100}, StripsCase{0, 1e9L, 1e9L, kMaxSimpsonStrips},
-                      StripsCase{0, 1, std::nanl(""), 100}));
+INSTANTIATE_TEST_SUITE_P(Table, Strips,
+                         ::testing::Values(StripsCase{-5, 5, 100, 1000}, StripsCase{0, 7, 3, 100},
+                                           StripsCase{0, 101, 1, 102}, StripsCase{5, -5, 100, 1000},
+                                           StripsCase{0, 1, 100.5L, 100}, StripsCase{0, 1, 250.5L, 250},
+                                           StripsCase{0, 1, -500, 100},
+                                           StripsCase{0, 1e9L, 1e9L, kMaxSimpsonStrips},
+                                           StripsCase{0, 1, std::nanl(""), 100}));
 
 // --- Simpson's sums against exact integrals -------------------------------
 

@@ -1,12 +1,13 @@
 // "Wertetafel": rows of x, f(x) and f'(x).
 
+#include "discuss/value_table.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "discuss/term_function.h"
-#include "discuss/value_table.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -20,16 +21,15 @@ class ValueTable : public testing::EngineTest {
 };
 
 TEST_F(ValueTable, ColumnsAndShortFractions) {
-  EXPECT_EQ(Table("x^2", 0, 1, 0.5L), (std::vector<std::string>{" x       f(x)           f'(x)",
-                                                                 "0       0                0",
-                                                                 "0,5     0,25=1/4         1",
-                                                                 "1       1                2"}));
+  EXPECT_EQ(Table("x^2", 0, 1, 0.5L),
+            (std::vector<std::string>{" x       f(x)           f'(x)", "0       0                0",
+                                      "0,5     0,25=1/4         1", "1       1                2"}));
 }
 
 TEST_F(ValueTable, RowsThatCannotBeComputedAreLeftOut) {
-  EXPECT_EQ(Table("1/x", -1, 1, 1), (std::vector<std::string>{" x       f(x)           f'(x)",
-                                                               "-1      -1               -1",
-                                                               "1       1                -1"}));
+  EXPECT_EQ(Table("1/x", -1, 1, 1),
+            (std::vector<std::string>{" x       f(x)           f'(x)", "-1      -1               -1",
+                                      "1       1                -1"}));
 }
 
 TEST_F(ValueTable, ColumnsAlignOnlyWhileTheTextsAreShort) {

@@ -23,7 +23,8 @@ Entry ReadEntry(char kind, const std::string& line) {
   const auto bar = inner.find('|');
   const auto semicolon = inner.find(';');
   entry.x = ReadNumber(inner.substr(0, bar));
-  entry.y = ReadNumber(inner.substr(bar + 1, semicolon == std::string::npos ? std::string::npos : semicolon - bar - 1));
+  entry.y = ReadNumber(
+      inner.substr(bar + 1, semicolon == std::string::npos ? std::string::npos : semicolon - bar - 1));
   if (semicolon != std::string::npos) entry.slope = ReadNumber(inner.substr(semicolon + 1));
   return entry;
 }
