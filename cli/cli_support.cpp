@@ -56,6 +56,19 @@ bool ApplyDecimalOption(Arguments& args) {
 
 void PrintLine(const std::string& cp1252) { std::cout << Cp1252ToUtf8(cp1252) << '\n'; }
 
+void PrintDialogText(const std::string& cp1252) {
+  std::string text;
+  for (std::size_t i = 0; i < cp1252.size(); ++i) {
+    if (cp1252[i] == '\r') {
+      text += '\n';
+      if (i + 1 < cp1252.size() && cp1252[i + 1] == '\n') ++i;
+    } else {
+      text += cp1252[i];
+    }
+  }
+  std::cerr << Cp1252ToUtf8(text) << '\n';
+}
+
 void RouteMessagesToStderr() {
   SetMessageSink([](const std::string& text) { std::cerr << Cp1252ToUtf8(text) << '\n'; });
 }

@@ -22,6 +22,10 @@ bool ApplyDecimalOption(Arguments& args);
 // Windows-1252 text of the core printed as UTF-8, followed by a newline.
 void PrintLine(const std::string& cp1252);
 
+// A dialog's text on standard error: the dialogs break lines at CR (or
+// CR LF), a terminal wants LF.
+void PrintDialogText(const std::string& cp1252);
+
 // Core messages ("Neuen Parameter gesetzt:...") go to standard error.
 void RouteMessagesToStderr();
 

@@ -15,21 +15,6 @@ namespace lumatik::cli {
 
 namespace {
 
-void PrintNotice(const WorksheetNotice& notice) {
-  // The dialogs break lines at CR; a terminal wants LF.
-  std::string text;
-  const std::string& source = notice.text;
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    if (source[i] == '\r') {
-      text += '\n';
-      if (i + 1 < source.size() && source[i + 1] == '\n') ++i;
-    } else {
-      text += source[i];
-    }
-  }
-  std::cerr << Cp1252ToUtf8(text) << '\n';
-}
-
 bool ParseArea(const std::string& text, int& area) {
   try {
     std::size_t used = 0;
@@ -68,7 +53,7 @@ int RunWorksheet(Arguments args) {
     return 2;
   }
   const Worksheet sheet = RunWorksheetCommand(command.run, std::move(lines), area);
-  for (const WorksheetNotice& notice : sheet.notices()) PrintNotice(notice);
+  for (const WorksheetNotice& notice : sheet.notices()) PrintDialogText(notice.text);
   for (const std::string& line : sheet.lines()) PrintLine(line);
   return 0;
 }

@@ -1,0 +1,142 @@
+// What the discussion takes from the plotter and its own edits: the term,
+// the refusal of steps that would never end a loop, the interval moves and
+// the found points as plot-list circles.
+
+#include "discuss/discussion_input.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "discuss/curve_scan.h"
+#include "discuss/discuss_texts.h"
+#include "discuss/plotter_link.h"
+#include "discuss/term_function.h"
+#include "shell/codepage.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+class DiscussionInput : public testing::EngineTest {};
+
+TEST_F(DiscussionInput, TermLosesItsIntervalAndKeepsItsParameters) {
+  EXPECT_EQ(PrepareDiscussionTerm("sqrt(x) [0;8]", true).term, "sqrt(x)");
+  EXPECT_EQ(PrepareDiscussionTerm("sqrt(x) [0;8]", false).term, "sqrt(x) [0;8]");
+  const DiscussionTerm withParameters = PrepareDiscussionTerm("a*x^3+b*x  a=1/3 b=-3", true);
+  EXPECT_EQ(withParameters.term, "a*x^3+b*x");
+  EXPECT_EQ(withParameters.paramLine, " a=1/3 b=-3 ");
+  EXPECT_EQ(ParamLine(), " a=1/3 b=-3 ");
+}
+
+TEST_F(DiscussionInput, NumbersAreTerms) {
+  const ScanNumbers numbers = ReadScanNumbers("-2*Pi", "10", "1/10");
+  EXPECT_NEAR(numbers.a, -6.283185307179586477L, 1e-18L);
+  EXPECT_EQ(numbers.b, 10);
+  EXPECT_EQ(numbers.d, 0.1L);
+  // A term the engine cannot read counts as its substitute 0.
+  EXPECT_EQ(ReadScanNumbers("a", "b", "c").d, 0);
+}
+
+struct RefusalCase {
+  Extended a, b, d;
+  const char* hint;  // nullptr: accepted
+};
+
+class StepRefusalTable : public DiscussionInput, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(StepRefusalTable, RefusesStepsThatNeverEnd) {
+  const RefusalCase& c = GetParam();
+  EXPECT_EQ(StepRefusal(c.a, c.b, c.d), c.hint == nullptr ? "" : Cp1252(c.hint));
+}
+
+const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+const Extended kInfinity = std::numeric_limits<Extended>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Table, StepRefusalTable,
+                         ::testing::Values(RefusalCase{-10, 10, 0.1L, nullptr},
+                                           RefusalCase{10, -10, 0.1L, nullptr},
+                                           RefusalCase{-10, 10, 0, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, -1, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, kNaN, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, kInfinity, discusstexts::kStepNotPositive},
+                                           RefusalCase{-10, 10, 1e-400L, discusstexts::kStepNotPositive},
+                                           RefusalCase{kNaN, 10, 1, discusstexts::kBoundsNoNumbers},
+                                           RefusalCase{-10, 1e400L, 1, discusstexts::kBoundsNoNumbers},
+                                           RefusalCase{0, 1e15L, 1e-10L, discusstexts::kStepTooSmall},
+                                           RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
+                                           RefusalCase{0, 1e15L, 1, nullptr}));
+
+TEST_F(DiscussionInput, ZoomDoublesTheUnitAndMovesTheInterval) {
+  const MovedView in = ZoomedView("1", "0", true);
+  EXPECT_EQ(in.lex, "2");
+  EXPECT_EQ(in.x000, "0");
+  EXPECT_EQ(in.from, "-4");
+  EXPECT_EQ(in.to, "4");
+  EXPECT_EQ(in.step, "0,05");
+  const MovedView out = ZoomedView("1/2", "3", false);
+  EXPECT_EQ(out.lex, "0,25");
+  EXPECT_EQ(out.from, "-29");
+  EXPECT_EQ(out.to, "35");
+  EXPECT_EQ(out.step, "0,4");
+}
+
+TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
+  const MovedView right = ShiftedView("2", "0", true);
+  EXPECT_EQ(right.lex, "2");
+  EXPECT_EQ(right.x000, "-2");
+  EXPECT_EQ(right.from, "-6");
+  EXPECT_EQ(right.to, "2");
+  EXPECT_FALSE(right.step.has_value());
+  const MovedView left = ShiftedView("1", "7", false);
+  EXPECT_EQ(left.x000, "11");
+  EXPECT_EQ(left.from, "3");
+  EXPECT_EQ(left.to, "19");
+}
+
+TEST_F(DiscussionInput, UnitZeroLeavesTheIntervalAlone) {
+  const MovedView zoom = ZoomedView("0", "0", true);
+  EXPECT_FALSE(zoom.from.has_value());
+  EXPECT_FALSE(zoom.step.has_value());
+  const MovedView shift = ShiftedView("0", "5", true);
+  EXPECT_EQ(shift.x000, "5");
+  EXPECT_FALSE(shift.from.has_value());
+}
+
+TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
+  const auto result =
+      DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(PointCircleLines(result->points),
+            (std::vector<std::string>{"Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
+                                      "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
+                                      "Kreis 1 -2 1/20 schwarz", "Kreis 0 0 1/20"}));
+}
+
+TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
+  std::vector<std::string> list{"x^2-2"};
+  const auto result =
+      DiscussCurve(EngineTermFunction("x^2-2", " "), "x^2-2", -3, 3, 0.1, [] { return true; });
+  ASSERT_TRUE(result.has_value());
+  TakePointsIntoPlotList(result->points, list);
+  TakePointsIntoPlotList(result->points, list);
+  EXPECT_EQ(list, (std::vector<std::string>{"x^2-2", "Kreis -1,414213562373 0 1/20 rot",
+                                            "Kreis 1,414213562373 0 1/20 rot", "Kreis 0 -2 1/20 schwarz"}));
+}
+
+TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
+  // The circle's numbers are terms of the plot list: evaluated, they give
+  // the point again to the digits written.
+  const std::vector<FoundPoint> points{{PointKind::High, 1.0L / 3, -2.0L / 7},
+                                       {PointKind::Inflection, -1e-5L, 0}};
+  const std::vector<std::string> lines = PointCircleLines(points);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");
+  EXPECT_EQ(lines[1], "Kreis -0,00001 0 1/20");
+}
+
+}  // namespace
+}  // namespace lumatik

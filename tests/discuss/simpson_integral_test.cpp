@@ -1,0 +1,215 @@
+// "Integral": the memo's input lines, the number of strips, and Simpson's
+// sums against exact rational integrals of generated polynomials.
+
+#include "discuss/simpson_integral.h"
+
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/codepage.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+class IntegralPressTest : public testing::EngineTest {
+ protected:
+  DiscussionTerm Term(const std::string& term) { return {term, " "}; }
+};
+
+// The value after " = " of the result line: grouped digits, decimal comma,
+// an optional "=fraction".
+long double ResultValue(const std::string& line) {
+  std::string text = line.substr(line.find(" = ") + 3);
+  text = text.substr(0, text.find('='));
+  std::string plain;
+  for (char c : text) {
+    if (c == ' ') continue;
+    plain += c == ',' ? '.' : c;
+  }
+  return std::strtold(plain.c_str(), nullptr);
+}
+
+// The estimate after "~ " of the error line.
+long double ErrorEstimate(const std::string& line) {
+  return std::strtold(line.substr(line.find("~ ") + 2).c_str(), nullptr);
+}
+
+TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndExplains) {
+  const IntegralOutcome outcome = IntegralPress({"f(x)=x^2", "Intervall [-10;10]"}, Term("x^2"));
+  EXPECT_EQ(outcome.appendedLines,
+            (std::vector<std::string>{"Integralgrenze x1 = -5", "Integralgrenze x2 =  5",
+                                      "Simpsonschritte pro Einheit n = 100"}));
+  EXPECT_TRUE(outcome.moveWindowToTop);
+  EXPECT_EQ(
+      outcome.message,
+      Cp1252("Das Integral von x1 bis x2 über \rf(x) = x^2\r\n wird berechnet.Ändern Sie oben noch die Werte "
+             "für x1 und x2!\r  Integral x1 = ???\r  Integral x2 = ???\r\r  Simpsonschritte pro Einheit n = "
+             "100 (Vorgabe)\r         (je mehr, um so genauer)\r\rBitte Integral nach Änderung nocheinmal "
+             "anklicken"));
+}
+
+TEST_F(IntegralPressTest, SecondPressComputesWithTheDefaults) {
+  const IntegralOutcome outcome = IntegralPress(
+      {"Integralgrenze x1 = -5", "Integralgrenze x2 =  5", "Simpsonschritte pro Einheit n = 100"},
+      Term("x^2"));
+  ASSERT_EQ(outcome.appendedLines.size(), 2u);
+  EXPECT_TRUE(outcome.message.empty());
+  EXPECT_FALSE(outcome.moveWindowToTop);
+  EXPECT_EQ(outcome.appendedLines[0].rfind("Integral(-5;5)x^2 = 83,333 333 333 333 333", 0), 0u)
+      << outcome.appendedLines[0];
+  EXPECT_NEAR(ResultValue(outcome.appendedLines[0]), 250.0L / 3, 1e-15L);
+  EXPECT_EQ(outcome.appendedLines[1].rfind("[Fehler(Simpson mit 1000 Summ.) ~ ", 0), 0u)
+      << outcome.appendedLines[1];
+  EXPECT_EQ(outcome.appendedLines[1].back(), ']');
+}
+
+TEST_F(IntegralPressTest, OnlyTheStripsMissingComputesAtOnce) {
+  const IntegralOutcome outcome =
+      IntegralPress({"Integralgrenze x1 =   1/3  ", "Integralgrenze x2 = 7/3"}, Term("x"));
+  ASSERT_EQ(outcome.appendedLines.size(), 3u);
+  EXPECT_EQ(outcome.appendedLines[0], "Simpsonschritte pro Einheit n = 100");
+  // The bounds are written as the memo has them, without the blanks around.
+  EXPECT_EQ(outcome.appendedLines[1].rfind("Integral(1/3;7/3)x = 2", 0), 0u) << outcome.appendedLines[1];
+  EXPECT_EQ(outcome.appendedLines[2].rfind("[Fehler(Simpson mit 100 Summ.)", 0), 0u);
+}
+
+TEST_F(IntegralPressTest, LowestLineWinsAndABlankValueIsMissing) {
+  const IntegralOutcome outcome =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Integralgrenze x1 = 1",
+                     "Integralgrenze x2 = 3", "Simpsonschritte pro Einheit n = 50", "Integralgrenze x2 =   "},
+                    Term("x"));
+  EXPECT_TRUE(outcome.moveWindowToTop);
+  ASSERT_EQ(outcome.appendedLines.size(), 1u);
+  EXPECT_EQ(outcome.appendedLines[0], "Integralgrenze x2 =  5");
+
+  const IntegralOutcome second =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x1 = 1", "Integralgrenze x2 = 3",
+                     "Simpsonschritte pro Einheit n = 50"},
+                    Term("x"));
+  ASSERT_EQ(second.appendedLines.size(), 2u);
+  EXPECT_NEAR(ResultValue(second.appendedLines[0]), 4, 1e-15L);
+}
+
+TEST_F(IntegralPressTest, EqualBoundsGiveZero) {
+  const IntegralOutcome outcome = IntegralPress(
+      {"Integralgrenze x1 = 2", "Integralgrenze x2 = 2", "Simpsonschritte pro Einheit n = 100"}, Term("x^3"));
+  ASSERT_EQ(outcome.appendedLines.size(), 2u);
+  EXPECT_EQ(outcome.appendedLines[0], "Integral(2;2)x^3 = 0");
+  EXPECT_EQ(outcome.appendedLines[1], "[Fehler(Simpson mit 100 Summ.) ~ 0E0]");
+}
+
+TEST_F(IntegralPressTest, UnreadableValuesAreRefused) {
+  // The parameter x that EvalTerm reads first is no number.
+  const IntegralOutcome outcome =
+      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Simpsonschritte pro Einheit n = 100"},
+                    {"x", " x=abc "});
+  EXPECT_TRUE(outcome.appendedLines.empty());
+  EXPECT_EQ(outcome.message, Cp1252("Falsche Werte für x1, x2 oder n"));
+}
+
+struct StripsCase {
+  Extended x1, x2, n;
+  long long strips;
+};
+
+class Strips : public ::testing::TestWithParam<StripsCase> {};
+
+TEST_P(Strips, AtLeastHundredEvenAndBounded) {
+  EXPECT_EQ(SimpsonStrips(GetParam().x1, GetParam().x2, GetParam().n), GetParam().strips);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Strips,
+                         ::testing::Values(StripsCase{-5, 5, 100, 1000}, StripsCase{0, 7, 3, 100},
+                                           StripsCase{0, 101, 1, 102}, StripsCase{5, -5, 100, 1000},
+                                           StripsCase{0, 1, 100.5L, 100}, StripsCase{0, 1, 250.5L, 250},
+                                           StripsCase{0, 1, -500, 100},
+                                           StripsCase{0, 1e9L, 1e9L, kMaxSimpsonStrips},
+                                           StripsCase{0, 1, std::nanl(""), 100}));
+
+// --- Simpson's sums against exact integrals -------------------------------
+
+using Coefficients = std::vector<mpq_class>;
+
+mpq_class ExactIntegral(const Coefficients& p, const mpq_class& a, const mpq_class& b) {
+  mpq_class sum = 0;
+  mpq_class powerA = a;
+  mpq_class powerB = b;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    sum += p[i] * (powerB - powerA) / static_cast<long>(i + 1);
+    powerA *= a;
+    powerB *= b;
+  }
+  return sum;
+}
+
+std::string TermText(const Coefficients& p) {
+  std::string text;
+  for (std::size_t i = p.size(); i-- > 0;) {
+    if (p[i] == 0) continue;
+    text += p[i] < 0 ? "-" : (text.empty() ? "" : "+");
+    text += mpq_class(abs(p[i])).get_str();
+    if (i > 0) text += "*x^" + std::to_string(i);
+  }
+  return text.empty() ? "0" : text;
+}
+
+class SimpsonReference : public testing::EngineTest {};
+
+TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
+  std::mt19937 random(333);
+  int beyondCubic = 0;
+  for (int k = 0; k < 80; ++k) {
+    const int degree = static_cast<int>(random() % 7);
+    Coefficients p;
+    for (int i = 0; i <= degree; ++i) {
+      mpq_class c(static_cast<int>(random() % 33) - 16, 8);
+      c.canonicalize();
+      p.push_back(c);
+    }
+    if (p.back() == 0) p.back() = 1;
+    mpq_class a(static_cast<int>(random() % 25) - 12, 4);
+    mpq_class b(static_cast<int>(random() % 25) - 12, 4);
+    a.canonicalize();
+    b.canonicalize();
+    const long long n = 20 + static_cast<long long>(random() % 200);
+    const std::string term = TermText(p);
+    SCOPED_TRACE(term + " from " + a.get_str() + " to " + b.get_str() + " n=" + std::to_string(n));
+
+    const long long strips = SimpsonStrips(a.get_d(), b.get_d(), n);
+    const std::vector<std::string> lines =
+        IntegralResultLines({term, " "}, a.get_str(), b.get_str(), a.get_d(), b.get_d(), strips);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Integral(" + a.get_str() + ";" + b.get_str() + ")" + term + " = ", 0), 0u);
+    const long double exact = ExactIntegral(p, a, b).get_d();
+    const long double shown = ResultValue(lines[0]);
+    const long double estimate = ErrorEstimate(lines[1]);
+    // What the rounding of the sums alone may leave.
+    long double scale = 0;
+    const long double reach = std::max(std::fabs(a.get_d()), std::fabs(b.get_d()));
+    for (std::size_t i = 0; i < p.size(); ++i) scale += std::fabs(p[i].get_d()) * std::pow(reach, i);
+    const long double rounding = 1e-15L * (1 + scale * std::fabs(b.get_d() - a.get_d()));
+    if (degree <= 3) {
+      EXPECT_NEAR(shown, exact, rounding) << lines[0];
+      EXPECT_LE(std::fabs(estimate), 2 * rounding) << lines[1];
+    } else {
+      ++beyondCubic;
+      // Simpson's error falls with h^4: the finer sum is off by about a
+      // fifteenth of the difference between the two sums.
+      EXPECT_LE(std::fabs(shown - exact), std::fabs(estimate) / 5 + rounding) << lines[0] << " " << lines[1];
+      if (a != b) {
+        EXPECT_GT(std::fabs(estimate), 0) << lines[1];
+      }
+    }
+  }
+  EXPECT_GT(beyondCubic, 20);
+}
+
+}  // namespace
+}  // namespace lumatik

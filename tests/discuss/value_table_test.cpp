@@ -1,0 +1,56 @@
+// "Wertetafel": rows of x, f(x) and f'(x).
+
+#include "discuss/value_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "discuss/term_function.h"
+#include "support/engine_state.h"
+
+namespace lumatik {
+namespace {
+
+class ValueTable : public testing::EngineTest {
+ protected:
+  std::vector<std::string> Table(const std::string& term, Extended a, Extended b, Extended d) {
+    return ValueTableLines(EngineTermFunction(term, ParamLine()), a, b, d, [] { return true; }).value();
+  }
+};
+
+TEST_F(ValueTable, ColumnsAndShortFractions) {
+  EXPECT_EQ(Table("x^2", 0, 1, 0.5L),
+            (std::vector<std::string>{" x       f(x)           f'(x)", "0       0                0",
+                                      "0,5     0,25=1/4         1", "1       1                2"}));
+}
+
+TEST_F(ValueTable, RowsThatCannotBeComputedAreLeftOut) {
+  EXPECT_EQ(Table("1/x", -1, 1, 1),
+            (std::vector<std::string>{" x       f(x)           f'(x)", "-1      -1               -1",
+                                      "1       1                -1"}));
+}
+
+TEST_F(ValueTable, ColumnsAlignOnlyWhileTheTextsAreShort) {
+  EXPECT_EQ(Table("x/7", 10000, 10000, 1).at(1), "10000   1428,571=10000/7 0,143");
+  EXPECT_EQ(Table("x/7", -10000, -10000, 1).at(1), "-10000  -1428,571=-10000/70,143");
+}
+
+TEST_F(ValueTable, AddingTheStepMayLoseTheLastRow) {
+  // Ten times 1/10 added in extended is not exactly 1.
+  const std::vector<std::string> lines = Table("x", 0, 1, 0.1L);
+  EXPECT_EQ(lines.size(), 1u + 10u);
+  EXPECT_EQ(lines.back().substr(0, 3), "0,9");
+}
+
+TEST_F(ValueTable, StopsWhenAsked) {
+  int rows = 0;
+  const auto lines =
+      ValueTableLines(EngineTermFunction("x", ParamLine()), 0, 100, 1, [&rows] { return ++rows <= 10; });
+  EXPECT_FALSE(lines.has_value());
+  EXPECT_EQ(rows, 11);
+}
+
+}  // namespace
+}  // namespace lumatik

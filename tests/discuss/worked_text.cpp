@@ -1,0 +1,109 @@
+#include "worked_text.h"
+
+#include <cstdlib>
+
+#include "discuss/curve_scan.h"
+#include "discuss/discuss_texts.h"
+#include "discuss/term_function.h"
+#include "expr/lumath.h"
+
+namespace lumatik::testing {
+
+namespace {
+
+// "x|y" or "x|y;s" between the brackets of an entry.
+Entry ReadEntry(char kind, const std::string& line) {
+  Entry entry;
+  entry.kind = kind;
+  entry.text = line;
+  const auto open = line.find('(');
+  const auto close = line.rfind(')');
+  if (kind == 'N' && open > 1) entry.number = std::atoi(line.substr(1, open - 1).c_str());
+  const std::string inner = line.substr(open + 1, close - open - 1);
+  const auto bar = inner.find('|');
+  const auto semicolon = inner.find(';');
+  entry.x = ReadNumber(inner.substr(0, bar));
+  entry.y = ReadNumber(
+      inner.substr(bar + 1, semicolon == std::string::npos ? std::string::npos : semicolon - bar - 1));
+  if (semicolon != std::string::npos) entry.slope = ReadNumber(inner.substr(semicolon + 1));
+  return entry;
+}
+
+char KindOf(const std::string& line) {
+  if (line.rfind("N(", 0) == 0) return 'n';
+  if (line.size() > 1 && line[0] == 'N' && line[1] >= '0' && line[1] <= '9') return 'N';
+  if (line.rfind("H(", 0) == 0) return 'H';
+  if (line.rfind("T(", 0) == 0) return 'T';
+  if (line.rfind("W(", 0) == 0) return 'W';
+  return 0;
+}
+
+}  // namespace
+
+long double ReadNumber(const std::string& text) {
+  // A zero's x may carry its fraction after "=": the decimal before it counts.
+  std::string plain = text.substr(0, text.find('='));
+  for (char& c : plain)
+    if (c == ',') c = '.';
+  // Slopes are written as fractions or mixed numbers: "-1225/8192", "1'57/64".
+  const bool negative = !plain.empty() && plain[0] == '-';
+  if (negative) plain.erase(0, 1);
+  long double whole = 0;
+  if (const auto apostrophe = plain.find('\''); apostrophe != std::string::npos) {
+    whole = std::strtold(plain.substr(0, apostrophe).c_str(), nullptr);
+    plain.erase(0, apostrophe + 1);
+  }
+  long double value = std::strtold(plain.c_str(), nullptr);
+  if (const auto slash = plain.find('/'); slash != std::string::npos)
+    value /= std::strtold(plain.substr(slash + 1).c_str(), nullptr);
+  value += whole;
+  return negative ? -value : value;
+}
+
+std::vector<Entry> WorkedText::numberedZeros() const {
+  std::vector<Entry> result;
+  for (const Entry& e : zeros)
+    if (e.kind == 'N') result.push_back(e);
+  return result;
+}
+
+std::vector<Entry> WorkedText::touchingZeros() const {
+  std::vector<Entry> result;
+  for (const Entry& e : zeros)
+    if (e.kind == 'n') result.push_back(e);
+  return result;
+}
+
+WorkedText ParseWorkedText(const std::vector<std::string>& lines) {
+  namespace t = discusstexts;
+  WorkedText parsed;
+  std::vector<Entry>* section = nullptr;
+  for (const std::string& line : lines) {
+    if (line == t::kZeroHeading) {
+      section = &parsed.zeros;
+    } else if (line == t::kTangentHeading) {
+      section = &parsed.tangents;
+    } else if (line == t::kInflectionHeading) {
+      section = &parsed.inflections;
+      parsed.inflectionSectionWritten = true;
+    } else if (line == t::kNoInflection) {
+      parsed.inflectionSectionWritten = true;
+      section = nullptr;
+    } else if (line.rfind(t::kAxisSymmetry, 0) == 0 || line.rfind(t::kPointSymmetry, 0) == 0) {
+      parsed.symmetry = line;
+      section = nullptr;
+    } else if (const char kind = KindOf(line); kind != 0 && section != nullptr) {
+      section->push_back(ReadEntry(kind, line));
+    } else if (kind == 0) {
+      section = nullptr;
+    }
+  }
+  return parsed;
+}
+
+std::vector<std::string> DiscussTerm(const std::string& term, double a, double b, double d) {
+  const auto result = DiscussCurve(EngineTermFunction(term, ParamLine()), term, a, b, d, [] { return true; });
+  return result ? result->lines : std::vector<std::string>{};
+}
+
+}  // namespace lumatik::testing
