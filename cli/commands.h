@@ -8,5 +8,6 @@ namespace lumatik::cli {
 int RunCalc(Arguments args);
 int RunPlot(Arguments args);
 int RunWorksheet(Arguments args);
+int RunDraw3d(Arguments args);
 
 }  // namespace lumatik::cli

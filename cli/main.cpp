@@ -22,6 +22,9 @@ void PrintUsage() {
                "  lumatik-cli worksheet --area N [--decimal=,|.] --command \"MENÜPUNKT\" [DATEI]\n"
                "      führt einen Menüpunkt des Arbeitsblatts aus und gibt das Blatt aus\n"
                "\n"
+               "  lumatik-cli draw3d [--size BxH] [--screen] [--standard] [--change MENÜPUNKT]... --out DATEI.png [BLATT]\n"
+               "      zeichnet die 3D-Szene des Arbeitsblatts wie \"Zeichne\" in ein PNG-Bild\n"
+               "\n"
                "Beispiele:\n"
                "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"
                "  lumatik-cli calc --param x=5 --param a=1/3 --param b=-3 \"a*x^3+b*x\"\n";
@@ -39,6 +42,7 @@ int main(int argc, char** argv) {
   if (command == "calc") return lumatik::cli::RunCalc(args);
   if (command == "plot") return lumatik::cli::RunPlot(args);
   if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
+  if (command == "draw3d") return lumatik::cli::RunDraw3d(args);
   std::cerr << "Unbekannter Befehl: " << command << "\n";
   PrintUsage();
   return 2;
