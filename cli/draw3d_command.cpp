@@ -20,9 +20,10 @@ namespace lumatik::cli {
 namespace {
 
 void PrintDraw3dUsage() {
-  std::cerr << "lumatik-cli draw3d [--size BxH] [--screen] [--decimal=,|.] [--standard] [--change MEN\xC3\x9CPUNKT]...\n"
-               "                   --out DATEI.png [BLATT]\n"
+  std::cerr << "lumatik-cli draw3d [--size BxH] [--screen] [--decimal=,|.] [--beispiel] [--standard]\n"
+               "                   [--change MEN\xC3\x9CPUNKT]... --out DATEI.png [BLATT]\n"
                "  zeichnet die Szene des Arbeitsblatts wie \"Zeichne\" und gibt das Blatt danach aus.\n"
+               "  --beispiel: vorher \"Beispiele\" mit \"Ok\" (die angebotene Zeile kommt dazu).\n"
                "  Schwarz auf Wei\xC3\x9F, mit --screen wie am Bildschirm; Standardgr\xC3\xB6\xC3\x9F" "e 1600x1200.\n"
                "  --standard: danach \"Zeichne mit Standardeinheiten\"; --change: ein Punkt des\n"
                "  Kontextmen\xC3\xBCs des Schaubilds, z.B. --change \"Alpha vergr\xC3\xB6\xC3\x9F" "ern\".\n";
@@ -45,6 +46,7 @@ int RunDraw3d(Arguments args) {
   }
   if (!ApplyDecimalOption(args)) return 2;
   const bool screen = TakeFlag(args, "screen");
+  const bool example = TakeFlag(args, "beispiel");
   const bool standardUnits = TakeFlag(args, "standard");
   std::vector<ViewChange> changes;
   for (const std::string& caption : TakeRepeatedOption(args, "change")) {
@@ -70,11 +72,10 @@ int RunDraw3d(Arguments args) {
     std::cerr << "Datei nicht lesbar: " << args.front() << '\n';
     return 1;
   }
-  if (lines.empty()) {
-    // "Zeichne" on an empty worksheet offers an example; the command line takes it.
-    const std::string example = ProposedExampleLine(lines);
-    std::cerr << "Leeres Blatt, \"Beispiele\" bietet an: " << Cp1252ToUtf8(example) << '\n';
-    AcceptExampleLine(lines, example);
+  // "Zeichne" on an empty worksheet runs "Beispiele"; its line is taken as offered.
+  if (example || lines.empty()) {
+    const std::string proposal = ProposedExampleLine(lines);
+    if (!proposal.empty()) AcceptExampleLine(lines, proposal);
   }
 
   const auto app = EnsureGuiApplication();
