@@ -52,30 +52,27 @@ Extended RoundedToThousandths(Extended x) { return std::nearbyint(x * 1000) / 10
 
 }  // namespace
 
-View3DParams UsableView(View3DParams view) {
+namespace {
+
+// Each of the six numbers through f(number, the first drawing's number).
+template <typename Each>
+View3DParams EachNumber(const View3DParams& view, Each each) {
   const View3DParams first = FirstDrawingView();
-  View3DParams usable;
-  usable.alpha = FiniteOr(view.alpha, first.alpha);
-  usable.k = FiniteOr(view.k, first.k);
-  usable.ley = FiniteOr(view.ley, first.ley);
-  usable.lez = FiniteOr(view.lez, first.lez);
-  usable.shiftVertical = FiniteOr(view.shiftVertical, first.shiftVertical);
-  usable.shiftHorizontal = FiniteOr(view.shiftHorizontal, first.shiftHorizontal);
-  return NormalisedView(usable);
+  View3DParams result;
+  result.alpha = each(view.alpha, first.alpha);
+  result.k = each(view.k, first.k);
+  result.ley = each(view.ley, first.ley);
+  result.lez = each(view.lez, first.lez);
+  result.shiftVertical = each(view.shiftVertical, first.shiftVertical);
+  result.shiftHorizontal = each(view.shiftHorizontal, first.shiftHorizontal);
+  return result;
 }
 
-View3DParams StoredView(View3DParams view) {
-  view = UsableView(view);
-  const View3DParams first = FirstDrawingView();
-  View3DParams stored;
-  stored.alpha = AsSingle(view.alpha, first.alpha);
-  stored.k = AsSingle(view.k, first.k);
-  stored.ley = AsSingle(view.ley, first.ley);
-  stored.lez = AsSingle(view.lez, first.lez);
-  stored.shiftVertical = AsSingle(view.shiftVertical, first.shiftVertical);
-  stored.shiftHorizontal = AsSingle(view.shiftHorizontal, first.shiftHorizontal);
-  return NormalisedView(stored);
-}
+}  // namespace
+
+View3DParams UsableView(View3DParams view) { return NormalisedView(EachNumber(view, FiniteOr)); }
+
+View3DParams StoredView(View3DParams view) { return EachNumber(UsableView(view), AsSingle); }
 
 AxisLengths AxisLengthsOf(const View3DParams& view) {
   AxisLengths lengths;
