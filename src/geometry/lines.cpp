@@ -8,6 +8,7 @@
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
+#include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "expr/nth_value.h"
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"

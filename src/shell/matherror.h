@@ -5,8 +5,10 @@
 
 namespace lumatik {
 
-// The engine's last message. The engine never clears it: callers that want
-// to know whether a computation failed clear it first and read it after.
+// The engine's last message. It lives on the ground floor because the prime
+// table below the evaluator reports into it too. The engine never clears it:
+// callers that want to know whether a computation failed clear it first and
+// read it after.
 std::string& MathErrorText();
 
 void SetMathError(const std::string& message);

@@ -1,4 +1,4 @@
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 
 namespace lumatik {
 
