@@ -10,9 +10,9 @@
 
 #include "commands.h"
 #include "expr/lumath.h"
+#include "plot/paint/qpainter_canvas.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
-#include "plot/qpainter_canvas.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 

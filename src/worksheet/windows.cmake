@@ -1,7 +1,7 @@
 target_sources(lumatik_windows PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/unitlsg.h
-  ${CMAKE_CURRENT_LIST_DIR}/unitlsg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows/unitlsg.h
+  ${CMAKE_CURRENT_LIST_DIR}/windows/unitlsg.cpp
 )
 target_sources(lumatik_windows PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/continued_fraction_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows/continued_fraction_input.cpp
 )

@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "plot/rawprint.h"
-#include "plot/unit3sb.h"
 #include "plot/plotter_window_fixture.h"
+#include "plot/rawprint.h"
+#include "plot/windows/unit3sb.h"
 #include "shell/codepage.h"
-#include "shell/qtext.h"
+#include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
 
 namespace lumatik {

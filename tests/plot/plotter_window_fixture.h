@@ -16,15 +16,16 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "expr/lumath.h"
 #include "expr/parameters.h"
 #include "plot/plotinput.h"
 #include "plot/plotrender.h"
-#include "plot/unit1sb.h"
-#include "plot/unit2sb.h"
-#include "shell/forms.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
 #include "shell/messagesink.h"
-#include "shell/unitstart.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {
