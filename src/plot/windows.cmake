@@ -11,6 +11,6 @@ target_sources(lumatik_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/windows/unit2sb.cpp
 )
 target_sources(lumatik_windows PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/windows/secant_menu.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/windows/graph_printing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows/unit1sb_secant.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows/unit1sb_printing.cpp
 )

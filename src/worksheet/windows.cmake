@@ -3,5 +3,5 @@ target_sources(lumatik_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/windows/unitlsg.cpp
 )
 target_sources(lumatik_windows PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/windows/continued_fraction_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows/unitlsg_continued_fraction.cpp
 )
