@@ -5,6 +5,7 @@
 #include "calc/windows/rechne.h"
 #include "discuss/windows/unit4sb.h"
 #include "exact/primes.h"
+#include "geometry/geometry_commands.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "plot/windows/unit3sb.h"
@@ -33,6 +34,9 @@ void InstallFontSubstitutions() {
 
 void CreateForms() {
   InstallFontSubstitutions();
+  // The worksheet window builds its menus from the command table, so the
+  // subsystems above the worksheet bind their commands first.
+  BindGeometryCommands();
   StartMode = 0;
   FormStart = new TFormStart;
   Form3sb = new TForm3sb;
