@@ -10,7 +10,7 @@
 
 #include "commands.h"
 #include "expr/lumath.h"
-#include "plot/paint/qpainter_canvas.h"
+#include "plot/paint/plot_picture.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
 #include "shell/codepage.h"
@@ -118,15 +118,12 @@ int RunPlot(Arguments args) {
   MathErrorText().clear();
   AddCurrentToList(fields.function, list);
 
-  QImage image(width, height, QImage::Format_RGB32);
-  // 96 dots per inch, the screen the point sizes of the texts were made for.
-  image.setDotsPerMeterX(3780);
-  image.setDotsPerMeterY(3780);
-  {
-    QPainterCanvas canvas(&image, CanvasState{});
+  QImage image = NewPlotPicture(QSize(width, height), screen ? Qt::black : Qt::white);
+  CanvasState state;
+  PaintPlot(image, state, [&](Canvas& canvas) {
     ClearCanvas(canvas, screen ? kBlack : kWhite, width, height);
     RedrawPlotList(list, fields, options, canvas, PlotFrame{0, width, height});
-  }
+  });
   if (!image.save(QString::fromStdString(*out), "PNG")) {
     std::cerr << "Bild nicht gespeichert: " << *out << "\n";
     return 1;

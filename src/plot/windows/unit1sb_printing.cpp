@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "plot/graphprint.h"
-#include "plot/paint/qpainter_canvas.h"
+#include "plot/paint/plot_picture.h"
 #include "plot/windows/unit1sb.h"
 #include "shell/messagesink.h"
 
@@ -55,12 +55,12 @@ bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
   options.withText = withText;
   std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
-  {
-    // The page is the printable area in printer pixels; the painter's
-    // origin is its upper left corner.
-    QPainterCanvas canvas(&printer, CanvasState{});
+  // The page is the printable area in printer pixels; the painter's origin
+  // is its upper left corner.
+  CanvasState state;
+  PaintPlot(printer, state, [&](Canvas& canvas) {
     PrintGraph(list, fields, options, canvas, PrintFrame(printer.width(), printer.height()));
-  }
+  });
   // With "Alle" the current line went to the top of the list, as in every
   // redraw.
   if (list != PlotList()) SetPlotList(list);

@@ -10,7 +10,7 @@
 #include <QScreen>
 
 #include "discuss/windows/unit4sb.h"
-#include "plot/paint/qpainter_canvas.h"
+#include "plot/paint/plot_picture.h"
 #include "plot/plotinput.h"
 #include "plot/plotredraw.h"
 #include "plot/windows/plotter_texts.h"
@@ -46,11 +46,8 @@ TGraphImage::TGraphImage(QWidget* parent) : QWidget(parent) {
 
 void TGraphImage::ensureSize(QSize size) {
   if (picture_.width() >= size.width() && picture_.height() >= size.height()) return;
-  QImage bigger(size.expandedTo(picture_.size()), QImage::Format_RGB32);
-  // 96 dots per inch: the point sizes of the plot texts are meant for it.
-  bigger.setDotsPerMeterX(3780);
-  bigger.setDotsPerMeterY(3780);
-  bigger.fill(QColor(0xE3, 0xE3, 0xE3));  // the window's designed light grey
+  // The window's designed light grey where nothing is drawn yet.
+  QImage bigger = NewPlotPicture(size.expandedTo(picture_.size()), QColor(0xE3, 0xE3, 0xE3));
   if (!picture_.isNull()) {
     QPainter painter(&bigger);
     painter.drawImage(0, 0, picture_);
@@ -144,11 +141,7 @@ bool TForm2sb::event(QEvent* e) {
 void TForm2sb::FormActivate() { image1PopupMenu_ = StartMode != 0 ? PopupMenu1 : nullptr; }
 
 void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
-  {
-    QPainterCanvas canvas(&Image1->picture(), canvasState_);
-    drawing(canvas);
-    canvasState_ = canvas.state();
-  }
+  PaintPlot(Image1->picture(), canvasState_, drawing);
   Image1->update();
 }
 
