@@ -21,6 +21,7 @@
 #include "expr/parameters.h"
 #include "plot/plotinput.h"
 #include "plot/plotrender.h"
+#include "plot/plotter_state.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/messagesink.h"
@@ -35,9 +36,7 @@ class PlotterOpened : public ::testing::Test {
   void SetUp() override {
     ParamLine() = " ";
     MathErrorText().clear();
-    ValuesPerCm = 100;
-    TextInsertMode = false;
-    MenuHintShown = false;
+    ResetPlotterState();
     StartMode = 0;
     SetMessageSink([this](const std::string& text) { messages.push_back(text); });
     CreateForms();

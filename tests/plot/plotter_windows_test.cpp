@@ -28,6 +28,7 @@
 #include "expr/lumath.h"
 #include "plot/plotinput.h"
 #include "plot/plotrender.h"
+#include "plot/plotter_state.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "plot/windows/unit3sb.h"
@@ -263,7 +264,7 @@ TEST_F(PlotterWindows, SchrittweiteOfAHalfBecomesZeroAndStillDraws) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   Form1sb->Schrittweite1->trigger();
-  EXPECT_EQ(ValuesPerCm, 0);
+  EXPECT_EQ(Plotter().ValuesPerCm, 0);
   // One value per centimetre: the line y = x still passes through (2,5|2,5).
   DrawTyped("x");
   EXPECT_TRUE(PictureShows(kScreenWhite, 2.5L, 2.5L));

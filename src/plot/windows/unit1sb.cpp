@@ -19,6 +19,7 @@
 #include "plot/plotinput.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
+#include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
 #include "plot/windows/unit2sb.h"
 #include "plot/windows/unit3sb.h"
@@ -37,9 +38,6 @@
 
 namespace lumatik {
 
-bool DiscussionActive = false;
-bool TextInsertMode = false;
-int ValuesPerCm = 100;
 
 namespace {
 
@@ -420,7 +418,7 @@ void TForm1sb::Schaubild1Click(QObject* sender) {
   options.all = CBAlle->isChecked();
   options.derivative = CBAbleitung->isChecked();
   options.blackCurves = false;
-  options.steps = ValuesPerCm;
+  options.steps = Plotter().ValuesPerCm;
   const std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
   if (Form2sb) {
@@ -485,7 +483,7 @@ void TForm1sb::ClearListWindowMemo() {
 
 void TForm1sb::Beenden1Click() {
   if (FormStart) FormStart->RevealAreaButtons();
-  DiscussionActive = false;
+  Plotter().DiscussionActive = false;
   if (Form_ba1) Form_ba1->hide();
   close();
 }
@@ -493,20 +491,20 @@ void TForm1sb::Beenden1Click() {
 void TForm1sb::Texteinfgen1Click() {
   Schaubild1Click();
   Message(plottexts::kTextEinfuegen);
-  TextInsertMode = true;
+  Plotter().TextInsertMode = true;
 }
 
 void TForm1sb::Schrittweite1Click() {
-  std::string value = std::to_string(ValuesPerCm);
+  std::string value = std::to_string(Plotter().ValuesPerCm);
   InputOne(Cp1252(plottexts::kSchrittweiteCaption), Cp1252(plottexts::kSchrittweiteLabel),
            Cp1252(plottexts::kSchrittweiteText), value);
   try {
-    ValuesPerCm = ValuesPerCmOf(EvalTerm(value));
+    Plotter().ValuesPerCm = ValuesPerCmOf(EvalTerm(value));
   } catch (...) {
     // x itself cannot be read: the count stays.
   }
-  if (ValuesPerCm < 10) ShowHint(Cp1252(plottexts::kSehrWenig));
-  if (ValuesPerCm > 400) ShowHint(Cp1252(plottexts::kLangeWartezeiten));
+  if (Plotter().ValuesPerCm < 10) ShowHint(Cp1252(plottexts::kSehrWenig));
+  if (Plotter().ValuesPerCm > 400) ShowHint(Cp1252(plottexts::kLangeWartezeiten));
 }
 
 void TForm1sb::Hinweise1Click() {

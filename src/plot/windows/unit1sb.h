@@ -21,15 +21,6 @@ namespace lumatik {
 // Writes a text the program computed into a field and shows its beginning.
 void ShowFieldText(QLineEdit* field, const QString& text);
 
-// Set while the curve discussion runs beside the plotter: its window is
-// shown and hidden together with the input window.
-extern bool DiscussionActive;
-// Set by "Text einfügen": from then on a right click on the graph adds a
-// text line.
-extern bool TextInsertMode;
-// Function values per centimetre of the frame.
-extern int ValuesPerCm;
-
 // The function input window: the function field with the plot list, the
 // units of the axes, the point in the middle of the frame, the secant's two
 // x values, and the menus. Almost every action ends in the full redraw.

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 
+#include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit3sb.h"
@@ -62,7 +63,7 @@ void TForm1sb::Beispiel31Click() {
 }
 
 void TForm1sb::Beispiel41Click() {
-  ValuesPerCm = 400;
+  Plotter().ValuesPerCm = 400;
   ResetInput();
   SetFunctionText("3*(x/2+1/3-int(x/2+1/3))");
   CBAbleitung->setChecked(false);

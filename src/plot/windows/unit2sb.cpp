@@ -13,6 +13,7 @@
 #include "plot/paint/plot_picture.h"
 #include "plot/plotinput.h"
 #include "plot/plotredraw.h"
+#include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
 #include "plot/windows/unit1sb.h"
 #include "screenshot/windows/unit_ba1.h"
@@ -27,7 +28,6 @@
 
 namespace lumatik {
 
-bool MenuHintShown = false;
 
 namespace {
 
@@ -170,7 +170,7 @@ void TForm2sb::Image1Click() {
   }
   const bool inputWasVisible = Form1sb && Form1sb->isVisible();
   if (Form1sb) Form1sb->setVisible(!inputWasVisible);
-  if (DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
+  if (Plotter().DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
   if (Form1sb && !inputWasVisible) Form1sb->ShowInFront();
 }
 
@@ -192,18 +192,18 @@ void TForm2sb::BFom2sb_xClick() {
   if (Form1sb) Form1sb->move(0, 0);
   if (Form4sb) Form4sb->move(Form4sb->x(), ScreenRect().height() - 150);
   if (Form1sb) Form1sb->ShowInFront();
-  if (DiscussionActive && Form4sb) Form4sb->show();
+  if (Plotter().DiscussionActive && Form4sb) Form4sb->show();
   // The hint belongs to the input window the user gets back: a box over the
   // graph would lift the graph above it again.
-  if (!MenuHintShown) {
+  if (!Plotter().MenuHintShown) {
     ShowMessage(Cp1252(plottexts::kMenuHint));
-    MenuHintShown = true;
+    Plotter().MenuHintShown = true;
   }
 }
 
 void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                QPoint pos) {
-  if (StartMode != 0 || !TextInsertMode || !Form1sb) return;
+  if (StartMode != 0 || !Plotter().TextInsertMode || !Form1sb) return;
   if (button != Qt::RightButton || buttons != Qt::RightButton || modifiers != Qt::NoModifier) return;
   const PlotScale scale = ComputePlotScale(Form1sb->PlotFields());
   const UserPoint p = PixelToUser(pos.x(), pos.y(), width(), height(), scale);

@@ -15,9 +15,6 @@ class QPushButton;
 
 namespace lumatik {
 
-// Set once the "X" button's hint has been shown in this run.
-extern bool MenuHintShown;
-
 // The picture of the graph window: shows its image and reports the mouse.
 class TGraphImage : public QWidget {
   Q_OBJECT

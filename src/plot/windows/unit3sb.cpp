@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plot/listtransfer.h"
+#include "plot/plotter_state.h"
 #include "plot/rawprint.h"
 #include "plot/windows/unit1sb.h"
 #include "shell/codepage.h"
@@ -22,7 +23,6 @@
 
 namespace lumatik {
 
-std::string LastListFile;
 
 namespace {
 
@@ -122,15 +122,15 @@ void TForm3sb::BOkClick() {
 void TForm3sb::BAbbruchClick() { close(); }
 
 std::string TForm3sb::RunListDialog(QFileDialog* dialog) {
-  if (!LastListFile.empty()) {
-    const QFileInfo last(QString::fromStdString(LastListFile));
+  if (!Plotter().LastListFile.empty()) {
+    const QFileInfo last(QString::fromStdString(Plotter().LastListFile));
     dialog->setDirectory(last.absolutePath());
     dialog->selectFile(last.fileName());
   }
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::string();
   // A cancelled dialog proposes the same file next time.
-  LastListFile = dialog->selectedFiles().front().toStdString();
-  return LastListFile;
+  Plotter().LastListFile = dialog->selectedFiles().front().toStdString();
+  return Plotter().LastListFile;
 }
 
 void TForm3sb::BSpeichernClick() {

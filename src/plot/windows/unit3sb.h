@@ -14,10 +14,6 @@ namespace lumatik {
 
 class RawPrintSink;
 
-// The file name of the last save or read dialog of the list window, chosen
-// or not (a path as the file system spells it).
-extern std::string LastListFile;
-
 // The list window of the plotter: the plot list as editable text, which "OK"
 // takes over, plus list files and plain-text printing.
 class TForm3sb : public QWidget {
