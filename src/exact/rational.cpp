@@ -1,8 +1,9 @@
-#include "worksheet/exact_rational.h"
+#include "exact/rational.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "exact/fractions.h"
 #include "shell/floatformat.h"
@@ -56,6 +57,36 @@ std::optional<mpq_class> ReadUnsignedDecimal(const std::string& s, std::size_t& 
   mpq_class value(mantissa, PowerOfTen(-exponent));
   value.canonicalize();
   return value;
+}
+
+// A typed fraction reproduces its value to a few units in the last place.
+// Any value comes that close to some fraction whose denominator is about
+// 1/sqrt(tolerance), so only denominators well below that count as
+// evidence (a chance of about 1e-4 for an irrational value) - and decimals
+// with up to eight places, whose denominators divide 10^8.
+bool IsTypedDenominator(Extended den, Extended tolerance) {
+  if (den <= std::sqrt(1e-4L / tolerance)) return true;
+  if (!(den <= 1e8L)) return false;
+  return static_cast<long long>(100000000) % static_cast<long long>(den) == 0;
+}
+
+// Fractions the display would not print are no exact input either: beyond
+// this a convergent can stand in for an irrational value.
+constexpr Extended kLargestDisplayedFraction = 1e14L;
+
+// Numerator and denominator of the fraction search, whole extended values
+// below 2^63, as a reduced fraction.
+mpq_class WholeFraction(Extended num, Extended den) {
+  mpq_class q{mpz_class(static_cast<long>(std::llround(num))), mpz_class(static_cast<long>(std::llround(den)))};
+  q.canonicalize();
+  return q;
+}
+
+// The n-th root (n = 2 or 3) of a non-negative integer, if it has one.
+std::optional<mpz_class> ExactRoot(const mpz_class& v, unsigned long n) {
+  mpz_class root;
+  if (mpz_root(root.get_mpz_t(), v.get_mpz_t(), n) == 0) return std::nullopt;
+  return root;
 }
 
 }  // namespace
@@ -114,9 +145,45 @@ std::optional<mpq_class> RecogniseFraction(Extended x) {
   // value such as 10^6 * sqrt(5) is within its tolerance of some fraction
   // by chance.
   if (den * den * eps > 1e-6L) return std::nullopt;
-  mpq_class q{mpz_class(static_cast<long>(num)), mpz_class(static_cast<long>(den))};
-  q.canonicalize();
-  return q;
+  return WholeFraction(num, den);
+}
+
+std::optional<mpq_class> RecogniseTypedFraction(Extended x) {
+  if (!std::isfinite(x)) return std::nullopt;
+  // Integers up to 2^63 are exact extended values.
+  if (x == std::trunc(x) && std::fabs(x) < 9.2e18L) return mpq_class(mpz_class(static_cast<long>(x)));
+  Extended num = 0;
+  Extended den = 0;
+  // The tolerance of the fraction search: 1e-18, or eight units in the last place.
+  const Extended ax = std::fabs(x);
+  const Extended tolerance = std::max(1e-18L, 8 * (std::nextafter(ax, std::numeric_limits<Extended>::infinity()) - ax));
+  if (!FindFraction(num, den, x, 1e-18L) || !IsTypedDenominator(den, tolerance)) return std::nullopt;
+  return WholeFraction(num, den);
+}
+
+std::optional<mpq_class> RecogniseDisplayedFraction(Extended x) {
+  if (x == 0) return mpq_class(0);
+  if (!std::isfinite(x)) return std::nullopt;
+  Extended num = 0;
+  Extended den = 0;
+  if (!FindFraction(num, den, x, 1e-18L)) return std::nullopt;
+  if (!(std::fabs(num * den) <= kLargestDisplayedFraction) || num / den != x) return std::nullopt;
+  return WholeFraction(num, den);
+}
+
+std::optional<mpq_class> ExactSquareRoot(const mpq_class& q) {
+  if (sgn(q) < 0) return std::nullopt;
+  const std::optional<mpz_class> num = ExactRoot(q.get_num(), 2);
+  const std::optional<mpz_class> den = ExactRoot(q.get_den(), 2);
+  if (!num || !den) return std::nullopt;
+  return mpq_class(*num, *den);
+}
+
+std::optional<mpq_class> ExactCubeRoot(const mpq_class& q) {
+  const std::optional<mpz_class> num = ExactRoot(abs(q.get_num()), 3);
+  const std::optional<mpz_class> den = ExactRoot(q.get_den(), 3);
+  if (!num || !den) return std::nullopt;
+  return mpq_class(sgn(q) < 0 ? mpz_class(-*num) : *num, *den);
 }
 
 Extended ToExtended(const mpq_class& q) {
