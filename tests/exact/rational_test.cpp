@@ -14,6 +14,16 @@
 namespace lumatik {
 namespace {
 
+// The fraction as GMP writes it ("-3/2"), or none when `expected` is null.
+void ExpectFraction(const std::optional<mpq_class>& fraction, const char* expected, const char* name) {
+  if (expected == nullptr) {
+    EXPECT_FALSE(fraction) << name;
+  } else {
+    ASSERT_TRUE(fraction) << name;
+    EXPECT_EQ(fraction->get_str(), expected) << name;
+  }
+}
+
 struct LiteralCase {
   const char* text;
   const char* value;  // mpq text; nullptr: no literal
@@ -32,15 +42,7 @@ TEST(ReadRationalLiteral, ReadsThePlainNumberFormats) {
       {"1,2,3", nullptr},   {"wur(3)", nullptr},      {"1/-2", nullptr},
       {"1E999999", nullptr}, {"3x", nullptr},         {"1''2/3", nullptr},
   };
-  for (const LiteralCase& c : cases) {
-    const auto value = ReadRationalLiteral(c.text);
-    if (c.value == nullptr) {
-      EXPECT_FALSE(value) << c.text;
-    } else {
-      ASSERT_TRUE(value) << c.text;
-      EXPECT_EQ(value->get_str(), c.value) << c.text;
-    }
-  }
+  for (const LiteralCase& c : cases) ExpectFraction(ReadRationalLiteral(c.text), c.value, c.text);
 }
 
 TEST(ToExtended, IsTheCorrectlyRoundedQuotient) {
@@ -87,13 +89,7 @@ struct RecognitionCase {
 };
 
 void ExpectRecognised(std::optional<mpq_class> (*recognise)(Extended), const RecognitionCase& c) {
-  const std::optional<mpq_class> fraction = recognise(c.value);
-  if (c.fraction == nullptr) {
-    EXPECT_FALSE(fraction) << c.name;
-  } else {
-    ASSERT_TRUE(fraction) << c.name;
-    EXPECT_EQ(fraction->get_str(), c.fraction) << c.name;
-  }
+  ExpectFraction(recognise(c.value), c.fraction, c.name);
 }
 
 // The equations take integers, decimals with up to eight places and
@@ -172,14 +168,8 @@ TEST(ExactRoots, OnlyOfSquaresAndCubes) {
     const mpq_class q(c.fraction);
     const std::optional<mpq_class> square = ExactSquareRoot(q);
     const std::optional<mpq_class> cube = ExactCubeRoot(q);
-    ASSERT_EQ(square.has_value(), c.square != nullptr) << c.fraction;
-    ASSERT_EQ(cube.has_value(), c.cube != nullptr) << c.fraction;
-    if (square) {
-      EXPECT_EQ(square->get_str(), c.square) << c.fraction;
-    }
-    if (cube) {
-      EXPECT_EQ(cube->get_str(), c.cube) << c.fraction;
-    }
+    ExpectFraction(square, c.square, c.fraction);
+    ExpectFraction(cube, c.cube, c.fraction);
   }
 }
 
