@@ -11,7 +11,7 @@
 #include "draw3d/scene_commands.h"
 #include "draw3d/scene_view.h"
 #include "picture_output.h"
-#include "plot/qpainter_canvas.h"
+#include "plot/paint/plot_picture.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -81,16 +81,16 @@ int RunDraw3d(Arguments args) {
   const auto app = EnsureGuiApplication();
   RouteMessagesToStderr();
   const SceneColours colours = screen ? ScreenColours() : PaperColours();
-  QImage image = MakePicture(target.width, target.height);
+  QImage image = NewPlotPicture(QSize(target.width, target.height), screen ? Qt::black : Qt::white);
   std::optional<SceneDrawing> drawing;
-  {
-    QPainterCanvas canvas(&image, CanvasState{});
+  CanvasState state;
+  PaintPlot(image, state, [&](Canvas& canvas) {
     drawing = DrawWorksheetScene(lines, std::nullopt, false, canvas, target, colours);
     if (standardUnits) drawing = DrawWorksheetScene(drawing->lines, drawing->view, true, canvas, target, colours);
     for (const ViewChange change : changes) {
       drawing = DrawWithChangedView(drawing->lines, drawing->view, change, canvas, target, colours);
     }
-  }
+  });
   if (!image.save(QString::fromStdString(*out), "PNG")) {
     std::cerr << "Bild nicht gespeichert: " << *out << '\n';
     return 1;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands.h"
+#include "geometry/geometry_commands.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   const std::string command = argv[1];
+  // The geometry's worksheet commands are found through the command table.
+  lumatik::BindGeometryCommands();
   lumatik::cli::Arguments args(argv + 2, argv + argc);
   if (command == "calc") return lumatik::cli::RunCalc(args);
   if (command == "plot") return lumatik::cli::RunPlot(args);

@@ -28,11 +28,4 @@ bool ParsePictureSize(const std::string& text, int& width, int& height) {
   return width >= 16 && height >= 12 && width <= kLargest && height <= kLargest;
 }
 
-QImage MakePicture(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.setDotsPerMeterX(3780);
-  image.setDotsPerMeterY(3780);
-  return image;
-}
-
 }  // namespace lumatik::cli

@@ -1,10 +1,9 @@
 #pragma once
 
 // What the drawing commands share: a GUI application for the painter's
-// fonts, the picture size option and the picture itself.
+// fonts and the picture size option.
 
 #include <QGuiApplication>
-#include <QImage>
 #include <memory>
 #include <string>
 
@@ -16,9 +15,5 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 
 // "1600x1200": at least 16 x 12 and at most 10000 pixels either way.
 bool ParsePictureSize(const std::string& text, int& width, int& height);
-
-// A picture of 96 dots per inch, the screen the point sizes of the texts
-// were made for.
-QImage MakePicture(int width, int height);
 
 }  // namespace lumatik::cli

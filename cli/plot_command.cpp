@@ -8,9 +8,9 @@
 #include "commands.h"
 #include "picture_output.h"
 #include "expr/lumath.h"
+#include "plot/paint/plot_picture.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
-#include "plot/qpainter_canvas.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -88,12 +88,12 @@ int RunPlot(Arguments args) {
   MathErrorText().clear();
   AddCurrentToList(fields.function, list);
 
-  QImage image = MakePicture(width, height);
-  {
-    QPainterCanvas canvas(&image, CanvasState{});
+  QImage image = NewPlotPicture(QSize(width, height), screen ? Qt::black : Qt::white);
+  CanvasState state;
+  PaintPlot(image, state, [&](Canvas& canvas) {
     ClearCanvas(canvas, screen ? kBlack : kWhite, width, height);
     RedrawPlotList(list, fields, options, canvas, PlotFrame{0, width, height});
-  }
+  });
   if (!image.save(QString::fromStdString(*out), "PNG")) {
     std::cerr << "Bild nicht gespeichert: " << *out << "\n";
     return 1;

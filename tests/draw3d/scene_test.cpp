@@ -10,6 +10,7 @@
 
 #include "draw3d/scene.h"
 #include "draw3d/scene_commands.h"
+#include "geometry/geometry_commands.h"
 #include "scene_fixture.h"
 #include "worksheet/worksheet_commands.h"
 
@@ -228,6 +229,7 @@ TEST_F(WholeSceneTest, ZeichneAndThePopupMenuDrawWithTheRightView) {
 class WrittenLinesTest : public SceneTest {
  protected:
   std::vector<std::string> Run(const char* caption, std::vector<std::string> lines) {
+    BindGeometryCommands();
     const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
     EXPECT_TRUE(found.found && found.run);
     return RunWorksheetCommand(found.run, std::move(lines), 3).lines();
