@@ -181,7 +181,9 @@ int PlaceholdersIn(const std::string& pattern, int length) {
 
 // Steps 3 to 5 shared by the fixed and grouped writers.
 std::string FinishNumberText(std::string text, Extended x) {
-  if (!text.empty() && text[0] == DecimalSeparator()) text = "0" + text;
+  // A value that rounds away to nothing at this precision is written as 0.
+  if (text.empty()) text = "0";
+  if (text[0] == DecimalSeparator()) text = "0" + text;
   if (x < 0 && text != "0") text = "-" + text;
   if (text.find('E') != std::string::npos) text = GeneralFloatText(x, 15);
   return CollapseAfterFirst(text);
