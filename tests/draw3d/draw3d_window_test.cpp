@@ -121,7 +121,10 @@ TEST_F(Draw3dWindowTest, GeometryZeichneWritesComputedPointsAndNamesWhatItCannot
   Item(WorksheetMenu::Geometrie, "Zeichne")->trigger();
   EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Nicht alles ließ sich zeichnen:\nZeile 2 ("))) << hint.toStdString();
   EXPECT_TRUE(hint.contains("es fehlen Zahlen (6 statt 9)")) << hint.toStdString();
-  EXPECT_EQ(Memo()[0], "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)");
+  EXPECT_EQ(Memo(), (QStringList{"Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)",
+                                 "Dreieck A(1|2|3) B(4|5|6)", ""}));
+  // The caret stays on the open last line, where the user goes on typing.
+  EXPECT_EQ(FormLSG->Memo1->textCursor().blockNumber(), 2);
   EXPECT_TRUE(Form2sb->isVisible());
 }
 

@@ -3,7 +3,10 @@
 // The graph window keeps the view of each drawing for its popup menu.
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +28,22 @@ using SceneDrawer =
     std::function<std::optional<SceneDrawing>(const std::vector<std::string>& lines, Canvas& canvas,
                                               const SceneTarget& target)>;
 
+// The lines keep their places, only their computed points change: the
+// caret, the scrolled view and an open last line stay as the user left them.
+void KeepPlaceWhileReplacing(QPlainTextEdit* memo, std::vector<std::string> lines) {
+  const QTextCursor caret = memo->textCursor();
+  const int block = caret.blockNumber();
+  const int column = caret.positionInBlock();
+  const int scrolled = memo->verticalScrollBar()->value();
+  if (memo->toPlainText().endsWith(QLatin1Char('\n'))) lines.emplace_back();
+  SetMemoLines(memo, lines);
+  const QTextBlock line = memo->document()->findBlockByNumber(std::min(block, memo->document()->blockCount() - 1));
+  QTextCursor restored(line);
+  restored.setPosition(line.position() + std::min(column, line.length() - 1));
+  memo->setTextCursor(restored);
+  memo->verticalScrollBar()->setValue(scrolled);
+}
+
 // Draws the worksheet's scene over the whole graph window and keeps what the
 // drawing returns: the view, the lines with their computed points, and the
 // hint about lines that could not be drawn. The graph comes to the front
@@ -37,7 +56,7 @@ void ShowScene(TFormLSG& sheet, const SceneDrawer& draw) {
   Form2sb->Paint([&](Canvas& canvas) { drawing = draw(before, canvas, target); });
   if (!drawing) return;
   Form2sb->View3D = drawing->view;
-  if (drawing->lines != before) SetMemoLines(sheet.Memo1, drawing->lines);
+  if (drawing->lines != before) KeepPlaceWhileReplacing(sheet.Memo1, drawing->lines);
   BringToFront(Form2sb);
   if (!drawing->hint.empty()) ShowHint(drawing->hint);
 }
