@@ -359,15 +359,16 @@ TEST_F(WorksheetWindowTest, SaveAndLoadRememberTheLastFile) {
 
 // An item whose computation is not built yet is switched off, so that no
 // click does nothing; the whole 3-D menu is off.
-TEST_F(WorksheetWindowTest, ItemsWithoutTheirComputationAreOff) {
+TEST_F(WorksheetWindowTest, GeometryAndDrawingItemsAreOn) {
   Open(&TFormStart::BGeometrie);
-  EXPECT_FALSE(Item(WorksheetMenu::Geometrie, "Zeichne")->isEnabled());
   for (const char* caption : {"Ebene x=p+s*u+t*v", "Ebene ABC", "Ebene ax1+bx2+cx3=d", "Abstand Punkt Ebene", "Vektor",
                               "Zwei Vektoren", "Abstand Punkt Gerade", "Gerade Ebene", "zwei Geraden", "Gerade-Kugel",
-                              "Dreieck", "Kugel durch ABCD"})
+                              "Dreieck", "Kugel durch ABCD", "Zeichne"})
     EXPECT_TRUE(Item(WorksheetMenu::Geometrie, caption)->isEnabled()) << caption;
+  for (const char* caption : {"Zeichne", "Zeichne mit Standardeinheiten", "Beispiele"})
+    EXPECT_TRUE(Item(WorksheetMenu::Zeichnen3D, caption)->isEnabled()) << caption;
   EXPECT_TRUE(FormLSG->MenuAction(WorksheetMenu::Geometrie)->isEnabled());
-  EXPECT_FALSE(FormLSG->MenuAction(WorksheetMenu::Zeichnen3D)->isEnabled());
+  EXPECT_TRUE(FormLSG->MenuAction(WorksheetMenu::Zeichnen3D)->isEnabled());
 }
 
 }  // namespace

@@ -213,9 +213,9 @@ void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons,
   ShowMessage(TextInsertionMessage(line, p.x, p.y));
 }
 
+// The worksheet holds the scene: it draws it again with the changed view.
 void TForm2sb::AlphavergroessernClick(ViewChange change) {
-  if (!View3D || !Redraw3D) return;
-  Redraw3D(ChangedView(*View3D, change));
+  if (View3D && FormLSG) FormLSG->DrawChangedView(change);
 }
 
 void TForm2sb::Bidschirmausschnittspeichern1Click() {

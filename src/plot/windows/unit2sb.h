@@ -54,10 +54,9 @@ class TForm2sb : public QWidget {
   // filled with the colour.
   void ClearGraph(Colour colour);
 
-  // The 3-D drawing stores its view here after each drawing and sets the
-  // redraw the popup menu calls with a changed view.
+  // The view of the last 3-D drawing, which the popup menu changes; none
+  // before the first one.
   std::optional<View3DParams> View3D;
-  std::function<void(const View3DParams&)> Redraw3D;
 
   void FormActivate();
   void Image1Click();

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <functional>
 
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
@@ -70,27 +71,39 @@ void TFormLSG::BuildMenus() {
     for (const WorksheetMenuItem& item : info.items) {
       if (item.separatorBefore) menu->addSeparator();
       QAction* action = menu->addAction(QtText(item.caption));
-      // An item without its computation yet would do nothing: it is off.
-      action->setEnabled(item.built);
-      anyBuilt = anyBuilt || item.built;
       if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
       itemActions_[{info.menu, item.caption}] = action;
+      bool works = item.built;
       if (item.run) {
         connect(action, &QAction::triggered, this, [this, run = item.run] { RunWorksheetCommand(run); });
-      } else if (item.handler == "Einlesen1Click") {
-        connect(action, &QAction::triggered, this, &TFormLSG::Einlesen1Click);
-      } else if (item.handler == "Speichern1Click") {
-        connect(action, &QAction::triggered, this, &TFormLSG::Speichern1Click);
-      } else if (item.handler == "Blattzuoberst1Click") {
-        connect(action, &QAction::triggered, this, &TFormLSG::Blattzuoberst1Click);
-      } else if (item.handler == "Schlieen1Click") {
-        connect(action, &QAction::triggered, this, &TFormLSG::Schlieen1Click);
-      } else if (item.handler == "EingabeKettenbruch1Click") {
-        connect(action, &QAction::triggered, this, &TFormLSG::EingabeKettenbruch1Click);
+      } else {
+        works = ConnectOwnHandler(item, action) || works;
       }
+      // An item without its computation yet would do nothing: it is off.
+      action->setEnabled(works);
+      anyBuilt = anyBuilt || works;
     }
     menu->menuAction()->setEnabled(anyBuilt);
   }
+}
+
+// The items whose work needs this window itself (files, the calculator, the
+// graph window); false for a handler the window does not have.
+bool TFormLSG::ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action) {
+  const std::map<std::string, std::function<void()>> handlers = {
+      {"Einlesen1Click", [this] { Einlesen1Click(); }},
+      {"Speichern1Click", [this] { Speichern1Click(); }},
+      {"Blattzuoberst1Click", [this] { Blattzuoberst1Click(); }},
+      {"Schlieen1Click", [this] { Schlieen1Click(); }},
+      {"EingabeKettenbruch1Click", [this] { EingabeKettenbruch1Click(); }},
+      {"Zeichne1Click",
+       [this, standard = item.caption == "Zeichne mit Standardeinheiten"] { Zeichne1Click(standard); }},
+      {"Beispiele1Click", [this] { Beispiele1Click(); }},
+  };
+  const auto it = handlers.find(item.handler);
+  if (it == handlers.end()) return false;
+  connect(action, &QAction::triggered, this, it->second);
+  return true;
 }
 
 QAction* TFormLSG::MenuItem(WorksheetMenu menu, const std::string& caption) const {
@@ -126,9 +139,24 @@ void TFormLSG::hideEvent(QHideEvent* e) {
   QMainWindow::hideEvent(e);
 }
 
+bool TFormLSG::IsMenuShortcut(const QKeyEvent* key) const {
+  const QKeySequence pressed(key->keyCombination());
+  for (const auto& [id, action] : itemActions_) {
+    if (!action->shortcut().isEmpty() && action->shortcut() == pressed && action->isEnabled() &&
+        menuActions_.at(id.first)->isVisible())
+      return true;
+  }
+  return false;
+}
+
 // Escape anywhere in the window closes it; the window sees the key before
 // the memo does.
 bool TFormLSG::eventFilter(QObject* watched, QEvent* e) {
+  // The memo would take Ctrl+Z as its undo; in this window it is "Zeichne".
+  if (watched == Memo1 && e->type() == QEvent::ShortcutOverride && IsMenuShortcut(static_cast<QKeyEvent*>(e))) {
+    e->ignore();
+    return true;
+  }
   if (watched == Memo1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
     close();
     return true;

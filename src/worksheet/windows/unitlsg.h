@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "plot/plotinput.h"
 #include "worksheet/worksheet_commands.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QPlainTextEdit;
 
@@ -37,6 +39,13 @@ class TFormLSG : public QMainWindow {
   // Evaluates a typed continued fraction and shows its value in the
   // calculator.
   void EingabeKettenbruch1Click();
+
+  // The 3-D scene of the worksheet in the graph window: "Zeichne" (and
+  // "Zeichne mit Standardeinheiten" with standardUnits), "Beispiele", and a
+  // view change of the graph window's popup menu.
+  void Zeichne1Click(bool standardUnits = false);
+  void Beispiele1Click();
+  void DrawChangedView(ViewChange change);
 
   void FormActivate();
   void FormClose();
@@ -69,6 +78,9 @@ class TFormLSG : public QMainWindow {
 
  private:
   void BuildMenus();
+  bool ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action);
+  // A key that one of the shown menus' items has as its shortcut.
+  bool IsMenuShortcut(const QKeyEvent* key) const;
   void ShowNotices(const Worksheet& sheet);
   std::string LastFileName() const;
   void RememberFile(const std::string& path);
