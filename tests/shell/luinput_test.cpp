@@ -50,9 +50,14 @@ int ScreenHeight() { return QApplication::primaryScreen()->geometry().height(); 
 
 class DialogTest : public FormsTest {};
 
-TEST_F(DialogTest, ShowHintShowsTheTextWithOnlyOk) {
+void PressEnter(TFormluinput* dialog) {
+  QWidget* focus = dialog->focusWidget();
+  QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+}
+
+TEST_F(DialogTest, ShowHintShowsTheTextWithOnlyOkAndEnterCloses) {
   Seen seen;
-  SeeAndAnswer(seen, PressOk);
+  SeeAndAnswer(seen, PressEnter);
   EXPECT_TRUE(ShowHint("Erste Zeile\rZweite Zeile"));
   EXPECT_EQ(seen.caption, "Hinweis");
   EXPECT_TRUE(seen.memoVisible);
@@ -113,7 +118,7 @@ TEST_F(DialogTest, ShowHintAskOffersCancel) {
   EXPECT_FALSE(ShowHintAsk("Weitermachen?"));
   EXPECT_TRUE(seen.cancelVisible);
   Seen ok;
-  SeeAndAnswer(ok, PressOk);
+  SeeAndAnswer(ok, PressEnter);
   EXPECT_TRUE(ShowHintAsk("Weitermachen?"));
 }
 

@@ -156,6 +156,7 @@ void TFormluinput::LayoutAsHint(bool withCancel, const std::string& text) {
   setMemoHeight(height() - Memo1->y() - 40);
   setWindowTitle(QStringLiteral("Hinweis"));
   SetMemoText(text);
+  BOk->setFocus();
 }
 
 void TFormluinput::LayoutAsInput(int values, const std::string& text) {
@@ -239,8 +240,12 @@ void TFormluinput::keyPressEvent(QKeyEvent* e) {
     BAbbrechenClick();
     return;
   }
-  // No default button: Enter outside the edits does nothing.
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return;
+  // No default button: in an input Enter outside the edits does nothing;
+  // a hint has no edits, and Enter there is its Ok.
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if (!Edit1->isVisible()) BOkClick();
+    return;
+  }
   QDialog::keyPressEvent(e);
 }
 
