@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <cstring>
+#include <iostream>
+
 #include "app/forms.h"
 #include "shell/decimal_separator.h"
 #include "shell/messagesink.h"
@@ -13,6 +16,11 @@
 #include "shell/windows/window_front.h"
 
 int main(int argc, char** argv) {
+  // Answered before any window system is needed, so it works on a console.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "lumatik " LUMATIK_VERSION "\n";
+    return 0;
+  }
   QApplication app(argc, argv);
   // Hidden windows are not closed windows: only the start window ends the run.
   QApplication::setQuitOnLastWindowClosed(false);
