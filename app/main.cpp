@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include <cstring>
 #include <iostream>
@@ -22,12 +23,17 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("lumatik"));
+  QApplication::setApplicationVersion(QStringLiteral(LUMATIK_VERSION));
+  // Lets the desktop find the menu entry and its icon for the running windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.lumatik.lumatik"));
   // Hidden windows are not closed windows: only the start window ends the run.
   QApplication::setQuitOnLastWindowClosed(false);
 
   const QString separator = QLocale::system().decimalPoint();
   lumatik::SetDecimalSeparator(separator == QLatin1String(",") ? ',' : '.');
   lumatik::SetProgramPath(QCoreApplication::applicationFilePath().toStdString());
+  lumatik::SetUserConfigFolder(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
   lumatik::UseQtTranslations(QLocale::system());
   lumatik::UseMessageBoxesForMessages();
 
