@@ -10,6 +10,7 @@
 #include "app/forms.h"
 #include "shell/decimal_separator.h"
 #include "shell/messagesink.h"
+#include "shell/session_platform.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qt_translations.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     std::cout << "lumatik " LUMATIK_VERSION "\n";
     return 0;
   }
+  const std::string platform = lumatik::PlatformForSession(lumatik::CurrentDesktopSession());
+  if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lumatik"));
   QApplication::setApplicationVersion(QStringLiteral(LUMATIK_VERSION));

@@ -23,7 +23,7 @@ if(LUMATIK_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${lumatik_unlinked_depends}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libjpeg62-turbo, libgmp10, ${lumatik_unlinked_depends}")
+      "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6dbus6, libjpeg62-turbo, libgmp10, ${lumatik_unlinked_depends}")
 endif()
 # The pictures and printouts are drawn with these fonts' metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

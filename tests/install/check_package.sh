@@ -24,7 +24,7 @@ if grep -E '\.(a|h)$|_tests?$' <<<"$files"; then failed=1; fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
+for package in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libqt6dbus6 qt6-qpa-plugins \
                libjpeg62-turbo libgmp10 qt6-translations-l10n; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "fehlt in Depends: $package"; failed=1; }
 done
