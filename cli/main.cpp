@@ -32,6 +32,9 @@ void PrintUsage() {
                "                     --out DATEI.png [BLATT]\n"
                "      zeichnet die 3D-Szene des Arbeitsblatts wie \"Zeichne\" in ein PNG-Bild\n"
                "\n"
+               "  lumatik-cli --version\n"
+               "      zeigt die Version\n"
+               "\n"
                "Beispiele:\n"
                "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"
                "  lumatik-cli calc --param x=5 --param a=1/3 --param b=-3 \"a*x^3+b*x\"\n";
@@ -42,6 +45,10 @@ void PrintUsage() {
 int main(int argc, char** argv) {
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     PrintUsage();
+    return 0;
+  }
+  if (std::string(argv[1]) == "--version") {
+    std::cout << "lumatik-cli " LUMATIK_VERSION "\n";
     return 0;
   }
   const std::string command = argv[1];

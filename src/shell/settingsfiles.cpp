@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,16 +20,24 @@ std::string& StoredProgramPath() {
   return path;
 }
 
-fs::path UserConfigFolder() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0')
-    return fs::path(xdg) / "lumatik";
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-    return fs::path(home) / ".config" / "lumatik";
-  return fs::temp_directory_path() / "lumatik";
+std::string& StoredUserConfigFolder() {
+  static std::string folder;
+  return folder;
 }
 
 bool FolderIsWritable(const fs::path& folder) {
   return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+// The package manager owns /usr: even root running an installed lumatik
+// must not leave settings files among the system's programs.
+bool IsSystemProgramFolder(const fs::path& folder) {
+  const std::string path = folder.lexically_normal().string();
+  for (const char* system : {"/usr", "/bin", "/sbin"}) {
+    const std::string prefix = system;
+    if (path == prefix || path.rfind(prefix + "/", 0) == 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -39,13 +46,18 @@ void SetProgramPath(const std::string& path) { StoredProgramPath() = path; }
 
 const std::string& ProgramPath() { return StoredProgramPath(); }
 
+void SetUserConfigFolder(const std::string& folder) { StoredUserConfigFolder() = folder; }
+
 std::string SettingsFileName(char letter) {
-  fs::path program(ProgramPath());
+  const fs::path program(ProgramPath());
   const std::string name = program.stem().string() + ".in" + letter;
-  if (FolderIsWritable(program.parent_path())) return (program.parent_path() / name).string();
+  const fs::path configFolder(StoredUserConfigFolder());
+  const bool besideTheProgram = configFolder.empty() || (FolderIsWritable(program.parent_path()) &&
+                                                         !IsSystemProgramFolder(program.parent_path()));
+  if (besideTheProgram) return (program.parent_path() / name).string();
   std::error_code ignored;
-  fs::create_directories(UserConfigFolder(), ignored);
-  return (UserConfigFolder() / name).string();
+  fs::create_directories(configFolder, ignored);
+  return (configFolder / name).string();
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
@@ -85,8 +97,8 @@ bool WriteTextLinesAtomically(const std::string& path, const std::vector<std::st
   if (out == nullptr) return false;
   bool written = true;
   for (const std::string& line : lines) {
-    written = written && std::fwrite(line.data(), 1, line.size(), out) == line.size() &&
-              std::fwrite("\r\n", 1, 2, out) == 2;
+    const std::string utf8 = Cp1252ToUtf8(line) + '\n';
+    written = written && std::fwrite(utf8.data(), 1, utf8.size(), out) == utf8.size();
   }
   // The data must be on disk before the rename makes it the saved version.
   written = written && std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;

@@ -421,12 +421,12 @@ TEST_F(CalculatorTest, OnlyTheNewest30HistoryLinesAreKept) {
   EXPECT_TRUE(History().last().startsWith("6/7 = "));
 }
 
-TEST_F(CalculatorTest, TheSettingsFilesAreWindowsText) {
+TEST_F(CalculatorTest, TheSettingsFilesAreUtf8WithLf) {
   SetParams(QString::fromUtf8("x=1\nä=2"));
   RestartForms();
   std::ifstream in(SettingsFileName('2'), std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(bytes, "x=1\r\n\xE4=2\r\n");
+  EXPECT_EQ(bytes, "x=1\n\xC3\xA4=2\n");
   EXPECT_EQ(FRechne->MParameter->toPlainText(), QString::fromUtf8("x=1\nä=2"));
 }
 

@@ -181,12 +181,12 @@ TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNothing) {
   EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
 }
 
-TEST_F(ListWindow, SavedListIsWindowsTextAndReadsBack) {
+TEST_F(ListWindow, SavedListIsUtf8WithLfAndReadsBack) {
   const QString path = folder.filePath(QStringLiteral("liste.txt"));
   SetMemo("x^2\nText 1 1 12 |Größe");
   AnswerFileDialog(path);
   QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
-  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\r\nText 1 1 12 |Gr\xF6\xDF" "e\r\n");
+  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\nText 1 1 12 |Gr\xC3\xB6\xC3\x9F" "e\n");
   EXPECT_EQ(Plotter().LastListFile, path.toStdString());
 
   SetMemo("");

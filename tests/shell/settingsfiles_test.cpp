@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
@@ -19,7 +20,10 @@ class SettingsFiles : public ::testing::Test {
     folder = fs::temp_directory_path() / ("lumatik-test-" + std::to_string(::getpid()));
     fs::create_directories(folder);
   }
-  void TearDown() override { fs::remove_all(folder); }
+  void TearDown() override {
+    SetUserConfigFolder("");
+    fs::remove_all(folder);
+  }
 
   std::string Write(const std::string& name, const std::string& bytes) {
     const fs::path path = folder / name;
@@ -37,6 +41,38 @@ TEST_F(SettingsFiles, NamedAfterTheProgramWithoutItsExtension) {
   EXPECT_EQ(SettingsFileName('2'), (folder / "name.in2").string());
 }
 
+struct ProgramPlace {
+  const char* program;  // below the test folder unless it starts with "/"
+  bool beside;
+};
+
+class SettingsPlaces : public SettingsFiles, public ::testing::WithParamInterface<ProgramPlace> {};
+
+TEST_P(SettingsPlaces, BesideAPortableCopyElseInTheUsersConfigFolder) {
+  const std::string program = GetParam().program;
+  const fs::path programPath = program.front() == '/' ? fs::path(program) : folder / program;
+  fs::create_directories(folder / "portable");
+  SetProgramPath(programPath.string());
+  const fs::path config = folder / "config" / "lumatik";
+  SetUserConfigFolder(config.string());
+  const fs::path expected = (GetParam().beside ? programPath.parent_path() : config) / "lumatik.in3";
+  EXPECT_EQ(SettingsFileName('3'), expected.string());
+  EXPECT_EQ(fs::is_directory(config), !GetParam().beside);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces,
+                         ::testing::Values(ProgramPlace{"portable/lumatik", true},
+                                           // installed: not even root writes among the system's programs
+                                           ProgramPlace{"/usr/bin/lumatik", false},
+                                           ProgramPlace{"/usr/local/bin/lumatik", false},
+                                           // a folder nobody can write (it does not exist)
+                                           ProgramPlace{"missing/bin/lumatik", false}));
+
+TEST_F(SettingsFiles, WithoutAConfigFolderSettingsStayBesideTheProgram) {
+  SetProgramPath("/usr/bin/lumatik");
+  EXPECT_EQ(SettingsFileName('1'), "/usr/bin/lumatik.in1");
+}
+
 TEST_F(SettingsFiles, ReadsUtf8AndWindows1252WithEitherLineEnd) {
   std::vector<std::string> lines;
   ASSERT_TRUE(ReadTextLines(Write("utf8", "sin(45\xC2\xB0)\r\nzwei\n"), lines));
@@ -47,15 +83,78 @@ TEST_F(SettingsFiles, ReadsUtf8AndWindows1252WithEitherLineEnd) {
   EXPECT_FALSE(ReadTextLines(folder.string(), lines));
 }
 
-TEST_F(SettingsFiles, WritesWindows1252WithCrLfAndReplacesAtomically) {
+TEST_F(SettingsFiles, WritesUtf8WithLfAndReplacesAtomically) {
   const std::string path = (folder / "list").string();
   ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt"}));
-  ASSERT_TRUE(WriteTextLinesAtomically(path, {"sin(45\xB0)", "x"}));
+  ASSERT_TRUE(WriteTextLinesAtomically(path, {"sin(45\xB0)", "L\xF6sung", "x"}));
   std::ifstream in(path, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(bytes, "sin(45\xB0)\r\nx\r\n");
+  EXPECT_EQ(bytes, "sin(45\xC2\xB0)\nL\xC3\xB6sung\nx\n");
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
+
+// Older files (Windows-1252, CR LF) and new ones (UTF-8, LF) read to the same
+// lines, and whatever was read is written back as UTF-8 with LF.
+struct StoredForm {
+  const char* name;
+  bool utf8;
+  const char* lineEnd;
+};
+
+class StoredForms : public SettingsFiles, public ::testing::WithParamInterface<StoredForm> {};
+
+std::vector<std::string> TypicalLines() {
+  return {Cp1252("L\u00f6sung: \u00c4pfel, \u00d6l, \u00dcbung, Gr\u00f6\u00dfe, Stra\u00dfe"),
+          Cp1252("Preis 3,50 \u20ac \u2013 sin(45\u00b0) \u00b7 x\u00b2"),
+          "",
+          "   a*x^3+b*x  a=1/3 b=-3"};
+}
+
+// Every Windows-1252 character a user can type (the five unassigned codes
+// and the line ends left out), in lines of random length from a fixed seed.
+std::vector<std::string> GeneratedLines() {
+  std::string alphabet;
+  for (int c = 1; c < 256; ++c) {
+    if (c == '\r' || c == '\n' || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) continue;
+    alphabet += static_cast<char>(c);
+  }
+  std::mt19937 random(18);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 60; ++i) {
+    std::string line(random() % 40, ' ');
+    for (char& c : line) c = alphabet[random() % alphabet.size()];
+    lines.push_back(line);
+  }
+  lines.push_back(alphabet);
+  return lines;
+}
+
+TEST_P(StoredForms, ReadToTheSameLinesAndWrittenBackAsUtf8WithLf) {
+  for (const std::vector<std::string>& expected : {TypicalLines(), GeneratedLines()}) {
+    std::string stored;
+    for (const std::string& line : expected)
+      stored += (GetParam().utf8 ? Cp1252ToUtf8(line) : line) + GetParam().lineEnd;
+    const std::string path = Write(GetParam().name, stored);
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(path, lines));
+    EXPECT_EQ(lines, expected);
+    ASSERT_TRUE(WriteTextLinesAtomically(path, lines));
+
+    std::string written;
+    for (const std::string& line : expected) written += Cp1252ToUtf8(line) + "\n";
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), written);
+    ASSERT_TRUE(ReadTextLines(path, lines));
+    EXPECT_EQ(lines, expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EncodingsAndLineEnds, StoredForms,
+                         ::testing::Values(StoredForm{"utf8_lf", true, "\n"}, StoredForm{"utf8_crlf", true, "\r\n"},
+                                           StoredForm{"cp1252_lf", false, "\n"},
+                                           StoredForm{"cp1252_crlf", false, "\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFiles, AFailedWriteKeepsTheSavedVersion) {
   const std::string path = (folder / "list").string();

@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFont>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include "screenshot/countdown.h"
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/screen_capture.h"
 #include "screenshot/windows/unit_ba4.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
@@ -44,6 +44,10 @@ constexpr const char* kTimerHint =
     "aufs Bild kommt.\r\r(Das Problem, dass Fenster verschwinden, wenn Sie dieses Programm aktivieren, ist damit "
     "gelöst.)\r\rZurücksetzten des Timers: Klick auf \"?\"!";
 
+constexpr const char* kNoCaptureHere =
+    "Ein Bildschirmfoto ist hier nicht möglich: Unter Wayland gibt der Desktop den Bildschirm nur über sein "
+    "Bildschirmfoto-Portal (xdg-desktop-portal) heraus, und das hat kein Bild geliefert.";
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int width) {
   auto* button = new QPushButton(Ui(caption), parent);
   button->setObjectName(QLatin1String(name));
@@ -69,17 +73,6 @@ void LetTheScreenRepaint(int milliseconds) {
   while (!deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, static_cast<int>(deadline.remainingTime()));
   }
-}
-
-// The rectangle's pixels as the screen shows them; a null image when the
-// screen cannot be read.
-QImage CaptureScreen(int x, int y, int width, int height) {
-  if (width < 1 || height < 1) return QImage();
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return QImage();
-  const QPixmap shot = screen->grabWindow(0, x, y, width, height);
-  if (shot.isNull()) return QImage();
-  return shot.toImage();
 }
 
 }  // namespace
@@ -172,16 +165,20 @@ void TForm_ba1::BvorschauClick() {
   const QSize screen = ScreenSize();
   const CapturePlan plan = PlanCapture(OuterRect(Form_ba2), OuterRect(Form_ba3), screen.width(), screen.height());
   Form_ba3->move(plan.lowerRightLeft, plan.lowerRightTop);
-  const QImage picture = CaptureScreen(plan.x, plan.y, plan.width, plan.height);
+  const ScreenCapture capture = CaptureScreen(plan.x, plan.y, plan.width, plan.height);
   if (!Form_ba4) return;
   Form_ba4->showMaximized();
   BringToFront(Form_ba4);
-  if (picture.isNull()) {
+  if (capture.impossibleHere) {
+    ShowMessage(Cp1252(kNoCaptureHere));
+    return;
+  }
+  if (capture.picture.isNull()) {
     ShowMessage("Fehler");
     return;
   }
-  QGuiApplication::clipboard()->setImage(picture);
-  Form_ba4->ShowCapture(picture);
+  QGuiApplication::clipboard()->setImage(capture.picture);
+  Form_ba4->ShowCapture(capture.picture);
 }
 
 }  // namespace lumatik
