@@ -1,0 +1,54 @@
+// The input window's menu "Diskussion": it opens the curve discussion
+// beside the graph, and its examples set a function and an interval and
+// run the discussion at once.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+
+#include "discuss/discussion_examples.h"
+#include "discuss/windows/unit4sb.h"
+#include "plot/plotlist.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/unit1sb.h"
+#include "shell/messagesink.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/window_front.h"
+
+namespace lumatik {
+
+void TForm1sb::RechneNullstellenaus1Click() {
+  Plotter().DiscussionActive = true;
+  CBAbleitung->setChecked(false);
+  CBAlle->setChecked(false);
+  Schaubild1Click();
+  hide();
+  if (!Form4sb) return;
+  Form4sb->Memo1->clear();
+  BringToFront(Form4sb);
+}
+
+void TForm1sb::Beispiel1Click(QAction* sender) {
+  const DiscussionExample* example = sender ? FindDiscussionExample(sender->text().toStdString()) : nullptr;
+  if (!example || !Form4sb) return;
+  Plotter().DiscussionActive = true;
+  ResetInput();
+  SetFunctionText(example->function);
+  std::vector<std::string> list;
+  AddCurrentToList(ExampleListLine(*example), list);
+  SetPlotList(list);
+  Form4sb->SetInterval(example->from, example->to, example->step);
+  RechneNullstellenaus1Click();
+  if (example->integral) {
+    Form4sb->BRechneClick();
+    for (const std::string& line : IntegralExampleLines()) AddMemoLine(Form4sb->Memo1, line);
+    Form4sb->BintegralClick();
+    ShowMessage(IntegralExampleMessage());
+    return;
+  }
+  if (const std::string message = ExampleMessage(*example); !message.empty()) ShowMessage(message);
+  Form4sb->BRechneClick();
+}
+
+}  // namespace lumatik
