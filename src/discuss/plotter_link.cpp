@@ -35,18 +35,18 @@ const char* CircleColour(PointKind kind) {
 }
 
 // The graph writes its texts last, over a solid background in the colour
-// of the circle drawn last: white circles come first, then black, and the
-// zeros last, so that a caption stays readable and a zero shows in red on
-// top of an inflection or extremum at the same place.
+// of the circle drawn last: white circles come first and black ones last,
+// so that a caption keeps the black of the screen wherever a high or low
+// point was found, and a zero shows in red over an inflection point.
 int DrawingRank(PointKind kind) {
   switch (kind) {
     case PointKind::Inflection:
       return 0;
-    case PointKind::High:
-    case PointKind::Low:
-      return 1;
     case PointKind::Zero:
     case PointKind::TouchingZero:
+      return 1;
+    case PointKind::High:
+    case PointKind::Low:
       break;
   }
   return 2;

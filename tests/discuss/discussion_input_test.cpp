@@ -111,9 +111,9 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
       DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(PointCircleLines(result->points),
-            (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1 2 1/20 schwarz", "Kreis 1 -2 1/20 schwarz",
-                                      "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
-                                      "Kreis 1,732050807569 0 1/20 rot"}));
+            (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
+                                      "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
+                                      "Kreis 1 -2 1/20 schwarz"}));
 }
 
 TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
@@ -123,8 +123,8 @@ TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
   ASSERT_TRUE(result.has_value());
   TakePointsIntoPlotList(result->points, list);
   TakePointsIntoPlotList(result->points, list);
-  EXPECT_EQ(list, (std::vector<std::string>{"x^2-2", "Kreis 0 -2 1/20 schwarz", "Kreis -1,414213562373 0 1/20 rot",
-                                            "Kreis 1,414213562373 0 1/20 rot"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"x^2-2", "Kreis -1,414213562373 0 1/20 rot",
+                                            "Kreis 1,414213562373 0 1/20 rot", "Kreis 0 -2 1/20 schwarz"}));
 }
 
 TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {

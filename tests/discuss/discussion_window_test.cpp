@@ -273,6 +273,8 @@ TEST_F(DiscussionWindow, FoundPointsAreDrawnAsCirclesOnTheGraph) {
   EXPECT_TRUE(Form1sb->CBAlle->isChecked());
   EXPECT_TRUE(PictureShows(kScreenRed, 0.926867815029L, 0));
   EXPECT_TRUE(PictureShows(kScreenRed, 4.073132184971L, 0));
+  // The caption "f(x)=..." at (-2|5) keeps the screen's black behind it.
+  EXPECT_TRUE(PictureShows(0xFF000000, -2, 5));
   EXPECT_TRUE(BecomesActive(Form4sb));
   // Taken twice, the points are in the list once.
   Click(Form4sb->BPunkte);

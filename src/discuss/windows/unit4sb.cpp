@@ -82,7 +82,7 @@ TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
   BuildControls();
   // Below the input window, over the lower part of the graph.
   move(242, 300);
-  resize(600, 320);
+  resize(600, 360);
 }
 
 void TForm4sb::BuildControls() {
