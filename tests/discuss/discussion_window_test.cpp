@@ -50,6 +50,15 @@ std::vector<std::string> Lines(const char* utf8Lines) {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
+std::vector<std::string> DocsLines(const char* name) {
+  QFile file(QStringLiteral(LUMATIK_DISCUSSION_DOCS "/") + QLatin1String(name));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  std::vector<std::string> lines;
+  for (const QByteArray& line : file.readAll().split('\n'))
+    if (!line.isEmpty()) lines.push_back(line.toStdString());
+  return lines;
+}
+
 class DiscussionWindow : public testing::PlotterOpened {
  protected:
   static void OpenDiscussion() {
@@ -156,6 +165,21 @@ TEST_F(DiscussionWindow, StopEndsALongRunAtOnceAndKeepsTheOldText) {
   EXPECT_EQ(typedDuringRun, QStringLiteral("7"));
   EXPECT_EQ(messages, std::vector<std::string>{"Abbruch"});
   EXPECT_EQ(MemoText(), help);
+  EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
+}
+
+TEST_F(DiscussionWindow, ClosingTheWindowOrChoosingAnExampleEndsARunWithoutAWord) {
+  OpenDiscussion();
+  TypeInterval("-10", "10", "1/1000000");
+  ClickAndMeanwhile(Form4sb->BRechne, {[] { Form4sb->close(); }});
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
+  EXPECT_TRUE(Form4sb->Memo1->toPlainText().isEmpty());
+
+  OpenDiscussion();
+  ClickAndMeanwhile(Form4sb->BRechne, {[] { Form1sb->Beispielx221->trigger(); }});
+  EXPECT_EQ(messages, std::vector<std::string>{ExampleMessage(*FindDiscussionExample("Beispiel y=(x-2)^2"))});
+  EXPECT_EQ(MemoText(), DocsLines("8-quadrat-ohne-vorzeichenwechsel.txt"));
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
 }
 
@@ -296,15 +320,6 @@ struct ExampleCase {
 };
 
 class DiscussionExamples : public DiscussionWindow, public ::testing::WithParamInterface<ExampleCase> {};
-
-std::vector<std::string> DocsLines(const char* name) {
-  QFile file(QStringLiteral(LUMATIK_DISCUSSION_DOCS "/") + QLatin1String(name));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  std::vector<std::string> lines;
-  for (const QByteArray& line : file.readAll().split('\n'))
-    if (!line.isEmpty()) lines.push_back(line.toStdString());
-  return lines;
-}
 
 TEST_P(DiscussionExamples, TheMenuItemShowsTheDocumentedText) {
   QAction* item = Form1sb->Nullstellenbestimmung1->findChild<QAction*>(QLatin1String(GetParam().item));

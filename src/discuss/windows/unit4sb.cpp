@@ -61,11 +61,18 @@ QLabel* Label(const char* name, const char* caption, QWidget* parent) {
   return label;
 }
 
-QFrame* Panel(const char* name, QWidget* parent) {
+// A raised panel with a caption over two controls side by side.
+QFrame* Panel(const char* name, QWidget* parent, QLabel* caption, QWidget* left, QWidget* right) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QLatin1String(name));
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setFrameShadow(QFrame::Raised);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(4, 2, 4, 4);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(caption, 0, 0, 1, 2);
+  grid->addWidget(left, 1, 0);
+  grid->addWidget(right, 1, 1);
   return panel;
 }
 
@@ -86,27 +93,14 @@ TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
 }
 
 void TForm4sb::BuildControls() {
-  Panel1 = Panel("Panel1", this);
-  Label2 = Label("Label2", "Intervall für die Nullstellen ", Panel1);
-  Evon = Edit("Evon", "-10", Panel1);
-  Ebis = Edit("Ebis", "10", Panel1);
-  auto* interval = new QGridLayout(Panel1);
-  interval->setContentsMargins(4, 2, 4, 4);
-  interval->setVerticalSpacing(2);
-  interval->addWidget(Label2, 0, 0, 1, 2);
-  interval->addWidget(Evon, 1, 0);
-  interval->addWidget(Ebis, 1, 1);
-
-  Panel2 = Panel("Panel2", this);
-  Label1 = Label("Label1", "Abstand der Nullstellen", Panel2);
-  Label3 = Label("Label3", "größer", Panel2);
-  Estep = Edit("Estep", "1/10", Panel2);
-  auto* step = new QGridLayout(Panel2);
-  step->setContentsMargins(4, 2, 4, 4);
-  step->setVerticalSpacing(2);
-  step->addWidget(Label1, 0, 0, 1, 2);
-  step->addWidget(Label3, 1, 0);
-  step->addWidget(Estep, 1, 1);
+  Label2 = Label("Label2", "Intervall für die Nullstellen ", this);
+  Evon = Edit("Evon", "-10", this);
+  Ebis = Edit("Ebis", "10", this);
+  Panel1 = Panel("Panel1", this, Label2, Evon, Ebis);
+  Label1 = Label("Label1", "Abstand der Nullstellen", this);
+  Label3 = Label("Label3", "größer", this);
+  Estep = Edit("Estep", "1/10", this);
+  Panel2 = Panel("Panel2", this, Label1, Label3, Estep);
 
   Button1 = Button("Button1", "?", this);
   BRechne = Button("BRechne", kDiskussion, this);
@@ -183,7 +177,7 @@ bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
 
 // A window closed during a run ends the run without a word.
 void TForm4sb::closeEvent(QCloseEvent* e) {
-  if (Running()) BRechne->setText(QLatin1String(kRechne));
+  EndRun();
   QWidget::closeEvent(e);
 }
 
@@ -200,6 +194,12 @@ void TForm4sb::EstepKeyPress(int key) {
 }
 
 bool TForm4sb::Running() const { return BRechne->text() == QLatin1String(kStop); }
+
+// The scan sees the caption at its next step and ends; a run started
+// meanwhile from within it takes the caption over.
+void TForm4sb::EndRun() {
+  if (Running()) BRechne->setText(QLatin1String(kRechne));
+}
 
 void TForm4sb::SetInterval(const char* from, const char* to, const char* step) {
   ShowFieldText(Evon, QString::fromLatin1(from));

@@ -46,6 +46,8 @@ class TForm4sb : public QWidget {
   // Whether a run (or a value table) is going on: the start button then
   // reads "Stop".
   bool Running() const;
+  // Ends a run without a word, for a new one that takes its place.
+  void EndRun();
   // The interval edits, as the plotter's examples set them.
   void SetInterval(const char* from, const char* to, const char* step);
 

@@ -32,6 +32,9 @@ void TForm1sb::RechneNullstellenaus1Click() {
 void TForm1sb::Beispiel1Click(QAction* sender) {
   const DiscussionExample* example = sender ? FindDiscussionExample(sender->text().toStdString()) : nullptr;
   if (!example || !Form4sb) return;
+  // An example chosen while a run goes on replaces that run: its own
+  // start would otherwise only stop the old one.
+  Form4sb->EndRun();
   Plotter().DiscussionActive = true;
   ResetInput();
   SetFunctionText(example->function);
