@@ -71,16 +71,18 @@ class DiscussionWindow : public testing::PlotterOpened {
     QTest::mouseClick(button, Qt::LeftButton);
     Settle();
   }
-  // The interval typed into the three edits, each confirmed with Enter; the
-  // Enter of the step starts the run.
+  // The interval typed into the three edits, each confirmed with Enter,
+  // which brings the next edit with its text selected; the Enter of the
+  // step starts the run.
   static void TypeInterval(const char* from, const char* to, const char* step) {
     TypeInto(Form4sb->Evon, from);
     PressEnter();
     ASSERT_EQ(Focused(), Form4sb->Ebis);
-    TypeOver(to);
+    testing::TypeText(Focused(), QString::fromLatin1(to));
     PressEnter();
     ASSERT_EQ(Focused(), Form4sb->Estep);
-    TypeOver(step);
+    testing::TypeText(Focused(), QString::fromLatin1(step));
+    Settle();
   }
   // Clicks the button and, while the work it starts goes on, runs the
   // actions one after the other from the window's event loop.

@@ -181,12 +181,14 @@ void TForm4sb::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
 }
 
+// The next edit comes with its text selected, ready to be typed over, as
+// after Tab.
 void TForm4sb::EvonKeyPress(int key) {
-  if (IsEnter(key)) Ebis->setFocus();
+  if (IsEnter(key)) Ebis->setFocus(Qt::TabFocusReason);
 }
 
 void TForm4sb::EbisKeyPress(int key) {
-  if (IsEnter(key)) Estep->setFocus();
+  if (IsEnter(key)) Estep->setFocus(Qt::TabFocusReason);
 }
 
 void TForm4sb::EstepKeyPress(int key) {
