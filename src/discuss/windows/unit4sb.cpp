@@ -89,7 +89,7 @@ TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
   BuildControls();
   // Below the input window, over the lower part of the graph.
   move(242, 300);
-  resize(600, 360);
+  resize(680, 360);
 }
 
 void TForm4sb::BuildControls() {
@@ -299,8 +299,9 @@ void TForm4sb::BintegralClick() {
 void TForm4sb::RedrawPlotterBehind() {
   if (!Form1sb) return;
   Form1sb->Schaubild1Click();
-  Form1sb->hide();
+  // Raised while the input window still has the focus, as it is opened.
   if (Plotter().DiscussionActive) BringToFront(this);
+  Form1sb->hide();
 }
 
 void TForm4sb::BplusClick(QObject* sender) {

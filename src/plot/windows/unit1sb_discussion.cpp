@@ -23,10 +23,14 @@ void TForm1sb::RechneNullstellenaus1Click() {
   CBAbleitung->setChecked(false);
   CBAlle->setChecked(false);
   Schaubild1Click();
+  // The discussion window comes up while this one still has the focus: a
+  // window manager gives a new window the focus (and the top) when it is
+  // the active window's own, but may put it behind the graph otherwise.
+  if (Form4sb) {
+    Form4sb->Memo1->clear();
+    BringToFront(Form4sb);
+  }
   hide();
-  if (!Form4sb) return;
-  Form4sb->Memo1->clear();
-  BringToFront(Form4sb);
 }
 
 void TForm1sb::Beispiel1Click(QAction* sender) {
