@@ -33,6 +33,7 @@
 #include "shell/codepage.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
 #include "plot/plotter_window_fixture.h"
 
@@ -170,10 +171,17 @@ TEST_F(DiscussionWindow, StopEndsALongRunAtOnceAndKeepsTheOldText) {
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
 }
 
-TEST_F(DiscussionWindow, ClosingTheWindowOrChoosingAnExampleEndsARunWithoutAWord) {
+TEST_F(DiscussionWindow, ClosingTheWindowOrTheProgramOrChoosingAnExampleEndsARunWithoutAWord) {
   OpenDiscussion();
   TypeInterval("-10", "10", "1/1000000");
   ClickAndMeanwhile(Form4sb->BRechne, {[] { Form4sb->close(); }});
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
+  EXPECT_TRUE(Form4sb->Memo1->toPlainText().isEmpty());
+
+  // Closing the start window ends the program, and the run with it.
+  OpenDiscussion();
+  ClickAndMeanwhile(Form4sb->BRechne, {[] { FormStart->close(); }});
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
   EXPECT_TRUE(Form4sb->Memo1->toPlainText().isEmpty());

@@ -27,6 +27,7 @@
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
 #include "shell/windows/window_front.h"
 
 namespace lumatik {
@@ -87,6 +88,8 @@ TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Berechnung von Nullstellen"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   BuildControls();
+  // The program ends with the start window; a run must not keep it going.
+  if (FormStart) connect(FormStart, &TFormStart::closed, this, &TForm4sb::EndRun);
   // Below the input window, over the lower part of the graph.
   move(242, 300);
   resize(680, 360);
