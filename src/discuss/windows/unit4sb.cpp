@@ -307,25 +307,24 @@ void TForm4sb::RedrawPlotterBehind() {
   Form1sb->hide();
 }
 
-void TForm4sb::BplusClick(QObject* sender) {
-  if (!Form1sb) return;
-  const MovedView view =
-      ZoomedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Bplus);
+void TForm4sb::ShowMovedView(const MovedView& view) {
   ShowFieldText(Form1sb->ELEx, QtText(view.lex));
+  ShowFieldText(Form1sb->Ex000, QtText(view.x000));
   RedrawPlotterBehind();
   if (view.from) ShowFieldText(Evon, QtText(*view.from));
   if (view.to) ShowFieldText(Ebis, QtText(*view.to));
   if (view.step) ShowFieldText(Estep, QtText(*view.step));
 }
 
+void TForm4sb::BplusClick(QObject* sender) {
+  if (!Form1sb) return;
+  ShowMovedView(ZoomedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Bplus));
+}
+
 void TForm4sb::BrechtsClick(QObject* sender) {
   if (!Form1sb) return;
-  const MovedView view =
-      ShiftedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Brechts);
-  ShowFieldText(Form1sb->Ex000, QtText(view.x000));
-  RedrawPlotterBehind();
-  if (view.from) ShowFieldText(Evon, QtText(*view.from));
-  if (view.to) ShowFieldText(Ebis, QtText(*view.to));
+  ShowMovedView(
+      ShiftedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Brechts));
 }
 
 void TForm4sb::BPunkteClick() {

@@ -8,6 +8,7 @@
 
 #include "discuss/curve_scan.h"
 #include "discuss/discussion_input.h"
+#include "discuss/plotter_link.h"
 
 class QFrame;
 class QLabel;
@@ -82,6 +83,9 @@ class TForm4sb : public QWidget {
   bool RunStoppable(const std::function<bool(const KeepGoing&)>& work);
   // The plotter draws again at its fields; this window stays in front.
   void RedrawPlotterBehind();
+  // The plotter's unit and centre and this window's interval after "+",
+  // "-", "->" or "<-"; the plotter draws the new picture.
+  void ShowMovedView(const MovedView& view);
   // Refuses an interval or step that would never let a loop end; true
   // when the numbers may be used.
   static bool StepAccepted(const ScanNumbers& numbers);
