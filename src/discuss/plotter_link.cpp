@@ -34,6 +34,24 @@ const char* CircleColour(PointKind kind) {
   return "";
 }
 
+// The graph writes its texts last, over a solid background in the colour
+// of the circle drawn last: white circles come first and black ones last,
+// so that a caption keeps the black of the screen wherever a high or low
+// point was found, and a zero shows in red over an inflection point.
+int DrawingRank(PointKind kind) {
+  switch (kind) {
+    case PointKind::Inflection:
+      return 0;
+    case PointKind::Zero:
+    case PointKind::TouchingZero:
+      return 1;
+    case PointKind::High:
+    case PointKind::Low:
+      break;
+  }
+  return 2;
+}
+
 }  // namespace
 
 MovedView ZoomedView(const std::string& lexText, const std::string& x000Text, bool zoomIn) {
@@ -63,8 +81,12 @@ MovedView ShiftedView(const std::string& lexText, const std::string& x000Text, b
 }
 
 std::vector<std::string> PointCircleLines(const std::vector<FoundPoint>& points) {
+  std::vector<FoundPoint> ordered = points;
+  std::stable_sort(ordered.begin(), ordered.end(), [](const FoundPoint& p, const FoundPoint& q) {
+    return DrawingRank(p.kind) < DrawingRank(q.kind);
+  });
   std::vector<std::string> lines;
-  for (const FoundPoint& point : points) {
+  for (const FoundPoint& point : ordered) {
     const std::string x = DecimalsText(point.x, 12);
     const std::string y = DecimalsText(point.y, 12);
     // A number in exponent notation would not read back as a term.

@@ -30,7 +30,8 @@ MovedView ZoomedView(const std::string& lexText, const std::string& x000Text, bo
 MovedView ShiftedView(const std::string& lexText, const std::string& x000Text, bool toTheRight);
 
 // One plot-list line per point: "Kreis x y 1/20" with zeros red, high and
-// low points black, inflection points white. Points named twice give one line.
+// low points black, inflection points white; the white ones first, the
+// black ones last. Points named twice give one line.
 std::vector<std::string> PointCircleLines(const std::vector<FoundPoint>& points);
 
 // Appends the circle lines that the list does not hold yet.

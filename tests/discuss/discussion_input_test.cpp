@@ -111,9 +111,9 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
       DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(PointCircleLines(result->points),
-            (std::vector<std::string>{"Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
+            (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
                                       "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
-                                      "Kreis 1 -2 1/20 schwarz", "Kreis 0 0 1/20"}));
+                                      "Kreis 1 -2 1/20 schwarz"}));
 }
 
 TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
@@ -134,8 +134,8 @@ TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
                                        {PointKind::Inflection, -1e-5L, 0}};
   const std::vector<std::string> lines = PointCircleLines(points);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");
-  EXPECT_EQ(lines[1], "Kreis -0,00001 0 1/20");
+  EXPECT_EQ(lines[0], "Kreis -0,00001 0 1/20");
+  EXPECT_EQ(lines[1], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");
 }
 
 }  // namespace

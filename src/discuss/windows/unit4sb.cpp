@@ -1,9 +1,344 @@
 #include "discuss/windows/unit4sb.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "discuss/discuss_texts.h"
+#include "discuss/discussion_input.h"
+#include "discuss/plotter_link.h"
+#include "discuss/simpson_integral.h"
+#include "discuss/term_function.h"
+#include "discuss/value_table.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/unit1sb.h"
+#include "shell/codepage.h"
+#include "shell/messagesink.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
+#include "shell/windows/window_front.h"
+
 namespace lumatik {
 
+namespace {
+
+constexpr const char* kDiskussion = "Diskussion";
+constexpr const char* kRechne = "Rechne";
+constexpr const char* kStop = "Stop";
+constexpr const char* kPunkte = "Punkte ins Schaubild";
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(Ui(caption), parent);
+  button->setObjectName(QLatin1String(name));
+  // Enter in the edits belongs to the edits, not to a default button.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLineEdit* Edit(const char* name, const char* text, QWidget* parent) {
+  auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
+  edit->setObjectName(QLatin1String(name));
+  edit->setMinimumWidth(60);
+  return edit;
+}
+
+QLabel* Label(const char* name, const char* caption, QWidget* parent) {
+  auto* label = new QLabel(Ui(caption), parent);
+  label->setObjectName(QLatin1String(name));
+  return label;
+}
+
+// A raised panel with a caption over two controls side by side.
+QFrame* Panel(const char* name, QWidget* parent, QLabel* caption, QWidget* left, QWidget* right) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QLatin1String(name));
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFrameShadow(QFrame::Raised);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(4, 2, 4, 4);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(caption, 0, 0, 1, 2);
+  grid->addWidget(left, 1, 0);
+  grid->addWidget(right, 1, 1);
+  return panel;
+}
+
+void AddMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) AddMemoLine(memo, line);
+}
+
+}  // namespace
+
 TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QString::fromUtf8("Berechnung von Nullstellen"));
+  setObjectName(QStringLiteral("Form4sb"));
+  setWindowTitle(QStringLiteral("Berechnung von Nullstellen"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  BuildControls();
+  // The program ends with the start window; a run must not keep it going.
+  if (FormStart) connect(FormStart, &TFormStart::closed, this, &TForm4sb::EndRun);
+  // Below the input window, over the lower part of the graph.
+  move(242, 300);
+  resize(680, 360);
+}
+
+void TForm4sb::BuildControls() {
+  Label2 = Label("Label2", "Intervall für die Nullstellen ", this);
+  Evon = Edit("Evon", "-10", this);
+  Ebis = Edit("Ebis", "10", this);
+  Panel1 = Panel("Panel1", this, Label2, Evon, Ebis);
+  Label1 = Label("Label1", "Abstand der Nullstellen", this);
+  Label3 = Label("Label3", "größer", this);
+  Estep = Edit("Estep", "1/10", this);
+  Panel2 = Panel("Panel2", this, Label1, Label3, Estep);
+
+  Button1 = Button("Button1", "?", this);
+  BRechne = Button("BRechne", kDiskussion, this);
+  QFont bold = BRechne->font();
+  bold.setBold(true);
+  BRechne->setFont(bold);
+  Bplus = Button("Bplus", "+", this);
+  Bminus = Button("Bminus", "-", this);
+  Blinks = Button("Blinks", "<-", this);
+  Brechts = Button("Brechts", "->", this);
+  Button2 = Button("Button2", "Wertetafel", this);
+  Bintegral = Button("Bintegral", "Integral", this);
+  BPunkte = Button("BPunkte", kPunkte, this);
+  BPunkte->setEnabled(false);
+  for (QPushButton* small : {Button1, Bplus, Bminus, Blinks, Brechts})
+    small->setFixedWidth(small->fontMetrics().horizontalAdvance(QStringLiteral("->")) + 20);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont courier(QStringLiteral("Courier New"), 10);
+  courier.setStyleHint(QFont::TypeWriter);
+  Memo1->setFont(courier);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto* start = new QVBoxLayout;
+  start->setSpacing(2);
+  start->addWidget(BRechne, 1);
+  start->addWidget(Button1);
+  auto* inputs = new QHBoxLayout;
+  inputs->setSpacing(4);
+  inputs->addWidget(Panel1, 3);
+  inputs->addWidget(Panel2, 2);
+  inputs->addLayout(start, 1);
+  auto* commands = new QHBoxLayout;
+  commands->setSpacing(4);
+  for (QPushButton* button : {Bplus, Bminus, Blinks, Brechts}) commands->addWidget(button);
+  commands->addSpacing(8);
+  for (QPushButton* button : {Button2, Bintegral, BPunkte}) commands->addWidget(button);
+  commands->addStretch(1);
+  auto* rows = new QVBoxLayout(this);
+  rows->setContentsMargins(2, 2, 2, 2);
+  rows->setSpacing(2);
+  rows->addLayout(inputs);
+  rows->addLayout(commands);
+  rows->addWidget(Memo1, 1);
+
+  for (QLineEdit* edit : {Evon, Ebis, Estep}) edit->installEventFilter(this);
+  connect(Button1, &QPushButton::clicked, this, &TForm4sb::Button1Click);
+  connect(BRechne, &QPushButton::clicked, this, &TForm4sb::BRechneClick);
+  for (QPushButton* zoom : {Bplus, Bminus})
+    connect(zoom, &QPushButton::clicked, this, [this, zoom] { BplusClick(zoom); });
+  for (QPushButton* shift : {Brechts, Blinks})
+    connect(shift, &QPushButton::clicked, this, [this, shift] { BrechtsClick(shift); });
+  connect(Button2, &QPushButton::clicked, this, &TForm4sb::Button2Click);
+  connect(Bintegral, &QPushButton::clicked, this, &TForm4sb::BintegralClick);
+  connect(BPunkte, &QPushButton::clicked, this, &TForm4sb::BPunkteClick);
+  connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm4sb::MemoChanged);
+}
+
+bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (IsEnter(key)) {
+      if (watched == Evon) EvonKeyPress(key);
+      else if (watched == Ebis) EbisKeyPress(key);
+      else if (watched == Estep) EstepKeyPress(key);
+      else return QWidget::eventFilter(watched, e);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+// A window closed during a run ends the run without a word.
+void TForm4sb::closeEvent(QCloseEvent* e) {
+  EndRun();
+  QWidget::closeEvent(e);
+}
+
+// The next edit comes with its text selected, ready to be typed over, as
+// after Tab.
+void TForm4sb::EvonKeyPress(int key) {
+  if (IsEnter(key)) Ebis->setFocus(Qt::TabFocusReason);
+}
+
+void TForm4sb::EbisKeyPress(int key) {
+  if (IsEnter(key)) Estep->setFocus(Qt::TabFocusReason);
+}
+
+void TForm4sb::EstepKeyPress(int key) {
+  if (IsEnter(key)) BRechneClick();
+}
+
+bool TForm4sb::Running() const { return BRechne->text() == QLatin1String(kStop); }
+
+// The scan sees the caption at its next step and ends; a run started
+// meanwhile from within it takes the caption over.
+void TForm4sb::EndRun() {
+  if (Running()) BRechne->setText(QLatin1String(kRechne));
+}
+
+void TForm4sb::SetInterval(const char* from, const char* to, const char* step) {
+  ShowFieldText(Evon, QString::fromLatin1(from));
+  ShowFieldText(Ebis, QString::fromLatin1(to));
+  ShowFieldText(Estep, QString::fromLatin1(step));
+}
+
+ScanNumbers TForm4sb::IntervalNumbers() const {
+  return ReadScanNumbers(CoreText(Evon->text()), CoreText(Ebis->text()), CoreText(Estep->text()));
+}
+
+bool TForm4sb::StepAccepted(const ScanNumbers& numbers) {
+  const std::string refusal = StepRefusal(numbers.a, numbers.b, numbers.d);
+  if (refusal.empty()) return true;
+  ShowMessage(refusal);
+  return false;
+}
+
+bool TForm4sb::RunStoppable(const std::function<bool(const KeepGoing&)>& work) {
+  // A table started while a discussion runs goes with it: one "Stop" ends both.
+  const bool inner = Running();
+  const QString caption = BRechne->text();
+  BRechne->setText(QLatin1String(kStop));
+  const KeepGoing keepGoing = [this] {
+    QApplication::processEvents();
+    return Running();
+  };
+  const bool finished = work(keepGoing);
+  if (finished && !inner) BRechne->setText(caption);
+  return finished;
+}
+
+void TForm4sb::BRechneClick() {
+  if (Running()) {
+    BRechne->setText(QLatin1String(kRechne));
+    ShowMessage(discusstexts::kStopped);
+    return;
+  }
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), true);
+  const ScanNumbers numbers = IntervalNumbers();
+  if (!StepAccepted(numbers)) return;
+  std::optional<DiscussionResult> result;
+  RunStoppable([&](const KeepGoing& keepGoing) {
+    result = DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, static_cast<double>(numbers.a),
+                          static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing);
+    return result.has_value();
+  });
+  if (!result) return;
+  SetMemoLines(Memo1, result->lines);
+  points_ = std::move(result->points);
+  BPunkte->setEnabled(!points_.empty());
+  BRechne->setText(QLatin1String(kRechne));
+}
+
+void TForm4sb::Button1Click() {
+  std::vector<std::string> help;
+  for (const char* line : discusstexts::kHelpLines) help.push_back(Cp1252(line));
+  SetMemoLines(Memo1, help);
+  points_.clear();
+  BPunkte->setEnabled(false);
+}
+
+// The points belong to the text of their run: once the memo is emptied
+// (a new function typed in the plotter, a new opening) they are gone.
+void TForm4sb::MemoChanged() {
+  if (!Memo1->document()->isEmpty()) return;
+  points_.clear();
+  BPunkte->setEnabled(false);
+}
+
+void TForm4sb::Button2Click() {
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), false);
+  const ScanNumbers numbers = IntervalNumbers();
+  if (!StepAccepted(numbers)) return;
+  std::optional<std::vector<std::string>> rows;
+  RunStoppable([&](const KeepGoing& keepGoing) {
+    rows = ValueTableLines(EngineTermFunction(term.term, term.paramLine), numbers.a, numbers.b, numbers.d,
+                           keepGoing);
+    return rows.has_value();
+  });
+  if (rows) AddMemoLines(Memo1, *rows);
+}
+
+void TForm4sb::BintegralClick() {
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), false);
+  const IntegralOutcome outcome = IntegralPress(MemoLines(Memo1), term);
+  AddMemoLines(Memo1, outcome.appendedLines);
+  if (outcome.moveWindowToTop) {
+    const QScreen* screen = this->screen();
+    move(x(), screen ? screen->availableGeometry().top() : 0);
+  }
+  if (!outcome.message.empty()) ShowMessage(outcome.message);
+}
+
+void TForm4sb::RedrawPlotterBehind() {
+  if (!Form1sb) return;
+  Form1sb->Schaubild1Click();
+  // Raised while the input window still has the focus, as it is opened.
+  if (Plotter().DiscussionActive) BringToFront(this);
+  Form1sb->hide();
+}
+
+void TForm4sb::ShowMovedView(const MovedView& view) {
+  ShowFieldText(Form1sb->ELEx, QtText(view.lex));
+  ShowFieldText(Form1sb->Ex000, QtText(view.x000));
+  RedrawPlotterBehind();
+  if (view.from) ShowFieldText(Evon, QtText(*view.from));
+  if (view.to) ShowFieldText(Ebis, QtText(*view.to));
+  if (view.step) ShowFieldText(Estep, QtText(*view.step));
+}
+
+void TForm4sb::BplusClick(QObject* sender) {
+  if (!Form1sb) return;
+  ShowMovedView(ZoomedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Bplus));
+}
+
+void TForm4sb::BrechtsClick(QObject* sender) {
+  if (!Form1sb) return;
+  ShowMovedView(
+      ShiftedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Brechts));
+}
+
+void TForm4sb::BPunkteClick() {
+  if (!Form1sb || points_.empty()) return;
+  std::vector<std::string> list = Form1sb->PlotList();
+  TakePointsIntoPlotList(points_, list);
+  Form1sb->SetPlotList(list);
+  {
+    // The circles are lines of the list, so the whole list is drawn from
+    // now on; one redraw follows.
+    const QSignalBlocker quiet(Form1sb->CBAlle);
+    Form1sb->CBAlle->setChecked(true);
+  }
+  RedrawPlotterBehind();
 }
 
 }  // namespace lumatik

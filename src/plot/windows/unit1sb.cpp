@@ -156,12 +156,6 @@ void TForm1sb::BuildMenu() {
     if (handler) connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  // An item whose computation is not built yet is off until it is.
-  auto unbuilt = [&item](QMenu* m, const char* name, const char* caption) {
-    QAction* action = item(m, name, caption, nullptr);
-    action->setEnabled(false);
-    return action;
-  };
   auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
 
   Datei1 = menu("Datei1", "Datei");
@@ -209,24 +203,24 @@ void TForm1sb::BuildMenu() {
                           BeispielStreckeneinzeichnen1, BeispielmitParameter1})
     hidden->setVisible(false);
 
-  // The curve discussion connects and enables its items once it is built;
-  // the whole menu stays hidden.
   Nullstellenbestimmung1 = menu("Nullstellenbestimmung1", "Diskussion");
-  RechneNullstellenaus1 =
-      unbuilt(Nullstellenbestimmung1, "RechneNullstellenaus1", "Nullstellen, Wertetafel etc.");
-  Beispiel1 = unbuilt(Nullstellenbestimmung1, "Beispiel1", "Beispiel ganzr. Funktion");
-  Gegenbeispiel1 = unbuilt(Nullstellenbestimmung1, "Gegenbeispiel1", "Beispiel gebr. rat. Polstellen");
-  BeispieltrogonometrischeFunktion1 = unbuilt(Nullstellenbestimmung1, "BeispieltrogonometrischeFunktion1",
-                                           "Beispiel trigonometrische Funktion");
-  BeispieleFunktion1 = unbuilt(Nullstellenbestimmung1, "BeispieleFunktion1", "Beispiel e-Funktion");
-  BeispielLog1 = unbuilt(Nullstellenbestimmung1, "BeispielLog1", "Beispiel ln-Funktion");
-  BeispielfalscheEingabe1 =
-      unbuilt(Nullstellenbestimmung1, "BeispielfalscheEingabe1", "Beispiel falsche Eingabe");
-  BeispielunstetigeFunktion1 =
-      unbuilt(Nullstellenbestimmung1, "BeispielunstetigeFunktion1", "Beispiel unstetige Funktion");
-  Beispielx221 = unbuilt(Nullstellenbestimmung1, "Beispielx221", "Beispiel y=(x-2)^2");
-  BeispielIntegral1 = unbuilt(Nullstellenbestimmung1, "BeispielIntegral1", "Beispiel Integral");
-  Nullstellenbestimmung1->menuAction()->setVisible(false);
+  RechneNullstellenaus1 = item(Nullstellenbestimmung1, "RechneNullstellenaus1", "Nullstellen, Wertetafel etc.",
+                               &TForm1sb::RechneNullstellenaus1Click);
+  auto example = [this, &item](const char* name, const char* caption) {
+    QAction* action = item(Nullstellenbestimmung1, name, caption, nullptr);
+    connect(action, &QAction::triggered, this, [this, action] { Beispiel1Click(action); });
+    return action;
+  };
+  Beispiel1 = example("Beispiel1", "Beispiel ganzr. Funktion");
+  Gegenbeispiel1 = example("Gegenbeispiel1", "Beispiel gebr. rat. Polstellen");
+  BeispieltrogonometrischeFunktion1 =
+      example("BeispieltrogonometrischeFunktion1", "Beispiel trigonometrische Funktion");
+  BeispieleFunktion1 = example("BeispieleFunktion1", "Beispiel e-Funktion");
+  BeispielLog1 = example("BeispielLog1", "Beispiel ln-Funktion");
+  BeispielfalscheEingabe1 = example("BeispielfalscheEingabe1", "Beispiel falsche Eingabe");
+  BeispielunstetigeFunktion1 = example("BeispielunstetigeFunktion1", "Beispiel unstetige Funktion");
+  Beispielx221 = example("Beispielx221", "Beispiel y=(x-2)^2");
+  BeispielIntegral1 = example("BeispielIntegral1", "Beispiel Integral");
 
   VonderSekantezurTangente1 = menu("VonderSekantezurTangente1", "Von der Sekante zur Tangente");
   QMenu* s = VonderSekantezurTangente1;

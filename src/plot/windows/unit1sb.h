@@ -94,6 +94,12 @@ class TForm1sb : public QMainWindow {
   void BeispielStreckeneinzeichnen1Click();
   void BeispielmitParameter1Click();
 
+  // "Diskussion": opens the curve discussion beside the graph; the nine
+  // examples (one handler, told apart by the item) set the function and the
+  // interval and run the discussion.
+  void RechneNullstellenaus1Click();
+  void Beispiel1Click(QAction* sender);
+
   void ComboBox1KeyDown(int key);
   void ELExKeyDown(int key);
   void ELEyKeyDown(int key);
@@ -151,7 +157,7 @@ class TForm1sb : public QMainWindow {
   QAction* Schrittweite1 = nullptr;
   QAction* Hinweise1 = nullptr;
   QAction* LezterFehler1 = nullptr;
-  // Hidden; its items are the curve discussion's.
+  // The curve discussion's items.
   QMenu* Nullstellenbestimmung1 = nullptr;
   QAction* RechneNullstellenaus1 = nullptr;
   QAction* Beispiel1 = nullptr;

@@ -1,0 +1,61 @@
+// The input window's menu "Diskussion": it opens the curve discussion
+// beside the graph, and its examples set a function and an interval and
+// run the discussion at once.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+
+#include "discuss/discussion_examples.h"
+#include "discuss/windows/unit4sb.h"
+#include "plot/plotlist.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/unit1sb.h"
+#include "shell/messagesink.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/window_front.h"
+
+namespace lumatik {
+
+void TForm1sb::RechneNullstellenaus1Click() {
+  Plotter().DiscussionActive = true;
+  CBAbleitung->setChecked(false);
+  CBAlle->setChecked(false);
+  Schaubild1Click();
+  // The discussion window comes up while this one still has the focus: a
+  // window manager gives a new window the focus (and the top) when it is
+  // the active window's own, but may put it behind the graph otherwise.
+  if (Form4sb) {
+    Form4sb->Memo1->clear();
+    BringToFront(Form4sb);
+  }
+  hide();
+}
+
+void TForm1sb::Beispiel1Click(QAction* sender) {
+  const DiscussionExample* example = sender ? FindDiscussionExample(sender->text().toStdString()) : nullptr;
+  if (!example || !Form4sb) return;
+  // An example chosen while a run goes on replaces that run: its own
+  // start would otherwise only stop the old one.
+  Form4sb->EndRun();
+  Plotter().DiscussionActive = true;
+  ResetInput();
+  SetFunctionText(example->function);
+  std::vector<std::string> list;
+  AddCurrentToList(ExampleListLine(*example), list);
+  SetPlotList(list);
+  Form4sb->SetInterval(example->from, example->to, example->step);
+  RechneNullstellenaus1Click();
+  if (example->integral) {
+    Form4sb->BRechneClick();
+    for (const std::string& line : IntegralExampleLines()) AddMemoLine(Form4sb->Memo1, line);
+    Form4sb->BintegralClick();
+    ShowMessage(IntegralExampleMessage());
+    return;
+  }
+  if (const std::string message = ExampleMessage(*example); !message.empty()) ShowMessage(message);
+  Form4sb->BRechneClick();
+}
+
+}  // namespace lumatik
