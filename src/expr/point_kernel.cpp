@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -14,6 +15,7 @@ namespace {
 
 using enum KernelOperation;
 using enum KernelOperand;
+using Encoded = KernelProgram::Encoded;
 
 // ---------------------------------------------------------------------------
 // Step codes: one number for operation, operand and slot, so that a single
@@ -55,13 +57,30 @@ static_assert(kCodeCount <= 512, "the switch below lists 512 codes");
 // ---------------------------------------------------------------------------
 // Arithmetic, operation for operation the text evaluator's.
 
-// Finite, tested without loading a constant: v - v is 0 exactly when v is
-// finite and NaN otherwise.
-inline bool IsFinite(Extended v) { return v - v == 0; }
+// The bounds of the tests below, read as float from memory at every use:
+// the x87 unit loads a float in one step, an 80-bit constant (which is what
+// g++ makes of a constant in a comparison of long doubles, and of a value it
+// keeps aside) in several, and the tests run in nearly every step. Volatile
+// only so that g++ neither folds them back into constants nor keeps them.
+struct TestBounds {
+  // A little above DivChecked's 1e-15, so that a divisor between the two is
+  // failed too and goes to the instructions, which test it exactly.
+  float smallestDivisor = 0x1p-49f;
+  float infinity = std::numeric_limits<float>::infinity();
+};
+volatile TestBounds testBounds;
+static_assert(0x1p-49f > 1e-15L && 0x1p-49f < 2e-15L);
+
+// Written so that a NaN fails the comparison itself: one x87 compare, no
+// test of the parity flag.
+inline bool IsFinite(Extended v) { return testBounds.infinity > std::fabs(v); }
 
 // DivChecked's zero test, and a divisor that is no finite number (the
 // result of a failed level, which a division could hide).
-inline bool DivisorInRange(Extended v) { return IsFinite(v) & (std::fabs(v) >= 1e-15L); }
+inline bool DivisorInRange(Extended v) {
+  const Extended a = std::fabs(v);
+  return (a >= testBounds.smallestDivisor) & (testBounds.infinity > a);
+}
 
 // IntPower's products for n > 0 without its tests: once a product is no
 // finite number, every later one is none either, up to the result.
@@ -99,7 +118,7 @@ inline Extended WholePowerOf(Extended base, long long n, bool& ok) {
   return v;
 }
 
-[[gnu::noinline]] Extended CallStep(const KernelStep& step, Extended a, bool& ok) {
+[[gnu::noinline]] Extended CallStep(const Encoded& step, Extended a, bool& ok) {
   // A function's argument that is no finite number comes from a failed level,
   // and some functions (sgn, atn) would hide it.
   if (!IsFinite(a) || (step.domain == KernelDomain::Logarithm && a < 1e-15L) ||
@@ -139,33 +158,36 @@ template <int S>
 // The operands x^n with odd n would need PowerOf's rule for a zero base;
 // a point with x = 0 is failed instead (see OddPowerOfX), which keeps a
 // register free.
+inline Extended ConstantOf(const Encoded& k) { return Extended(k.high) + Extended(k.low); }
+
 template <KernelOperand O, int S>
-[[gnu::always_inline]] inline Extended OperandOf(Lane& lane, const KernelStep& k, bool& ok) {
+[[gnu::always_inline]] inline Extended OperandOf(Lane& lane, const Encoded& k, bool& ok) {
   const Extended x = lane.x;
+  const Extended c = ConstantOf(k);
   if constexpr (O == Next) return SlotOf<S + 1>(lane);
-  else if constexpr (O == Constant) return k.c;
+  else if constexpr (O == Constant) return c;
   else if constexpr (O == X) return x;
   else if constexpr (O == XSquare) return x * x;
   else if constexpr (O == XCube) return x * (x * x);
   else if constexpr (O == XFourth) return (x * x) * (x * x);
   else if constexpr (O == XPower) return PositivePower(x, k.n);
-  else if constexpr (O == ScaledX) return k.c * x;
-  else if constexpr (O == ScaledXSquare) return k.c * (x * x);
-  else if constexpr (O == ScaledXCube) return k.c * (x * (x * x));
-  else if constexpr (O == ScaledXFourth) return k.c * ((x * x) * (x * x));
-  else if constexpr (O == ScaledXPower) return k.c * PositivePower(x, k.n);
-  else if constexpr (O == XPlusC) return x + k.c;
-  else if constexpr (O == CMinusX) return k.c - x;
-  else if constexpr (O == XOverC) return x / k.c;
+  else if constexpr (O == ScaledX) return c * x;
+  else if constexpr (O == ScaledXSquare) return c * (x * x);
+  else if constexpr (O == ScaledXCube) return c * (x * (x * x));
+  else if constexpr (O == ScaledXFourth) return c * ((x * x) * (x * x));
+  else if constexpr (O == ScaledXPower) return c * PositivePower(x, k.n);
+  else if constexpr (O == XPlusC) return x + c;
+  else if constexpr (O == CMinusX) return c - x;
+  else if constexpr (O == XOverC) return x / c;
   else {
     static_assert(O == COverX);
     ok = ok & DivisorInRange(x);
-    return k.c / x;
+    return c / x;
   }
 }
 
 template <KernelOperation Op, KernelOperand O, int S>
-[[gnu::always_inline]] inline void StepLane(Lane& lane, const KernelStep& k, bool& ok) {
+[[gnu::always_inline]] inline void StepLane(Lane& lane, const Encoded& k, bool& ok) {
   Extended& s = SlotOf<S>(lane);
   if constexpr (Op < WholePower) {
     const Extended v = OperandOf<O, S>(lane, k, ok);
@@ -210,11 +232,12 @@ template <KernelOperation Op, KernelOperand O, int S>
   }
 }
 
-// Two lanes at depth two hold six values in the eight x87 registers, which
-// leaves two for the work of a step. Steps that need more (a divisor's
-// tests, the loop of a general power) would make g++ keep values in memory
-// in every step, so programs with them run one lane at a time.
-constexpr bool FitsTwoLanesAtDepthTwo(KernelOperation operation, KernelOperand operand) {
+// Three lanes at depth one, or two at depth two, hold six values in the
+// eight x87 registers, which leaves two for the work of a step. Steps that
+// need more (a divisor's tests, the loop of a general power) would make g++
+// keep values in memory in every step, so programs with them run fewer
+// lanes at a time.
+constexpr bool FitsSixValues(KernelOperation operation, KernelOperand operand) {
   return operation != DivideInto && operation != WholePower && operand != COverX && operand != XPower &&
          operand != ScaledXPower && !(operation == Divide && operand != Constant);
 }
@@ -223,16 +246,17 @@ constexpr bool FitsTwoLanesAtDepthTwo(KernelOperation operation, KernelOperand o
 // this depth does nothing (add() never makes one). The lanes are named one
 // by one, not looped over, so that g++ keeps their values in registers.
 template <int Code, int Depth, int Lanes, bool Calls>
-[[gnu::always_inline]] inline void Step(Lane* lanes, const KernelStep& k, bool& ok) {
-  static_assert(Lanes == 1 || Lanes == 2);
+[[gnu::always_inline]] inline void Step(Lane* lanes, const Encoded& k, bool& ok) {
+  static_assert(Lanes >= 1 && Lanes <= 3);
   if constexpr (Code < kCodeCount) {
     constexpr Decoded d = Decode(Code);
     constexpr int reach = d.slot + (d.operand == Next && d.operation < WholePower ? 1 : 0);
     constexpr bool call = d.operation == Power || d.operation == PowerOnto || d.operation == Call;
-    constexpr bool fits = Lanes == 1 || Depth == 1 || FitsTwoLanesAtDepthTwo(d.operation, d.operand);
+    constexpr bool fits = Lanes * (Depth + 1) <= 5 || FitsSixValues(d.operation, d.operand);
     if constexpr (reach < Depth && (Calls || !call) && fits) {
       StepLane<d.operation, d.operand, d.slot>(lanes[0], k, ok);
-      if constexpr (Lanes == 2) StepLane<d.operation, d.operand, d.slot>(lanes[1], k, ok);
+      if constexpr (Lanes > 1) StepLane<d.operation, d.operand, d.slot>(lanes[1], k, ok);
+      if constexpr (Lanes > 2) StepLane<d.operation, d.operand, d.slot>(lanes[2], k, ok);
     }
   }
 }
@@ -254,14 +278,15 @@ template <int Code, int Depth, int Lanes, bool Calls>
 // The whole program for Lanes points side by side: the stack of every lane
 // stays in registers, and one choice of step serves all lanes.
 template <int Depth, int Lanes, bool Calls>
-[[gnu::always_inline]] inline bool RunGroup(const KernelStep* begin, const KernelStep* end, bool zeroXFails,
+[[gnu::always_inline]] inline bool RunGroup(const Encoded* begin, const Encoded* end, bool zeroXFails,
                                             Lane* lanes) {
   bool ok = true;
   if (zeroXFails) {
     ok = ok & (lanes[0].x != 0);
-    if constexpr (Lanes == 2) ok = ok & (lanes[1].x != 0);
+    if constexpr (Lanes > 1) ok = ok & (lanes[1].x != 0);
+    if constexpr (Lanes > 2) ok = ok & (lanes[2].x != 0);
   }
-  for (const KernelStep* k = begin; k != end; ++k) {
+  for (const Encoded* k = begin; k != end; ++k) {
     // Every value of the masked code has its case: no range test.
     switch (k->code & 511) {
       LUMATIK_KERNEL_CASES256(0)
@@ -270,7 +295,8 @@ template <int Depth, int Lanes, bool Calls>
     }
   }
   ok = ok & IsFinite(lanes[0].s0);
-  if constexpr (Lanes == 2) ok = ok & IsFinite(lanes[1].s0);
+  if constexpr (Lanes > 1) ok = ok & IsFinite(lanes[1].s0);
+  if constexpr (Lanes > 2) ok = ok & IsFinite(lanes[2].s0);
   return ok;
 }
 
@@ -281,19 +307,24 @@ template <int Depth, int Lanes, bool Calls>
 #undef LUMATIK_KERNEL_CASE
 
 template <int Depth, int Lanes, bool Calls>
-std::size_t RunRow(const KernelStep* begin, const KernelStep* end, bool zeroXFails, const Extended* xs, Extended* ys,
+std::size_t RunRow(const Encoded* begin, const Encoded* end, bool zeroXFails, const Extended* xs, Extended* ys,
                    bool* failed, std::size_t n) {
   std::size_t i = 0;
   for (; i + Lanes <= n; i += Lanes) {
     Lane lanes[Lanes];
     lanes[0].x = xs[i];
-    if constexpr (Lanes == 2) lanes[1].x = xs[i + 1];
+    if constexpr (Lanes > 1) lanes[1].x = xs[i + 1];
+    if constexpr (Lanes > 2) lanes[2].x = xs[i + 2];
     const bool ok = RunGroup<Depth, Lanes, Calls>(begin, end, zeroXFails, lanes);
     ys[i] = lanes[0].s0;
     failed[i] = !ok;
-    if constexpr (Lanes == 2) {
+    if constexpr (Lanes > 1) {
       ys[i + 1] = lanes[1].s0;
       failed[i + 1] = !ok;
+    }
+    if constexpr (Lanes > 2) {
+      ys[i + 2] = lanes[2].s0;
+      failed[i + 2] = !ok;
     }
   }
   return i;  // the points done
@@ -309,27 +340,40 @@ bool KernelProgram::add(KernelStep step) {
   }
   const int reach = step.slot + (step.operand == Next && op < kUnaryFirst ? 1 : 0);
   if (reach >= kKernelDepth || (step.operation == Set && step.operand == Next)) return false;
-  step.code = static_cast<std::uint16_t>(Encode(step.operation, step.operand, step.slot));
+  Encoded encoded;
+  encoded.code = static_cast<std::uint16_t>(Encode(step.operation, step.operand, step.slot));
+  encoded.domain = step.domain;
+  encoded.n = step.n;
+  encoded.function = step.function;
+  // The rest of the constant is exact in 80 bits and fits a double; a zero
+  // rest is -0, which leaves the sign of a zero high part alone.
+  encoded.high = static_cast<double>(step.c);
+  const Extended rest = step.c - encoded.high;
+  encoded.low = rest == 0 ? -0.0 : static_cast<double>(rest);
+  const Extended sum = ConstantOf(encoded);
+  if (std::memcmp(&sum, &step.c, 10) != 0) return false;
   depth_ = std::max(depth_, reach + 1);
   calls_ = calls_ || step.operation == Power || step.operation == PowerOnto || step.operation == Call;
-  fitsTwoLanes_ = fitsTwoLanes_ && FitsTwoLanesAtDepthTwo(step.operation, step.operand);
+  fitsSixValues_ = fitsSixValues_ && FitsSixValues(step.operation, step.operand);
   oddPowerOfX_ = oddPowerOfX_ || step.operand == XCube || step.operand == ScaledXCube ||
                  ((step.operand == XPower || step.operand == ScaledXPower) && step.n % 2 != 0);
-  steps_.push_back(step);
+  steps_.push_back(encoded);
   return true;
 }
 
 bool KernelProgram::run(const Extended* xs, Extended* ys, bool* failed, std::size_t n) const {
-  const KernelStep* begin = steps_.data();
-  const KernelStep* end = begin + steps_.size();
-  // The machine is compiled for a few sizes: two points side by side where
-  // their stacks fit the eight x87 registers, no slot that the program does
+  const Encoded* begin = steps_.data();
+  const Encoded* end = begin + steps_.size();
+  // The machine is compiled for a few sizes: two or three points side by
+  // side where their stacks fit the eight x87 registers, no slot that the program does
   // not use, and no calls where the program makes none (a call empties the
   // registers, so with calls g++ keeps some of the values in memory).
   std::size_t done = 0;
-  if (!calls_ && depth_ <= 1)
+  if (!calls_ && depth_ <= 1 && fitsSixValues_)
+    done = RunRow<1, 3, false>(begin, end, oddPowerOfX_, xs, ys, failed, n);
+  else if (!calls_ && depth_ <= 1)
     done = RunRow<1, 2, false>(begin, end, oddPowerOfX_, xs, ys, failed, n);
-  else if (!calls_ && depth_ <= 2 && fitsTwoLanes_)
+  else if (!calls_ && depth_ <= 2 && fitsSixValues_)
     done = RunRow<2, 2, false>(begin, end, oddPowerOfX_, xs, ys, failed, n);
   RunRow<kKernelDepth, 1, true>(begin, end, oddPowerOfX_, xs + done, ys + done, failed + done, n - done);
   return std::find(failed, failed + n, true) != failed + n;

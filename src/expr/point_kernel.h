@@ -73,15 +73,15 @@ struct KernelStep {
   KernelOperand operand = KernelOperand::Constant;
   std::uint8_t slot = 0;
   KernelDomain domain = KernelDomain::Any;
-  std::uint16_t code = 0;  // operation, operand and slot in one, made by KernelProgram::add
-  long long n = 0;         // the exponent of powers
-  Extended c = 0;          // the operand's constant
+  long long n = 0;  // the exponent of powers
+  Extended c = 0;   // the operand's constant
   Extended (*function)(Extended) = nullptr;
 };
 
 class KernelProgram {
  public:
-  // Appends a step; false where the machine has no such step.
+  // Appends a step; false where the machine has no such step, or where its
+  // constant lies outside the range of double (see Encoded).
   bool add(KernelStep step);
   bool empty() const { return steps_.empty(); }
   // Slots the program uses.
@@ -93,11 +93,24 @@ class KernelProgram {
   // The value at x; false where x must be evaluated step by step.
   bool runOne(Extended x, Extended& y) const;
 
+  // A step as the machine reads it.
+  struct Encoded {
+    std::uint16_t code = 0;  // operation, operand and slot in one
+    KernelDomain domain = KernelDomain::Any;
+    long long n = 0;
+    // The constant as the sum of two doubles: the x87 unit loads a double
+    // in one step and an 80-bit value in several, and the sum of the two
+    // is the constant to the last bit.
+    double high = 0;
+    double low = 0;
+    Extended (*function)(Extended) = nullptr;
+  };
+
  private:
-  std::vector<KernelStep> steps_;
+  std::vector<Encoded> steps_;
   int depth_ = 0;
   bool calls_ = false;         // a step calls a function
-  bool fitsTwoLanes_ = true;   // every step fits two lanes at depth two
+  bool fitsSixValues_ = true;  // every step leaves six values in registers
   bool oddPowerOfX_ = false;   // an operand x^n with odd n: x = 0 is failed
 };
 
