@@ -23,7 +23,7 @@ using Encoded = KernelProgram::Encoded;
 // operand and slot.
 
 constexpr int kOperandCount = 16;
-constexpr int kBinaryCodes = (static_cast<int>(DivideInto) + 1) * kOperandCount * kKernelDepth;
+constexpr int kBinaryCodes = (static_cast<int>(SetConstantOver) + 1) * kOperandCount * kKernelDepth;
 constexpr int kPowerCodes = 2 * kKernelDepth;  // Power and PowerOnto, with the next slot only
 constexpr int kUnaryFirst = static_cast<int>(WholePower);
 constexpr int kCodeCount = kBinaryCodes + kPowerCodes + (static_cast<int>(Call) - kUnaryFirst + 1) * kKernelDepth;
@@ -36,7 +36,8 @@ struct Decoded {
 
 constexpr int Encode(KernelOperation operation, KernelOperand operand, int slot) {
   const int op = static_cast<int>(operation);
-  if (op <= static_cast<int>(DivideInto)) return (op * kOperandCount + static_cast<int>(operand)) * kKernelDepth + slot;
+  if (op <= static_cast<int>(SetConstantOver))
+    return (op * kOperandCount + static_cast<int>(operand)) * kKernelDepth + slot;
   if (op <= static_cast<int>(PowerOnto)) return kBinaryCodes + (op - static_cast<int>(Power)) * kKernelDepth + slot;
   return kBinaryCodes + kPowerCodes + (op - kUnaryFirst) * kKernelDepth + slot;
 }
@@ -52,7 +53,7 @@ constexpr Decoded Decode(int code) {
   return {static_cast<KernelOperation>(kUnaryFirst + code / kKernelDepth), Next, code % kKernelDepth};
 }
 
-static_assert(kCodeCount <= 512, "the switch below lists 512 codes");
+static_assert(kCodeCount <= 1024, "the switch below lists 1024 codes");
 
 // ---------------------------------------------------------------------------
 // Arithmetic, operation for operation the text evaluator's.
@@ -141,7 +142,10 @@ inline Extended WholePowerOf(Extended base, long long n, bool& ok) {
 // ---------------------------------------------------------------------------
 // The machine.
 
+// A point's x and stack. Slot 0 starts as x, which saves a program that
+// begins with x its first step (see add()).
 struct Lane {
+  void start(Extended at) { x = s0 = at; }
   Extended x = 0;
   Extended s0 = 0, s1 = 0, s2 = 0, s3 = 0;
 };
@@ -159,6 +163,7 @@ template <int S>
 // a point with x = 0 is failed instead (see OddPowerOfX), which keeps a
 // register free.
 inline Extended ConstantOf(const Encoded& k) { return Extended(k.high) + Extended(k.low); }
+inline Extended SecondConstantOf(const Encoded& k) { return Extended(k.secondHigh) + Extended(k.secondLow); }
 
 template <KernelOperand O, int S>
 [[gnu::always_inline]] inline Extended OperandOf(Lane& lane, const Encoded& k, bool& ok) {
@@ -203,6 +208,17 @@ template <KernelOperation Op, KernelOperand O, int S>
     } else if constexpr (Op == DivideInto) {
       ok = ok & DivisorInRange(s);
       s = v / s;
+    } else if constexpr (Op == SetPlusConstant) {
+      s = v + SecondConstantOf(k);
+    } else if constexpr (Op == SetConstantMinus) {
+      s = SecondConstantOf(k) - v;
+    } else if constexpr (Op == SetTimesConstant) {
+      s = v * SecondConstantOf(k);
+    } else if constexpr (Op == SetOverConstant) {
+      s = v / SecondConstantOf(k);  // tested when the program was made
+    } else if constexpr (Op == SetConstantOver) {
+      ok = ok & DivisorInRange(v);
+      s = SecondConstantOf(k) / v;
     } else {
       bool powerOk = true;
       s = Op == Power ? PowerStep(s, v, powerOk) : PowerStep(v, s, powerOk);
@@ -238,8 +254,8 @@ template <KernelOperation Op, KernelOperand O, int S>
 // keep values in memory in every step, so programs with them run fewer
 // lanes at a time.
 constexpr bool FitsSixValues(KernelOperation operation, KernelOperand operand) {
-  return operation != DivideInto && operation != WholePower && operand != COverX && operand != XPower &&
-         operand != ScaledXPower && !(operation == Divide && operand != Constant);
+  return operation != DivideInto && operation != SetConstantOver && operation != WholePower && operand != COverX &&
+         operand != XPower && operand != ScaledXPower && !(operation == Divide && operand != Constant);
 }
 
 // Step Code on every lane (one or two); a code the program cannot hold at
@@ -288,9 +304,11 @@ template <int Depth, int Lanes, bool Calls>
   }
   for (const Encoded* k = begin; k != end; ++k) {
     // Every value of the masked code has its case: no range test.
-    switch (k->code & 511) {
+    switch (k->code & 1023) {
       LUMATIK_KERNEL_CASES256(0)
       LUMATIK_KERNEL_CASES256(256)
+      LUMATIK_KERNEL_CASES256(512)
+      LUMATIK_KERNEL_CASES256(768)
       default: break;
     }
   }
@@ -312,9 +330,9 @@ std::size_t RunRow(const Encoded* begin, const Encoded* end, bool zeroXFails, co
   std::size_t i = 0;
   for (; i + Lanes <= n; i += Lanes) {
     Lane lanes[Lanes];
-    lanes[0].x = xs[i];
-    if constexpr (Lanes > 1) lanes[1].x = xs[i + 1];
-    if constexpr (Lanes > 2) lanes[2].x = xs[i + 2];
+    lanes[0].start(xs[i]);
+    if constexpr (Lanes > 1) lanes[1].start(xs[i + 1]);
+    if constexpr (Lanes > 2) lanes[2].start(xs[i + 2]);
     const bool ok = RunGroup<Depth, Lanes, Calls>(begin, end, zeroXFails, lanes);
     ys[i] = lanes[0].s0;
     failed[i] = !ok;
@@ -330,6 +348,18 @@ std::size_t RunRow(const Encoded* begin, const Encoded* end, bool zeroXFails, co
   return i;  // the points done
 }
 
+// c as high + low; false where no two doubles give c to the last bit (a
+// constant beyond the range of double).
+bool SplitConstant(Extended c, double& high, double& low) {
+  // The rest is exact in 80 bits and fits a double; a zero rest is -0,
+  // which leaves the sign of a zero high part alone.
+  high = static_cast<double>(c);
+  const Extended rest = c - high;
+  low = rest == 0 ? -0.0 : static_cast<double>(rest);
+  const Extended sum = Extended(high) + Extended(low);
+  return std::memcmp(&sum, &c, 10) == 0;
+}
+
 }  // namespace
 
 bool KernelProgram::add(KernelStep step) {
@@ -339,20 +369,18 @@ bool KernelProgram::add(KernelStep step) {
     if (op >= kUnaryFirst) step.operand = Next;  // unused
   }
   const int reach = step.slot + (step.operand == Next && op < kUnaryFirst ? 1 : 0);
-  if (reach >= kKernelDepth || (step.operation == Set && step.operand == Next)) return false;
+  const bool set = step.operation == Set || (step.operation >= SetPlusConstant && step.operation <= SetConstantOver);
+  if (reach >= kKernelDepth || (set && step.operand == Next)) return false;
   Encoded encoded;
   encoded.code = static_cast<std::uint16_t>(Encode(step.operation, step.operand, step.slot));
   encoded.domain = step.domain;
   encoded.n = step.n;
   encoded.function = step.function;
-  // The rest of the constant is exact in 80 bits and fits a double; a zero
-  // rest is -0, which leaves the sign of a zero high part alone.
-  encoded.high = static_cast<double>(step.c);
-  const Extended rest = step.c - encoded.high;
-  encoded.low = rest == 0 ? -0.0 : static_cast<double>(rest);
-  const Extended sum = ConstantOf(encoded);
-  if (std::memcmp(&sum, &step.c, 10) != 0) return false;
+  if (!SplitConstant(step.c, encoded.high, encoded.low) || !SplitConstant(step.d, encoded.secondHigh, encoded.secondLow))
+    return false;
   depth_ = std::max(depth_, reach + 1);
+  // Slot 0 starts as x: a first step that sets it to x is left out.
+  if (steps_.empty() && step.operation == Set && step.operand == X && step.slot == 0) return true;
   calls_ = calls_ || step.operation == Power || step.operation == PowerOnto || step.operation == Call;
   fitsSixValues_ = fitsSixValues_ && FitsSixValues(step.operation, step.operand);
   oddPowerOfX_ = oddPowerOfX_ || step.operand == XCube || step.operand == ScaledXCube ||

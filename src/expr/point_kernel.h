@@ -29,6 +29,13 @@ enum class KernelOperation : std::uint8_t {
   Multiply,
   Divide,
   DivideInto,
+  // slot = operand op d, or d op operand, with a second constant d: a part
+  // of the term such as c*x+d, x^2-d, 0-x^4 or d/x^2 in one step.
+  SetPlusConstant,
+  SetConstantMinus,
+  SetTimesConstant,
+  SetOverConstant,  // d at least 1e-15 in absolute value
+  SetConstantOver,
   // The same with the next slot only.
   Power,
   PowerOnto,
@@ -75,6 +82,7 @@ struct KernelStep {
   KernelDomain domain = KernelDomain::Any;
   long long n = 0;  // the exponent of powers
   Extended c = 0;   // the operand's constant
+  Extended d = 0;   // the second constant of the Set...Constant operations
   Extended (*function)(Extended) = nullptr;
 };
 
@@ -103,6 +111,8 @@ class KernelProgram {
     // is the constant to the last bit.
     double high = 0;
     double low = 0;
+    double secondHigh = 0;  // d in the same way
+    double secondLow = 0;
     Extended (*function)(Extended) = nullptr;
   };
 

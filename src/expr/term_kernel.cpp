@@ -177,6 +177,43 @@ class TermProgram::KernelPlanner {
     return KernelOperation::Call;
   }
 
+  // An operand combined with a constant (c*x+d, 0-x^4, x^2-1, d/x^2) as one
+  // step: step's operation becomes the Set...Constant form. False where in
+  // is no such combination.
+  bool fuseWithConstant(const Instruction& in, KernelStep& step) const {
+    using enum KernelOperation;
+    const bool constantFirst = in.aConstant;
+    if (in.aConstant == in.bConstant && !in.aConstant) return false;
+    KernelStep operand = step;
+    const std::uint32_t other = constantFirst ? in.b : in.a;
+    if (!operandOf(other, constantFirst ? in.bConstant : in.aConstant, operand) ||
+        operand.operand == KernelOperand::Next)
+      return false;
+    Extended d = p_.registers_[constantFirst ? in.a : in.b];
+    if (!std::isfinite(d)) return false;
+    switch (in.op) {
+      case Op::Add: operand.operation = SetPlusConstant; break;
+      case Op::Subtract:
+        operand.operation = constantFirst ? SetConstantMinus : SetPlusConstant;
+        if (!constantFirst) d = -d;  // x-d and x+(-d) round alike
+        break;
+      case Op::Multiply: operand.operation = SetTimesConstant; break;
+      case Op::Divide:
+        if (constantFirst) {
+          operand.operation = SetConstantOver;
+          break;
+        }
+        if (TooSmallDivisor(d)) return false;
+        operand.operation = HasExactReciprocal(d) ? SetTimesConstant : SetOverConstant;
+        if (HasExactReciprocal(d)) d = 1 / d;
+        break;
+      default: return false;
+    }
+    operand.d = d;
+    step = operand;
+    return true;
+  }
+
   // Steps that leave the value of register slot in stack slot depth.
   bool emit(std::uint32_t slot, bool constant, int depth, KernelProgram& program) {
     if (depth >= kKernelDepth) return false;
@@ -213,6 +250,7 @@ class TermProgram::KernelPlanner {
       case Op::Power: step.operation = KernelOperation::Power; break;
       case Op::Message: return false;
     }
+    if (step.operation != KernelOperation::Power && fuseWithConstant(*in, step)) return program.add(step);
     if (step.operation != KernelOperation::Power) {
       // One operand inside the step.
       if (operandOf(in->b, in->bConstant, step)) {
