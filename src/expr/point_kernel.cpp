@@ -58,29 +58,34 @@ static_assert(kCodeCount <= 1024, "the switch below lists 1024 codes");
 // ---------------------------------------------------------------------------
 // Arithmetic, operation for operation the text evaluator's.
 
-// The bounds of the tests below, read as float from memory at every use:
-// the x87 unit loads a float in one step, an 80-bit constant (which is what
-// g++ makes of a constant in a comparison of long doubles, and of a value it
-// keeps aside) in several, and the tests run in nearly every step. Volatile
-// only so that g++ neither folds them back into constants nor keeps them.
-struct TestBounds {
-  // A little above DivChecked's 1e-15, so that a divisor between the two is
-  // failed too and goes to the instructions, which test it exactly.
-  float smallestDivisor = 0x1p-49f;
-  float infinity = std::numeric_limits<float>::infinity();
-};
-volatile TestBounds testBounds;
-static_assert(0x1p-49f > 1e-15L && 0x1p-49f < 2e-15L);
+// The tests compare with bounds that a float holds exactly, loaded at every
+// use by one x87 instruction: g++ would otherwise load them as 80-bit
+// constants, which the x87 unit loads slowly, or keep them aside in
+// registers the stacks need. Both bounds are a little stricter than the
+// engine's: a value between the two bounds is failed too and goes to the
+// instructions, which test it exactly.
+// DivChecked's zero test is |divisor| < 1e-15; 2^-49 lies just above.
+constexpr float kSmallestDivisor = 0x1p-49f;
+static_assert(kSmallestDivisor > 1e-15L && kSmallestDivisor < 2e-15L);
+// Values from 2^127 on are failed together with the infinite ones; they are
+// rare among a term's values, and the instructions give them exactly.
+constexpr float kHuge = 0x1p127f;
+
+inline Extended Bound(const float& bound) {
+  Extended value;
+  asm volatile("flds %1" : "=t"(value) : "m"(bound));
+  return value;
+}
 
 // Written so that a NaN fails the comparison itself: one x87 compare, no
 // test of the parity flag.
-inline bool IsFinite(Extended v) { return testBounds.infinity > std::fabs(v); }
+inline bool IsFinite(Extended v) { return Bound(kHuge) > std::fabs(v); }
 
 // DivChecked's zero test, and a divisor that is no finite number (the
 // result of a failed level, which a division could hide).
 inline bool DivisorInRange(Extended v) {
   const Extended a = std::fabs(v);
-  return (a >= testBounds.smallestDivisor) & (testBounds.infinity > a);
+  return (a >= Bound(kSmallestDivisor)) & (Bound(kHuge) > a);
 }
 
 // IntPower's products for n > 0 without its tests: once a product is no
