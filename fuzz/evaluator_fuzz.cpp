@@ -9,6 +9,7 @@
 #include "calc/calculation.h"
 #include "exact/roots.h"
 #include "expr/lumath.h"
+#include "expr/nth_value.h"
 #include "shell/luhilf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

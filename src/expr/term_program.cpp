@@ -6,6 +6,7 @@
 #include "expr/limits.h"
 #include "expr/lumath.h"
 #include "shell/decimal_separator.h"
+#include "shell/floatformat.h"
 
 namespace lumatik {
 
