@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 #include "expr/numeric.h"
 
 namespace lumatik {

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <limits>
 
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 #include "expr/point_kernel.h"
 #include "expr/term_program.h"
 
