@@ -58,12 +58,12 @@ static_assert(kCodeCount <= 1024, "the switch below lists 1024 codes");
 // ---------------------------------------------------------------------------
 // Arithmetic, operation for operation the text evaluator's.
 
-// The tests compare with bounds that a float holds exactly, loaded at every
-// use by one x87 instruction: g++ would otherwise load them as 80-bit
-// constants, which the x87 unit loads slowly, or keep them aside in
-// registers the stacks need. Both bounds are a little stricter than the
-// engine's: a value between the two bounds is failed too and goes to the
-// instructions, which test it exactly.
+// The tests compare with bounds that a float holds exactly, loaded and
+// compared in one asm each: g++ would otherwise load them as 80-bit
+// constants, which the x87 unit loads slowly, or keep the loaded bound aside
+// (stored and reloaded as 80 bits) in registers the stacks need. Both bounds
+// are a little stricter than the engine's: a value between the two bounds is
+// failed too and goes to the instructions, which test it exactly.
 // DivChecked's zero test is |divisor| < 1e-15; 2^-49 lies just above.
 constexpr float kSmallestDivisor = 0x1p-49f;
 static_assert(kSmallestDivisor > 1e-15L && kSmallestDivisor < 2e-15L);
@@ -71,21 +71,29 @@ static_assert(kSmallestDivisor > 1e-15L && kSmallestDivisor < 2e-15L);
 // rare among a term's values, and the instructions give them exactly.
 constexpr float kHuge = 0x1p127f;
 
-inline Extended Bound(const float& bound) {
-  Extended value;
-  asm volatile("flds %1" : "=t"(value) : "m"(bound));
-  return value;
+// bound > a, false where a is NaN. The bound is pushed and popped by
+// fcomip; st(7) is named so that g++ leaves a register free for the push.
+inline bool BoundAbove(const float& bound, Extended a) {
+  bool above;
+  asm("flds %[bound]\n\tfcomip %%st(1), %%st" : "=@cca"(above) : "t"(a), [bound] "m"(bound) : "st(7)");
+  return above;
 }
 
-// Written so that a NaN fails the comparison itself: one x87 compare, no
-// test of the parity flag.
-inline bool IsFinite(Extended v) { return Bound(kHuge) > std::fabs(v); }
+// bound <= a, true where a is NaN (callers test a against kHuge as well).
+inline bool BoundAtMost(const float& bound, Extended a) {
+  bool atMost;
+  asm("flds %[bound]\n\tfcomip %%st(1), %%st" : "=@ccbe"(atMost) : "t"(a), [bound] "m"(bound) : "st(7)");
+  return atMost;
+}
+
+// A NaN fails the comparison itself.
+inline bool IsFinite(Extended v) { return BoundAbove(kHuge, std::fabs(v)); }
 
 // DivChecked's zero test, and a divisor that is no finite number (the
 // result of a failed level, which a division could hide).
 inline bool DivisorInRange(Extended v) {
   const Extended a = std::fabs(v);
-  return (a >= Bound(kSmallestDivisor)) & (Bound(kHuge) > a);
+  return BoundAtMost(kSmallestDivisor, a) & BoundAbove(kHuge, a);
 }
 
 // IntPower's products for n > 0 without its tests: once a product is no
