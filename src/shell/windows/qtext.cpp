@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "shell/codepage.h"
 
@@ -44,11 +45,13 @@ void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
 }
 
 void AddMemoLine(QPlainTextEdit* memo, const std::string& line) {
-  const QString text = memo->toPlainText();
-  QTextCursor end(memo->document());
+  // Only the last line is looked at, so that a long output (a list of a
+  // million primes) grows in linear time.
+  QTextDocument* document = memo->document();
+  QTextCursor end(document);
   end.movePosition(QTextCursor::End);
-  // A final line break already opened the new line.
-  if (text.isEmpty() || text.endsWith(QLatin1Char('\n')))
+  // An empty memo, or a final line break that already opened the new line.
+  if (document->lastBlock().text().isEmpty())
     end.insertText(QtText(line));
   else
     end.insertText(QLatin1Char('\n') + QtText(line));
