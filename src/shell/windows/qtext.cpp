@@ -44,6 +44,18 @@ void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
   memo->setPlainText(parts.join(QLatin1Char('\n')));
 }
 
+void AppendMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::size_t from) {
+  if (from >= lines.size()) return;
+  QString tail;
+  for (std::size_t i = from; i < lines.size(); ++i) {
+    if (i > 0) tail += QLatin1Char('\n');
+    tail += QtText(lines[i]);
+  }
+  QTextCursor end(memo->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(tail);
+}
+
 void AddMemoLine(QPlainTextEdit* memo, const std::string& line) {
   // Only the last line is looked at, so that a long output (a list of a
   // million primes) grows in linear time.
