@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,14 +25,15 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
 // Drawing text needs the toolkit's fonts, which need an application object.
+// It lives until the process ends: destroyed among the static objects, after
+// parts of the toolkit it uses are gone, it would crash the exit.
 void EnsureApplication() {
-  static std::unique_ptr<QGuiApplication> app;
   if (QGuiApplication::instance()) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "lumatik-bench";
   static char* argv[] = {name, nullptr};
-  app = std::make_unique<QGuiApplication>(argc, argv);
+  new QGuiApplication(argc, argv);
 }
 
 void Redraw(benchmark::State& state, const std::vector<std::string>& list, const PlotFieldTexts& fields,
