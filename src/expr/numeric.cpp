@@ -194,11 +194,16 @@ Extended GaussSumOf(Extended a) {
 }
 
 Extended NumDerivative(const std::string& term, Extended x) {
-  const Extended h = 1e-6L;
-  // The same term twice: its compiled form, the point ahead first.
+  // The same term twice: its compiled form.
   const std::shared_ptr<const CompiledTerm> f = CompiledTermFor(term);
-  const Extended ahead = (*f)(x + h);
-  const Extended behind = (*f)(x - h);
+  return NumDerivative(*f, x);
+}
+
+Extended NumDerivative(const CompiledTerm& term, Extended x) {
+  const Extended h = 1e-6L;
+  // The point ahead first.
+  const Extended ahead = term(x + h);
+  const Extended behind = term(x - h);
   return (ahead - behind) / (2 * h);
 }
 

@@ -7,6 +7,8 @@
 
 namespace lumatik {
 
+class CompiledTerm;
+
 // Division with the engine's zero test: a divisor below 1e-15 in absolute
 // value gives 0 and "Div. durch Null".
 Extended DivChecked(Extended dividend, Extended divisor);
@@ -58,6 +60,8 @@ Extended PhiOf(Extended a);
 Extended GaussSumOf(Extended a);
 
 Extended NumDerivative(const std::string& term, Extended x);
+// The same with the term's compiled form, for callers that hold it.
+Extended NumDerivative(const CompiledTerm& term, Extended x);
 Extended SimpsonIntegral(const std::string& term, int n, Extended a, Extended b);
 
 // 0 within 1e-12 of zero, otherwise the square root; a clearly negative

@@ -9,7 +9,8 @@
 // operands, so the values agree to the last bit. Messages are not written:
 // a point that would set one is marked, and runMany evaluates the last
 // marked point once more with run(), which leaves MathErrorText as the whole
-// sequence of evaluations would.
+// sequence of evaluations would. The point kernel is faster; these chains
+// serve the terms it cannot hold and the points where it reports a failure.
 
 #include <algorithm>
 #include <cmath>
@@ -321,16 +322,15 @@ void TermProgram::planChains() {
   plan.rows.resize(std::max<std::uint32_t>(plan.lanes, 1) * kChunk);
 }
 
-void TermProgram::runMany(const Extended* xs, Extended* ys, std::size_t n) {
+void TermProgram::runChains(const Extended* xs, Extended* ys, bool* messaged, std::size_t n) {
   if (!chains_) planChains();
   Chains& plan = *chains_;
   Extended* const rows = plan.rows.data();
-  bool messaged[kChunk];
-  std::size_t lastMessaged = n;
   for (std::size_t start = 0; start < n; start += kChunk) {
     const std::size_t count = std::min(kChunk, n - start);
     const Extended* const x = xs + start;
-    std::fill(messaged, messaged + count, plan.alwaysMessaged);
+    bool* const chunkMessaged = messaged + start;
+    std::fill(chunkMessaged, chunkMessaged + count, plan.alwaysMessaged);
     for (const Chain& chain : plan.chains) {
       Extended* const out = rows + chain.lane * kChunk;
       for (std::size_t i = 0; i < count; ++i) {
@@ -351,21 +351,14 @@ void TermProgram::runMany(const Extended* xs, Extended* ys, std::size_t n) {
           }
         }
         out[i] = acc;
-        messaged[i] |= p.messaged;
+        chunkMessaged[i] |= p.messaged;
       }
     }
     if (resultConstant_)
       std::fill(ys + start, ys + start + count, registers_[result_]);
     else
       std::copy_n(rows + plan.chains.back().lane * kChunk, count, ys + start);
-    for (std::size_t i = count; i-- > 0;)
-      if (messaged[i]) {
-        lastMessaged = start + i;
-        break;
-      }
   }
-  // The messages of the sequence are those of its last point that has any.
-  if (lastMessaged < n) run(xs[lastMessaged]);
 }
 
 }  // namespace lumatik

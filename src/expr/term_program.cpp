@@ -29,6 +29,8 @@ TermProgram::TermProgram(TermTree& tree) : tree_(tree) {
 TermProgram::~TermProgram() = default;
 
 Extended TermProgram::run(Extended x) {
+  Extended y = 0;
+  if (runKernel(x, y)) return y;
   Extended* r = registers_.data();
   r[0] = x;
   for (const Instruction& in : code_) execute(in, r);

@@ -32,10 +32,10 @@ class TermProgram {
   // The term's value at x, with the messages of the text evaluator.
   Extended run(Extended x);
 
-  // ys[i] = run(xs[i]) for i = 0 .. n-1, in this order, computed one
-  // instruction at a time over many points. Messages are not written on
-  // the way: the last point whose evaluation sets one is evaluated once more
-  // with run(), which leaves MathErrorText as the whole sequence would.
+  // ys[i] = run(xs[i]) for i = 0 .. n-1, in this order. Messages are not
+  // written on the way: the last point whose evaluation sets one is
+  // evaluated once more with run(), which leaves MathErrorText as the whole
+  // sequence would.
   void runMany(const Extended* xs, Extended* ys, std::size_t n);
 
  private:
@@ -70,16 +70,29 @@ class TermProgram {
   void execute(const Instruction& in, Extended* r);
   void fail(const Instruction& in, Extended* r);
   void functionFailed(const Instruction& in, Extended* r);
-  // runMany's form of the program: chains of steps on one value per point.
+  // The program for the point kernel (see point_kernel.h), where the term
+  // has that form: the whole term per point in registers. run() and
+  // runMany() take it first and fall back to the instructions for the
+  // points where it reports a failure.
+  struct Kernel;
+  class KernelPlanner;
+  void planKernel();
+  // The kernel's value at x with the messages every evaluation sets; false
+  // where the instructions must answer.
+  bool runKernel(Extended x, Extended& y);
+  // The fallback over many points: chains of steps on one value per point.
+  // messaged[i] tells whether the evaluation at xs[i] sets a message.
   struct Chains;
   void planChains();
+  void runChains(const Extended* xs, Extended* ys, bool* messaged, std::size_t n);
 
   TermTree& tree_;
   std::vector<Instruction> code_;
   std::vector<Extended> registers_;  // [0] is x, then constants and results
   std::vector<std::string> messages_;
   std::unordered_map<std::int32_t, std::string> failTexts_;  // made on first use
-  std::shared_ptr<Chains> chains_;  // made by the first runMany
+  std::shared_ptr<Chains> chains_;  // made when first needed
+  std::shared_ptr<Kernel> kernel_;  // made by the first run or runMany
   std::uint32_t result_ = 0;
   bool resultConstant_ = false;
   bool literal_ = false;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "expr/compiled_term.h"
 #include "expr/lumath.h"
-#include "plot/plotlist.h"
-#include "plot/plotrender_parts.h"
+#include "plot/plot_items.h"
 #include "shell/luhilf.h"
 
 namespace lumatik {
@@ -16,63 +16,6 @@ int ClampedPixel(Extended v) {
   if (std::isnan(v)) return kPixelLimit;
   v = std::clamp<Extended>(std::nearbyint(v), -kPixelLimit, kPixelLimit);
   return static_cast<int>(v);
-}
-
-Extended ToCmX(Extended x, const PlotScale& s) { return x / s.sx + s.dx; }
-Extended ToCmY(Extended y, const PlotScale& s) { return y / s.sy + s.dy; }
-
-int UserToPixelX(Extended x, const PlotScale& s, const PlotFrame& f) { return CmToPixelX(ToCmX(x, s), f); }
-int UserToPixelY(Extended y, const PlotScale& s, const PlotFrame& f) { return CmToPixelY(ToCmY(y, s), f); }
-
-void DrawKeywordLine(PlotLineKind kind, const std::string& line, Canvas& canvas, const PlotScale& s,
-                     const PlotFrame& f) {
-  auto arg = [&line](int n) { return KeywordArgument(line, n); };
-  switch (kind) {
-    case PlotLineKind::Text: {
-      const Extended x = arg(2);
-      const Extended y = arg(3);
-      canvas.setFontSize(TextLineFontSize(line));
-      canvas.textOut(UserToPixelX(x, s, f), UserToPixelY(y, s, f), TextLineText(line));
-      break;
-    }
-    case PlotLineKind::Circle: {
-      const Extended x = arg(2);
-      const Extended y = arg(3);
-      const Extended r = arg(4);
-      canvas.setBrushColour(CircleColourOf(line));
-      canvas.ellipse(UserToPixelX(x - r, s, f), UserToPixelY(y - r, s, f), UserToPixelX(x + r, s, f),
-                     UserToPixelY(y + r, s, f));
-      break;
-    }
-    case PlotLineKind::Rectangle:
-    case PlotLineKind::Segment: {
-      const Extended x1 = arg(2);
-      const Extended y1 = arg(3);
-      const Extended x2 = arg(4);
-      const Extended y2 = arg(5);
-      const int px1 = UserToPixelX(x1, s, f);
-      const int py1 = UserToPixelY(y1, s, f);
-      const int px2 = UserToPixelX(x2, s, f);
-      const int py2 = UserToPixelY(y2, s, f);
-      if (kind == PlotLineKind::Rectangle) {
-        canvas.rectangle(px1, py1, px2, py2);
-      } else {
-        canvas.moveTo(px1, py1);
-        canvas.lineTo(px2, py2);
-      }
-      break;
-    }
-    case PlotLineKind::SmallSquare: {
-      const Extended x = arg(2);
-      const Extended y = arg(3);
-      const Extended r = arg(4);
-      canvas.rectangle(UserToPixelX(x - r, s, f), UserToPixelY(y - r, s, f), UserToPixelX(x + r, s, f),
-                       UserToPixelY(y + r, s, f));
-      break;
-    }
-    case PlotLineKind::Function:
-      break;
-  }
 }
 
 }  // namespace
@@ -147,11 +90,16 @@ UserPoint PixelToUser(int px, int py, int width, int height, const PlotScale& s)
 }
 
 std::optional<Extended> ComputedValue(const std::string& term, Extended x, bool derivative) {
+  const std::shared_ptr<const CompiledTerm> compiled = CompiledTermFor(term);
+  return ComputedValue(*compiled, x, derivative);
+}
+
+std::optional<Extended> ComputedValue(const CompiledTerm& term, Extended x, bool derivative) {
   std::string earlier = std::move(MathErrorText());
   MathErrorText().clear();
   Extended y = 0;
   try {
-    y = derivative ? NumDerivative(term, x) : EvalTermAt(term, x);
+    y = derivative ? NumDerivative(term, x) : term(x);
   } catch (...) {
     if (MathErrorText().empty()) MathErrorText() = std::move(earlier);
     throw;
@@ -166,33 +114,7 @@ int EffectiveSteps(int valuesPerCm) { return std::clamp(valuesPerCm, 1, kMaxValu
 
 void DrawPlotLine(bool derivative, const std::string& line, Canvas& canvas, const PlotPen& pen,
                   const PlotFrame& frame, int steps, bool label, const PlotFieldTexts& fields) {
-  // A bad line never stops the drawing: what the engine cannot compute is
-  // left out, and whatever still escapes ends this line only.
-  try {
-    const PlotScale scale = ComputePlotScale(fields);
-    const PlotLineKind kind = PlotLineKindOf(line);
-    if (kind != PlotLineKind::Function) {
-      DrawKeywordLine(kind, line, canvas, scale, frame);
-      return;
-    }
-    const FunctionLineParts parts = SplitInterval(line);
-    canvas.setFontColour(pen.colour);
-    canvas.setBrushStyle(BrushStyle::Clear);
-    canvas.setPenColour(pen.colour == kWhite ? kGridGrey : kGridSilver);
-    canvas.setPenWidth(1);
-    if (!derivative) DrawGridAndAxes(canvas, scale, frame);
-    canvas.setPenColour(pen.colour);
-    canvas.setFontColour(pen.colour);
-    canvas.setPenStyle(pen.style);
-    canvas.setPenWidth(pen.width);
-    DrawCurve(derivative, parts, canvas, scale, frame, EffectiveSteps(steps));
-    canvas.setFontSize(12);
-    if (label) {
-      canvas.textOut(static_cast<int>(std::nearbyint(frame.width * 0.25L)) + frame.offX,
-                     static_cast<int>(std::nearbyint(frame.height * 0.05L)), "f(x)=" + fields.function);
-    }
-  } catch (...) {
-  }
+  DrawPlotItem(derivative, ReadPlotItem(line, fields), canvas, pen, frame, steps, label, fields.function);
 }
 
 }  // namespace lumatik

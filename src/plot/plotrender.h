@@ -15,6 +15,8 @@
 
 namespace lumatik {
 
+class CompiledTerm;
+
 // The input window's fields as the drawing reads them: units of the axes,
 // the point M shown in the middle, and the function field's text (the label).
 struct PlotFieldTexts {
@@ -84,6 +86,7 @@ int EffectiveSteps(int valuesPerCm);
 // number. The engine's message stays its last one; a value computed without
 // a message leaves an earlier message alone.
 std::optional<Extended> ComputedValue(const std::string& term, Extended x, bool derivative = false);
+std::optional<Extended> ComputedValue(const CompiledTerm& term, Extended x, bool derivative = false);
 
 struct PlotPen {
   PenStyle style = PenStyle::Solid;

@@ -25,7 +25,7 @@ struct CurvePoint {
 // engine's substitute 0, and "Lezter Fehler" names the message.
 class CurveSampler {
  public:
-  CurveSampler(bool derivative, const std::string& term, const PlotScale& scale, Extended band,
+  CurveSampler(bool derivative, const CompiledTerm& term, const PlotScale& scale, Extended band,
                long searchBudget)
       : derivative_(derivative), term_(term), scale_(scale), band_(band), searchBudget_(searchBudget) {}
 
@@ -56,7 +56,7 @@ class CurveSampler {
 
  private:
   bool derivative_;
-  const std::string& term_;
+  const CompiledTerm& term_;
   PlotScale scale_;
   Extended band_;
   long searchBudget_;
@@ -95,8 +95,8 @@ CurvePoint LastDrawableTowards(CurveSampler& f, CurvePoint good, Extended bad) {
 
 }  // namespace
 
-void DrawCurve(bool derivative, const FunctionLineParts& parts, Canvas& canvas, const PlotScale& s,
-               const PlotFrame& frame, int steps) {
+void DrawCurve(bool derivative, const CompiledTerm& term, Extended lower, Extended upper, Canvas& canvas,
+               const PlotScale& s, const PlotFrame& frame, int steps) {
   // The band is the frame's height, at least 6 cm either way.
   const Extended band = std::max<Extended>(6, HalfHeightCm(frame));
   const Extended halfWidth = HalfWidthCm(frame);
@@ -106,12 +106,12 @@ void DrawCurve(bool derivative, const FunctionLineParts& parts, Canvas& canvas, 
   if (steps > widest) steps = std::max(1, static_cast<int>(widest));
   const long last = static_cast<long>(std::ceil(halfWidth * steps - 1e-6L));
   const Extended tolerance = PixelsPerCm(frame) > 0 ? 0.5L / PixelsPerCm(frame) : 0.01L;
-  CurveSampler f(derivative, parts.term, s, band, 4 * (2 * last + 1) + 64);
+  CurveSampler f(derivative, term, s, band, 4 * (2 * last + 1) + 64);
 
   auto moveTo = [&](CurvePoint p) { canvas.moveTo(CmToPixelX(p.c, frame), CmToPixelY(p.y, frame)); };
   auto lineTo = [&](CurvePoint p) { canvas.lineTo(CmToPixelX(p.c, frame), CmToPixelY(p.y, frame)); };
-  const Extended left = parts.lower / s.sx + s.dx;
-  const Extended right = parts.upper / s.sx + s.dx;
+  const Extended left = lower / s.sx + s.dx;
+  const Extended right = upper / s.sx + s.dx;
 
   // The previous sample inside the interval, drawable or not; the pen is
   // down while the previous sample was drawable.

@@ -4,7 +4,7 @@
 // coordinate system under the curve, and the curve itself.
 
 #include "plot/canvas.h"
-#include "plot/plotlist.h"
+#include "expr/compiled_term.h"
 #include "plot/plotrender.h"
 
 namespace lumatik {
@@ -16,7 +16,8 @@ void DrawGridAndAxes(Canvas& canvas, const PlotScale& scale, const PlotFrame& fr
 
 // Samples the term at `steps` values per centimetre across the whole frame
 // and joins the samples, cut wherever the curve cannot be drawn.
-void DrawCurve(bool derivative, const FunctionLineParts& parts, Canvas& canvas, const PlotScale& scale,
-               const PlotFrame& frame, int steps);
+// Lower and upper bound the interval of the line, in user units.
+void DrawCurve(bool derivative, const CompiledTerm& term, Extended lower, Extended upper, Canvas& canvas,
+               const PlotScale& scale, const PlotFrame& frame, int steps);
 
 }  // namespace lumatik

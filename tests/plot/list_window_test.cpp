@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 #include <iterator>
@@ -203,6 +204,27 @@ TEST_F(ListWindow, ReadsUtf8ListFiles) {
   AnswerFileDialog(path);
   QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
   EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2", "Text 0 0 10 |\xE4\xF6\xFC"}));
+}
+
+// A list read from a file is drawn with "Alle Schaubilder zeigen"; Esc while
+// it is drawn ends the redraw: the last line (a red circle) is never drawn,
+// and the input window and the graph answer as before.
+TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
+  const QString path = folder.filePath(QStringLiteral("lang.txt"));
+  std::string bytes;
+  for (int i = 1; i <= 5000; ++i) bytes += "x^2/" + std::to_string(i) + "\r\n";
+  bytes += "Kreis 3,5 3,5 0,3 rot\r\n";
+  WriteBytes(path.toStdString(), bytes);
+  Form1sb->Listebearbeiten1->trigger();
+  AnswerFileDialog(path);
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  QTimer::singleShot(300, Form2sb, [] { QTest::keyClick(Form2sb, Qt::Key_Escape); });
+  QTest::mouseClick(Form3sb->BZurueck, Qt::LeftButton);
+  EXPECT_EQ(Form1sb->PlotList().size(), 5001u);
+  EXPECT_FALSE(PictureShows(testing::kScreenRed, 3.5L, 3.5L));
+  EXPECT_TRUE(Form1sb->isVisible());
+  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+  EXPECT_FALSE(Form1sb->isVisible());
 }
 
 TEST_F(ListWindow, CancelledDialogChangesNothing) {

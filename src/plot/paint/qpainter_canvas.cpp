@@ -65,12 +65,16 @@ void QPainterCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) {
 
 void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
   const CanvasFont& font = state().font;
-  QFont qfont = font.name.empty() ? QFont() : QFont(QString::fromUtf8(Cp1252ToUtf8(font.name)));
-  if (font.name.empty()) qfont.setStyleHint(QFont::SansSerif);
-  qfont.setPointSize(std::max(font.size, 1));
-  painter_.setFont(qfont);
+  if (!textFont_ || textFont_->name != font.name || textFont_->size != font.size) {
+    QFont qfont = font.name.empty() ? QFont() : QFont(QString::fromUtf8(Cp1252ToUtf8(font.name)));
+    if (font.name.empty()) qfont.setStyleHint(QFont::SansSerif);
+    qfont.setPointSize(std::max(font.size, 1));
+    painter_.setFont(qfont);
+    textFont_ = font;
+    textMetrics_.emplace(qfont, painter_.device());
+  }
   const QString qtext = QString::fromUtf8(Cp1252ToUtf8(text));
-  const QFontMetrics metrics(qfont, painter_.device());
+  const QFontMetrics& metrics = *textMetrics_;
   if (state().brush.style == BrushStyle::Solid) {
     painter_.fillRect(QRect(topLeft.x, topLeft.y, metrics.horizontalAdvance(qtext), metrics.height()),
                       ToQColor(state().brush.colour));

@@ -5,7 +5,10 @@
 // pen, brush, font and pen position live in the state, which the owner of a
 // long-lived surface keeps between redraws.
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <optional>
 
 #include "plot/canvas.h"
 
@@ -31,6 +34,11 @@ class QPainterCanvas : public Canvas {
   static QRect BoxOf(CanvasPoint a, CanvasPoint b);
 
   QPainter painter_;
+  // The font of the last text with its metrics: a redraw writes the same
+  // labels in the same font for every function line, and making a font and
+  // its metrics costs more than writing the text.
+  std::optional<CanvasFont> textFont_;
+  std::optional<QFontMetrics> textMetrics_;
 };
 
 QColor ToQColor(Colour colour);

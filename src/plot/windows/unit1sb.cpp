@@ -416,9 +416,9 @@ void TForm1sb::Schaubild1Click(QObject* sender) {
   const std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
   if (Form2sb) {
-    Form2sb->Paint([&](Canvas& canvas) {
-      RedrawPlotList(list, fields, options, canvas, PlotFrame{0, Form2sb->width(), Form2sb->height()});
-    });
+    PlotListRedraw redraw = PlotListRedraw::ForScreen(list, fields, options);
+    const PlotFrame frame{0, Form2sb->width(), Form2sb->height()};
+    Form2sb->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
   }
   // After the menu item the graph stays alone until the user clicks it or
   // presses Esc, so it takes the keys.
@@ -435,9 +435,9 @@ void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {
   const bool all = CBAlle->isChecked();
   const bool derivative = CBAbleitung->isChecked();
   if (Form2sb) {
-    Form2sb->Paint([&](Canvas& canvas) {
-      RedrawForExport(list, fields, all, derivative, canvas, PlotFrame{0, Form2sb->width(), Form2sb->height()});
-    });
+    PlotListRedraw redraw = PlotListRedraw::ForExport(list, fields, all, derivative);
+    const PlotFrame frame{0, Form2sb->width(), Form2sb->height()};
+    Form2sb->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
   }
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();

@@ -1,6 +1,8 @@
 #include "plot/windows/unit2sb.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -145,6 +147,26 @@ void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
   Image1->update();
 }
 
+bool TForm2sb::PaintInSlices(const std::function<bool(Canvas&, const std::function<bool()>&)>& slice) {
+  // A slice short enough that Esc answers at once, long enough that showing
+  // the picture costs little of the drawing.
+  constexpr qint64 kSliceMs = 40;
+  const int run = ++drawingRun_;
+  drawing_ = true;
+  stopRequested_ = false;
+  bool finished = false;
+  QElapsedTimer clock;
+  while (true) {
+    clock.start();
+    Paint([&](Canvas& canvas) { finished = slice(canvas, [&clock] { return clock.elapsed() < kSliceMs; }); });
+    if (finished) break;
+    QApplication::processEvents();
+    if (stopRequested_ || drawingRun_ != run) break;
+  }
+  if (drawingRun_ == run) drawing_ = false;
+  return finished;
+}
+
 void TForm2sb::ClearGraph(Colour colour) {
   BFom2sb_x->move(width() - BFom2sb_x->width(), 0);
   show();
@@ -164,6 +186,10 @@ void TForm2sb::ShowControllingWindow() {
 }
 
 void TForm2sb::Image1Click() {
+  if (swallowClick_) {
+    swallowClick_ = false;
+    return;
+  }
   if (StartMode != 0) {
     ShowControllingWindow();
     return;
@@ -180,6 +206,10 @@ void TForm2sb::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm2sb::FormKeyPress(int key) {
+  if (drawing_) {
+    if (key == Qt::Key_Escape) stopRequested_ = true;
+    return;
+  }
   if (key == Qt::Key_Escape) ShowControllingWindow();
 }
 
@@ -203,6 +233,12 @@ void TForm2sb::BFom2sb_xClick() {
 
 void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                QPoint pos) {
+  if (drawing_) {
+    stopRequested_ = true;
+    swallowClick_ = button == Qt::LeftButton;
+    return;
+  }
+  swallowClick_ = false;
   if (StartMode != 0 || !Plotter().TextInsertMode || !Form1sb) return;
   if (button != Qt::RightButton || buttons != Qt::RightButton || modifiers != Qt::NoModifier) return;
   const PlotScale scale = ComputePlotScale(Form1sb->PlotFields());

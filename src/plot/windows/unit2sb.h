@@ -50,6 +50,12 @@ class TForm2sb : public QWidget {
   // Draws on the picture with the canvas state of the previous drawing (pen,
   // brush, font and pen position carry over from one redraw to the next).
   void Paint(const std::function<void(Canvas&)>& drawing);
+  // A long drawing in slices: `slice` draws until the question it is given
+  // says no and answers whether everything is drawn. Between slices the
+  // picture is shown and events are processed, and Esc or a click on the
+  // graph ends the drawing, as does a new drawing started meanwhile. True
+  // when everything was drawn.
+  bool PaintInSlices(const std::function<bool(Canvas&, const std::function<bool()>&)>& slice);
   // "X" to the top right corner, the window shown in front, the picture
   // filled with the colour.
   void ClearGraph(Colour colour);
@@ -97,6 +103,12 @@ class TForm2sb : public QWidget {
   void ShowControllingWindow();
 
   CanvasState canvasState_;
+  // The drawing under way (PaintInSlices) and whether the user stopped it.
+  int drawingRun_ = 0;
+  bool drawing_ = false;
+  bool stopRequested_ = false;
+  // The click that stopped a drawing is no click on the graph.
+  bool swallowClick_ = false;
   QMenu* image1PopupMenu_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "shell/codepage.h"
 
@@ -43,12 +44,26 @@ void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
   memo->setPlainText(parts.join(QLatin1Char('\n')));
 }
 
-void AddMemoLine(QPlainTextEdit* memo, const std::string& line) {
-  const QString text = memo->toPlainText();
+void AppendMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::size_t from) {
+  if (from >= lines.size()) return;
+  QString tail;
+  for (std::size_t i = from; i < lines.size(); ++i) {
+    if (i > 0) tail += QLatin1Char('\n');
+    tail += QtText(lines[i]);
+  }
   QTextCursor end(memo->document());
   end.movePosition(QTextCursor::End);
-  // A final line break already opened the new line.
-  if (text.isEmpty() || text.endsWith(QLatin1Char('\n')))
+  end.insertText(tail);
+}
+
+void AddMemoLine(QPlainTextEdit* memo, const std::string& line) {
+  // Only the last line is looked at, so that a long output (a list of a
+  // million primes) grows in linear time.
+  QTextDocument* document = memo->document();
+  QTextCursor end(document);
+  end.movePosition(QTextCursor::End);
+  // An empty memo, or a final line break that already opened the new line.
+  if (document->lastBlock().text().isEmpty())
     end.insertText(QtText(line));
   else
     end.insertText(QLatin1Char('\n') + QtText(line));

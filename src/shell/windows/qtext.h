@@ -26,6 +26,10 @@ QString Ui(const char* utf8);
 // final line break is no line of its own.
 std::vector<std::string> MemoLines(const QPlainTextEdit* memo);
 void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
+// The memo shows lines[0 .. from) as SetMemoLines wrote them; the rest of the
+// lines are appended so that it shows all of them, without rewriting the
+// memo.
+void AppendMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::size_t from);
 void AddMemoLine(QPlainTextEdit* memo, const std::string& line);
 // The line that holds the caret, or "" when the caret is below the last line.
 std::string MemoCaretText(const QPlainTextEdit* memo);

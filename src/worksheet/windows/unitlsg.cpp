@@ -269,10 +269,23 @@ void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
   selected.replace(QChar(0x2029), QStringLiteral("\r\n"));
   prepared.setSelectedText(CoreText(selected));
   // A long enumeration shows what it has found before it asks to go on.
+  // The lines found since the last question are appended, so that a long
+  // enumeration grows the memo in linear time; the memo is written whole
+  // where the lines shown so far changed.
   bool asked = false;
-  prepared.setAsker([this, &asked](const std::string& question, const std::vector<std::string>& linesSoFar) {
+  std::size_t shown = 0;
+  std::string lastShown;
+  prepared.setAsker([this, &asked, &shown, &lastShown](const std::string& question,
+                                                       const std::vector<std::string>& linesSoFar) {
+    const bool grown = asked && linesSoFar.size() >= shown && shown > 0 && linesSoFar[shown - 1] == lastShown;
+    if (grown) {
+      AppendMemoLines(Memo1, linesSoFar, shown);
+    } else {
+      SetMemoLines(Memo1, linesSoFar);
+    }
     asked = true;
-    SetMemoLines(Memo1, linesSoFar);
+    shown = linesSoFar.size();
+    lastShown = shown > 0 ? linesSoFar.back() : std::string();
     return ShowHintAsk(question);
   });
   const Worksheet sheet = lumatik::RunWorksheetCommand(command, std::move(prepared));
