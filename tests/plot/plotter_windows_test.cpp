@@ -105,21 +105,6 @@ TEST_F(PlotterWindows, ARightClickAfterTextEinfuegenLetsTheUserTypeTheText) {
   EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x", "Text 0 0 12 |Mitte"}));
 }
 
-TEST_F(PlotterWindows, SchrittweiteOfAHalfBecomesZeroAndStillDraws) {
-  QString warning;
-  AnswerNextDialog([&warning](QWidget*) {
-    AnswerNextHint(warning);  // the warning follows as soon as the input is confirmed
-    QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(Focused(), QStringLiteral("0,5"));
-    QTest::keyClick(Focused(), Qt::Key_Return);
-  });
-  ChooseMenu(Form1sb, {"Hilfe", "Schrittweite"});
-  EXPECT_FALSE(warning.isEmpty());
-  EXPECT_EQ(Plotter().ValuesPerCm, 0);
-  DrawTyped("x");  // one value per centimetre: y = x still passes through (2,5|2,5)
-  EXPECT_TRUE(PictureShows(kScreenWhite, 2.5L, 2.5L));
-}
-
 TEST_F(PlotterWindows, ExportPictureIsBlackOnWhite) {
   TypeInto(Form1sb->ComboBox1->lineEdit(), "x^2");
   ChooseMenu(Form1sb, {"Drucken", "Bildschirmausschnitt speichern"});
