@@ -59,28 +59,6 @@ TEST_F(CalculatorSettingsTest, MissingParameterFileSkipsTheHistory) {
   EXPECT_TRUE(history.empty());
 }
 
-TEST_F(CalculatorSettingsTest, BinaryFilesAreNotText) {
-  {
-    std::ofstream out(SettingsFileName('2'), std::ios::binary);
-    out << std::string("a\0b", 3);
-  }
-  std::vector<std::string> params{"x=1"};
-  std::vector<std::string> history;
-  EXPECT_FALSE(LoadCalculatorSettings(params, history));
-  EXPECT_EQ(params, std::vector<std::string>{"x=1"});
-}
-
-TEST_F(CalculatorSettingsTest, AFolderIsNoSettingsFile) {
-  fs::create_directories(SettingsFileName('2'));
-  std::vector<std::string> params{"x=1"};
-  std::vector<std::string> history;
-  EXPECT_FALSE(LoadCalculatorSettings(params, history));
-  EXPECT_EQ(params, std::vector<std::string>{"x=1"});
-  // Saving over it fails quietly.
-  SaveCalculatorSettings({"x=2"}, {});
-  EXPECT_TRUE(fs::is_directory(SettingsFileName('2')));
-}
-
 TEST_F(CalculatorSettingsTest, TrimHistoryKeepsTheNewest) {
   std::vector<std::string> short_history{"a", "b"};
   TrimHistory(short_history);

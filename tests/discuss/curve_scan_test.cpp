@@ -40,21 +40,6 @@ TEST_F(CurveScanTest, ParabolaTouchingTheAxisIsWrittenWithoutNumber) {
                    "Achsensymmetrisch zu x = 0(lokal)"}));
 }
 
-TEST_F(CurveScanTest, ParabolaWithTwoZeros) {
-  const std::vector<std::string> lines = DiscussTerm("x^2-2", -10, 10, 0.1);
-  const WorkedText text = ParseWorkedText(lines);
-  ASSERT_EQ(text.numberedZeros().size(), 2u);
-  EXPECT_NEAR(text.zeros[0].x, -std::sqrt(2.0L), 2e-14L);
-  EXPECT_NEAR(text.zeros[1].x, std::sqrt(2.0L), 2e-14L);
-  // An irrational zero gets no fraction; the slope there is ±2·sqrt(2).
-  EXPECT_EQ(text.zeros[1].text.find('='), std::string::npos);
-  EXPECT_NEAR(text.zeros[1].slope, 2 * std::sqrt(2.0L), 1e-6L);
-  EXPECT_EQ(lines[5], "Punkte mit waagrechter Tangente (f'(x)=0 und VZW von f'):");
-  EXPECT_EQ(lines[6], "T(0|-2)");
-  EXPECT_EQ(lines[7], discusstexts::kNoInflection);
-  EXPECT_EQ(lines[8], "Achsensymmetrisch zu x = 0(lokal)");
-}
-
 TEST_F(CurveScanTest, CubicHasZeroInflectionAndSaddle) {
   const WorkedText text = ParseWorkedText(DiscussTerm("x^3", -10, 10, 0.1));
   ASSERT_EQ(text.numberedZeros().size(), 1u);
@@ -72,14 +57,6 @@ TEST_F(CurveScanTest, SignChangeAcrossPoleIsNoZero) {
                                                      discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
-TEST_F(CurveScanTest, ConstantHasNeitherZeroNorTangent) {
-  const std::vector<std::string> lines = DiscussTerm("3", -10, 10, 0.1);
-  ASSERT_GE(lines.size(), 5u);
-  EXPECT_EQ(lines[2], discusstexts::kNoZero);
-  EXPECT_EQ(lines[3], discusstexts::kNoTangent);
-  EXPECT_EQ(lines[4], discusstexts::kNoInflection);
-}
-
 TEST_F(CurveScanTest, ZeroFunctionVanishesEverywhereWithoutChangeOfSign) {
   // Each scan point is a zero without change of sign; none is numbered and
   // the flat pieces give no turning point.
@@ -94,13 +71,6 @@ TEST_F(CurveScanTest, VertexBetweenTheLadderPointsIsPinned) {
   const WorkedText text = ParseWorkedText(DiscussTerm("-1/4*x^2+19/16*x-21/16", -4, 4, 0.1));
   ASSERT_EQ(text.tangents.size(), 1u);
   EXPECT_EQ(text.tangents[0].text, "H(2,375|0,09766)");
-}
-
-TEST_F(CurveScanTest, HeaderWritesTheIntervalInTheGeneralFormat) {
-  const std::vector<std::string> lines = DiscussTerm("x", -2.5, 1.0 / 3, 0.25);
-  ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "f(x)=x");
-  EXPECT_EQ(lines[1], "Intervall [-2,5;0,333333333333333]");
 }
 
 TEST_F(CurveScanTest, LongInflectionListIsLeftOut) {
@@ -150,17 +120,6 @@ INSTANTIATE_TEST_SUITE_P(AboveTheHalvingCap, CoarseStep,
                                            CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
                                            CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
 
-TEST_F(CurveScanTest, StraightLinesHaveNoInflection) {
-  for (const char* line : {"x", "3-2*x", "100*x+5", "x/7-1/3", "-1/1000*x+1/200"}) {
-    for (const double d : {0.1, 0.25, 1.0 / 3}) {
-      const WorkedText text = ParseWorkedText(DiscussTerm(line, -10, 10, d));
-      EXPECT_TRUE(text.inflections.empty()) << line << " step " << d;
-      EXPECT_TRUE(text.tangents.empty()) << line << " step " << d;
-      EXPECT_EQ(text.numberedZeros().size(), 1u) << line << " step " << d;
-    }
-  }
-}
-
 TEST_F(CurveScanTest, ExactInflectionOnAScanPointIsKept) {
   const WorkedText text = ParseWorkedText(DiscussTerm("x^3-3*x", -10, 10, 0.25));
   ASSERT_EQ(text.inflections.size(), 1u);
@@ -193,24 +152,6 @@ TEST_F(CurveScanTest, ZeroOnAnIntervalEndIsFound) {
 
 // --- the run ------------------------------------------------------------
 
-TEST_F(CurveScanTest, StoppedRunWritesNothing) {
-  int asked = 0;
-  const auto result = DiscussCurve(EngineTermFunction("x^2-2", ParamLine()), "x^2-2", -10, 10, 0.1,
-                                   [&asked] { return ++asked <= 5; });
-  EXPECT_FALSE(result.has_value());
-  EXPECT_EQ(asked, 6);
-}
-
-TEST_F(CurveScanTest, KeepGoingIsAskedOncePerStep) {
-  int asked = 0;
-  const auto result = DiscussCurve(EngineTermFunction("x", ParamLine()), "x", 0, 2, 0.25, [&asked] {
-    ++asked;
-    return true;
-  });
-  ASSERT_TRUE(result.has_value());
-  EXPECT_EQ(asked, 8);
-}
-
 TEST_F(CurveScanTest, SteppingByHandGivesTheSameText) {
   CurveScan scan(EngineTermFunction("x^3-3*x", ParamLine()), "x^3-3*x", -3, 3, 0.1);
   int steps = 0;
@@ -220,11 +161,6 @@ TEST_F(CurveScanTest, SteppingByHandGivesTheSameText) {
   }
   EXPECT_EQ(steps, 60);
   EXPECT_EQ(scan.result().lines, DiscussTerm("x^3-3*x", -3, 3, 0.1));
-}
-
-TEST_F(CurveScanTest, EmptyIntervalGivesTheHeadingsOnly) {
-  EXPECT_EQ(DiscussTerm("x", 5, -5, 0.1), Lines({"f(x)=x", "Intervall [5;-5]", discusstexts::kNoZero,
-                                                 discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
 // Counts the evaluations of a term function.
@@ -240,31 +176,6 @@ TEST_F(CurveScanTest, PoleTrackingOfAFlatFunctionIsBounded) {
   const auto flat = Counted([](Extended) { return TermValue{10, false}; }, evaluations);
   ASSERT_TRUE(DiscussCurve(flat, "10", -10, 10, 0.1, [] { return true; }));
   EXPECT_LT(evaluations, 20000);
-}
-
-TEST_F(CurveScanTest, PoleTrackingOfANoisyFunctionIsBounded) {
-  // Values above 8 that wobble in the last digits turn everywhere.
-  long long evaluations = 0;
-  const auto noisy = Counted(
-      [](Extended x) {
-        const long long bits = static_cast<long long>(std::fabs(x) * 1e15L);
-        return TermValue{10 + 1e-15L * static_cast<Extended>(bits % 7 - 3), false};
-      },
-      evaluations);
-  ASSERT_TRUE(DiscussCurve(noisy, "10", -1, 1, 0.1, [] { return true; }));
-  EXPECT_LT(evaluations, 20 * (4 * kMaxTurnWindows + 200));
-}
-
-TEST_F(CurveScanTest, TermKeepsItsParametersWhileOthersChangeTheParameterLine) {
-  const DiscussionTerm term = PrepareDiscussionTerm("a*x^2+b  a=1 b=-4", true);
-  EXPECT_EQ(term.term, "a*x^2+b");
-  const TermFunction f = EngineTermFunction(term.term, term.paramLine);
-  ParamLine() = " a=5 b=7 ";  // a plotter redraw in between
-  EXPECT_EQ(f(3).value, 5);
-  const WorkedText text = ParseWorkedText(DiscussCurve(f, term.term, -5, 5, 0.1, [] { return true; })->lines);
-  ASSERT_EQ(text.numberedZeros().size(), 2u);
-  EXPECT_NEAR(text.zeros[0].x, -2, 1e-14L);
-  EXPECT_NEAR(text.zeros[1].x, 2, 1e-14L);
 }
 
 }  // namespace

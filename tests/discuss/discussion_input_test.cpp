@@ -32,15 +32,6 @@ TEST_F(DiscussionInput, TermLosesItsIntervalAndKeepsItsParameters) {
   EXPECT_EQ(ParamLine(), " a=1/3 b=-3 ");
 }
 
-TEST_F(DiscussionInput, NumbersAreTerms) {
-  const ScanNumbers numbers = ReadScanNumbers("-2*Pi", "10", "1/10");
-  EXPECT_NEAR(numbers.a, -6.283185307179586477L, 1e-18L);
-  EXPECT_EQ(numbers.b, 10);
-  EXPECT_EQ(numbers.d, 0.1L);
-  // A term the engine cannot read counts as its substitute 0.
-  EXPECT_EQ(ReadScanNumbers("a", "b", "c").d, 0);
-}
-
 struct RefusalCase {
   Extended a, b, d;
   const char* hint;  // nullptr: accepted
@@ -97,15 +88,6 @@ TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
   EXPECT_EQ(left.to, "19");
 }
 
-TEST_F(DiscussionInput, UnitZeroLeavesTheIntervalAlone) {
-  const MovedView zoom = ZoomedView("0", "0", true);
-  EXPECT_FALSE(zoom.from.has_value());
-  EXPECT_FALSE(zoom.step.has_value());
-  const MovedView shift = ShiftedView("0", "5", true);
-  EXPECT_EQ(shift.x000, "5");
-  EXPECT_FALSE(shift.from.has_value());
-}
-
 TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
   const auto result =
       DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
@@ -114,17 +96,6 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
             (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
                                       "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
                                       "Kreis 1 -2 1/20 schwarz"}));
-}
-
-TEST_F(DiscussionInput, TakingPointsTwiceAddsThemOnce) {
-  std::vector<std::string> list{"x^2-2"};
-  const auto result =
-      DiscussCurve(EngineTermFunction("x^2-2", " "), "x^2-2", -3, 3, 0.1, [] { return true; });
-  ASSERT_TRUE(result.has_value());
-  TakePointsIntoPlotList(result->points, list);
-  TakePointsIntoPlotList(result->points, list);
-  EXPECT_EQ(list, (std::vector<std::string>{"x^2-2", "Kreis -1,414213562373 0 1/20 rot",
-                                            "Kreis 1,414213562373 0 1/20 rot", "Kreis 0 -2 1/20 schwarz"}));
 }
 
 TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {

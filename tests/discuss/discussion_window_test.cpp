@@ -40,8 +40,15 @@
 namespace lumatik {
 namespace {
 
-using testing::kScreenRed;
-using testing::kScreenWhite;
+using namespace testing;
+
+// The text of the field with the caret selected and typed over.
+void TypeOver(const char* text) {
+  ASSERT_NE(Focused(), nullptr);
+  QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
+  TypeText(Focused(), QString::fromUtf8(text));
+  Settle();
+}
 
 std::vector<std::string> Lines(const char* utf8Lines) {
   std::vector<std::string> lines;

@@ -70,41 +70,6 @@ TEST_F(IntegralPressTest, SecondPressComputesWithTheDefaults) {
   EXPECT_EQ(outcome.appendedLines[1].back(), ']');
 }
 
-TEST_F(IntegralPressTest, OnlyTheStripsMissingComputesAtOnce) {
-  const IntegralOutcome outcome =
-      IntegralPress({"Integralgrenze x1 =   1/3  ", "Integralgrenze x2 = 7/3"}, Term("x"));
-  ASSERT_EQ(outcome.appendedLines.size(), 3u);
-  EXPECT_EQ(outcome.appendedLines[0], "Simpsonschritte pro Einheit n = 100");
-  // The bounds are written as the memo has them, without the blanks around.
-  EXPECT_EQ(outcome.appendedLines[1].rfind("Integral(1/3;7/3)x = 2", 0), 0u) << outcome.appendedLines[1];
-  EXPECT_EQ(outcome.appendedLines[2].rfind("[Fehler(Simpson mit 100 Summ.)", 0), 0u);
-}
-
-TEST_F(IntegralPressTest, LowestLineWinsAndABlankValueIsMissing) {
-  const IntegralOutcome outcome =
-      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x2 = 1", "Integralgrenze x1 = 1",
-                     "Integralgrenze x2 = 3", "Simpsonschritte pro Einheit n = 50", "Integralgrenze x2 =   "},
-                    Term("x"));
-  EXPECT_TRUE(outcome.moveWindowToTop);
-  ASSERT_EQ(outcome.appendedLines.size(), 1u);
-  EXPECT_EQ(outcome.appendedLines[0], "Integralgrenze x2 =  5");
-
-  const IntegralOutcome second =
-      IntegralPress({"Integralgrenze x1 = 0", "Integralgrenze x1 = 1", "Integralgrenze x2 = 3",
-                     "Simpsonschritte pro Einheit n = 50"},
-                    Term("x"));
-  ASSERT_EQ(second.appendedLines.size(), 2u);
-  EXPECT_NEAR(ResultValue(second.appendedLines[0]), 4, 1e-15L);
-}
-
-TEST_F(IntegralPressTest, EqualBoundsGiveZero) {
-  const IntegralOutcome outcome = IntegralPress(
-      {"Integralgrenze x1 = 2", "Integralgrenze x2 = 2", "Simpsonschritte pro Einheit n = 100"}, Term("x^3"));
-  ASSERT_EQ(outcome.appendedLines.size(), 2u);
-  EXPECT_EQ(outcome.appendedLines[0], "Integral(2;2)x^3 = 0");
-  EXPECT_EQ(outcome.appendedLines[1], "[Fehler(Simpson mit 100 Summ.) ~ 0E0]");
-}
-
 TEST_F(IntegralPressTest, UnreadableValuesAreRefused) {
   // The parameter x that EvalTerm reads first is no number.
   const IntegralOutcome outcome =

@@ -112,28 +112,6 @@ TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
   EXPECT_EQ(degenerate.x2, kLongestAxis);
 }
 
-TEST(SceneViewTest, HeaderShowsWholeDegreesAndUnitsToThreePlaces) {
-  EXPECT_EQ(ViewHeaderText(FirstDrawingView()), "al=135 k=0,707 LEy=1 LEz=1");
-  View3DParams view = FirstDrawingView();
-  for (int i = 0; i < 2; ++i) view = ChangedView(view, ViewChange::UnitYUp);
-  view = ChangedView(view, ViewChange::UnitZDown);
-  view = StoredView(ChangedView(view, ViewChange::AlphaDown));
-  EXPECT_EQ(ViewHeaderText(view), "al=130 k=0,707 LEy=2 LEz=0,707");
-  EXPECT_EQ(ViewHeaderText(View(-85.5L, 1)), "al=-85 k=1 LEy=1 LEz=1");
-}
-
-TEST(SceneViewTest, TheStoredViewIsSinglePrecisionAndNormalised) {
-  const View3DParams stored = StoredView(View(275, kRoot2 / 2, 1, 1, 0, 1));
-  EXPECT_EQ(stored.alpha, -85);
-  EXPECT_EQ(stored.k, static_cast<Extended>(static_cast<float>(kRoot2 / 2)));
-  EXPECT_EQ(stored.shiftHorizontal, 1);
-  // A number that is none falls back to the first drawing's.
-  const View3DParams broken = StoredView(View(NAN, INFINITY, 1e300L, 1));
-  EXPECT_EQ(broken.alpha, 135);
-  EXPECT_EQ(broken.k, static_cast<Extended>(static_cast<float>(kRoot2 / 2)));
-  EXPECT_EQ(broken.ley, 1);
-}
-
 TEST(SceneViewTest, ZeichneUsesTheStoredViewOrTheFirstDrawings) {
   const View3DParams turned = View(40, 1, 2, 3, 4, 5);
   EXPECT_EQ(ViewForDrawing(std::nullopt, false).alpha, 135);
@@ -144,15 +122,6 @@ TEST(SceneViewTest, ZeichneUsesTheStoredViewOrTheFirstDrawings) {
   EXPECT_EQ(standard.alpha, 135);
   EXPECT_EQ(standard.ley, 1);
   EXPECT_EQ(standard.shiftHorizontal, 1);
-}
-
-TEST(SceneViewTest, PopupCaptionsNameTheirChanges) {
-  for (int i = 0; i <= static_cast<int>(ViewChange::Left); ++i) {
-    const auto change = static_cast<ViewChange>(i);
-    EXPECT_EQ(ViewChangeByCaption(ViewChangeCaption(change)), change);
-  }
-  EXPECT_EQ(ViewChangeCaption(ViewChange::UnitXDown), "Einheit x-Achse verkleineren");
-  EXPECT_FALSE(ViewChangeByCaption("Zoom"));
 }
 
 }  // namespace

@@ -133,22 +133,5 @@ const NameCase kNameCases[] = {
     {"Punkt 3S(1|2|3)", 1, 'S', 0},
 };
 
-TEST(SceneLineTest, NamesStandBeforeThePointsBrackets) {
-  for (const NameCase& c : kNameCases) {
-    const PointName name = PointNameOf(Cp1252(c.line), c.n);
-    EXPECT_EQ(name.name, c.name) << c.line;
-    EXPECT_EQ(name.prefix, c.prefix) << c.line;
-  }
-}
-
-TEST(SceneLineTest, GroupedNumbersAfterEqualsAreJoined) {
-  EXPECT_EQ(JoinGroupedAfterEquals("r=12 345,678 n=(1 000 0 1)"), "r=12345,678 n=(1 000 0 1)");
-  EXPECT_EQ(JoinGroupedAfterEquals("r=-1 234 567 orthogonal"), "r=-1234567 orthogonal");
-  // Not a group of three: the next value.
-  EXPECT_EQ(JoinGroupedAfterEquals("r=2 3 4"), "r=2 3 4");
-  EXPECT_EQ(JoinGroupedAfterEquals("r=2 3456"), "r=2 3456");
-  EXPECT_EQ(JoinGroupedAfterEquals("u=(1 234 5)"), "u=(1 234 5)");
-}
-
 }  // namespace
 }  // namespace lumatik::testing

@@ -48,37 +48,6 @@ TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
   EXPECT_TRUE(Lines(kOlive, PenStyle::Dot).empty());
 }
 
-TEST_F(ObjectTest, NegativeFloorCoordinatesContinueTheAxesInOlive) {
-  DrawObject("PUNKT P(-2,5|1|-1)", DrawPointFloor);
-  const auto olive = Lines(kOlive, PenStyle::Dot);
-  ASSERT_EQ(olive.size(), 3u);
-  EXPECT_EQ(olive[0].a, ExpectedPixel({0, 0, 0}));
-  EXPECT_EQ(olive[0].b, ExpectedPixel({-2.5L, 0, 0}));
-  EXPECT_EQ(olive[1].b, ExpectedPixel({-2.5L, 1, 0}));
-  // One mark below the floor, marks at x1 = -2 and -1 on the axis and
-  // beside the foot, one at x2 = 1 on the olive line.
-  const auto marks = Lines(kYellow, PenStyle::Solid);
-  ASSERT_EQ(marks.size(), 6u);
-  EXPECT_EQ(marks[0].a, ExpectedPixel({-2.5L, 1.03L, -1}));
-  EXPECT_EQ(marks[1].a, ExpectedPixel({-2, 0, 0.03L}));
-  EXPECT_EQ(marks[2].a, ExpectedPixel({-2, 1, 0.03L}));
-  EXPECT_EQ(marks[3].a, ExpectedPixel({-1, 0, 0.03L}));
-  EXPECT_EQ(marks[4].a, ExpectedPixel({-1, 1, 0.03L}));
-  EXPECT_EQ(marks[5].a, ExpectedPixel({-2.5L, 1, 0.03L}));
-}
-
-TEST_F(ObjectTest, NegativeX2ContinuesTheX2Axis) {
-  DrawObject("PUNKT P(2|-1,5|0)", DrawPointFloor);
-  ASSERT_EQ(Lines(kOlive, PenStyle::Dot).size(), 3u);
-  // x2 = -1 on the axis and beside the foot; x1 = 1 and 2 on the olive line.
-  const auto marks = Lines(kYellow, PenStyle::Solid);
-  ASSERT_EQ(marks.size(), 4u);
-  EXPECT_EQ(marks[0].a, ExpectedPixel({0, -1, 0.03L}));
-  EXPECT_EQ(marks[1].a, ExpectedPixel({2, -1, 0.03L}));
-  EXPECT_EQ(marks[2].a, ExpectedPixel({1, -1.47L, 0}));
-  EXPECT_EQ(marks[3].a, ExpectedPixel({2, -1.47L, 0}));
-}
-
 TEST_F(ObjectTest, SegmentJoinsTwoNamedPoints) {
   DrawObject("Strecke A(2|3|6) B(0|6|5,5)", DrawSegment);
   const auto strokes = Lines(kWhite, PenStyle::Solid);
@@ -120,29 +89,6 @@ TEST_F(ObjectTest, LineRunsThroughItsPointAlongItsDirection) {
   EXPECT_TRUE(Lines(kWhite, PenStyle::Solid).empty());
 }
 
-TEST_F(ObjectTest, CapitalLineWritesItsTracePointsOnce) {
-  const std::string traces = " S1(0|6|4'1/2) S2(4|0|7'1/2) S3(-6|15|0)";
-  SceneLine line = DrawObject("GERADE A(2|3|6) u(-2|3|-1,5)", DrawStraightLine);
-  EXPECT_EQ(line.rewritten, "GERADE A(2|3|6) u(-2|3|-1,5)" + traces);
-  // The crosses of S1 and S2 (S3 lies right of the picture) and the stroke
-  // from A + u to A.
-  const auto white = Lines(kWhite, PenStyle::Solid);
-  ASSERT_EQ(white.size(), 5u);
-  EXPECT_EQ(white[0].a, ExpectedPixel({0.05L, 6.05L, 4.5L}));
-  EXPECT_EQ(white[4].a, ExpectedPixel({0, 6, 4.5L}));
-  EXPECT_EQ(white[4].b, ExpectedPixel({2, 3, 6}));
-  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 2u);
-  std::vector<std::string> names;
-  for (const RecordedOp& t : Texts()) names.push_back(t.text);
-  EXPECT_EQ(names, (std::vector<std::string>{"1", "S", "2", "S", "3", "S"}));
-  // Drawing the written line again replaces its trace points.
-  const SceneLine again = DrawObject(line.rewritten, DrawStraightLine);
-  EXPECT_EQ(again.rewritten, line.rewritten);
-  // Without a component along an axis there is no trace point for its plane.
-  EXPECT_EQ(DrawObject("GERADE A(1|2|3) u(0|1|0)", DrawStraightLine).rewritten,
-            "GERADE A(1|2|3) u(0|1|0) S2(1|0|3)");
-}
-
 TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
   DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangle);
   auto white = Lines(kWhite, PenStyle::Solid);
@@ -166,35 +112,6 @@ TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
     EXPECT_EQ(count, 2);
   }
   EXPECT_EQ(Texts().size(), 4u);
-}
-
-TEST_F(ObjectTest, ParallelogramWritesItsFourthCornerOnce) {
-  SceneLine line = DrawObject("Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", [](auto& p, auto& l) {
-    DrawParallelogram(p, l, false);
-  });
-  EXPECT_EQ(line.rewritten, "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)");
-  const auto white = Lines(kWhite, PenStyle::Solid);
-  ASSERT_EQ(white.size(), 4u);
-  EXPECT_EQ(white[2].b, ExpectedPixel({4, 5, 5}));
-  ASSERT_EQ(Texts().size(), 4u);
-  EXPECT_EQ(Texts()[3].text, "D");
-  EXPECT_EQ(DrawObject(line.rewritten, [](auto& p, auto& l) { DrawParallelogram(p, l, true); }).rewritten,
-            line.rewritten);
-  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 4u);
-}
-
-TEST_F(ObjectTest, ParallelepipedWritesItsFourComputedCornersOnce) {
-  const std::string given = "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)";
-  SceneLine line = DrawObject(given, [](auto& p, auto& l) { DrawParallelepiped(p, l, true); });
-  EXPECT_EQ(line.rewritten, given + " C(4|-3|1) H(3|-3|4) F(5|-1|4) G(5|-3|4)");
-  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 16u);
-  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 16u);
-  std::string names;
-  for (const RecordedOp& t : Texts()) names += t.text;
-  EXPECT_EQ(names, "ABDECHFG");
-  EXPECT_EQ(Texts()[7].a, ExpectedPixel({5, -3, 4}));
-  EXPECT_EQ(DrawObject(line.rewritten, [](auto& p, auto& l) { DrawParallelepiped(p, l, false); }).rewritten,
-            line.rewritten);
 }
 
 TEST_F(ObjectTest, VectorIsRedInsideTheBoxOfItsCoordinates) {

@@ -78,27 +78,6 @@ TEST_F(WholeSceneTest, FrameShowsHeaderGridAndAxes) {
   ExpectOnlySanePixels("frame");
 }
 
-TEST_F(WholeSceneTest, StandardUnitsShowThirteenFloorLinesAcrossX1) {
-  // One step up, so that the thirteenth line is inside the picture.
-  View3DParams view = StandardUnitsView();
-  view.shiftVertical = 1;
-  const SceneDrawing drawing = Draw({}, view);
-  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}, true), 13);
-  EXPECT_EQ(drawing.view.shiftHorizontal, 1);
-  canvas.clear();
-  view.shiftHorizontal = 0;
-  Draw({}, view);
-  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}, true), 12);
-}
-
-TEST_F(WholeSceneTest, LinesWithoutKeywordStayAndOthersAreRewritten) {
-  const SceneDrawing drawing =
-      Draw({"Aufgabe 1", "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", "Gerade in Kugel 25*s^2=0", ""});
-  EXPECT_EQ(drawing.lines, (std::vector<std::string>{"Aufgabe 1", "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)",
-                                                     "Gerade in Kugel 25*s^2=0", ""}));
-  EXPECT_TRUE(drawing.hint.empty());
-}
-
 struct DegenerateCase {
   const char* line;
   const char* hint;  // a part of the hint's line
@@ -181,24 +160,6 @@ TEST_F(WholeSceneTest, GeneratedNastyScenesStayInThePicture) {
     ASSERT_LT(canvas.ops().size(), 3000000u) << context;
     ASSERT_EQ(drawing.lines.size(), lines.size());
   }
-}
-
-TEST(SceneCommandsTest, BeispieleOffersTheFirstMissingExample) {
-  std::vector<std::string> lines;
-  const char* expected[] = {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", "DREIECK A(1|0|1) B(11|7|5) C(2|3|2)",
-                            "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", "KUGEL M(2|9|2) r=2", ""};
-  for (const char* line : expected) {
-    const std::string proposal = ProposedExampleLine(lines);
-    EXPECT_EQ(proposal, line);
-    AcceptExampleLine(lines, proposal);
-  }
-  // A keyword anywhere in the worksheet counts.
-  EXPECT_EQ(ProposedExampleLine({"Ein KREIS", "x DREIECK"}), "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)");
-  EXPECT_EQ(ExampleDialogCaption(), "Punkt, Gerade, ...");
-  EXPECT_EQ(ExampleDialogLabel(), Cp1252("Wählen Sie eine Zeile aus (Mit Maus anklicken!)"));
-  const std::string explanation = ExampleDialogExplanation();
-  EXPECT_EQ(explanation.rfind("Punkt S(7 2 3)", 0), 0u);
-  EXPECT_NE(explanation.find("\r\nTETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)\r\n"), std::string::npos);
 }
 
 TEST_F(WholeSceneTest, ZeichneAndThePopupMenuDrawWithTheRightView) {

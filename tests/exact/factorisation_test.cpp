@@ -208,34 +208,6 @@ TEST(Factorisation, EveryNumberNear2To63) {
   }
 }
 
-// Products of primes chosen by the test and proved by trial division:
-// tiny to 32-bit primes, repeated primes, semiprimes of two nine-digit primes.
-TEST(Factorisation, ProductsOfChosenPrimes) {
-  std::mt19937_64 random(7);
-  const std::uint64_t sizes[] = {10, 1000, 100000, 1000000000, 4294967295u};
-  for (int round = 0; round < 2000; ++round) {
-    Factors chosen;
-    Wide product = 1;
-    const int wanted = 1 + static_cast<int>(random() % 6);
-    for (int i = 0; i < wanted; ++i) {
-      std::uint64_t p = 0;
-      if (!chosen.empty() && random() % 4 == 0) {
-        p = chosen[random() % chosen.size()];  // a double or triple prime
-      } else {
-        const std::uint64_t limit = sizes[random() % std::size(sizes)];
-        p = NextPrimeReference(limit / 2 + random() % (limit / 2));
-      }
-      if (product * p > ~std::uint64_t{0}) break;
-      product *= p;
-      chosen.push_back(p);
-    }
-    if (chosen.empty()) continue;
-    std::sort(chosen.begin(), chosen.end());
-    const auto n = static_cast<std::uint64_t>(product);
-    ASSERT_EQ(Factor(n), chosen) << n;
-  }
-}
-
 TEST(Factorisation, SemiprimesOfNineDigitAndThirtyTwoBitPrimes) {
   std::mt19937_64 random(11);
   for (int round = 0; round < 60; ++round) {
@@ -246,17 +218,6 @@ TEST(Factorisation, SemiprimesOfNineDigitAndThirtyTwoBitPrimes) {
         round % 3 == 0 ? NextPrimeReference(p + 1) : NextPrimeReference(limit / 2 + random() % (limit / 2));
     ASSERT_EQ(Factor(p * q), (Factors{std::min(p, q), std::max(p, q)})) << p << "*" << q;
     ASSERT_EQ(Factor(p * p), (Factors{p, p})) << p << "^2";
-  }
-}
-
-TEST(Factorisation, ALargePrimeTimesSmallOnes) {
-  std::mt19937_64 random(13);
-  for (int round = 0; round < 300; ++round) {
-    const std::uint64_t big = NextPrimeReference((std::uint64_t{1} << 40) + random() % (std::uint64_t{1} << 52));
-    std::uint64_t small = 1 + random() % 4000;
-    const std::uint64_t n = big * small;
-    ExpectFactorisationOf(n, Factor(n));
-    EXPECT_EQ(Factor(n).back(), big) << n;
   }
 }
 

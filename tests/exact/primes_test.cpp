@@ -33,15 +33,6 @@ bool IsPrimeByTrialDivision(std::int64_t n) {
   return true;
 }
 
-TEST(PrimeTable, FirstPrimes) {
-  EXPECT_EQ(NthPrime(1), 2);
-  EXPECT_EQ(NthPrime(2), 3);
-  EXPECT_EQ(NthPrime(6), 13);
-  EXPECT_EQ(NthPrime(0), 0);
-  EXPECT_EQ(NthPrime(0.4L), 0);
-  EXPECT_EQ(NthPrime(-3), 0);
-}
-
 TEST(PrimeTable, EveryEntryIsTheNextPrime) {
   EnsurePrimes(3000);
   const auto& primes = Primes();
@@ -52,8 +43,6 @@ TEST(PrimeTable, EveryEntryIsTheNextPrime) {
     ++candidate;
   }
 }
-
-TEST(PrimeTable, Prime65536) { EXPECT_EQ(NthPrime(65536), 821641); }
 
 // The table as it grew one prime at a time: odd candidates tried against the
 // stored odd primes up to their square root.
@@ -139,18 +128,6 @@ TEST(PrimeTable, RequestsBeyondTheLargest32BitPrimeEndAtOnce) {
   EXPECT_EQ(NthPrime(2147483647.0L), 0);
   EXPECT_FALSE(MathErrorText().empty());
   EXPECT_EQ(PrimeCount(), before);
-}
-
-TEST(Factorisation, Texts) {
-  EXPECT_EQ(PrimeFactorText(360), "2*2*2*3*3*5");
-  EXPECT_EQ(PrimeFactorText(-12), "-2*2*3");
-  EXPECT_EQ(PrimeFactorText(97), "97(PZ)");
-  EXPECT_EQ(PrimeFactorText(524287), "524287(PZ)");
-  EXPECT_EQ(PrimeFactorText(2), "2(PZ)");
-  EXPECT_EQ(PrimeFactorText(12.0000000000001L), "2*2*3");
-  EXPECT_EQ(PrimeFactorText(1), "");
-  EXPECT_EQ(PrimeFactorText(0), "");
-  EXPECT_EQ(SmallestFactor(91), 7);
 }
 
 TEST(Factorisation, WarnsAboveTheExactRange) {

@@ -178,34 +178,6 @@ TEST_F(CompiledTermTest, ChosenCasesAgree) {
   }
 }
 
-TEST_F(CompiledTermTest, TheUsualPlotTermsAreCompiled) {
-  for (const char* term : {"1/3*x^3-3*x", "x/(x+1)/(x-1)", "1/50*exp(abs(x))*sin(Pi/2*x)",
-                           "-x^4+8/3*x^3-16/9*x^2+24/9*x-7/9", "x*exp(2-x)", "2*ln(x)/x", "tan(Pi*x)",
-                           "3*(x/2+1/3-int(x/2+1/3))", "a*x^3+b*x", "sin(45\xB0)*x"})
-    EXPECT_TRUE(CompiledTerm(term).isCompiled()) << term;
-  for (const char* term : {"1'1/2*x", "Phi(x)", "PrZ(3)", "nue(x)"})
-    EXPECT_FALSE(CompiledTerm(term).isCompiled()) << term;
-}
-
-// Long and deep terms meet the same limits: a level whose text grows past the
-// length limit by implicit multiplication, and nesting that reaches the depth
-// limit only together with the levels already under way.
-TEST_F(CompiledTermTest, LengthAndDepthLimitsAgree) {
-  std::string grown;
-  for (int i = 0; i < 4500; ++i) grown += "2x";
-  const std::string nested = std::string(996, '(') + "x+1" + std::string(996, ')');
-  std::string sum = "1";
-  for (int i = 0; i < 1200; ++i) sum += "+x";
-  for (const std::string& term : {grown, "(" + grown + ")", nested, sum, std::string(20000, '1')}) {
-    const CompiledTerm compiled(term);
-    for (int outer = 0; outer < 6; ++outer) {
-      std::vector<std::unique_ptr<EvaluationLevel>> levels;
-      for (int i = 0; i < outer; ++i) levels.push_back(std::make_unique<EvaluationLevel>());
-      SameOutcome(compiled, 1.5L, EngineState{" ", {}, ""});
-    }
-  }
-}
-
 // The compiled form binds parameters to the line it saw last: a changed
 // line, a changed value and a changed decimal separator are all noticed.
 TEST_F(CompiledTermTest, ParameterLineChangesBetweenCallsAreNoticed) {
@@ -215,15 +187,6 @@ TEST_F(CompiledTermTest, ParameterLineChangesBetweenCallsAreNoticed) {
     SetDecimalSeparator(separator);
     for (const char* line : lines) SameOutcome(compiled, 2, EngineState{line, {}, ""});
   }
-}
-
-TEST_F(CompiledTermTest, CachedFormsFollowTheTermText) {
-  ParamLine() = " ";
-  for (int i = 0; i < 2000; ++i) {
-    const std::string term = std::to_string(i % 700) + "*x";
-    EXPECT_EQ(FastEvalTermAt(term, 2), 2 * (i % 700)) << term;
-  }
-  EXPECT_EQ(MathErrorText(), "");
 }
 
 // ---------------------------------------------------------------------------
@@ -424,27 +387,6 @@ TEST_F(CompiledTermTest, RowsOfPointsAgreeWithCallsOneByOne) {
                     << Printable(expectedState.message) << "\" / \"" << Printable(MathErrorText()) << "\"";
   }
   EXPECT_EQ(failures, 0);
-}
-
-// The cached drop-in agrees too, while terms come and go from its cache.
-TEST_F(CompiledTermTest, CachedDropInAgrees) {
-  TermMaker maker(7);
-  std::vector<std::string> terms;
-  for (int i = 0; i < 1500; ++i) terms.push_back(maker.term());
-  for (int i = 0; i < 20000; ++i) {
-    const std::string& term = terms[static_cast<std::size_t>(maker.pick(static_cast<int>(terms.size())))];
-    const Extended x = PointFor(maker);
-    const EngineState before{kParamLines[maker.pick(4)], {"x=1"}, ""};
-    before.restore();
-    messages.clear();
-    const Extended expected = EvalTermAt(term, x);
-    const EngineState expectedState = EngineState::Now();
-    before.restore();
-    messages.clear();
-    const Extended actual = FastEvalTermAt(term, x);
-    ASSERT_TRUE(SameBits(expected, actual) && expectedState == EngineState::Now())
-        << Printable(term) << " at " << static_cast<double>(x);
-  }
 }
 
 // The derivative and the Simpson rule evaluate their term through the

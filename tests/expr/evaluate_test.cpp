@@ -158,27 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"exp(100000)", 0, 0, "Fehler in exp(100000)"},
         EvalCase{"1+exp(100000)", 0, 1, "Fehler in exp(100000)"}));
 
-TEST(TermConstants, PiHasTheExtendedMantissa) {
-  EXPECT_EQ(kPi, 3.14159265358979323851280895940618620443274267017841339111328125L);
-}
-
 class EvalTermTest : public testing::EngineTest {};
 
 TEST_F(EvalTermTest, TakesXFromTheParameterLine) {
   UseParams({"x=5", "a=2"});
   EXPECT_EQ(EvalTerm("a*x"), 10);
   EXPECT_EQ(EvalTermAt("a*x", 1), 2);
-}
-
-TEST_F(EvalTermTest, XIsZeroWithoutTheParameter) {
-  UseParams({"a=2"});
-  EXPECT_EQ(EvalTerm("a+x"), 2);
-}
-
-TEST_F(EvalTermTest, CalculatorExampleWithParameters) {
-  UseParams({"x=5", "a=1/3", "b=-3"});
-  EXPECT_NEAR(static_cast<double>(EvalTerm("a*x^3+b*x")), 80.0 / 3.0, 1e-15);
-  EXPECT_EQ(MathErrorText(), "");
 }
 
 TEST_F(EvalTermTest, UnreadableXEscapesOnlyTheUnguardedCall) {

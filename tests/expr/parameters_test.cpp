@@ -7,15 +7,6 @@ namespace {
 
 class Parameters : public testing::EngineTest {};
 
-TEST_F(Parameters, DefaultLinesBuildTheLineWithBlanks) {
-  UseParams({"x=1", "x0=0", "x'=0"});
-  EXPECT_EQ(ParamLine(), " x=1  x0=0  x'=0   ");
-  EXPECT_TRUE(HasParam("x"));
-  EXPECT_EQ(ParamValue("x"), 1);
-  EXPECT_TRUE(HasParam("x0"));
-  EXPECT_EQ(ParamValue("x0"), 0);
-}
-
 TEST_F(Parameters, ANameNeedsTheBlankBeforeIt) {
   UseParams({"ba=2"});
   EXPECT_FALSE(HasParam("a"));
@@ -90,14 +81,6 @@ TEST_F(Parameters, SplitTermAndParamsOfAPlotLine) {
   SplitTermAndParams("a*x a=2", term);
   EXPECT_EQ(term, "");
   EXPECT_EQ(ParamLine(), "a*x a=2 ");
-}
-
-TEST_F(Parameters, RaisedMessagesAreKeptShort) {
-  EXPECT_THROW(RaiseMathError(std::string(300, 'm')), EMathError);
-  EXPECT_LE(MathErrorText().size(), 255u);
-  EXPECT_EQ(MathErrorText().substr(0, 2), "..");
-  EXPECT_THROW(RaiseMathError("Potenzieren"), EMathError);
-  EXPECT_EQ(MathErrorText(), " Potenzieren");
 }
 
 }  // namespace

@@ -50,24 +50,6 @@ TEST_F(GeometryTextTest, PointAndVectorLinesReadTheirNumbers) {
   }
 }
 
-// Terms that begin with a letter are values; words and names are not.
-TEST_F(GeometryTextTest, TermsBeginningWithALetterAreValuesAndNamesAreNot) {
-  const ValuesCase cases[] = {
-      {"wur(3) Pi/2 -1 2*Pi   (Ebene E: ...)", {std::sqrt(3.0L), 0x1.921fb54442d18469p+0L, -1, 0x6.487ed5110b4611a8p+0L}},
-      {"Gerade p(sqrt(4) Pi -Pi) u(abs(-2) 0 int(2,5))", {2, 0x3.243f6a8885a308d3p+0L, -0x3.243f6a8885a308d3p+0L, 2, 0, 2}},
-      {"P(wur(9)|sin(0)|Pi)", {3, 0, 0x3.243f6a8885a308d3p+0L}},
-      {"Pizza x1 Aufpunkt E: r=7", {7}},
-  };
-  for (const ValuesCase& c : cases) {
-    LineValues values(c.line);
-    for (std::size_t i = 0; i < c.values.size(); ++i) {
-      EXPECT_NEAR(static_cast<double>(values.value(static_cast<int>(i) + 1)), static_cast<double>(c.values[i]), 1e-15)
-          << c.line << " value " << i + 1;
-    }
-    EXPECT_TRUE(values.computed()) << c.line;
-  }
-}
-
 TEST_F(GeometryTextTest, UncomputableTermIsReportedOnlyWhenItsValueIsAskedFor) {
   for (const char* line : {"wurzel(3) 1 2", "A*2 1 2", "P(3) 1 2", "sqrt2/2 1 2"}) {
     LineValues values(line);
@@ -87,38 +69,10 @@ TEST_F(GeometryTextTest, UncomputableTermIsReportedOnlyWhenItsValueIsAskedFor) {
   EXPECT_FALSE(short_line.computed());
 }
 
-TEST_F(GeometryTextTest, MissingValuesReadAsZero) {
-  const Vec3 v = LineValues("P(1|2)").vec3(1);
-  EXPECT_EQ(v.x1, 1);
-  EXPECT_EQ(v.x2, 2);
-  EXPECT_EQ(v.x3, 0);
-  const Vec3 w = LineValues("u(1 2 3)").vec3(4);
-  EXPECT_EQ(w.x1, 0);
-  EXPECT_EQ(w.x3, 0);
-}
-
 struct TextCase {
   std::string actual;
   const char* expected;
 };
-
-TEST_F(GeometryTextTest, NumberAndPointTexts) {
-  const TextCase cases[] = {
-      {PointText("|", 1, -2, 0.5L), "(1|-2|1/2)"},
-      {PointText(" ", Vec3{-3, -1, 2}), "(-3 -1 2)"},
-      {PointText("|", Vec3{1.6L, 0, -1}), "(1'3/5|0|-1)"},
-      {PointTextDecimal("|", Vec3{-0.2L, 1.6L, -1}), "(-0,2|1,6|-1)"},
-      {PointTextDecimal("|", Vec3{-2e-9L, 2e-9L, -0.00004L}), "(0|0|0)"},
-      {ParenNumberText(3), "3"},
-      {ParenNumberText(-2), "-2"},
-      {ParenNumberText(0.5L), "(1/2)"},
-      {PaddedNumberText(2), "2    "},
-      {PaddedNumberText(-12), "-12  "},
-      {PaddedNumberText(1.0L / 3), "1/3  "},
-      {PaddedNumberText(123456), "123456"},
-  };
-  for (const TextCase& c : cases) EXPECT_EQ(c.actual, c.expected);
-}
 
 TEST_F(GeometryTextTest, CoordinateEquations) {
   const TextCase cases[] = {

@@ -102,56 +102,6 @@ Worksheet RunCommand(const char* caption, std::vector<std::string> lines) {
   return RunWorksheetCommand(found.run, std::move(lines), 3);
 }
 
-TEST_F(PlanesTest, ThreePointsGiveTheCoordinateEquationAndItsPlanePoints) {
-  const std::string head = "Ebene Dreieck A(2|-1|3) B(0|4|1) C(5 5 -2)";
-  const Worksheet sheet = RunCommand("Ebene ABC", {head});
-  ASSERT_GE(sheet.lineCount(), 5);
-  EXPECT_EQ(sheet.line(1), "Ebene DREIECK  A(2|-1|3)B(0|4|1)C(5|5|-2)");
-  EXPECT_EQ(sheet.line(2), "Ebene Parameterform p(2|-1|3) u(-2 5 -2) v(3 6 -5)");
-  EXPECT_EQ(sheet.line(3), "*** Koordinatengleichung der Ebene ***  ");
-  // The equation line read back: all three points satisfy it.
-  const std::string equation = sheet.line(4);
-  ASSERT_EQ(equation.rfind(std::string(9, ' '), 0), 0u);
-  const Vec3 points[3] = {{2, -1, 3}, {0, 4, 1}, {5, 5, -2}};
-  for (const Vec3& x : points) {
-    const std::string lhs = equation.substr(9, equation.find('=') - 9);
-    const Extended rhs = EvalTerm(equation.substr(equation.find('=') + 1));
-    std::string term = lhs;
-    for (const char* name : {"x1", "x2", "x3"}) {
-      const auto at = term.find(name);
-      ASSERT_NE(at, std::string::npos) << equation;
-      const Extended value = name[1] == '1' ? x.x1 : name[1] == '2' ? x.x2 : x.x3;
-      term.replace(at, 2, "(" + std::to_string(static_cast<long long>(value)) + ")");
-    }
-    EXPECT_NEAR(D(EvalTerm(term)), D(rhs), 1e-9) << term;
-  }
-  EXPECT_EQ(sheet.line(5).rfind("DREIECK der Spurpunkte ", 0), 0u);
-  // Every listed plane point lies in the plane; at most 35 of them.
-  const PlaneEquation e = PlaneFromParam(points[0], points[1] - points[0], points[2] - points[0]).plane;
-  int listed = 0;
-  for (int n = 6; n <= sheet.lineCount(); ++n) {
-    const std::string line = sheet.line(n);
-    for (std::size_t at = line.find(" ("); at != std::string::npos; at = line.find(" (", at + 1)) {
-      const Vec3 x = LineValues(line.substr(at)).vec3(1);
-      EXPECT_NEAR(Residual(e, x), 0, 1e-9) << line;
-      ++listed;
-    }
-  }
-  EXPECT_GT(listed, 0);
-  EXPECT_LE(listed, 35);
-}
-
-TEST_F(PlanesTest, ExamplePlaneListsThirtyFivePointsInTheirSearchOrder) {
-  const std::vector<std::string> lines = PlanePointLines({1, -1, 1, 5});
-  int listed = 0;
-  for (const std::string& line : lines) {
-    for (char c : line) listed += c == '(';
-  }
-  EXPECT_EQ(listed, 35);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0].rfind("Ebenenpunkte:  (0|0|5)      (0|1|6)     (0|-1|4)    (1|0|4)     (-1|0|6)", 0), 0u);
-}
-
 TEST_F(PlanesTest, PlaneParallelToTheThirdAxisListsArbitraryHeights) {
   const std::vector<std::string> lines = PlanePointLines({1, 1, 0, 2});
   ASSERT_FALSE(lines.empty());
@@ -159,38 +109,11 @@ TEST_F(PlanesTest, PlaneParallelToTheThirdAxisListsArbitraryHeights) {
   EXPECT_EQ(lines[0].find("(0|0|"), std::string::npos) << lines[0];
 }
 
-TEST_F(PlanesTest, CollinearPointsGiveNoPlaneAndNothingElse) {
-  const Worksheet sheet = RunCommand("Ebene ABC", {"Ebene Dreieck A(1|1|1) B(2|3|4) C(3|5|7)"});
-  ASSERT_EQ(sheet.lineCount(), 3);
-  EXPECT_EQ(sheet.line(3), "Keine Ebene! (Richtungsvektoren parallel)");
-  ExpectNoBrokenNumber(sheet);
-}
-
-TEST_F(PlanesTest, ParallelDirectionsInTheCommand) {
-  const Worksheet sheet = RunCommand("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(1 2 3) u(1 0 2) v(2 0 4)"});
-  ASSERT_EQ(sheet.lineCount(), 3);
-  EXPECT_EQ(sheet.line(1), "Ebene Parameterform p(1|2|3) u(1 0 2) v(2 0 4)");
-  EXPECT_EQ(sheet.line(3), "Keine Ebene! (Richtungsvektoren parallel)");
-}
-
 TEST_F(PlanesTest, DirectionsWithoutFirstCoordinateStillGiveThePlane) {
   const Worksheet sheet = RunCommand("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(3 1 1) u(0 0 1) v(0 1 0)"});
   ASSERT_GE(sheet.lineCount(), 5);
   EXPECT_EQ(sheet.line(4), std::string(9, ' ') + "1*x1+0*x2+0*x3=3");
   EXPECT_EQ(sheet.line(5), "DREIECK der Spurpunkte  S1(3|0|0)");
-}
-
-TEST_F(PlanesTest, EmptySheetGetsTheExampleAndAWrongHeadOnlyAHint) {
-  for (const char* caption : {"Ebene ABC", "Ebene x=p+s*u+t*v", "Ebene ax1+bx2+cx3=d", "Abstand Punkt Ebene"}) {
-    const Worksheet example = RunCommand(caption, {});
-    EXPECT_GT(example.lineCount(), 1) << caption;
-    EXPECT_TRUE(example.notices().empty()) << caption;
-    const std::vector<std::string> other = {"Dreieck A(1|2|3)", "1 2 3"};
-    const Worksheet wrong = RunCommand(caption, other);
-    EXPECT_EQ(wrong.lines(), other) << caption;
-    ASSERT_EQ(wrong.notices().size(), 1u) << caption;
-    EXPECT_NE(wrong.notices()[0].text.find("Programmpunkt!"), std::string::npos) << caption;
-  }
 }
 
 TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
@@ -250,71 +173,12 @@ TEST_F(PlanesTest, SmallCoefficientsAndIrrationalDirectionsStayTrue) {
   EXPECT_EQ(thirds.line(4).find(','), std::string::npos) << thirds.line(4);
 }
 
-TEST_F(PlanesTest, CoordinateEquationCommandWritesTheTypedPlane) {
-  const Worksheet sheet = RunCommand("Ebene ax1+bx2+cx3=d", {"1/2 -3 0 2   (Ebene E: ...)"});
-  ASSERT_EQ(sheet.lineCount(), 2);
-  EXPECT_EQ(sheet.line(1), "1/2   -3    0     2    (Ebene E: 1/2*x1-3*x2+0*x3=2)");
-  EXPECT_EQ(sheet.line(2), "DREIECK der Spurpunkte  S1(4|0|0) S2(0|-2/3|0)");
-}
-
-// The coefficients are terms of the engine, also where they begin with a
-// letter; a term it cannot compute stops the command with a hint.
-TEST_F(PlanesTest, CoefficientsBeginningWithALetterAreComputed) {
-  const Worksheet sheet = RunCommand("Ebene ax1+bx2+cx3=d", {"wur(3) Pi/2 -1 2*Pi   (Ebene E: ...)"});
-  EXPECT_TRUE(sheet.notices().empty());
-  ASSERT_EQ(sheet.lineCount(), 2);
-  EXPECT_EQ(sheet.line(1).rfind(NumberTextMixed(std::sqrt(3.0L)) + " " + NumberTextMixed(kPi / 2) + " -1    " +
-                                    NumberTextMixed(2 * kPi) + "(Ebene E: ",
-                                0),
-            0u)
-      << sheet.line(1);
-  // S3 = d / c = -2 Pi.
-  EXPECT_NE(sheet.line(2).find(" S3(0|0|" + NumberTextMixed(-2 * kPi) + ")"), std::string::npos) << sheet.line(2);
-
-  const Worksheet param = RunCommand("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(0 0 0) u(wur(2) 0 0) v(0 Pi 0)"});
-  EXPECT_TRUE(param.notices().empty());
-  ASSERT_GE(param.lineCount(), 4);
-  EXPECT_EQ(param.line(1).rfind("Ebene Parameterform p(0|0|0) u(" + NumberTextMixed(std::sqrt(2.0L)) + " 0 0) v(0 " +
-                                    NumberTextMixed(kPi) + " 0)",
-                                0),
-            0u)
-      << param.line(1);
-}
-
 struct RefusedPlane {
   const char* command;
   std::vector<std::string> lines;
   int line;  // the line the hint names
   const char* item;
 };
-
-TEST_F(PlanesTest, UncomputableTermsAreRefusedWithAHint) {
-  const RefusedPlane cases[] = {
-      {"Ebene ax1+bx2+cx3=d", {"wurzel(3) -1 -2 3   (Ebene E: ...)"}, 1, "wurzel(3)"},
-      {"Ebene ABC", {"Ebene Dreieck A(4 2 3)B(1 1 1/0)C(-1 -2 4)"}, 1, "1/0"},
-      {"Abstand Punkt Ebene", {"Abstand Punkt Ebene", "2 -1 -5 3", "-1 Pi/0 1"}, 3, "Pi/0"},
-      {"Abstand Punkt Ebene", {"Abstand Punkt Ebene", "2 wurzel(2) -5 3", "-1 2 1"}, 2, "wurzel(2)"},
-  };
-  for (const RefusedPlane& c : cases) {
-    const Worksheet sheet = RunCommand(c.command, c.lines);
-    ASSERT_EQ(sheet.notices().size(), 1u) << c.lines[0];
-    const std::string start = "Abbruch:In Zeile " + std::to_string(c.line) + " kann \"" + c.item + "\"";
-    EXPECT_EQ(sheet.notices()[0].text.rfind(start, 0), 0u) << sheet.notices()[0].text;
-    EXPECT_EQ(sheet.lines(), c.lines);
-  }
-}
-
-// The point line may name its point as the program writes points.
-TEST_F(PlanesTest, DistanceReadsThePointAsTheProgramWritesIt) {
-  const std::string plane = "2 -1 -5 3   (Ebene E: 2x1-x2-5x3=3)";
-  const Worksheet plain = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", plane, "-1 2 1"});
-  for (const char* point : {"P(-1|2|1)", "Punkt P(-1|2|1)", "(Punkt P(-1|2|1))", "P(-1 2 1)",
-                                   "-1    2    1          (Punkt P(-1|2|1))"}) {
-    const Worksheet sheet = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", plane, point});
-    EXPECT_TRUE(sheet.notices().empty()) << point;
-    EXPECT_EQ(sheet.lines(), plain.lines()) << point;
-  }
-}
 
 }  // namespace
 }  // namespace lumatik

@@ -175,21 +175,6 @@ TEST_F(CurveTest, LnDrawsNothingLeftOfZeroAndRunsDownToTheFrameEdge) {
   EXPECT_EQ(MathErrorText().rfind("Logarithmus von", 0), 0u) << MathErrorText();
 }
 
-TEST_F(CurveTest, AValueWithoutMessageKeepsAnEarlierMessage) {
-  MathErrorText() = "earlier";
-  DrawCurve({"", "x^2", "1", 10, [](double x) { return x * x; }, {}});
-  EXPECT_EQ(MathErrorText(), "earlier");
-}
-
-TEST_F(CurveTest, AJumpInsideTheBandIsStillJoined) {
-  // x/5 - int(x/5) - 1/2 jumps from 1/2 to -1/2 at x = 5: a steep line joins.
-  const std::vector<RecordedOp> curve =
-      DrawCurve({"", "x/5 - int(x/5) - 1/2", "1", 10, [](double) { return 0.0; }, {}});
-  bool steep = false;
-  for (const RecordedOp& r : curve) steep = steep || (r.a.x < 1300 && r.b.x >= 1300 && r.b.y - r.a.y >= 90);
-  EXPECT_TRUE(steep);
-}
-
 TEST_F(CurveTest, DerivativeHasTheGapsOfItsFunction) {
   PlotFieldTexts fields;
   fields.function = "ln(x)";

@@ -83,64 +83,6 @@ TEST_F(FrameTest, TheFrameFillsTheTargetAndShowsAtLeastSixteenByTwelve) {
   }
 }
 
-TEST_F(FrameTest, OnAFourToThreeTargetNothingMoves) {
-  // The mapping of 16 x 12 cm onto the whole target, as it always was.
-  for (const Target t : {Target{800, 600}, Target{1024, 768}, Target{1400, 1050}, Target{1600, 1200}}) {
-    const PlotFrame frame{0, t.width, t.height};
-    for (long double cm = -8; cm <= 8; cm += 0.0625L) {
-      EXPECT_EQ(CmToPixelX(cm, frame), std::nearbyint(t.width * cm / 16 + t.width / 2.0L)) << cm;
-      EXPECT_EQ(CmToPixelY(cm, frame), std::nearbyint(t.height / 2.0L - t.height * cm / 12)) << cm;
-    }
-    canvas.clear();
-    Draw("x", Fields("1", "1"), frame);
-    std::vector<int> vertical;
-    std::vector<int> horizontal;
-    for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
-      if (r.pen.style != PenStyle::Dot) continue;
-      (r.a.x == r.b.x ? vertical : horizontal).push_back(r.a.x == r.b.x ? r.a.x : r.a.y);
-    }
-    ASSERT_EQ(vertical.size(), 17u);
-    ASSERT_EQ(horizontal.size(), 13u);
-    for (int i = 0; i <= 16; ++i) EXPECT_EQ(vertical[i], i * t.width / 16);
-    for (int i = 0; i <= 12; ++i) EXPECT_EQ(horizontal[i], i * t.height / 12);
-  }
-}
-
-TEST_F(FrameTest, AWideScreenShowsMoreCentimetresAcross) {
-  // 1920 x 1080: 90 pixels per cm both ways, 21 1/3 cm across.
-  Draw("x", Fields("1", "1"), PlotFrame{0, 1920, 1080});
-  std::vector<int> vertical;
-  std::vector<std::string> xLabels;
-  for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
-    if (r.pen.style == PenStyle::Dot && r.a.x == r.b.x) vertical.push_back(r.a.x);
-  }
-  for (const RecordedOp& r : Ops(CanvasOp::Text)) {
-    if (r.a.y == 540) xLabels.push_back(r.text);
-  }
-  ASSERT_EQ(vertical.size(), 21u);
-  for (int k = -10; k <= 10; ++k) EXPECT_EQ(vertical[k + 10], 960 + 90 * k);
-  ASSERT_EQ(xLabels.size(), 20u);
-  EXPECT_EQ(xLabels.front(), "-10");
-  EXPECT_EQ(xLabels.back(), "10");
-}
-
-TEST_F(FrameTest, ATallTargetShowsMoreCentimetresDown) {
-  // 1280 x 1024: 80 pixels per cm, 12,8 cm down; the label of -6 still fits.
-  Draw("x", Fields("1", "1"), PlotFrame{0, 1280, 1024});
-  std::vector<int> horizontal;
-  std::vector<std::string> yLabels;
-  for (const RecordedOp& r : Ops(CanvasOp::LineTo)) {
-    if (r.pen.style == PenStyle::Dot && r.a.y == r.b.y) horizontal.push_back(r.a.y);
-  }
-  for (const RecordedOp& r : Ops(CanvasOp::Text)) {
-    if (r.a.x == 640) yLabels.push_back(r.text);
-  }
-  ASSERT_EQ(horizontal.size(), 13u);
-  for (int k = 6; k >= -6; --k) EXPECT_EQ(horizontal[6 - k], 512 - 80 * k);
-  ASSERT_EQ(yLabels.size(), 12u);
-  EXPECT_EQ(yLabels.front(), "-6");
-}
-
 TEST_F(FrameTest, ARightClickFindsTheUserPointOnAnyTarget) {
   const PlotScale scale = ComputePlotScale(Fields("1/2", "3", "7", "-2"));
   for (const Target& t : kTargets) {
@@ -151,15 +93,6 @@ TEST_F(FrameTest, ARightClickFindsTheUserPointOnAnyTarget) {
       EXPECT_EQ(CmToPixelY(p.y / scale.sy + scale.dy, frame), py);
     }
   }
-}
-
-TEST_F(FrameTest, ThePrintedPageHasSquareUnitsToo) {
-  std::vector<std::string> list;
-  PlotFieldTexts fields;
-  fields.function = "Kreis 0 0 5";
-  PrintGraph(list, fields, {false, false, false}, canvas, PrintFrame(4961, 7016));
-  const RecordedOp e = Ops(CanvasOp::Ellipse).at(0);
-  EXPECT_LE(std::abs(std::abs(e.b.x - e.a.x) - std::abs(e.b.y - e.a.y)), 1);
 }
 
 // The straight line of a secant-menu drawing as its two farthest pixels.

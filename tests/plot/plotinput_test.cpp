@@ -36,36 +36,6 @@ TEST(ValuesPerCmOf, RoundsTiesToEven) {
   EXPECT_EQ(ValuesPerCmOf(-3.2L), -3);
 }
 
-TEST(ValuesPerCmOf, StaysInsideTheIntegerRange) {
-  EXPECT_EQ(ValuesPerCmOf(1e30L), INT_MAX);
-  EXPECT_EQ(ValuesPerCmOf(-1e30L), INT_MIN);
-  EXPECT_EQ(ValuesPerCmOf(std::nanl("")), 0);
-}
-
-TEST(RemoveBlankItemsAsPainted, TheSecondOfTwoBlanksSurvives) {
-  std::vector<std::string> list{"x", "", " ", "1/x", "  "};
-  RemoveBlankItemsAsPainted(list);
-  EXPECT_EQ(list, (std::vector<std::string>{"x", " ", "1/x"}));
-}
-
-TEST(FunctionTextWhenBlank, TheFirstItemOrTheDefault) {
-  EXPECT_EQ(FunctionTextWhenBlank({}), "1/3*x^3-3*x");
-  EXPECT_EQ(FunctionTextWhenBlank({"x^2", "x"}), "x^2");
-}
-
-TEST(TextInsertion, LineAndMessage) {
-  EXPECT_EQ(TextInsertionLine(0, 0), "Text 0 0 12 |");
-  EXPECT_EQ(TextInsertionLine(1.25L, -2.5L), "Text 1,25 -2,5 12 |");
-  const std::string line = TextInsertionLine(1.25L, -2.5L);
-  EXPECT_EQ(TextInsertionMessage(line, 1.25L, -2.5L),
-            Cp1252("In der Liste erscheint die Zeile:\rText 1,25 -2,5 12 |\r\r"
-                   "Füge nach \"|\" den Text ein, der an der Position \r1,25 -2,5 mit der Schriftgröße 12 Pixel\r"
-                   "in das Schaubild gedruckt werden soll!\r"
-                   "(Die Position und Schriftgröße kannst Du noch korrigieren.\r"
-                   "Tipp: entferne überflüssige Textzeilen!\r\r"
-                   "Hinweis: Text einfügen klappt erst nach Menü \"Drucken|Text einfügen\"!"));
-}
-
 TEST(LastErrorReport, WithAndWithoutMessage) {
   EXPECT_EQ(LastErrorReport(""), "Es ist kein Fehler aufgetreten");
   EXPECT_EQ(LastErrorReport("Div. durch Null"),

@@ -91,20 +91,6 @@ TEST_F(SplitIntervalTest, ParametersStayInForceForLaterLines) {
   EXPECT_NEAR(static_cast<double>(EvalTermAt(next.term, 3)), 1.0, 1e-15);
 }
 
-TEST_F(SplitIntervalTest, OneBlankBeforeTheParametersLeavesAnEmptyTerm) {
-  const FunctionLineParts parts = SplitInterval("a*x^3+b*x a=1/3 b=-3");
-  EXPECT_EQ(parts.term, "");
-  EXPECT_EQ(ParamLine(), "a*x^3+b*x a=1/3 b=-3 ");
-  EXPECT_EQ(EvalTermAt(parts.term, 2), 0);
-}
-
-TEST_F(SplitIntervalTest, ALineWithABracketKeepsTheParameterLine) {
-  ParamLine() = " a=2 ";
-  const FunctionLineParts parts = SplitInterval("a*x [0;a]");
-  EXPECT_EQ(ParamLine(), " a=2 ");
-  EXPECT_EQ(parts.upper, 2);  // bounds may use parameters
-}
-
 TEST_F(SplitIntervalTest, AnInvalidBoundIsZeroWithAMessage) {
   const FunctionLineParts parts = SplitInterval("x [abc;2]");
   EXPECT_EQ(parts.lower, 0);
@@ -138,8 +124,6 @@ TEST(TextLineText, EverythingAfterTheFirstBar) {
   EXPECT_EQ(TextLineText("Text 1 1 12 |"), "");
 }
 
-TEST(TextLineText, WithoutABarTheWholeLine) { EXPECT_EQ(TextLineText("Text 1 2 12 Hallo"), "Text 1 2 12 Hallo"); }
-
 TEST(CircleColour, FoundAnywhereInTheLine) {
   EXPECT_EQ(CircleColourOf("Kreis 1,5 1,5^2 1/20 rot"), kRed);
   EXPECT_EQ(CircleColourOf("Kreis 0 0 1/20 schwarz"), kBlack);
@@ -154,14 +138,6 @@ TEST_F(SplitIntervalTest, KeywordArgumentsAreTerms) {
   EXPECT_EQ(KeywordArgument(line, 3), 2.25L);
   EXPECT_NEAR(static_cast<double>(KeywordArgument(line, 4)), 0.05, 1e-18);
   EXPECT_EQ(KeywordArgument("Strecke 1 2", 5), 0);  // a missing word is the empty term
-}
-
-TEST(IsEmptyTextLine, ATextCommandEndingInABar) {
-  EXPECT_TRUE(IsEmptyTextLine("Text 1,25 -2 12 |"));
-  EXPECT_FALSE(IsEmptyTextLine("Text 1,25 -2 12 |a"));
-  EXPECT_FALSE(IsEmptyTextLine("Text 1,25 -2 12 | "));
-  EXPECT_FALSE(IsEmptyTextLine("x |"));
-  EXPECT_FALSE(IsEmptyTextLine(""));
 }
 
 struct ListCase {

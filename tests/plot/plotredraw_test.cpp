@@ -65,37 +65,11 @@ TEST_F(RedrawTest, DerivativeBeforeEachCurve) {
   EXPECT_EQ(CurveColours(), (std::vector<Colour>{kRed, kWhite}));
 }
 
-TEST_F(RedrawTest, BlackCurvesOnWhite) {
-  fields.function = "x^2/4";
-  RedrawPlotList({"x^2/4"}, fields, {true, false, true, 10}, canvas, kFrame);
-  EXPECT_EQ(CurveColours(), (std::vector<Colour>{kBlack}));
-}
-
-TEST_F(RedrawTest, ClearingFillsWithTheCurrentPen) {
-  canvas.setPenColour(kWhite);
-  ClearCanvas(canvas, kBlack, 1600, 1200);
-  ASSERT_EQ(canvas.ops().size(), 1u);
-  const RecordedOp& r = canvas.ops()[0];
-  EXPECT_EQ(r.op, CanvasOp::Rectangle);
-  EXPECT_EQ(r.b, (CanvasPoint{1600, 1200}));
-  EXPECT_EQ(r.brush, (CanvasBrush{kBlack, BrushStyle::Solid}));
-  EXPECT_EQ(r.pen.colour, kWhite);
-}
-
 TEST_F(RedrawTest, ExportDrawsTheFirstLineWithoutAll) {
   RedrawForExport(list, fields, false, false, canvas, kFrame);
   EXPECT_EQ(GridCount(), 1);
   EXPECT_EQ(TextCount("Hallo"), 0);
   EXPECT_EQ(CurveColours(), (std::vector<Colour>{kBlack}));
-}
-
-TEST_F(RedrawTest, ExportSamplesFiftyValuesPerCentimetre) {
-  RedrawForExport({"1"}, fields, true, true, canvas, kFrame);
-  int redOps = 0;
-  for (const RecordedOp& r : canvas.ops()) {
-    redOps += (r.op == CanvasOp::MoveTo || r.op == CanvasOp::LineTo) && r.pen.colour == kRed;
-  }
-  EXPECT_EQ(redOps, 16 * 50 + 1);
 }
 
 TEST_F(RedrawTest, ExportWithAllDrawsEveryLineOnce) {

@@ -107,22 +107,6 @@ TEST_F(RenderTest, ScaleFromTheFields) {
   EXPECT_EQ(s.dy, -12);
 }
 
-TEST_F(RenderTest, AZeroUnitCountsAsOneButStillZeroesTheShift) {
-  const PlotScale s = ComputePlotScale(Fields("0", "1", "5", "0"));
-  EXPECT_EQ(s.sx, 1);
-  EXPECT_EQ(s.dx, 0);
-}
-
-TEST_F(RenderTest, AReadingThatRaisesKeepsTheDefaults) {
-  // x itself cannot be read: every evaluation of a field raises.
-  ParamLine() = " x=1/0 ";
-  const PlotScale s = ComputePlotScale(Fields("2", "3", "4", "5"));
-  EXPECT_EQ(s.sx, 1);
-  EXPECT_EQ(s.sy, 1);
-  EXPECT_EQ(s.dx, 0);
-  EXPECT_EQ(s.dy, 0);
-}
-
 TEST_F(RenderTest, PixelToUserInvertsTheFrame) {
   const PlotScale unit = ComputePlotScale(Fields("1", "1"));
   const UserPoint centre = PixelToUser(800, 600, 1600, 1200, unit);
@@ -170,24 +154,6 @@ TEST_F(RenderTest, GridOfDottedLinesEveryCentimetre) {
   for (int i = 0; i <= 12; ++i) EXPECT_EQ(horizontal[i], 100 * i);
 }
 
-TEST_F(RenderTest, HalfUnitsDoubleTheXLabels) {
-  Draw("x", Fields("1/2", "1"));
-  std::vector<std::string> xs;
-  for (const Label& l : LabelsOf(canvas)) {
-    if (l.y == 600) xs.push_back(l.text);
-  }
-  EXPECT_EQ(xs, (std::vector<std::string>{"-16", "-14", "-12", "-10", "-8", "-6", "-4", "-2", "2", "4", "6",
-                                          "8", "10", "12", "14", "16"}));
-}
-
-TEST_F(RenderTest, LabelsAreRoundedToTwoDecimals) {
-  Draw("x", Fields("3", "1"));
-  const std::vector<Label> labels = LabelsOf(canvas);
-  ASSERT_FALSE(labels.empty());
-  EXPECT_EQ(labels[0].text, "-2,67");  // -8/3
-  EXPECT_EQ(labels[7].text, "-0,33");  // -1/3
-}
-
 TEST_F(RenderTest, AxesStandWhereZeroIsOffTheWholeCentimetres) {
   // M(0,3|0): x = 0 lies 0,3 cm left of the centre.
   Draw("x", Fields("1", "1", "0,3", "0"));
@@ -216,31 +182,6 @@ TEST_F(RenderTest, MovedCentreMovesTheAxesAndTheLabels) {
   EXPECT_EQ(labels.back(), (Label{100, 0, "18"}));
 }
 
-TEST_F(RenderTest, AnAxisOutsideTheFrameLeavesItsLabelsOnTheCentreLine) {
-  // M(20|0): x = 0 lies 20 cm left of the centre, off the frame.
-  Draw("x", Fields("1", "1", "20", "0"));
-  const std::vector<RecordedOp> axes = AxesOf(canvas);
-  ASSERT_EQ(axes.size(), 1u);
-  EXPECT_EQ(axes[0].a.y, axes[0].b.y);
-  for (const Label& l : LabelsOf(canvas)) {
-    if (l.x == 800) {
-      EXPECT_NE(l.y, 600) << l.text;  // where the two rows cross, no label
-    }
-    EXPECT_TRUE(l.x == 800 || l.y == 600) << l.text;
-  }
-}
-
-TEST_F(RenderTest, OffsetShiftsTheWholeFrame) {
-  const PlotFrame shifted{160, 1600, 1200};
-  Draw("x", Fields("1", "1"), 10, false, shifted);
-  const std::vector<RecordedOp> axes = AxesOf(canvas);
-  ASSERT_EQ(axes.size(), 2u);
-  EXPECT_EQ(axes[0].a, (CanvasPoint{960, 0}));
-  EXPECT_EQ(axes[1].a, (CanvasPoint{160, 600}));
-  EXPECT_EQ(axes[1].b, (CanvasPoint{1760, 600}));
-  EXPECT_EQ(LabelsOf(canvas).front(), (Label{160, 600, "-8"}));
-}
-
 TEST_F(RenderTest, CurveFollowsTheFunction) {
   Draw("x^2/4", Fields("1", "1"), 10);
   const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
@@ -262,27 +203,6 @@ TEST_F(RenderTest, CurveFollowsTheFunction) {
                                           [](const RecordedOp& a, const RecordedOp& b) { return a.b.x < b.b.x; });
   EXPECT_EQ(leftmost->a, (CanvasPoint{310, 0}));
   EXPECT_EQ(rightmost->b, (CanvasPoint{1290, 0}));
-}
-
-TEST_F(RenderTest, SamplesPerCurve) {
-  // Without grid (derivative) only the curve draws; the derivative of x
-  // stays in the band, so the pen moves to the first of 16 * steps + 1
-  // samples and draws a line to each of the others.
-  Draw("x", Fields("1", "1"), 10, true);
-  EXPECT_EQ(OpsOf(canvas, CanvasOp::MoveTo).size(), 1u);
-  EXPECT_EQ(OpsOf(canvas, CanvasOp::LineTo).size(), 160u);
-}
-
-TEST_F(RenderTest, ZeroOrNegativeValuesPerCmDrawOneValuePerCentimetre) {
-  for (int steps : {0, -5}) {
-    canvas.clear();
-    Draw("x", Fields("1", "1"), steps, true);
-    EXPECT_EQ(OpsOf(canvas, CanvasOp::MoveTo).size() + OpsOf(canvas, CanvasOp::LineTo).size(), 17u) << steps;
-  }
-  EXPECT_EQ(EffectiveSteps(0), 1);
-  EXPECT_EQ(EffectiveSteps(-3), 1);
-  EXPECT_EQ(EffectiveSteps(100), 100);
-  EXPECT_EQ(EffectiveSteps(2000000000), kMaxValuesPerCm);
 }
 
 TEST_F(RenderTest, PoleIsCutWithoutJoiningTheBranches) {
@@ -317,31 +237,6 @@ TEST_F(RenderTest, IntervalEndsCutTheCurve) {
   EXPECT_EQ(curve.back().b, (CanvasPoint{1000, 200}));
 }
 
-TEST_F(RenderTest, IntervalIsGivenInUserUnits) {
-  // LEx = 2: x from -1 to 1 covers frame -2 to 2.
-  Draw("0 [-1;1]", Fields("2", "1"), 10);
-  const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
-  ASSERT_EQ(curve.size(), 40u);
-  EXPECT_EQ(curve.front().a.x, 600);
-  EXPECT_EQ(curve.back().b.x, 1000);
-}
-
-TEST_F(RenderTest, ParameterLinesStayInForceForLaterLines) {
-  Draw("a*x^3+b*x  a=1/3 b=-3", Fields("1", "1"), 10);
-  canvas.clear();
-  Draw("a*x", Fields("1", "1"), 10);
-  const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
-  // y = x/3 with a = 1/3 from the line before.
-  bool seen = false;
-  for (const RecordedOp& r : curve) {
-    if (r.b.x == 1100) {
-      EXPECT_EQ(r.b.y, 500);
-      seen = true;
-    }
-  }
-  EXPECT_TRUE(seen);
-}
-
 TEST_F(RenderTest, DerivativeIsRedWithoutGrid) {
   Draw("x^2", Fields("1", "1"), 10, true);
   EXPECT_TRUE(LabelsOf(canvas).empty());
@@ -360,59 +255,6 @@ TEST_F(RenderTest, DerivativeIsRedWithoutGrid) {
   EXPECT_TRUE(seen);
 }
 
-TEST_F(RenderTest, BlackCurvesGetASilverGrid) {
-  const PlotPen black{PenStyle::Solid, 2, kBlack};
-  DrawPlotLine(false, "x", canvas, black, kFrame, 10, false, Fields("1", "1"));
-  const RecordedOp& firstGridLine = OpsOf(canvas, CanvasOp::LineTo).front();
-  EXPECT_EQ(firstGridLine.pen.colour, kGridSilver);
-  EXPECT_EQ(firstGridLine.pen.width, 1);
-  EXPECT_EQ(CurveOf(canvas, kBlack).front().pen.width, 2);
-  EXPECT_EQ(canvas.state().brush.style, BrushStyle::Clear);
-  EXPECT_EQ(canvas.state().font.size, 12);
-  EXPECT_EQ(canvas.state().font.colour, kBlack);
-}
-
-TEST_F(RenderTest, LabelOfTheFunctionField) {
-  PlotFieldTexts f = Fields("1", "1");
-  f.function = "x^2";
-  DrawPlotLine(false, "x", canvas, kWhitePen, kFrame, 10, true, f);
-  const RecordedOp& last = canvas.ops().back();
-  EXPECT_EQ(last.op, CanvasOp::Text);
-  EXPECT_EQ(last.text, "f(x)=x^2");
-  EXPECT_EQ(last.a, (CanvasPoint{400, 60}));
-  EXPECT_EQ(last.font.size, 12);
-}
-
-TEST_F(RenderTest, KeywordLinesUseThePenThePreviousLineLeft) {
-  const PlotPen thick{PenStyle::Solid, 3, kBlack};
-  DrawPlotLine(false, "x", canvas, thick, kFrame, 10, false, Fields("1", "1"));
-  canvas.clear();
-  Draw("Strecke 1,5 0 1,5 1,5^2", Fields("1", "1"));
-  ASSERT_EQ(canvas.ops().size(), 2u);
-  EXPECT_EQ(canvas.ops()[0].op, CanvasOp::MoveTo);
-  EXPECT_EQ(canvas.ops()[0].a, (CanvasPoint{950, 600}));
-  EXPECT_EQ(canvas.ops()[1].op, CanvasOp::LineTo);
-  EXPECT_EQ(canvas.ops()[1].b, (CanvasPoint{950, 375}));
-  EXPECT_EQ(canvas.ops()[1].pen.colour, kBlack);
-  EXPECT_EQ(canvas.ops()[1].pen.width, 3);
-}
-
-TEST_F(RenderTest, CircleSetsItsBrushAndStaysForTheNextShape) {
-  Draw("Kreis 1 1 1/2 rot", Fields("1", "1"));
-  Draw(Cp1252("Kästchen -1 1 1/2 schwarz"), Fields("1", "1"));
-  ASSERT_EQ(canvas.ops().size(), 2u);
-  const RecordedOp& circle = canvas.ops()[0];
-  EXPECT_EQ(circle.op, CanvasOp::Ellipse);
-  EXPECT_EQ(circle.a, (CanvasPoint{850, 550}));
-  EXPECT_EQ(circle.b, (CanvasPoint{950, 450}));
-  EXPECT_EQ(circle.brush, (CanvasBrush{kRed, BrushStyle::Solid}));
-  const RecordedOp& square = canvas.ops()[1];
-  EXPECT_EQ(square.op, CanvasOp::Rectangle);
-  EXPECT_EQ(square.a, (CanvasPoint{650, 550}));
-  EXPECT_EQ(square.b, (CanvasPoint{750, 450}));
-  EXPECT_EQ(square.brush.colour, kRed);  // the colour word of a small square is ignored
-}
-
 TEST_F(RenderTest, CircleRadiusFollowsEachAxis) {
   // LEx = 2, LEy = 1: the circle is an ellipse twice as wide as high.
   Draw("Kreis 0 0 1 schwarz", Fields("2", "1"));
@@ -420,39 +262,6 @@ TEST_F(RenderTest, CircleRadiusFollowsEachAxis) {
   EXPECT_EQ(e.a, (CanvasPoint{600, 700}));
   EXPECT_EQ(e.b, (CanvasPoint{1000, 500}));
   EXPECT_EQ(e.brush.colour, kBlack);
-}
-
-TEST_F(RenderTest, RectangleBetweenTwoCorners) {
-  Draw("Rechteck -1 -2 3 4", Fields("1", "1/2"));
-  const RecordedOp& r = canvas.ops().at(0);
-  EXPECT_EQ(r.op, CanvasOp::Rectangle);
-  EXPECT_EQ(r.a, (CanvasPoint{700, 700}));
-  EXPECT_EQ(r.b, (CanvasPoint{1100, 400}));
-}
-
-TEST_F(RenderTest, TextWithItsSizeAtTheUpperLeftCorner) {
-  Draw("Text -7 4,5 14,6 |sowie  x - > 1/x, 1/x^2", Fields("1/2", "2"));
-  ASSERT_EQ(canvas.ops().size(), 1u);
-  const RecordedOp& t = canvas.ops()[0];
-  EXPECT_EQ(t.op, CanvasOp::Text);
-  EXPECT_EQ(t.a, (CanvasPoint{450, -300}));  // -3,5 cm, 9 cm
-  EXPECT_EQ(t.text, "sowie  x - > 1/x, 1/x^2");
-  EXPECT_EQ(t.font.size, 15);
-}
-
-TEST_F(RenderTest, KeywordLinesIgnoreTheDerivativeFlag) {
-  Draw("Strecke 0 0 1 1", Fields("1", "1"), 10, true);
-  ASSERT_EQ(canvas.ops().size(), 2u);
-  EXPECT_EQ(canvas.ops()[1].b, (CanvasPoint{900, 500}));
-}
-
-TEST_F(RenderTest, MisspeltKeywordDrawsNoCurveButLeavesTheMessage) {
-  // "kreis" is a function line whose term the engine cannot read: no value
-  // of it is drawn, least of all the substitute 0 along the x axis.
-  Draw("kreis 1 1 1", Fields("1", "1"), 10);
-  EXPECT_TRUE(CurveOf(canvas, kWhite).empty());
-  EXPECT_FALSE(LabelsOf(canvas).empty());
-  EXPECT_NE(MathErrorText().find("kreis"), std::string::npos) << MathErrorText();
 }
 
 TEST_F(RenderTest, HugeCoordinatesAreHeldAtTheLimit) {

@@ -106,15 +106,6 @@ TEST_F(Secant, NoLineWhereTheTangentsStepVanishes) {
   EXPECT_EQ(messages.size(), 2u);
 }
 
-TEST_F(Secant, NoLineWhenTheSlopeOverflows) {
-  SecantFields fields;
-  fields.function = "10^4931*sgn(x)";
-  fields.x0 = "0";
-  fields.x = "0-1/1000";
-  EXPECT_FALSE(DrawSecant(fields).has_value());
-  EXPECT_EQ(messages.size(), 1u);
-}
-
 TEST_F(Secant, MagnifierCentresOnPAndScalesTheSecant) {
   const auto magnified = Magnify(Example("Beispiel 0,2x^2 bei 1,5"));
   ASSERT_TRUE(magnified.has_value());
@@ -122,25 +113,6 @@ TEST_F(Secant, MagnifierCentresOnPAndScalesTheSecant) {
   EXPECT_EQ(magnified->my, "0,45");
   EXPECT_EQ(magnified->lex, "1");
   EXPECT_EQ(magnified->ley, "1,25");
-}
-
-TEST_F(Secant, ClearingResetsUnitsAndCentre) {
-  SecantFields fields;
-  fields.lex = "4";
-  fields.mx = "3";
-  const SecantFields cleared = ClearedSecant(fields);
-  EXPECT_EQ(cleared.lex, "1");
-  EXPECT_EQ(cleared.ley, "1");
-  EXPECT_EQ(cleared.mx, "0");
-  EXPECT_EQ(cleared.my, "0");
-}
-
-TEST_F(Secant, SquareRootExampleKeepsTheCentre) {
-  SecantFields fields;
-  fields.mx = "2";
-  const SecantFields example = ApplyExample(SecantExamples()[2], fields);
-  EXPECT_EQ(example.function, "sqrt(x) [0;8]");
-  EXPECT_EQ(example.mx, "2");
 }
 
 struct SlopeCase {
@@ -166,35 +138,6 @@ TEST(LineTerms, SignOfTheIntercept) {
 
 // The graph's own value where the engine can compute it.
 long double F(const std::string& function, long double x) { return EvalTermAt(function, x); }
-
-TEST_F(Secant, AFunctionWithParametersUsesThem) {
-  SecantFields fields;
-  fields.function = "a*x^2  a=3";
-  fields.x0 = "1";
-  fields.x = "2";
-  const SecantDrawing secant = DrawSecant(fields).value();
-  // Through (1|3) and (2|12): slope 9, intercept -6.
-  EXPECT_EQ(secant.slopeText, "9");
-  EXPECT_EQ(secant.plotList, (std::vector<std::string>{"a*x^2  a=3", "Kreis 1 3 1/20 rot", "Kreis 2 12 1/20",
-                                                        "9*x-6"}));
-  const SecantDrawing tangent = DrawTangent(fields).value();
-  EXPECT_EQ(tangent.slopeText, "6");
-  EXPECT_NEAR(static_cast<double>(F(tangent.plotList.back(), 1)), 3, 1e-5);
-  const SecantFields magnified = Magnify(fields).value();
-  EXPECT_EQ(magnified.my, "3");
-  EXPECT_EQ(magnified.ley, "0,111111111111111");
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Secant, TheIntervalOfTheFunctionLineIsNoPartOfTheTerm) {
-  SecantFields fields;
-  fields.function = "sqrt(x) [0;8]";
-  fields.x0 = "4";
-  fields.x = "1";
-  const SecantDrawing secant = DrawSecant(fields).value();
-  EXPECT_EQ(secant.plotList[1], "Kreis 4 2 1/20 rot");
-  EXPECT_EQ(secant.plotList.back(), "1/3*x+2/3");
-}
 
 struct NoTangentCase {
   const char* function;
@@ -234,51 +177,6 @@ TEST_F(Secant, NoSecantThroughAPointTheEngineCannotCompute) {
   EXPECT_FALSE(Magnify(fields).has_value());
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].rfind(Cp1252("f(-1) lässt sich nicht berechnen:\rLogarithmus von"), 0), 0u) << messages[0];
-}
-
-TEST_F(Secant, TangentsCloseToAPoleStillExist) {
-  SecantFields fields;
-  fields.function = "1/x";
-  for (const char* x0 : {"0,001", "-0,01", "1/100000"}) {
-    fields.x0 = x0;
-    const long double x = EvalTerm(x0);
-    const SecantDrawing tangent = DrawTangent(fields).value();
-    const std::string& line = tangent.plotList.back();
-    // The backward quotient of 1/x over 1e-6 is -1/(x0*(x0-1e-6)).
-    EXPECT_NEAR(static_cast<double>((F(line, 1) - F(line, 0)) * x * (x - 1e-6L)), -1, 1e-9) << x0;
-  }
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Secant, SmallSlopesOnLargeValuesAreNoRounding) {
-  struct Case {
-    const char* function;
-    const char* x0;
-    long double slope;
-  };
-  for (const Case c : {Case{"1000000+x/1000", "5", 0.001L}, Case{"x^2", "1000", 2000},
-                       Case{"exp(x)", "20", std::exp(20.0L)}, Case{"x/1000000", "3", 1e-6L}}) {
-    SecantFields fields;
-    fields.function = c.function;
-    fields.x0 = c.x0;
-    const std::string line = DrawTangent(fields).value().plotList.back();
-    // The values of 1000000+x/1000 carry rounding of 1e-13, the quotient 1e-7.
-    EXPECT_NEAR(static_cast<double>((F(line, 1) - F(line, 0)) / c.slope), 1, 1e-3) << c.function;
-  }
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Secant, ASlopeThatIsZeroUpToRoundingReadsZero) {
-  SecantFields fields;
-  fields.function = "sin(x)";
-  fields.x0 = "0";
-  fields.x = "Pi";
-  const SecantDrawing secant = DrawSecant(fields).value();
-  EXPECT_EQ(secant.slopeText, "0");
-  EXPECT_EQ(secant.plotList.back(), "0*x+0");
-  fields.x0 = "Pi/2";
-  EXPECT_EQ(DrawTangent(fields).value().slopeText, "0");
-  EXPECT_EQ(DrawNormal(fields).value().slopeText, "unendlich");
 }
 
 // Cubics a*(x-r)(x-s) integrated: f' = a*(x-r)*(x-s), with stationary

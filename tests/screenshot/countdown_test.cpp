@@ -85,11 +85,5 @@ TEST(TimerTick, FromTenTheEleventhTickCapturesAndTheThirdHides) {
   EXPECT_EQ(run.captions, expected);
 }
 
-TEST(TimerTick, TwentySecondsCaptureOnTheTwentyFirstTick) {
-  const Countdown run = RunCountdown("20");
-  EXPECT_EQ(run.captureTick, 21);
-  EXPECT_EQ(run.firstHidingTick, 13);
-}
-
 }  // namespace
 }  // namespace lumatik

@@ -153,17 +153,6 @@ TEST_F(JpegExportTest, EveryItemQualityWritesAFileThatShrinksWithTheQuality) {
   }
 }
 
-TEST_F(JpegExportTest, OnePixel) {
-  const RgbPicture picture{1, 1, {255, 0, 0}};
-  const fs::path path = folder / "dot.jpg";
-  ASSERT_TRUE(WriteJpegFile(path.string(), picture, 90).ok);
-  const ReadBack back = ReadJpeg(path);
-  ASSERT_TRUE(back.ok);
-  EXPECT_EQ(back.width, 1);
-  EXPECT_EQ(back.height, 1);
-  EXPECT_GT(back.pixels[0], 200);
-}
-
 struct RefusedCase {
   const char* name;
   RgbPicture picture;
@@ -186,12 +175,6 @@ TEST_F(JpegExportTest, RefusesWithoutWritingAnything) {
   }
 }
 
-TEST_F(JpegExportTest, AFolderThatIsNotThereIsAFailureNotAnExit) {
-  const JpegResult result = WriteJpegFile((folder / "missing" / "x.jpg").string(), TestPicture(8, 8), 50);
-  EXPECT_FALSE(result.ok);
-  EXPECT_FALSE(result.error.empty());
-}
-
 TEST_F(JpegExportTest, LibjpegComplaintsComeBackAsFailures) {
   // libjpeg refuses pictures wider than 65500 pixels; its error must not end the program.
   const RgbPicture wide{70000, 1, std::vector<std::uint8_t>(70000 * 3, 128)};
@@ -211,11 +194,6 @@ TEST_F(JpegExportTest, AFailureKeepsAnOlderFileOfTheSameName) {
   EXPECT_FALSE(WriteJpegFile(path.string(), wide, 50).ok);
   ASSERT_TRUE(fs::exists(path));
   EXPECT_EQ(fs::file_size(path), before);
-}
-
-TEST(JpegItems, Captions) {
-  EXPECT_EQ(JpegItemCaption(5), "Speichern als JPG-Datei (5%)");
-  EXPECT_EQ(JpegItemCaption(100), "Speichern als JPG-Datei (100%)");
 }
 
 }  // namespace

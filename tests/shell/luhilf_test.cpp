@@ -9,29 +9,6 @@
 namespace lumatik {
 namespace {
 
-TEST(Characters, OutOfRangeIndexes) {
-  EXPECT_EQ(CharAt("abc", 0), '\0');
-  EXPECT_EQ(CharAt("abc", 3), 'c');
-  EXPECT_EQ(CharAtOrBlank("abc", 4), ' ');
-  EXPECT_EQ(TailFrom("abc", 2), "bc");
-  EXPECT_EQ(TailFrom("abc", 5), "");
-  std::string s = "abcd";
-  DropLastChars(s, 0);
-  EXPECT_EQ(s, "abc");
-  DropLastChars(s, 2);
-  EXPECT_EQ(s, "a");
-  EXPECT_TRUE(IsBlank("   "));
-  EXPECT_TRUE(IsBlank(""));
-  EXPECT_FALSE(IsBlank(" a "));
-  EXPECT_EQ(PadRight("ab", 4), "ab  ");
-  EXPECT_EQ(PadRight("abcde", 4), "abcde");
-  EXPECT_EQ(CollapseAfterFirst("1 234"), "1234");
-  EXPECT_EQ(CollapseAfterFirst("12 345"), "12 345");
-  EXPECT_EQ(CollapseAfterFirst("-   5"), "-5");
-  EXPECT_EQ(SignChar(-0.5L), "-");
-  EXPECT_EQ(SignChar(0), "+");
-}
-
 TEST(Words, NthWordSkipsRunsOfBlanks) {
   const std::string line = "a  b c";
   EXPECT_EQ(NthWord(line, 1), "a");

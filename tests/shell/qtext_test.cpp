@@ -66,21 +66,6 @@ TEST(MemoLinesTest, TheCaretLine) {
 
 class ProgramStartTest : public FormsTest {};
 
-TEST_F(ProgramStartTest, CreatesAllTwelveWindowsHidden) {
-  const QList<QWidget*> windows = {FormStart, Form3sb, Form4sb,  Form1sb,  FormLSG,  Formluinput,
-                                   FRechne,   Form_ba1, Form_ba2, Form_ba3, Form_ba4, Form2sb};
-  for (QWidget* window : windows) {
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
-    EXPECT_TRUE(window->isWindow());
-  }
-  EXPECT_EQ(FormStart->windowTitle(), "Start");
-  EXPECT_EQ(FRechne->windowTitle(), "Rechnen");
-  EXPECT_EQ(Formluinput->windowTitle(), "Eingabe");
-  EXPECT_EQ(Formluinput->parentWidget(), FormStart);
-  EXPECT_EQ(StartMode, 0);
-}
-
 TEST_F(ProgramStartTest, DestroyingLeavesNoWindowBehind) {
   DestroyForms();
   EXPECT_EQ(FormStart, nullptr);

@@ -10,6 +10,9 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,10 +29,12 @@
 
 #include "app/forms.h"
 #include "expr/lumath.h"
+#include "plot/plotter_state.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/luinput.h"
+#include "shell/windows/unitstart.h"
 
 // Readable failures for Qt texts.
 QT_BEGIN_NAMESPACE
@@ -40,6 +45,8 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 QT_END_NAMESPACE
 
 namespace lumatik::testing {
+
+inline bool BecomesActive(QWidget* window);
 
 // Runs the action on the next modal widget as soon as it is up (the
 // handler that opens it blocks in its own event loop meanwhile).
@@ -66,24 +73,45 @@ inline void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs =
   });
 }
 
-// Reads the next hint dialog's text and presses its "Ok".
-inline void AnswerNextHint(QString& text) {
-  AnswerNextDialog([&text](QWidget* modal) {
+// Reads the next hint dialog's text and clicks "Ok" (or "Abbrechen").
+inline void AnswerNextHint(QString& text, bool ok = true) {
+  AnswerNextDialog([&text, ok](QWidget* modal) {
     auto* dialog = qobject_cast<TFormluinput*>(modal);
     ASSERT_NE(dialog, nullptr);
     text = dialog->Memo1->toPlainText();
-    dialog->BOk->click();
+    QTest::mouseClick(ok ? dialog->BOk : dialog->BAbbrechen, Qt::LeftButton);
   });
 }
 
-// Picks a file in the next file dialog, or cancels it for an empty path.
+// Types each value into the field that has the caret and presses Return,
+// which moves on to the next field and confirms after the last; Escape for
+// no values at all.
+inline void AnswerNextInput(const QStringList& values, QString* caption = nullptr) {
+  AnswerNextDialog([values, caption](QWidget* modal) {
+    if (caption) *caption = modal->windowTitle();
+    if (values.isEmpty()) {
+      QTest::keyClick(modal, Qt::Key_Escape);
+      return;
+    }
+    BecomesActive(modal);
+    for (const QString& value : values) {
+      QWidget* field = modal->focusWidget();
+      ASSERT_NE(field, nullptr);
+      QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(field, value);
+      QTest::keyClick(field, Qt::Key_Return);
+    }
+  });
+}
+
+// Picks the file in the next file dialog, or cancels it for an empty path.
 inline void AnswerNextFileDialog(const QString& path, QString* preset = nullptr) {
   AnswerNextDialog([path, preset](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     if (preset) *preset = dialog->selectedFiles().value(0);
     if (path.isEmpty()) {
-      dialog->reject();
+      QTest::keyClick(dialog, Qt::Key_Escape);
       return;
     }
     dialog->selectFile(path);
@@ -91,16 +119,15 @@ inline void AnswerNextFileDialog(const QString& path, QString* preset = nullptr)
   });
 }
 
-// Presses the given button of the next message box.
-inline void AnswerNextMessageBox(QMessageBox::StandardButton answer,
-                                 QString* text = nullptr) {
+// Clicks the given button of the next message box.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, QString* text = nullptr) {
   AnswerNextDialog([answer, text](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
     if (text) *text = box->text();
     QAbstractButton* button = box->button(answer);
     ASSERT_NE(button, nullptr);
-    button->click();
+    QTest::mouseClick(button, Qt::LeftButton);
   });
 }
 
@@ -109,6 +136,50 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton answer,
 // Where a window manager would activate a window on a click, this does.
 inline void ActivateOnClick(QWidget* window) {
   if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+}
+
+// A menu item's caption as the user reads it.
+inline QString Caption(const QAction* item) { return QString(item->text()).remove(QLatin1Char('&')); }
+
+inline QAction* FindItem(const QList<QAction*>& items, const QString& caption) {
+  for (QAction* item : items)
+    if (Caption(item) == caption) return item;
+  return nullptr;
+}
+
+// Lets what follows a user's action run: paints and the passes a window
+// makes when it is shown.
+inline void Settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+// Clicks the items of an open popup menu down the path.
+inline void ChooseIn(QMenu* menu, const QStringList& path) {
+  for (const QString& caption : path) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu)) << caption.toStdString();
+    QAction* item = FindItem(menu->actions(), caption);
+    ASSERT_NE(item, nullptr) << "no item " << caption.toStdString();
+    ASSERT_TRUE(item->isVisible() && item->isEnabled()) << caption.toStdString();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    if (item->menu()) menu = item->menu();
+  }
+  Settle();
+}
+
+// Chooses a menu item as the user does: a click on its title in the
+// window's menu bar, then on each item down the path.
+inline void ChooseMenu(QWidget* window, const QStringList& path) {
+  ActivateOnClick(window);
+  auto* bar = window->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  QAction* title = FindItem(bar->actions(), path.first());
+  ASSERT_NE(title, nullptr) << "no menu " << path.first().toStdString();
+  ASSERT_TRUE(title->isVisible() && title->isEnabled()) << path.first().toStdString();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+  if (title->menu())
+    ChooseIn(title->menu(), path.mid(1));
+  else
+    Settle();
 }
 
 // Whether the window is (or soon becomes) the one that gets the keys.
@@ -141,6 +212,21 @@ inline void TypeText(QWidget* widget, const QString& text) {
   }
 }
 
+// A click into the control, then its text selected and typed over.
+inline void TypeInto(QWidget* control, const QString& text) {
+  ClickInto(control);
+  QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) QTest::keyClick(Focused(), Qt::Key_Delete);
+  TypeText(Focused(), text);
+  Settle();
+}
+
+inline void Press(Qt::Key key) {
+  ASSERT_NE(Focused(), nullptr);
+  QTest::keyClick(Focused(), key);
+  Settle();
+}
+
 inline void RemoveSettingsFile(char letter) {
   std::remove(SettingsFileName(letter).c_str());
 }
@@ -149,13 +235,26 @@ class FormsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (char letter : {'2', '3', 'l', 'c', 'g', 'd', 'a'}) RemoveSettingsFile(letter);
+    ParamLine() = " ";
     MathErrorText().clear();
+    ResetPlotterState();
+    StartMode = 0;
     SetMessageSink([this](const std::string& text) { messages.push_back(text); });
     CreateForms();
   }
   void TearDown() override {
     DestroyForms();
     SetMessageSink(nullptr);
+  }
+  // Opens a window as the user does: a click on its button in the start
+  // window (the area buttons shown as after leaving the plotter).
+  static void OpenFromStart(QAbstractButton* button, QWidget* window) {
+    FormStart->show();
+    FormStart->RevealAreaButtons();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormStart));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(BecomesActive(window));
+    Settle();
   }
   // Ends this run's windows and starts them again, as a new program run would.
   void RestartForms() {

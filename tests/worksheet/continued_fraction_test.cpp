@@ -176,36 +176,6 @@ INSTANTIATE_TEST_SUITE_P(Fractions, RationalExpansion,
                                            RationalCase{"1071/462", 51, 22}, RationalCase{"89/55", 89, 55},
                                            RationalCase{"100", 100, 1}, RationalCase{"1/1000", 1, 1000}));
 
-TEST_F(ContinuedFractionTest, TwoAndAHalfAsTheWorksheetShowsIt) {
-  const Worksheet sheet = Compute(Cp1252("Kettenbruch für q = 2.5"));
-  const std::vector<std::string> expected = {
-      Cp1252("Kettenbruch für q = 2.5"),
-      Cp1252("                                    Näherung=2/1             Fehler:0,5"),
-      Cp1252("q0=2+1/2                            Näherung=5/2             Fehler:0"),
-      std::string(59, '-'),
-      "q=[2,2]",
-      "5*Z+2*Z=Z.",
-      Cp1252("Beweis:5*1-2*2=1 (Falls gekürzt:multipliziere mit ggT)"),
-  };
-  EXPECT_EQ(sheet.lines(), expected);
-}
-
-TEST_F(ContinuedFractionTest, PiStopsAtTheErrorBoundWithAnOpenList) {
-  const Worksheet sheet = Compute("q=Pi");
-  const Expansion e = Read(sheet.lines());
-  EXPECT_EQ(e.list, (std::vector<std::int64_t>{3, 7, 15, 1, 292, 1, 1, 1, 2, 1, 3}));
-  EXPECT_FALSE(e.closed);
-  EXPECT_EQ(sheet.line(sheet.lineCount()), "q=[3,7,15,1,292,1,1,1,2,1,3,...]");
-  ExpectConvergentsMatchList(e);
-  ASSERT_EQ(e.convergents.size(), 11u);
-  EXPECT_EQ(e.convergents[1], (Fraction{22, 7}));
-  EXPECT_EQ(e.convergents[4], (Fraction{103993, 33102}));
-  EXPECT_EQ(e.convergents.back(), (Fraction{4272943, 1360120}));
-  // Each error is Pi minus the convergent; the last one below 1e-12.
-  EXPECT_LT(std::fabs(3.14159265358979323846L - 4272943.0L / 1360120.0L), 1e-12L);
-  EXPECT_NE(sheet.line(3).find("q0=3+1/7,062"), std::string::npos) << sheet.line(3);
-}
-
 // Irrational and extreme values: every expansion ends, its rows agree with
 // its list, and the last convergent is close to q.
 struct IrrationalCase {
@@ -293,43 +263,6 @@ TEST_F(ContinuedFractionTest, WithoutQLineOrWithBadQTheWorksheetStays) {
   }
 }
 
-TEST_F(ContinuedFractionTest, ValueEndsAtTheFirstBlankAfterTheEquals) {
-  const Worksheet sheet = Compute("q =   7/2 und mehr");
-  EXPECT_EQ(sheet.line(1), Cp1252("Kettenbruch für q = 7/2"));
-  EXPECT_EQ(Read(sheet.lines()).list, (std::vector<std::int64_t>{3, 2}));
-}
-
-TEST_F(ContinuedFractionTest, ExplanationOnlyOnAnEmptyWorksheet) {
-  Worksheet empty = RunWorksheetCommand(ExplainContinuedFraction, {}, 5);
-  const std::vector<std::string> text = ContinuedFractionExplanation();
-  EXPECT_EQ(empty.lines(), text);
-  ASSERT_GE(text.size(), 10u);
-  EXPECT_EQ(text[0], Cp1252("Kettenbruch für q = Pi"));
-  EXPECT_EQ(text[1], "     +" + std::string(63, '\x97') + "+");
-  EXPECT_EQ(text[2], Cp1252("     | Bitte Wert nach q ändern und \"Rechne Kettenbruch\"  anklicken! |"));
-  EXPECT_EQ(text[2].size(), text[1].size());
-  EXPECT_EQ(text.back(), Cp1252("nun mit einer Genauigkeit von 1E-18 den besten Näherungsbuch, also q= 1/3."));
-  EXPECT_EQ(text[11].rfind("1/q2=v3+q3, wobei v3=int(1/q2) => q=v1+", 0), 0u);
-  // Its first line is a task that "Rechne Kettenbruch" computes.
-  const Worksheet computed = RunWorksheetCommand(ComputeContinuedFraction, text, 5);
-  EXPECT_EQ(computed.line(computed.lineCount()), "q=[3,7,15,1,292,1,1,1,2,1,3,...]");
-
-  const Worksheet full = RunWorksheetCommand(ExplainContinuedFraction, {"q = 2"}, 5);
-  EXPECT_EQ(full.lines(), std::vector<std::string>{"q = 2"});
-  ASSERT_EQ(full.notices().size(), 1u);
-  EXPECT_EQ(full.notices()[0].text, Cp1252("Zuerst \"alles löschen\" anklicken!"));
-
-  EXPECT_EQ(RunWorksheetCommand(ContinuedFractionMenu, {"  "}, 5).lines(), text);
-  EXPECT_EQ(RunWorksheetCommand(ContinuedFractionMenu, {"q = 2"}, 5).lines(), std::vector<std::string>{"q = 2"});
-}
-
-TEST_F(ContinuedFractionTest, MenuTableRunsTheCommands) {
-  EXPECT_TRUE(FindWorksheetCommand(5, "Rechne Kettenbruch").run);
-  EXPECT_TRUE(FindWorksheetCommand(5, Cp1252("Erläuterung Kettenbruch")).run);
-  EXPECT_TRUE(FindWorksheetCommand(5, "Eingabe Kettenbruch").found);
-  EXPECT_FALSE(FindWorksheetCommand(1, "Rechne Kettenbruch").found);
-}
-
 // The typed list, evaluated here with exact fractions from the inside out.
 struct TypedCase {
   const char* text;
@@ -355,18 +288,6 @@ INSTANTIATE_TEST_SUITE_P(Lists, TypedList,
                                            TypedCase{"[2,2,0,0]", {2, 2}}, TypedCase{"[0 1 2 3]", {0, 1, 2, 3}},
                                            TypedCase{"[1,0,2]", {1, 0, 2}}, TypedCase{"[5]", {5}},
                                            TypedCase{"[ -2 , 3 ]", {-2, 3}}));
-
-TEST(TypedListEdges, PresetIsTheSquareRootOfTwo) {
-  const TypedContinuedFraction typed = EvaluateContinuedFractionList(ContinuedFractionInputPreset());
-  ASSERT_TRUE(typed.ok);
-  EXPECT_NEAR(static_cast<double>(typed.value), std::sqrt(2.0), 1e-15);
-}
-
-TEST(TypedListEdges, EmptyListIsZero) {
-  const TypedContinuedFraction typed = EvaluateContinuedFractionList("[]");
-  ASSERT_TRUE(typed.ok);
-  EXPECT_EQ(typed.value, 0);
-}
 
 TEST(TypedListEdges, UnreadableOrDividingListsAreRefused) {
   for (const char* text : {"[1 2 99999999999999999999]", "[1,1E30]", "[2,1,-1]", "[1 -1 1 -1 1 -1]"}) {

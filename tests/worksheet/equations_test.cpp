@@ -159,61 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                      {1, -3, 3, -1, 0}, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The worked lines named for the examples.
-TEST_F(EquationTest, QuadraticExampleShowsDiscriminantRootsAndVieta) {
-  Worksheet sheet;
-  SolveQuadraticEquation(sheet);
-  ASSERT_EQ(sheet.line(1), "quadratische Gleichung  a=7 b=-10 c=1");
-  SolveQuadraticEquation(sheet);
-  EXPECT_EQ(sheet.line(2), "               ax^2+bx+c=0");
-  EXPECT_EQ(sheet.line(3), "               7*x^2-10*x+1=0");
-  EXPECT_EQ(sheet.line(4), "Diskriminante d = b*b - 4a*c = 72");
-  EXPECT_EQ(sheet.line(5), "          wur(d) = 6*wur(2)");
-  EXPECT_EQ(sheet.line(6), "Rechnung:x1=5/7+3/7*sqrt(2)    x2=5/7-3/7*sqrt(2)");
-  EXPECT_EQ(sheet.line(8), "       x1+x2=1'3/7   x1*x2=1/7");
-  EXPECT_EQ(sheet.lineCount(), 8);
-}
-
-TEST_F(EquationTest, ReducedCubicExampleIsTheCasusIrreducibilisWithThreeBlocks) {
-  Worksheet sheet;
-  SolveReducedCubic(sheet);
-  ASSERT_EQ(sheet.line(1), "reduzierte kubische Gleichung p=-7/3 q=20/27");
-  SolveReducedCubic(sheet);
-  EXPECT_EQ(sheet.line(5), Cp1252("d<0 Casus irreducibilis ergibt reelle Lösungen über komplexe u und v"));
-  int blocks = 0;
-  for (const std::string& line : sheet.lines()) {
-    if (line.rfind("----- ", 0) == 0) {
-      ++blocks;
-      EXPECT_EQ(line, "----- " + std::to_string(blocks) + Cp1252(". Lösung -------------"));
-    }
-  }
-  EXPECT_EQ(blocks, 3);
-}
-
-TEST_F(EquationTest, ReducedCubicWithZeroDiscriminant) {
-  Worksheet sheet({"reduzierte kubische Gleichung p=-3 q=2"}, 2);
-  SolveReducedCubic(sheet);
-  const auto& lines = sheet.lines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252("d=0 Sonderfall ergibt zwei reelle Lösungen")), lines.end());
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "   x^2-2*x+1=0"), lines.end());
-  EXPECT_EQ(lines.back(), Cp1252("Eine Lösung: x=1"));
-}
-
-TEST_F(EquationTest, ReducedCubicWithPositiveDiscriminant) {
-  Worksheet sheet({"reduzierte kubische Gleichung p=6 q=2"}, 2);
-  SolveReducedCubic(sheet);
-  EXPECT_EQ(sheet.line(3), Cp1252("d>0 Casus reducibilis ergibt eine reelle Lösung"));
-  EXPECT_EQ(sheet.lines().back(), Cp1252("Keine reelle Lösung."));
-}
-
-TEST_F(EquationTest, BiquadraticQuarticWithZeroSTakesTFromYSquaredMinusD) {
-  Worksheet sheet({"Gleichung vierten Grades a=1 b=0 c=-3 d=0 e=-4"}, 2);
-  SolveQuarticEquation(sheet);
-  const auto& lines = sheet.lines();
-  // y = B/2 = -3/2, so s = 0 and t = sqrt(9/4 + 4) = 5/2.
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "2. Schritt: s=0 t=2'1/2"), lines.end());
-}
-
 struct WorkedLineCase {
   const char* name;
   Command command;
@@ -273,17 +218,6 @@ INSTANTIATE_TEST_SUITE_P(
                        "Gleichung vierten Grades a=1 b=-4 c=6 d=-4 e=1", "Zu lösen bleibt:(x^2-2*x+1)*(x^2-2*x+1)=0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquationTest, RepeatedClicksDoNotPileUp) {
-  for (const Command command : {SolveQuadraticEquation, SolveReducedCubic, SolveCubicEquation, SolveQuarticEquation}) {
-    Worksheet sheet;
-    command(sheet);
-    command(sheet);
-    const std::vector<std::string> once = sheet.lines();
-    command(sheet);
-    EXPECT_EQ(sheet.lines(), once);
-  }
-}
-
 struct FirstLineCase {
   const char* name;
   Command command;
@@ -325,68 +259,10 @@ INSTANTIATE_TEST_SUITE_P(
         FirstLineCase{"any", PointToPlotter, "egal", "Lösungen von beliebigen Gleichungen über Schaubild|Nullstellen"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquationTest, WrongFirstLineLeavesTheWorksheet) {
-  Worksheet sheet({"x^2=2", "keep me"}, 2);
-  SolveQuadraticEquation(sheet);
-  EXPECT_EQ(sheet.lines(), (std::vector<std::string>{"x^2=2", "keep me"}));
-}
-
 struct QuadraticCase {
   long double a, b, c;
   bool real;
 };
-
-TEST_F(EquationTest, SolveQuadraticGivesBothRealSolutions) {
-  for (const QuadraticCase& q : {QuadraticCase{1, -3, 2, true}, QuadraticCase{2, 0, -8, true},
-                                 QuadraticCase{-1, 1, 1, true}, QuadraticCase{1, 2, 1, true},
-                                 QuadraticCase{1, 0, 1, false}, QuadraticCase{3, 1, 1, false}}) {
-    Worksheet sheet;
-    long double s1 = 42;
-    long double s2 = 43;
-    const bool ok = SolveQuadratic(q.a, q.b, q.c, s1, s2, sheet);
-    EXPECT_EQ(ok, q.real);
-    if (ok) {
-      EXPECT_NEAR(static_cast<double>(ValueAt({q.a, q.b, q.c}, s1)), 0, 1e-12);
-      EXPECT_NEAR(static_cast<double>(ValueAt({q.a, q.b, q.c}, s2)), 0, 1e-12);
-      // Vieta: the two solutions add up to -b/a.
-      EXPECT_NEAR(static_cast<double>(s1 + s2), static_cast<double>(-q.b / q.a), 1e-12);
-    } else {
-      EXPECT_EQ(s1, 42);
-      EXPECT_EQ(s2, 43);
-    }
-    EXPECT_TRUE(sheet.notices().empty());
-  }
-  Worksheet sheet;
-  long double s1 = 0;
-  long double s2 = 0;
-  EXPECT_FALSE(SolveQuadratic(0, 1, 1, s1, s2, sheet));
-  ASSERT_EQ(sheet.notices().size(), 1u);
-  EXPECT_EQ(sheet.notices()[0].text, "Keine quadratische Gleichung");
-}
-
-TEST_F(EquationTest, CardanoRootPicksEachOfThreeRealSolutions) {
-  // x^3 - 7x + 6 = (x-1)(x-2)(x+3)
-  std::vector<long double> found;
-  for (int k = 0; k <= 2; ++k) {
-    const long double x = CardanoRoot(k, 6, -7);
-    EXPECT_NEAR(static_cast<double>(ValueAt({1, 0, -7, 6}, x)), 0, 1e-12) << k;
-    found.push_back(x);
-  }
-  std::sort(found.begin(), found.end());
-  EXPECT_NEAR(static_cast<double>(found[0]), -3, 1e-12);
-  EXPECT_NEAR(static_cast<double>(found[1]), 1, 1e-12);
-  EXPECT_NEAR(static_cast<double>(found[2]), 2, 1e-12);
-  // One real solution: x^3 + x - 2 = (x-1)(x^2+x+2)
-  EXPECT_NEAR(static_cast<double>(CardanoRoot(0, -2, 1)), 1, 1e-15);
-}
-
-TEST_F(EquationTest, CardanoRootGivesTheDoubleSolutionForKAboveZero) {
-  // x^3 - 4/3 x + 16/27 = (x + 4/3)(x - 2/3)^2: d = 0
-  EXPECT_NEAR(static_cast<double>(CardanoRoot(0, 16.0L / 27, -4.0L / 3)), -4.0 / 3, 1e-18);
-  EXPECT_NEAR(static_cast<double>(CardanoRoot(1, 16.0L / 27, -4.0L / 3)), 2.0 / 3, 1e-18);
-  EXPECT_NEAR(static_cast<double>(CardanoRoot(2, 16.0L / 27, -4.0L / 3)), 2.0 / 3, 1e-18);
-  EXPECT_EQ(CardanoRoot(0, 0, 0), 0);
-}
 
 TEST_F(EquationTest, AngleTakesItsHalfPlaneFromTheRealPart) {
   EXPECT_EQ(AngleDegrees(-1, 0), 180);
@@ -423,30 +299,6 @@ TEST_F(EquationTest, DeflateCubicLeavesTheOtherFactor) {
   for (const long double x : {-2.0L, 0.5L, 7.0L, -1.25L}) {
     EXPECT_NEAR(static_cast<double>((x - 3) * (2 * x * x + b1 * x + c1)), static_cast<double>(ValueAt({2, -3, -11, 6}, x)),
                 1e-12);
-  }
-}
-
-TEST_F(EquationTest, SignedNumberTextPutsPlusBeforePositiveValues) {
-  EXPECT_EQ(SignedNumberText(0.5L), "+1/2");
-  EXPECT_EQ(SignedNumberText(-3), "-3");
-  EXPECT_EQ(SignedNumberText(std::sqrt(2.0L)), "+sqrt(2)");
-  EXPECT_EQ(SignedNumberText(0), "+0");
-}
-
-TEST_F(EquationTest, EmptyWorksheetGetsEachExample) {
-  struct Example {
-    Command command;
-    const char* first;
-  };
-  for (const Example& e : {Example{SolveQuadraticEquation, "quadratische Gleichung  a=7 b=-10 c=1"},
-                           Example{SolveReducedCubic, "reduzierte kubische Gleichung p=-7/3 q=20/27"},
-                           Example{SolveCubicEquation, "kubische Gleichung a=1 b=-4 c=1 d=6"},
-                           Example{SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"}}) {
-    Worksheet sheet({" "}, 2);
-    e.command(sheet);
-    EXPECT_EQ(sheet.line(1), e.first);
-    EXPECT_EQ(sheet.lines().end()[-1].empty(), false);
-    EXPECT_TRUE(sheet.notices().empty());
   }
 }
 

@@ -63,37 +63,6 @@ std::vector<Tuple> ReadTuples(const Worksheet& sheet) {
   return tuples;
 }
 
-TEST(PadNumber, WidthGrowsWithTheLargestValue) {
-  struct Case {
-    int n, top;
-    const char* text;
-  };
-  const Case cases[] = {{5, 5, "5"},     {5, 10, "5"},    {5, 11, " 5"},     {12, 13, "12"},
-                        {5, 100, " 5"},  {5, 101, "  5"}, {100, 101, "100"}, {1234, 2000, "1234"}};
-  for (const Case& c : cases) EXPECT_EQ(PadNumber(c.n, c.top), c.text) << c.n << " " << c.top;
-}
-
-TEST(PythagoreanTriples, DecliningAtOneHundredListsThoseBelow) {
-  std::vector<std::string> questions;
-  Worksheet sheet;
-  sheet.setAsker([&](const std::string& question, const std::vector<std::string>&) {
-    questions.push_back(question);
-    return false;
-  });
-  sheet = RunWorksheetCommand(PythagoreanTriples, std::move(sheet));
-  EXPECT_EQ(questions, std::vector<std::string>{"Weitermachen?"});
-  EXPECT_EQ(sheet.line(1), "         Pythagoreische Zahlentripel");
-  EXPECT_EQ(sheet.line(2), "         ---------------------------");
-  EXPECT_EQ(sheet.line(3), Cp1252("(a,b,c) erfüllen die Gleichungen a^2+b^2 = c^2 und ggT(a,b)=1"));
-  EXPECT_EQ(sheet.line(4), "");
-  EXPECT_EQ(sheet.line(5).rfind("(3,4,5)  ( 5,12,13)  ( 8,15,17)", 0), 0u) << sheet.line(5);
-  EXPECT_EQ(ReadTuples(sheet), BruteForce(3, 100));
-  // Full lines are longer than 55 characters; the pending line comes last.
-  for (int i = 5; i < sheet.lineCount(); ++i) EXPECT_GT(sheet.line(i).size(), 55u) << i;
-  EXPECT_FALSE(sheet.line(sheet.lineCount()).empty());
-  EXPECT_NE(sheet.line(sheet.lineCount()).find("(65,72,97)  "), std::string::npos);
-}
-
 TEST(PythagoreanTriples, GoingOnOnceReachesTwoHundredWithWiderColumns) {
   std::vector<std::size_t> linesWhenAsked;
   Worksheet sheet;
@@ -125,32 +94,6 @@ TEST(PythagoreanQuadruples, FirstOnesAndTheBruteForceList) {
   };
   for (int i = 5; i < sheet.lineCount(); ++i) EXPECT_EQ(groups(i), 4u) << i;
   EXPECT_EQ(groups(sheet.lineCount()), tuples.size() % 4);
-}
-
-TEST(PythagoreanTuples, NonEmptyWorksheetOnlyHints) {
-  for (const WorksheetCommandFunction& command :
-       {WorksheetCommandFunction(PythagoreanTriples), WorksheetCommandFunction(PythagoreanQuadruples)}) {
-    const Worksheet sheet = RunWorksheetCommand(command, {"x"}, 2);
-    EXPECT_EQ(sheet.lines(), std::vector<std::string>{"x"});
-    ASSERT_EQ(sheet.notices().size(), 1u);
-    EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
-    EXPECT_EQ(sheet.notices()[0].text, Cp1252("Zuerst \"Alles löschen\" anklicken"));
-  }
-}
-
-TEST(PythagoreanTuples, MenuTableRunsThem) {
-  EXPECT_TRUE(FindWorksheetCommand(2, "Pythagoreische Zahlentripel").run);
-  EXPECT_TRUE(FindWorksheetCommand(2, Cp1252("pythagoräische Zahlenquadrupel")).run);
-  EXPECT_TRUE(FindWorksheetCommand(6, "Polynommultiplikation").run);
-}
-
-TEST(PolynomialProduct, ExampleOnAnEmptyWorksheet) {
-  const Worksheet sheet = RunWorksheetCommand(PolynomialProduct, {" "}, 6);
-  EXPECT_EQ(sheet.lines(), (std::vector<std::string>{
-                               "Polynommultiplikation", "               (2x^3+3x^2-4x+3)*(4x^2+3x-4)",
-                               Cp1252("Ändern Sie die Werte, wählen Sie die Zeile aus"),
-                               Cp1252("und klicken Sie den Menüpunkt nochmal an!)")}));
-  EXPECT_TRUE(sheet.notices().empty());
 }
 
 TEST(PolynomialProduct, ShowsExactlyTheSelectedText) {
