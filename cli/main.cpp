@@ -2,6 +2,7 @@
 // tests. Each command runs the same core functions as the window it mirrors.
 
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "commands.h"
@@ -41,10 +42,17 @@ int main(int argc, char** argv) {
   }
   const std::string command = argv[1];
   lumatik::cli::Arguments args(argv + 2, argv + argc);
-  if (command == "calc") return lumatik::cli::RunCalc(args);
-  if (command == "plot") return lumatik::cli::RunPlot(args);
-  if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
-  if (command == "discuss") return lumatik::cli::RunDiscuss(args);
+  // The computations turn every failure of their input into a message;
+  // running out of memory is the one thing that ends a command.
+  try {
+    if (command == "calc") return lumatik::cli::RunCalc(args);
+    if (command == "plot") return lumatik::cli::RunPlot(args);
+    if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
+    if (command == "discuss") return lumatik::cli::RunDiscuss(args);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Nicht genug Arbeitsspeicher\n";
+    return 1;
+  }
   std::cerr << "Unbekannter Befehl: " << command << "\n";
   PrintUsage();
   return 2;

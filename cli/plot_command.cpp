@@ -5,6 +5,7 @@
 #include <QImage>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
     if (used != x) return false;
     height = std::stoi(text.substr(x + 1), &used);
     if (used != text.size() - x - 1) return false;
-  } catch (...) {
+  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
     return false;
   }
   constexpr int kLargest = 10000;
@@ -72,7 +73,7 @@ int RunPlot(Arguments args) {
   if (const auto steps = TakeOption(args, "steps")) {
     try {
       options.steps = std::stoi(*steps);
-    } catch (...) {
+    } catch (const std::logic_error&) {  // no number, or out of range
       std::cerr << "--steps erwartet eine ganze Zahl\n";
       return 2;
     }

@@ -3,6 +3,7 @@
 // The hints the window would show go to standard error.
 
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "cli_support.h"
@@ -20,7 +21,7 @@ bool ParseArea(const std::string& text, int& area) {
     std::size_t used = 0;
     area = std::stoi(text, &used);
     return used == text.size();
-  } catch (...) {
+  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
     return false;
   }
 }

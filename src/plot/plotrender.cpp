@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "expr/lumath.h"
 #include "plot/plotlist.h"
@@ -86,8 +87,9 @@ PlotScale ComputePlotScale(const PlotFieldTexts& fields) {
     ley = EvalTerm(fields.ley);
     scale.dx = -EvalTerm(fields.x0) * lex;
     scale.dy = -EvalTerm(fields.y0) * ley;
-  } catch (...) {
-    // The readings made so far stay; the others keep their defaults.
+  } catch (const std::runtime_error&) {
+    // An unreadable parameter x: the readings made so far stay; the others
+    // keep their defaults.
   }
   scale.sx = lex == 0 ? 1 : 1 / lex;
   scale.sy = ley == 0 ? 1 : 1 / ley;
@@ -153,6 +155,7 @@ std::optional<Extended> ComputedValue(const std::string& term, Extended x, bool 
   try {
     y = derivative ? NumDerivative(term, x) : EvalTermAt(term, x);
   } catch (...) {
+    // Nothing is caught here: the earlier message is put back on the way out.
     if (MathErrorText().empty()) MathErrorText() = std::move(earlier);
     throw;
   }
@@ -191,7 +194,8 @@ void DrawPlotLine(bool derivative, const std::string& line, Canvas& canvas, cons
       canvas.textOut(static_cast<int>(std::nearbyint(frame.width * 0.25L)) + frame.offX,
                      static_cast<int>(std::nearbyint(frame.height * 0.05L)), "f(x)=" + fields.function);
     }
-  } catch (...) {
+  } catch (const std::runtime_error&) {
+    // A line whose parameter x cannot be read draws nothing more.
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
+#include <stdexcept>
 
 #include "discuss/unit4sb.h"
 #include "expr/lumath.h"
@@ -311,7 +312,8 @@ void TForm1sb::FormCreate() {
     SetPlotList({});
     ClearListWindowMemo();
     AddToPlotList(current);
-  } catch (...) {
+  } catch (const std::runtime_error&) {
+    // The file system refused: the window starts with what it has.
   }
 }
 
@@ -502,7 +504,7 @@ void TForm1sb::Schrittweite1Click() {
            Cp1252(plottexts::kSchrittweiteText), value);
   try {
     ValuesPerCm = ValuesPerCmOf(EvalTerm(value));
-  } catch (...) {
+  } catch (const std::runtime_error&) {
     // x itself cannot be read: the count stays.
   }
   if (ValuesPerCm < 10) ShowHint(Cp1252(plottexts::kSehrWenig));
