@@ -9,5 +9,6 @@ int RunCalc(Arguments args);
 int RunPlot(Arguments args);
 int RunWorksheet(Arguments args);
 int RunDiscuss(Arguments args);
+int RunDraw3d(Arguments args);
 
 }  // namespace lumatik::cli

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "commands.h"
+#include "geometry/geometry_commands.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ void PrintUsage() {
                "      Kurvendiskussion wie \"Diskussion\": Nullstellen, Extrem- und Wendepunkte, Symmetrie;\n"
                "      --table hängt die Wertetafel an, --integral das Simpson-Integral\n"
                "\n"
+               "  lumatik-cli draw3d [--size BxH] [--screen] [--beispiel] [--standard] [--change MENÜPUNKT]...\n"
+               "                     --out DATEI.png [BLATT]\n"
+               "      zeichnet die 3D-Szene des Arbeitsblatts wie \"Zeichne\" in ein PNG-Bild\n"
+               "\n"
                "Beispiele:\n"
                "  lumatik-cli calc \"-5/2*(14/22-17/21) +1.2\"\n"
                "  lumatik-cli calc --param x=5 --param a=1/3 --param b=-3 \"a*x^3+b*x\"\n";
@@ -41,6 +46,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   const std::string command = argv[1];
+  // The geometry's worksheet commands are found through the command table.
+  lumatik::BindGeometryCommands();
   lumatik::cli::Arguments args(argv + 2, argv + argc);
   // The computations turn every failure of their input into a message;
   // running out of memory is the one thing that ends a command.
@@ -49,6 +56,7 @@ int main(int argc, char** argv) {
     if (command == "plot") return lumatik::cli::RunPlot(args);
     if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
     if (command == "discuss") return lumatik::cli::RunDiscuss(args);
+    if (command == "draw3d") return lumatik::cli::RunDraw3d(args);
   } catch (const std::bad_alloc&) {
     std::cerr << "Nicht genug Arbeitsspeicher\n";
     return 1;

@@ -1,19 +1,17 @@
 // lumatik-cli plot: draws plot lines into a picture file the way the input
 // window's redraw draws them into the graph window.
 
-#include <QGuiApplication>
-#include <QImage>
 #include <iostream>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "picture_output.h"
 #include "expr/lumath.h"
+#include "plot/paint/plot_picture.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
-#include "plot/qpainter_canvas.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -26,34 +24,6 @@ void PrintPlotUsage() {
                "                 [--screen] [--size BxH] [--decimal=,|.] --out DATEI.png (--list DATEI | ZEILE...)\n"
                "  zeichnet die Zeilen wie \"Schaubild\"; die erste Zeile steht im Funktionsfeld.\n"
                "  Schwarz auf Weiß, mit --screen Weiß auf Schwarz; Standardgröße 1600x1200.\n";
-}
-
-// Text in the painter needs a GUI application; a command line has none, so
-// it gets one without a display.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  static int argc = 3;
-  static char name[] = "lumatik-cli";
-  static char option[] = "-platform";
-  static char platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-bool ParseSize(const std::string& text, int& width, int& height) {
-  const auto x = text.find_first_of("xX");
-  if (x == std::string::npos) return false;
-  try {
-    std::size_t used = 0;
-    width = std::stoi(text.substr(0, x), &used);
-    if (used != x) return false;
-    height = std::stoi(text.substr(x + 1), &used);
-    if (used != text.size() - x - 1) return false;
-  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
-    return false;
-  }
-  constexpr int kLargest = 10000;
-  return width >= 16 && height >= 12 && width <= kLargest && height <= kLargest;
 }
 
 }  // namespace
@@ -84,7 +54,7 @@ int RunPlot(Arguments args) {
   options.blackCurves = !screen;
   int width = 1600;
   int height = 1200;
-  if (const auto size = TakeOption(args, "size"); size && !ParseSize(*size, width, height)) {
+  if (const auto size = TakeOption(args, "size"); size && !ParsePictureSize(*size, width, height)) {
     std::cerr << "--size erwartet BREITExHÖHE, zum Beispiel 1600x1200\n";
     return 2;
   }
@@ -119,15 +89,12 @@ int RunPlot(Arguments args) {
   MathErrorText().clear();
   AddCurrentToList(fields.function, list);
 
-  QImage image(width, height, QImage::Format_RGB32);
-  // 96 dots per inch, the screen the point sizes of the texts were made for.
-  image.setDotsPerMeterX(3780);
-  image.setDotsPerMeterY(3780);
-  {
-    QPainterCanvas canvas(&image, CanvasState{});
+  QImage image = NewPlotPicture(QSize(width, height), screen ? Qt::black : Qt::white);
+  CanvasState state;
+  PaintPlot(image, state, [&](Canvas& canvas) {
     ClearCanvas(canvas, screen ? kBlack : kWhite, width, height);
     RedrawPlotList(list, fields, options, canvas, PlotFrame{0, width, height});
-  }
+  });
   if (!image.save(QString::fromStdString(*out), "PNG")) {
     std::cerr << "Bild nicht gespeichert: " << *out << "\n";
     return 1;

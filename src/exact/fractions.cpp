@@ -36,11 +36,6 @@ std::string IntegerText(Extended v) {
 
 }  // namespace
 
-bool IsWholeNumber(Extended x, Extended eps) {
-  const Extended shifted = std::fabs(x) + eps;
-  return shifted - std::trunc(shifted) < 2 * eps;
-}
-
 bool NearlyEqual(Extended a, Extended b) { return std::fabs(a - b) < 0.5L; }
 
 Extended AddChecked(Extended a, Extended b) {

@@ -22,8 +22,6 @@ std::string NumberTextMixed(Extended x);
 // "=1/3" for a short fraction, otherwise empty.
 std::string FractionSuffix(Extended x);
 
-// |X| lies in [n - Eps, n + Eps) for an integer n.
-bool IsWholeNumber(Extended x, Extended eps);
 bool NearlyEqual(Extended a, Extended b);
 
 Extended AddChecked(Extended a, Extended b);

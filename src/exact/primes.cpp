@@ -6,7 +6,8 @@
 
 #include "exact/factor64.h"
 #include "exact/fractions.h"
-#include "expr/matherror.h"
+#include "shell/floatformat.h"
+#include "shell/matherror.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 

@@ -6,7 +6,6 @@
 
 #include "exact/fractions.h"
 #include "exact/primes.h"
-#include "expr/numeric.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"

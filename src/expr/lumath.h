@@ -9,7 +9,7 @@
 #include <string>
 
 #include "expr/builtin_functions.h"
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 #include "expr/numeric.h"
 #include "expr/parameters.h"
 #include "shell/extended.h"

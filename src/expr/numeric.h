@@ -7,10 +7,6 @@
 
 namespace lumatik {
 
-// Pi with the 64-bit mantissa C90FDAA22168C235.
-inline constexpr Extended kPi = 0xC.90FDAA22168C235p-2L;
-inline constexpr Extended kPiOver180 = 0.017453292519943295769L;
-
 // Division with the engine's zero test: a divisor below 1e-15 in absolute
 // value gives 0 and "Div. durch Null".
 Extended DivChecked(Extended dividend, Extended divisor);

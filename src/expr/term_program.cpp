@@ -8,6 +8,7 @@
 #include "expr/lumath.h"
 #include "shell/decimal_separator.h"
 #include "shell/textconvert.h"
+#include "shell/floatformat.h"
 
 namespace lumatik {
 

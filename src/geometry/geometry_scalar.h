@@ -16,8 +16,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "geometry/exact_fraction.h"
-#include "expr/numeric.h"
+#include "exact/rational.h"
 #include "geometry/geometry_types.h"
 
 namespace lumatik {
@@ -35,7 +34,7 @@ class NotExact : public std::exception {
 };
 
 inline Extended ValueOf(Extended x) { return x; }
-inline Extended ValueOf(const ExactFraction& x) { return x.value(); }
+inline Extended ValueOf(const mpq_class& x) { return ToExtended(x); }
 
 template <class T>
 T InputAs(Extended x);
@@ -44,8 +43,8 @@ inline Extended InputAs<Extended>(Extended x) {
   return x;
 }
 template <>
-inline ExactFraction InputAs<ExactFraction>(Extended x) {
-  const std::optional<ExactFraction> exact = ExactFraction::FromExtended(x);
+inline mpq_class InputAs<mpq_class>(Extended x) {
+  const std::optional<mpq_class> exact = RecogniseDisplayedFraction(x);
   if (!exact) throw NotExact();
   return *exact;
 }
@@ -53,25 +52,25 @@ inline ExactFraction InputAs<ExactFraction>(Extended x) {
 // Zero, for a value computed from terms whose absolute values add up to
 // (about) `scale`.
 inline bool Negligible(Extended x, Extended scale) { return std::fabs(x) <= kRelativeTolerance * scale; }
-inline bool Negligible(const ExactFraction& x, Extended /*scale*/) { return x.isZero(); }
+inline bool Negligible(const mpq_class& x, Extended /*scale*/) { return sgn(x) == 0; }
 
 // The value to print: floating noise below the scale is written as 0.
 inline Extended Cleaned(Extended x, Extended scale) { return Negligible(x, scale) ? 0 : x; }
-inline Extended Cleaned(const ExactFraction& x, Extended /*scale*/) { return x.value(); }
+inline Extended Cleaned(const mpq_class& x, Extended /*scale*/) { return ToExtended(x); }
 
 // The same as a number to compute on: exact fractions stay as they are.
 inline Extended Snapped(Extended x, Extended scale) { return Cleaned(x, scale); }
-inline ExactFraction Snapped(const ExactFraction& x, Extended /*scale*/) { return x; }
+inline mpq_class Snapped(const mpq_class& x, Extended /*scale*/) { return x; }
 
 // The square root of a value that cannot be negative (a squared length):
 // 0 when it is 0 up to rounding, exact where it is a square fraction.
 inline Extended RootOf(Extended square, Extended scale) {
   return Negligible(square, scale) || square < 0 ? 0 : std::sqrt(square);
 }
-inline Extended RootOf(const ExactFraction& square, Extended /*scale*/) {
-  if (square.sign() <= 0) return 0;
-  if (const std::optional<ExactFraction> root = square.exactSquareRoot()) return root->value();
-  return std::sqrt(square.value());
+inline Extended RootOf(const mpq_class& square, Extended /*scale*/) {
+  if (sgn(square) <= 0) return 0;
+  if (const std::optional<mpq_class> root = ExactSquareRoot(square)) return ToExtended(*root);
+  return std::sqrt(ToExtended(square));
 }
 
 template <class T>
@@ -89,8 +88,10 @@ template <class T>
 Vec3Of<T> operator-(const Vec3Of<T>& a, const Vec3Of<T>& b) {
   return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3};
 }
+// The factor takes the vector's number type, so that a product of fractions
+// (a GMP expression) may stand in for it.
 template <class T>
-Vec3Of<T> operator*(const T& s, const Vec3Of<T>& a) {
+Vec3Of<T> operator*(const std::type_identity_t<T>& s, const Vec3Of<T>& a) {
   return {s * a.x1, s * a.x2, s * a.x3};
 }
 template <class T>
@@ -141,7 +142,7 @@ bool NegligibleVec(const Vec3Of<T>& v, Extended scale) {
 // stays 1e-9 while rounding noise gives 0.
 template <class T>
 Extended LengthOf(const Vec3Of<T>& v, Extended scale) {
-  if constexpr (std::is_same_v<T, ExactFraction>) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
     return RootOf(Dot(v, v), 0);
   } else {
     const Vec3 c = CleanedVec(v, scale);
@@ -163,15 +164,14 @@ Extended AngleDegrees(const Vec3Of<T>& u, const Vec3Of<T>& v) {
   return std::fabs(degrees - whole) <= 1e-13L ? whole + 0 : degrees;
 }
 
-// Computes with exact fractions when every input is one and nothing
-// overflows, else in extended floating point. `compute` takes a zero of the
+// Computes with exact fractions when every input is one, else in extended
+// floating point. `compute` takes a zero of the
 // number type to use and returns the result in extended values.
 template <class Compute>
 auto ExactOrFloat(Compute compute) {
   try {
-    return compute(ExactFraction());
+    return compute(mpq_class());
   } catch (const NotExact&) {
-  } catch (const ExactOverflow&) {
   }
   return compute(Extended());
 }

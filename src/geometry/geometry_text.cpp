@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "exact/fractions.h"
+#include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/typed_value.h"
 

@@ -8,6 +8,7 @@
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
+#include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"
 
@@ -37,9 +38,9 @@ PointLineDistanceResult PointLineDistanceIn(const Vec3& pIn, const Vec3& aIn, co
 // is a root of a fraction.
 template <class T>
 Extended CosineOf(const T& uv, const T& uu, const T& vv, Extended scale) {
-  if constexpr (std::is_same_v<T, ExactFraction>) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
     const Extended root = RootOf(uv * uv / (uu * vv), 0);
-    return uv.sign() < 0 ? -root : root;
+    return sgn(uv) < 0 ? -root : root;
   } else {
     const Extended cosine = Cleaned(uv, scale) / std::sqrt(uu * vv);
     return cosine > 1 ? 1 : cosine < -1 ? -1 : cosine;

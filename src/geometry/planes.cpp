@@ -6,7 +6,8 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
-#include "expr/matherror.h"
+#include "shell/floatformat.h"
+#include "shell/matherror.h"
 #include "expr/numeric.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"

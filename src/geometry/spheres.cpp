@@ -63,8 +63,8 @@ LineSphereResult LineSphereIn(const Line3& gIn, const Sphere& kIn) {
   }
   if (ValueOf(discriminant) < 0) return result;
   result.meets = true;
-  if constexpr (std::is_same_v<T, ExactFraction>) {
-    if (const std::optional<ExactFraction> root = discriminant.exactSquareRoot()) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    if (const std::optional<mpq_class> root = ExactSquareRoot(discriminant)) {
       const T s1 = (*root - b) / (2 * a);
       const T s2 = (-b - *root) / (2 * a);
       result.s1 = ValueOf(s1);

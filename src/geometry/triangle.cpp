@@ -5,7 +5,7 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"

@@ -26,9 +26,9 @@ VectorsResult VectorsIn(const Vec3& uIn, const Vec3& vIn) {
   result.dot = Cleaned(dot, scale);
   if (IsZeroVector(u) || IsZeroVector(v)) return result;
   // cos phi = u.v / (|u|*|v|), as the root of a fraction where it is one.
-  if constexpr (std::is_same_v<T, ExactFraction>) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
     const Extended root = RootOf(dot * dot / (Dot(u, u) * Dot(v, v)), 0);
-    result.cosPhi = dot.sign() < 0 ? -root : root;
+    result.cosPhi = sgn(dot) < 0 ? -root : root;
   } else {
     const Extended cosine = result.dot / result.lengthU / result.lengthV;
     result.cosPhi = cosine > 1 ? 1 : cosine < -1 ? -1 : cosine;

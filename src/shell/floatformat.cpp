@@ -8,6 +8,11 @@
 
 namespace lumatik {
 
+bool IsWholeNumber(Extended x, Extended eps) {
+  const Extended shifted = std::fabs(x) + eps;
+  return shifted - std::trunc(shifted) < 2 * eps;
+}
+
 DecimalDigits ToDecimalDigits(Extended x, int significantDigits) {
   DecimalDigits result;
   result.negative = std::signbit(x) && x != 0;

@@ -3,8 +3,12 @@
 #include <string>
 
 #include "shell/extended.h"
+#include "shell/floatformat.h"
 
 namespace lumatik {
+
+// |X| lies in [n - Eps, n + Eps) for an integer n.
+bool IsWholeNumber(Extended x, Extended eps);
 
 // A value rounded to a number of significant decimal digits:
 // |x| = 0.d1 d2 d3 ... * 10^exponent. Zero has no digits.

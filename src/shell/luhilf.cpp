@@ -4,8 +4,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "exact/fractions.h"
-#include "expr/lumath.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
 #include "shell/textconvert.h"
@@ -77,37 +75,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Steps 2 to 4 of the value reader: skip to the first number character, take
-// the text up to the first "|" or blank.
-Extended NthValueOfPlainText(std::string s, int n) {
-  for (;;) {
-    const auto start = s.find_first_of("()+,-.0123456789");
-    s = start == std::string::npos ? std::string() : s.substr(start);
-    const auto separator = s.find_first_of("| ");
-    if (separator == std::string::npos) return n <= 1 ? EvalTermGuarded(s) : 0;
-    if (n <= 1) return EvalTermGuarded(s.substr(0, separator));
-    s = s.substr(separator + 1);
-    --n;
-  }
-}
-
 }  // namespace
-
-Extended NthValue(const std::string& s, int n) {
-  // P(1|2|3): the name with its bracket and the closing bracket become blanks.
-  std::string blanked = s;
-  for (std::size_t i = 1; i < blanked.size(); ++i) {
-    if (blanked[i] == '(') {
-      blanked[i - 1] = ' ';
-      blanked[i] = ' ';
-    } else if (blanked[i] == ')') {
-      blanked[i] = ' ';
-    }
-  }
-  return NthValueOfPlainText(blanked, n);
-}
-
-Extended NthValuePlain(const std::string& s, int n) { return NthValueOfPlainText(s, n); }
 
 std::int64_t NthInteger(const std::string& s, int n) {
   std::string rest = s;

@@ -25,10 +25,9 @@ std::string CollapseAfterFirst(std::string s);  // "-   5" -> "-5"
 std::string SignChar(Extended x);
 std::string Trim(const std::string& s);  // drops control characters and blanks at both ends
 
-// Words and numbers out of an input line.
+// Words and numbers out of an input line (the values read as terms are the
+// engine's: expr/nth_value.h).
 std::string NthWord(const std::string& s, int n);
-Extended NthValue(const std::string& s, int n);
-Extended NthValuePlain(const std::string& s, int n);
 std::int64_t NthInteger(const std::string& s, int n);
 Extended StrToExt(const std::string& s);  // throws ConversionError when no number is left
 std::int64_t StrToIntRounded(const std::string& s);

@@ -13,8 +13,6 @@ namespace lumatik {
 
 namespace {
 
-using Int = __int128;
-
 [[noreturn]] void InvalidOperation() { throw std::domain_error("Ung\xFCltige Gleitkommaoperation"); }
 
 // A fraction is written as a fraction while numerator times denominator
@@ -27,17 +25,19 @@ constexpr Extended kShortFraction = 1e14L;
 // evidence.
 Extended SnapDenominatorLimit(Extended tolerance) { return std::min(1e6L, 0.003L / std::sqrt(tolerance)); }
 
-std::string WholeText(Int v) { return std::to_string(static_cast<long long>(v)); }
-
 // The fraction in the mixed form of the fraction display ("2/3", "-26'2/3",
 // "5"), or "" when it is too long to be a useful fraction.
-std::string RationalText(const SmallRational& r) {
-  if (r.isInteger()) return r.sign() == 0 ? "0" : GeneralFloatText(r.value(), 18);
-  if (!(std::fabs(static_cast<Extended>(r.num()) * static_cast<Extended>(r.den())) <= kShortFraction)) return "";
-  const Int absNum = r.num() < 0 ? -r.num() : r.num();
-  const std::string sign = r.sign() < 0 ? "-" : "";
-  if (absNum > r.den()) return sign + WholeText(absNum / r.den()) + "'" + WholeText(absNum % r.den()) + "/" + WholeText(r.den());
-  return sign + WholeText(absNum) + "/" + WholeText(r.den());
+std::string MixedFractionText(const mpq_class& r) {
+  if (r.get_den() == 1) return sgn(r) == 0 ? "0" : GeneralFloatText(ToExtended(r), 18);
+  const mpz_class absNum = abs(r.get_num());
+  if (absNum * r.get_den() > mpz_class(static_cast<long>(kShortFraction))) return "";
+  const std::string sign = sgn(r) < 0 ? "-" : "";
+  if (absNum > r.get_den()) {
+    const mpz_class whole = absNum / r.get_den();
+    const mpz_class rest = absNum % r.get_den();
+    return sign + whole.get_str() + "'" + rest.get_str() + "/" + r.get_den().get_str();
+  }
+  return sign + absNum.get_str() + "/" + r.get_den().get_str();
 }
 
 Extended PolynomialAt(const Polynomial& polynomial, Extended x) {
@@ -74,22 +74,21 @@ bool AllExact(const Polynomial& polynomial) {
 
 // The first convergent of x's continued fraction, within the tolerance,
 // that solves the polynomial exactly.
-std::optional<SmallRational> ExactSolutionNear(Extended x, Extended tolerance, const Polynomial& polynomial) {
+std::optional<mpq_class> ExactSolutionNear(Extended x, Extended tolerance, const Polynomial& polynomial) {
   Extended rest = std::fabs(x);
-  Int h1 = 1, k1 = 0, h2 = 0, k2 = 1;  // the two previous convergents
+  mpz_class h1 = 1, k1 = 0, h2 = 0, k2 = 1;  // the two previous convergents
   for (int round = 0; round < 64; ++round) {
     const Extended whole = std::floor(rest);
     if (!(whole < 1e15L)) break;
-    const Int a = static_cast<Int>(whole);
-    const Int h = a * h1 + h2;
-    const Int k = a * k1 + k2;
-    if (k > Int(1000000000000LL)) break;
-    if (std::fabs(std::fabs(x) - static_cast<Extended>(h) / static_cast<Extended>(k)) <= tolerance) {
-      const std::optional<SmallRational> candidate = SmallRational::Make(x < 0 ? -h : h, k);
-      if (candidate) {
-        const Coefficient residual = ValueAt(polynomial, Coefficient(*candidate));
-        if (residual.isExact() && residual.sign() == 0) return candidate;
-      }
+    const mpz_class a = static_cast<long>(whole);
+    const mpz_class h = a * h1 + h2;
+    const mpz_class k = a * k1 + k2;
+    if (k > 1000000000000L) break;
+    if (std::fabs(std::fabs(x) - ToExtended(mpq_class(h, k))) <= tolerance) {
+      mpq_class candidate(x < 0 ? mpz_class(-h) : h, k);
+      candidate.canonicalize();
+      const Coefficient residual = ValueAt(polynomial, Coefficient(candidate));
+      if (residual.isExact() && residual.sign() == 0) return candidate;
     }
     const Extended fraction = rest - whole;
     if (!(fraction > 0)) break;
@@ -104,7 +103,7 @@ std::optional<SmallRational> ExactSolutionNear(Extended x, Extended tolerance, c
 
 }  // namespace
 
-Coefficient::Coefficient(const SmallRational& exact) : value_(exact.value()), size_(std::fabs(value_)), exact_(exact) {}
+Coefficient::Coefficient(const mpq_class& exact) : value_(ToExtended(exact)), size_(std::fabs(value_)), exact_(exact) {}
 
 Coefficient Coefficient::Approximate(Extended value, Extended size) {
   Coefficient c;
@@ -114,44 +113,38 @@ Coefficient Coefficient::Approximate(Extended value, Extended size) {
 }
 
 Coefficient Coefficient::Typed(Extended value) {
-  const std::optional<SmallRational> exact = RecogniseSmallFraction(value);
+  const std::optional<mpq_class> exact = RecogniseTypedFraction(value);
   return exact ? Coefficient(*exact) : Approximate(value, value);
 }
 
 int Coefficient::sign() const {
-  if (exact_) return exact_->sign();
+  if (exact_) return sgn(*exact_);
   if (std::fabs(value_) <= kRoundingNoise * size_) return 0;
   return value_ > 0 ? 1 : -1;
 }
 
 Coefficient Coefficient::operator-() const {
-  if (exact_) return Coefficient(exact_->negated());
+  if (exact_) return Coefficient(mpq_class(-*exact_));
   return Approximate(-value_, size_);
 }
 
 Coefficient operator+(const Coefficient& a, const Coefficient& b) {
-  if (a.exact_ && b.exact_) {
-    if (const std::optional<SmallRational> sum = Sum(*a.exact_, *b.exact_)) return Coefficient(*sum);
-  }
+  if (a.exact_ && b.exact_) return Coefficient(mpq_class(*a.exact_ + *b.exact_));
   return Coefficient::Approximate(a.value_ + b.value_, a.size_ + b.size_);
 }
 
 Coefficient operator-(const Coefficient& a, const Coefficient& b) { return a + -b; }
 
 Coefficient operator*(const Coefficient& a, const Coefficient& b) {
-  if (a.exact_ && b.exact_) {
-    if (const std::optional<SmallRational> product = Product(*a.exact_, *b.exact_)) return Coefficient(*product);
-  }
+  if (a.exact_ && b.exact_) return Coefficient(mpq_class(*a.exact_ * *b.exact_));
   // First order: the noise of each factor times the other factor.
   return Coefficient::Approximate(a.value_ * b.value_,
                                   std::fabs(a.value_) * b.size_ + std::fabs(b.value_) * a.size_);
 }
 
 Coefficient operator/(const Coefficient& a, const Coefficient& b) {
-  if (b.value_ == 0 || (b.exact_ && b.exact_->sign() == 0)) InvalidOperation();
-  if (a.exact_ && b.exact_) {
-    if (const std::optional<SmallRational> quotient = Quotient(*a.exact_, *b.exact_)) return Coefficient(*quotient);
-  }
+  if (b.value_ == 0 || (b.exact_ && sgn(*b.exact_) == 0)) InvalidOperation();
+  if (a.exact_ && b.exact_) return Coefficient(mpq_class(*a.exact_ / *b.exact_));
   const Extended q = a.value_ / b.value_;
   return Coefficient::Approximate(q, a.size_ / std::fabs(b.value_) + std::fabs(q) * b.size_ / std::fabs(b.value_));
 }
@@ -162,7 +155,7 @@ Coefficient SquareRootOf(const Coefficient& x) {
   const int sign = x.sign();
   if (sign < 0) InvalidOperation();
   if (x.isExact()) {
-    if (const std::optional<SmallRational> root = x.exact()->squareRoot()) return Coefficient(*root);
+    if (const std::optional<mpq_class> root = ExactSquareRoot(*x.exact())) return Coefficient(*root);
   }
   if (sign == 0) return x.isExact() ? Coefficient(0) : Coefficient::Approximate(0, std::sqrt(x.size()));
   // The noise of x, divided by the slope 2*sqrt(x): a small root of a value
@@ -173,7 +166,7 @@ Coefficient SquareRootOf(const Coefficient& x) {
 
 Coefficient CubeRootOf(const Coefficient& x) {
   if (x.isExact()) {
-    if (const std::optional<SmallRational> root = x.exact()->cubeRoot()) return Coefficient(*root);
+    if (const std::optional<mpq_class> root = ExactCubeRoot(*x.exact())) return Coefficient(*root);
   }
   // The cube root magnifies noise the most: 1e-19 would become 5e-7.
   if (x.isZero()) return Coefficient::Approximate(0, std::cbrt(x.size()));
@@ -200,7 +193,7 @@ Extended ShownValue(const Coefficient& x) {
 
 std::string MixedText(const Coefficient& x) {
   if (x.isExact()) {
-    const std::string text = RationalText(*x.exact());
+    const std::string text = MixedFractionText(*x.exact());
     if (!text.empty()) return text;
   }
   return NumberTextMixed(ShownValue(x));
@@ -208,7 +201,7 @@ std::string MixedText(const Coefficient& x) {
 
 std::string ExactTextOf(const Coefficient& x) {
   if (x.isExact()) {
-    const std::string text = RationalText(*x.exact());
+    const std::string text = MixedFractionText(*x.exact());
     return text.empty() ? NumberTextMixed(x.value()) : text;
   }
   const Extended shown = ShownValue(x);
@@ -235,7 +228,7 @@ Coefficient RefinedSolution(const Coefficient& x, const Polynomial& polynomial) 
   const Extended polished = Polished(x.value(), polynomial);
   if (AllExact(polynomial)) {
     const Extended tolerance = 1e-9L * std::max(1.0L, x.size());
-    if (const std::optional<SmallRational> exact = ExactSolutionNear(polished, tolerance, polynomial)) {
+    if (const std::optional<mpq_class> exact = ExactSolutionNear(polished, tolerance, polynomial)) {
       return Coefficient(*exact);
     }
   }

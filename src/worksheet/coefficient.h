@@ -12,25 +12,25 @@
 #include <string>
 #include <vector>
 
+#include "exact/rational.h"
 #include "shell/extended.h"
-#include "worksheet/small_rational.h"
 
 namespace lumatik {
 
 class Coefficient {
  public:
-  Coefficient(int whole) : Coefficient(SmallRational(whole)) {}  // NOLINT: exact constants read as in formulas
-  explicit Coefficient(const SmallRational& exact);
+  Coefficient(int whole) : Coefficient(mpq_class(whole)) {}  // NOLINT: exact constants read as in formulas
+  explicit Coefficient(const mpq_class& exact);
   // A computed value without an exact form; its terms are as large as it is.
   static Coefficient Approximate(Extended value, Extended size);
   // A value typed by the user: exact when it is a fraction (see
-  // RecogniseSmallFraction), otherwise approximate.
+  // RecogniseTypedFraction), otherwise approximate.
   static Coefficient Typed(Extended value);
 
   Extended value() const { return value_; }
   // The size of the terms the value was computed from.
   Extended size() const { return size_; }
-  const std::optional<SmallRational>& exact() const { return exact_; }
+  const std::optional<mpq_class>& exact() const { return exact_; }
   bool isExact() const { return exact_.has_value(); }
 
   // -1, 0 or 1: exact, or 0 when the value lies within the rounding noise
@@ -49,7 +49,7 @@ class Coefficient {
   Coefficient() = default;
   Extended value_ = 0;
   Extended size_ = 0;
-  std::optional<SmallRational> exact_;
+  std::optional<mpq_class> exact_;
 };
 
 // How far below the size of its terms a value counts as rounding noise:

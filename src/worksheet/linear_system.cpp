@@ -7,11 +7,12 @@
 #include <optional>
 #include <vector>
 
+#include "exact/rational.h"
+#include "expr/nth_value.h"
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
-#include "worksheet/exact_rational.h"
 #include "worksheet/linear_system.h"
 #include "worksheet/linear_system_elimination.h"
 #include "worksheet/typed_value.h"

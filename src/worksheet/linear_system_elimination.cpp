@@ -12,11 +12,11 @@
 #include <type_traits>
 
 #include "exact/fractions.h"
+#include "exact/rational.h"
 #include "expr/numeric.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
-#include "worksheet/exact_rational.h"
 #include "worksheet/linear_system.h"
 #include "worksheet/typed_value.h"
 

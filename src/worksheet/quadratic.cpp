@@ -5,6 +5,7 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
+#include "expr/nth_value.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "exact/rational.h"
 #include "expr/lumath.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
-#include "worksheet/exact_rational.h"
 
 namespace lumatik {
 

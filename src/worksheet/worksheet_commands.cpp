@@ -3,12 +3,6 @@
 #include <exception>
 #include <new>
 
-#include "geometry/line_plane.h"
-#include "geometry/lines.h"
-#include "geometry/planes.h"
-#include "geometry/spheres.h"
-#include "geometry/triangle.h"
-#include "geometry/vectors.h"
 #include "shell/codepage.h"
 #include "worksheet/continued_fraction.h"
 #include "worksheet/equations.h"
@@ -23,7 +17,8 @@ WorksheetMenuItem Item(const char* caption, const char* handler, WorksheetComman
   return WorksheetMenuItem{Cp1252(caption), handler, std::move(run), {}, false, true};
 }
 
-// An item whose computation is still to be built: present, but switched off.
+// An item whose computation is still to be built, or bound later by the
+// subsystem that owns it: present, but switched off until then.
 WorksheetMenuItem Unbuilt(const char* caption, const char* handler) {
   WorksheetMenuItem item = Item(caption, handler);
   item.built = false;
@@ -73,20 +68,21 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
   };
   menus.push_back(std::move(equations));
 
+  // The geometry binds its computations into this menu (BindGeometryCommands).
   WorksheetMenuInfo geometry{WorksheetMenu::Geometrie, "MGeometrie", "Geometrie", {}, {}, {}};
   geometry.items = {
-      Item("Ebene x=p+s*u+t*v", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, false); }),
-      Item("Ebene ABC", "RechneEbene1Click", [](Worksheet& sheet) { PlaneToCoordinateForm(sheet, true); }),
-      Item("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click", PlaneFromEquation),
-      Item("Vektor", "Vektor1Click", [](Worksheet& sheet) { Vectors(sheet, false); }),
-      Item("Zwei Vektoren", "Vektor1Click", [](Worksheet& sheet) { Vectors(sheet, true); }),
-      Item("Abstand Punkt Ebene", "AbstandPunktEbene1Click", PointPlaneDistance),
-      Item("Abstand Punkt Gerade", "AbstandPunktGerade1Click", PointLineDistance),
-      Item("Gerade Ebene", "GeradeEbene1Click", LinePlane),
-      Item("zwei Geraden", "zweiGeraden1Click", TwoLines),
-      Item("Gerade-Kugel", "GeradeKugel1Click", LineSphere),
-      Item("Dreieck", "Rechne1Click", Triangle),
-      Item("Kugel durch ABCD", "KugeldurchABCD1Click", SphereThroughFourPoints),
+      Unbuilt("Ebene x=p+s*u+t*v", "RechneEbene1Click"),
+      Unbuilt("Ebene ABC", "RechneEbene1Click"),
+      Unbuilt("Ebene ax1+bx2+cx3=d", "Ebeneax1bx2cx3d1Click"),
+      Unbuilt("Vektor", "Vektor1Click"),
+      Unbuilt("Zwei Vektoren", "Vektor1Click"),
+      Unbuilt("Abstand Punkt Ebene", "AbstandPunktEbene1Click"),
+      Unbuilt("Abstand Punkt Gerade", "AbstandPunktGerade1Click"),
+      Unbuilt("Gerade Ebene", "GeradeEbene1Click"),
+      Unbuilt("zwei Geraden", "zweiGeraden1Click"),
+      Unbuilt("Gerade-Kugel", "GeradeKugel1Click"),
+      Unbuilt("Dreieck", "Rechne1Click"),
+      Unbuilt("Kugel durch ABCD", "KugeldurchABCD1Click"),
       Unbuilt("Zeichne", "Zeichne1Click"),
   };
   menus.push_back(std::move(geometry));
@@ -113,9 +109,28 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
 
 }  // namespace
 
-const std::vector<WorksheetMenuInfo>& WorksheetMenus() {
-  static const std::vector<WorksheetMenuInfo> menus = BuildMenus();
+namespace {
+
+std::vector<WorksheetMenuInfo>& MenuTable() {
+  static std::vector<WorksheetMenuInfo> menus = BuildMenus();
   return menus;
+}
+
+}  // namespace
+
+const std::vector<WorksheetMenuInfo>& WorksheetMenus() { return MenuTable(); }
+
+bool BindWorksheetCommand(WorksheetMenu menu, const std::string& caption, WorksheetCommandFunction run) {
+  for (WorksheetMenuInfo& info : MenuTable()) {
+    if (info.menu != menu) continue;
+    for (WorksheetMenuItem& item : info.items) {
+      if (item.caption != caption) continue;
+      item.run = std::move(run);
+      item.built = static_cast<bool>(item.run);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool WorksheetMenuShown(WorksheetMenu menu, int area) {

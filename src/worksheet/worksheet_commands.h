@@ -3,7 +3,9 @@
 // The worksheet's menus as a table: which menus each area shows, their
 // items in order, and the computing function behind each item. The window
 // builds its menu bar from this table and the command line finds a command
-// by its caption here, so a new worksheet command is one entry in the table.
+// by its caption here, so a new worksheet command is one entry in the table
+// (or, for a subsystem above the worksheet such as the geometry, one call of
+// BindWorksheetCommand).
 
 #include <functional>
 #include <string>
@@ -41,6 +43,12 @@ struct WorksheetMenuInfo {
 
 // The menu bar from left to right.
 const std::vector<WorksheetMenuInfo>& WorksheetMenus();
+
+// Binds the computation behind an item that a subsystem above the worksheet
+// provides (the geometry commands) and switches the item on. The programs
+// bind once, before the worksheet window builds its menus; false when the
+// menu has no item with this caption (Windows-1252).
+bool BindWorksheetCommand(WorksheetMenu menu, const std::string& caption, WorksheetCommandFunction run);
 
 // Areas: 1 linear systems, 2 equations, 3 geometry, 4 3-D drawing,
 // 5 continued fractions, 6 algebra.

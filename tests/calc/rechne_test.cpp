@@ -16,12 +16,13 @@
 
 #include <fstream>
 
-#include "calc/rechne.h"
+#include "app/forms.h"
+#include "calc/windows/rechne.h"
 #include "expr/parameters.h"
-#include "shell/luinput.h"
-#include "shell/qtext.h"
-#include "shell/unitstart.h"
-#include "shell/window_front.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
+#include "shell/windows/window_front.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "exact/fractions.h"
+#include "shell/floatformat.h"
 
 namespace lumatik {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "exact/primes.h"
-#include "expr/matherror.h"
+#include "shell/matherror.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {

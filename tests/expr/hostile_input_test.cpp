@@ -8,6 +8,7 @@
 #include "calc/calculation.h"
 #include "expr/compiled_term.h"
 #include "expr/limits.h"
+#include "expr/nth_value.h"
 #include "shell/luhilf.h"
 #include "support/engine_state.h"
 

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "expr/lumath.h"
+#include "geometry/geometry_commands.h"
 #include "shell/codepage.h"
 #include "worksheet/worksheet_commands.h"
 
@@ -87,6 +88,7 @@ void ForEachCase(unsigned seed, const std::function<void(CaseMaker& make, int n)
 }
 
 Worksheet RunGeometry(const char* caption, std::vector<std::string> lines) {
+  BindGeometryCommands();
   const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
   EXPECT_TRUE(found.found && found.run) << caption;
   return RunWorksheetCommand(found.run, std::move(lines), 3);

@@ -12,6 +12,7 @@
 
 #include "exact/fractions.h"
 #include "expr/lumath.h"
+#include "geometry/geometry_commands.h"
 #include "geometry/geometry_text.h"
 #include "geometry/planes.h"
 #include "shell/codepage.h"
@@ -95,6 +96,7 @@ TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
 }
 
 Worksheet RunCommand(const char* caption, std::vector<std::string> lines) {
+  BindGeometryCommands();
   const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
   EXPECT_TRUE(found.found && found.run) << caption;
   return RunWorksheetCommand(found.run, std::move(lines), 3);

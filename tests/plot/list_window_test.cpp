@@ -21,11 +21,12 @@
 #include <string>
 #include <vector>
 
-#include "plot/rawprint.h"
-#include "plot/unit3sb.h"
+#include "plot/plotter_state.h"
 #include "plot/plotter_window_fixture.h"
+#include "plot/rawprint.h"
+#include "plot/windows/unit3sb.h"
 #include "shell/codepage.h"
-#include "shell/qtext.h"
+#include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
 
 namespace lumatik {
@@ -70,7 +71,6 @@ class ListWindow : public testing::PlotterOpened {
  protected:
   void SetUp() override {
     PlotterOpened::SetUp();
-    LastListFile.clear();
   }
   // The list typed over in the memo, as the user types it.
   static void SetMemo(const char* utf8) {
@@ -187,7 +187,7 @@ TEST_F(ListWindow, SavedListIsWindowsTextAndReadsBack) {
   AnswerFileDialog(path);
   QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
   EXPECT_EQ(FileBytes(path.toStdString()), "x^2\r\nText 1 1 12 |Gr\xF6\xDF" "e\r\n");
-  EXPECT_EQ(LastListFile, path.toStdString());
+  EXPECT_EQ(Plotter().LastListFile, path.toStdString());
 
   SetMemo("");
   AnswerFileDialog(path);

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "expr/lumath.h"
+#include "plot/paint/qpainter_canvas.h"
 #include "plot/plotredraw.h"
-#include "plot/qpainter_canvas.h"
 
 namespace lumatik {
 namespace {

@@ -16,15 +16,17 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "expr/lumath.h"
 #include "expr/parameters.h"
 #include "plot/plotinput.h"
 #include "plot/plotrender.h"
-#include "plot/unit1sb.h"
-#include "plot/unit2sb.h"
-#include "shell/forms.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
 #include "shell/messagesink.h"
-#include "shell/unitstart.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {
@@ -34,9 +36,7 @@ class PlotterOpened : public ::testing::Test {
   void SetUp() override {
     ParamLine() = " ";
     MathErrorText().clear();
-    ValuesPerCm = 100;
-    TextInsertMode = false;
-    MenuHintShown = false;
+    ResetPlotterState();
     StartMode = 0;
     SetMessageSink([this](const std::string& text) { messages.push_back(text); });
     CreateForms();

@@ -24,21 +24,23 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "expr/lumath.h"
 #include "plot/plotinput.h"
 #include "plot/plotrender.h"
-#include "plot/unit1sb.h"
-#include "plot/unit2sb.h"
-#include "plot/unit3sb.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
+#include "plot/windows/unit3sb.h"
 #include "shell/codepage.h"
-#include "shell/forms.h"
 #include "shell/luhilf.h"
-#include "shell/luinput.h"
 #include "shell/messagesink.h"
-#include "shell/qtext.h"
 #include "shell/settingsfiles.h"
-#include "shell/unitstart.h"
-#include "shell/window_front.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
+#include "shell/windows/window_front.h"
 #include "support/window_test_support.h"
 #include "plotter_window_fixture.h"
 
@@ -262,7 +264,7 @@ TEST_F(PlotterWindows, SchrittweiteOfAHalfBecomesZeroAndStillDraws) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   Form1sb->Schrittweite1->trigger();
-  EXPECT_EQ(ValuesPerCm, 0);
+  EXPECT_EQ(Plotter().ValuesPerCm, 0);
   // One value per centimetre: the line y = x still passes through (2,5|2,5).
   DrawTyped("x");
   EXPECT_TRUE(PictureShows(kScreenWhite, 2.5L, 2.5L));

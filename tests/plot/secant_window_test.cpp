@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "plot/unit3sb.h"
 #include "plot/plotter_window_fixture.h"
+#include "plot/windows/unit3sb.h"
 #include "shell/codepage.h"
-#include "shell/qtext.h"
+#include "shell/windows/qtext.h"
 
 namespace lumatik {
 namespace {

@@ -24,10 +24,10 @@
 #include <string>
 #include <vector>
 
-#include "screenshot/unit_ba1.h"
-#include "screenshot/unit_ba2.h"
-#include "screenshot/unit_ba3.h"
-#include "screenshot/unit_ba4.h"
+#include "screenshot/windows/unit_ba1.h"
+#include "screenshot/windows/unit_ba2.h"
+#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/unit_ba4.h"
 #include "shell/codepage.h"
 #include "support/window_test_support.h"
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "calc/rechne.h"
+#include "calc/windows/rechne.h"
 #include "exact/primes.h"
-#include "shell/luabbrechen.h"
+#include "shell/windows/luabbrechen.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {

@@ -10,7 +10,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "shell/luinput.h"
+#include "shell/windows/luinput.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {

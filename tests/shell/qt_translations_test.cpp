@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "shell/qt_translations.h"
+#include "shell/windows/qt_translations.h"
 
 namespace lumatik {
 namespace {

@@ -2,20 +2,21 @@
 
 #include <QPlainTextEdit>
 
-#include "calc/rechne.h"
-#include "discuss/unit4sb.h"
-#include "plot/unit1sb.h"
-#include "plot/unit2sb.h"
-#include "plot/unit3sb.h"
-#include "screenshot/unit_ba1.h"
-#include "screenshot/unit_ba2.h"
-#include "screenshot/unit_ba3.h"
-#include "screenshot/unit_ba4.h"
-#include "shell/luinput.h"
-#include "shell/qtext.h"
-#include "shell/unitstart.h"
+#include "app/forms.h"
+#include "calc/windows/rechne.h"
+#include "discuss/windows/unit4sb.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
+#include "plot/windows/unit3sb.h"
+#include "screenshot/windows/unit_ba1.h"
+#include "screenshot/windows/unit_ba2.h"
+#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/unit_ba4.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
-#include "worksheet/unitlsg.h"
+#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik::testing {
 namespace {

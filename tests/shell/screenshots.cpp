@@ -13,11 +13,12 @@
 
 #include <cstdio>
 
-#include "calc/rechne.h"
+#include "app/forms.h"
+#include "calc/windows/rechne.h"
 #include "shell/decimal_separator.h"
-#include "shell/forms.h"
 #include "shell/settingsfiles.h"
-#include "shell/unitstart.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/unitstart.h"
 
 namespace {
 

@@ -13,13 +13,13 @@
 #include <fstream>
 #include <vector>
 
-#include "calc/rechne.h"
-#include "plot/unit1sb.h"
-#include "plot/unit2sb.h"
-#include "plot/unit3sb.h"
-#include "shell/unitstart.h"
+#include "calc/windows/rechne.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
+#include "plot/windows/unit3sb.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
-#include "worksheet/unitlsg.h"
+#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik::testing {
 namespace {

@@ -24,11 +24,12 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "expr/lumath.h"
-#include "shell/forms.h"
-#include "shell/luinput.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
 
 // Readable failures for Qt texts.
 QT_BEGIN_NAMESPACE

@@ -12,13 +12,13 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "calc/rechne.h"
+#include "calc/windows/rechne.h"
 #include "shell/codepage.h"
-#include "shell/forms.h"
-#include "shell/luinput.h"
-#include "shell/unitstart.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
-#include "worksheet/unitlsg.h"
+#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik {
 namespace {

@@ -21,15 +21,16 @@
 #include <functional>
 #include <memory>
 
+#include "app/forms.h"
 #include "shell/codepage.h"
-#include "support/window_test_support.h"
-#include "shell/forms.h"
-#include "shell/luinput.h"
 #include "shell/messagesink.h"
-#include "shell/qtext.h"
 #include "shell/settingsfiles.h"
-#include "shell/unitstart.h"
-#include "worksheet/unitlsg.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
+#include "support/window_test_support.h"
+#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik {
 namespace {

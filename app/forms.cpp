@@ -1,0 +1,82 @@
+#include "app/forms.h"
+
+#include <QFont>
+
+#include "calc/windows/rechne.h"
+#include "discuss/windows/unit4sb.h"
+#include "exact/primes.h"
+#include "geometry/geometry_commands.h"
+#include "plot/windows/unit1sb.h"
+#include "plot/windows/unit2sb.h"
+#include "plot/windows/unit3sb.h"
+#include "screenshot/windows/unit_ba1.h"
+#include "screenshot/windows/unit_ba2.h"
+#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/unit_ba4.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luabbrechen.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/unitstart.h"
+#include "worksheet/windows/unitlsg.h"
+
+namespace lumatik {
+
+namespace {
+
+// "Courier New" and "MS Sans Serif", which the windows are designed for,
+// drawn with their metric twins where those are installed.
+void InstallFontSubstitutions() {
+  QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+}  // namespace
+
+void CreateForms() {
+  InstallFontSubstitutions();
+  // The worksheet window builds its menus from the command table, so the
+  // subsystems above the worksheet bind their commands first.
+  BindGeometryCommands();
+  StartMode = 0;
+  FormStart = new TFormStart;
+  Form3sb = new TForm3sb;
+  Form4sb = new TForm4sb;
+  Form1sb = new TForm1sb;
+  FormLSG = new TFormLSG;
+  Formluinput = new TFormluinput(FormStart);
+  FRechne = new TFRechne;
+  Form_ba1 = new TForm_ba1;
+  Form_ba2 = new TForm_ba2;
+  Form_ba3 = new TForm_ba3;
+  Form_ba4 = new TForm_ba4;
+  Form2sb = new TForm2sb;
+  SetPrimeProgressObserver(&PrimeProgress());
+}
+
+namespace {
+
+template <typename Form>
+void DestroyForm(Form*& form) {
+  delete form;
+  form = nullptr;
+}
+
+}  // namespace
+
+void DestroyForms() {
+  SetPrimeProgressObserver(nullptr);
+  DestroyForm(Form2sb);
+  DestroyForm(Form_ba4);
+  DestroyForm(Form_ba3);
+  DestroyForm(Form_ba2);
+  DestroyForm(Form_ba1);
+  DestroyForm(FRechne);
+  DestroyForm(Formluinput);
+  DestroyForm(FormLSG);
+  DestroyForm(Form1sb);
+  DestroyForm(Form4sb);
+  DestroyForm(Form3sb);
+  DestroyForm(FormStart);
+}
+
+}  // namespace lumatik

@@ -1,9 +1,0 @@
-#include "discuss/unit4sb.h"
-
-namespace lumatik {
-
-TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QString::fromUtf8("Berechnung von Nullstellen"));
-}
-
-}  // namespace lumatik

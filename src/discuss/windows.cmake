@@ -1,4 +1,0 @@
-target_sources(lumatik_windows PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/unit4sb.h
-  ${CMAKE_CURRENT_LIST_DIR}/unit4sb.cpp
-)

@@ -1,0 +1,227 @@
+#include "plot/windows/unit2sb.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "discuss/windows/unit4sb.h"
+#include "plot/paint/plot_picture.h"
+#include "plot/plotinput.h"
+#include "plot/plotredraw.h"
+#include "plot/plotter_state.h"
+#include "plot/windows/plotter_texts.h"
+#include "plot/windows/unit1sb.h"
+#include "screenshot/windows/unit_ba1.h"
+#include "screenshot/windows/unit_ba2.h"
+#include "screenshot/windows/unit_ba3.h"
+#include "shell/codepage.h"
+#include "shell/messagesink.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/window_front.h"
+#include "worksheet/windows/unitlsg.h"
+
+namespace lumatik {
+
+
+namespace {
+
+QRect ScreenRect() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect(0, 0, 1600, 1200);
+}
+
+}  // namespace
+
+TGraphImage::TGraphImage(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Image1"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void TGraphImage::ensureSize(QSize size) {
+  if (picture_.width() >= size.width() && picture_.height() >= size.height()) return;
+  // The window's designed light grey where nothing is drawn yet.
+  QImage bigger = NewPlotPicture(size.expandedTo(picture_.size()), QColor(0xE3, 0xE3, 0xE3));
+  if (!picture_.isNull()) {
+    QPainter painter(&bigger);
+    painter.drawImage(0, 0, picture_);
+  }
+  picture_ = bigger;
+}
+
+void TGraphImage::paintEvent(QPaintEvent* e) {
+  QPainter painter(this);
+  painter.fillRect(e->rect(), QColor(0xE3, 0xE3, 0xE3));
+  painter.drawImage(e->rect().topLeft(), picture_, e->rect());
+}
+
+void TGraphImage::mousePressEvent(QMouseEvent* e) {
+  emit mouseDown(e->button(), e->buttons(), e->modifiers(), e->position().toPoint());
+}
+
+void TGraphImage::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+TForm2sb::TForm2sb(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form2sb"));
+  setWindowTitle(QStringLiteral("Schaubild"));
+  Image1 = new TGraphImage(this);
+  BFom2sb_x = new QPushButton(QStringLiteral("X"), this);
+  BFom2sb_x->setObjectName(QStringLiteral("BFom2sb_x"));
+  BFom2sb_x->setFixedSize(16, 16);
+  BFom2sb_x->setFocusPolicy(Qt::NoFocus);
+  BuildPopupMenu();
+  connect(Image1, &TGraphImage::clicked, this, &TForm2sb::Image1Click);
+  connect(Image1, &TGraphImage::mouseDown, this, &TForm2sb::Image1MouseDown);
+  // The right click itself activates the window, so the menu is decided as
+  // on activation even where the window system reports that late.
+  connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    FormActivate();
+    if (image1PopupMenu_) image1PopupMenu_->popup(Image1->mapToGlobal(pos));
+  });
+  connect(BFom2sb_x, &QPushButton::clicked, this, &TForm2sb::BFom2sb_xClick);
+  FormCreate();
+}
+
+void TForm2sb::BuildPopupMenu() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  auto item = [this](const char* name, const char* caption, ViewChange change) {
+    QAction* action = PopupMenu1->addAction(Ui(caption));
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, [this, change] { AlphavergroessernClick(change); });
+    return action;
+  };
+  Alphavergroessern = item("Alphavergroessern", "Alpha vergrößern", ViewChange::AlphaUp);
+  Alphaverkleinern = item("Alphaverkleinern", "Alpha verkleinern", ViewChange::AlphaDown);
+  EinheitxAchsevergretrn1 = item("EinheitxAchsevergretrn1", "Einheit x-Achse vergrößern", ViewChange::UnitXUp);
+  EinheitxAchseverkleineren1 =
+      item("EinheitxAchseverkleineren1", "Einheit x-Achse verkleineren", ViewChange::UnitXDown);
+  EinheityAchsevergrern1 = item("EinheityAchsevergrern1", "Einheit y-Achse vergrößern", ViewChange::UnitYUp);
+  EinheiyxAchseverkleineren =
+      item("EinheiyxAchseverkleineren", "Einheit y-Achse verkleinern", ViewChange::UnitYDown);
+  EinheitzAchsevergrern1 = item("EinheitzAchsevergrern1", "Einheit z-Achse vergrößern", ViewChange::UnitZUp);
+  EinheitzAchseverkleineren1 =
+      item("EinheitzAchseverkleineren1", "Einheit z-Achse verkleineren", ViewChange::UnitZDown);
+  Nachunten1 = item("Nachunten1", "Nach unten", ViewChange::Down);
+  Nachoben1 = item("Nachoben1", "Nach oben", ViewChange::Up);
+  Nachrechts = item("Nachrechts", "Nach rechts", ViewChange::Right);
+  Nachlinks1 = item("Nachlinks1", "Nach links", ViewChange::Left);
+  Bidschirmausschnittspeichern1 = PopupMenu1->addAction(Ui("Bidschirmausschnitt speichern"));
+  Bidschirmausschnittspeichern1->setObjectName(QStringLiteral("Bidschirmausschnittspeichern1"));
+  connect(Bidschirmausschnittspeichern1, &QAction::triggered, this, &TForm2sb::Bidschirmausschnittspeichern1Click);
+}
+
+// Borderless over the whole screen.
+void TForm2sb::FormCreate() {
+  setWindowFlag(Qt::FramelessWindowHint);
+  setGeometry(ScreenRect());
+  Image1->setGeometry(rect());
+  Image1->ensureSize(ScreenRect().size().expandedTo(size()));
+}
+
+void TForm2sb::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  Image1->setGeometry(rect());
+  Image1->ensureSize(size());
+}
+
+bool TForm2sb::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return QWidget::event(e);
+}
+
+void TForm2sb::FormActivate() { image1PopupMenu_ = StartMode != 0 ? PopupMenu1 : nullptr; }
+
+void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
+  PaintPlot(Image1->picture(), canvasState_, drawing);
+  Image1->update();
+}
+
+void TForm2sb::ClearGraph(Colour colour) {
+  BFom2sb_x->move(width() - BFom2sb_x->width(), 0);
+  show();
+  raise();
+  BFom2sb_x->raise();
+  const QRect screen = ScreenRect();
+  Image1->ensureSize(screen.size());
+  Paint([&](Canvas& canvas) { ClearCanvas(canvas, colour, screen.width(), screen.height()); });
+}
+
+void TForm2sb::ShowControllingWindow() {
+  if (StartMode == 0) {
+    if (Form1sb) Form1sb->ShowInFront();
+  } else {
+    BringToFront(FormLSG);
+  }
+}
+
+void TForm2sb::Image1Click() {
+  if (StartMode != 0) {
+    ShowControllingWindow();
+    return;
+  }
+  const bool inputWasVisible = Form1sb && Form1sb->isVisible();
+  if (Form1sb) Form1sb->setVisible(!inputWasVisible);
+  if (Plotter().DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
+  if (Form1sb && !inputWasVisible) Form1sb->ShowInFront();
+}
+
+void TForm2sb::keyPressEvent(QKeyEvent* e) {
+  FormKeyPress(e->key());
+  QWidget::keyPressEvent(e);
+}
+
+void TForm2sb::FormKeyPress(int key) {
+  if (key == Qt::Key_Escape) ShowControllingWindow();
+}
+
+// In the worksheet areas "X" leads back to the worksheet, as a click and Esc do.
+void TForm2sb::BFom2sb_xClick() {
+  if (StartMode != 0) {
+    ShowControllingWindow();
+    return;
+  }
+  if (Form1sb) Form1sb->move(0, 0);
+  if (Form4sb) Form4sb->move(Form4sb->x(), ScreenRect().height() - 150);
+  if (Form1sb) Form1sb->ShowInFront();
+  if (Plotter().DiscussionActive && Form4sb) Form4sb->show();
+  // The hint belongs to the input window the user gets back: a box over the
+  // graph would lift the graph above it again.
+  if (!Plotter().MenuHintShown) {
+    ShowMessage(Cp1252(plottexts::kMenuHint));
+    Plotter().MenuHintShown = true;
+  }
+}
+
+void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                               QPoint pos) {
+  if (StartMode != 0 || !Plotter().TextInsertMode || !Form1sb) return;
+  if (button != Qt::RightButton || buttons != Qt::RightButton || modifiers != Qt::NoModifier) return;
+  const PlotScale scale = ComputePlotScale(Form1sb->PlotFields());
+  const UserPoint p = PixelToUser(pos.x(), pos.y(), width(), height(), scale);
+  const std::string line = TextInsertionLine(p.x, p.y);
+  Form1sb->AddToPlotList(line);
+  Form1sb->Listebearbeiten1Click();
+  ShowMessage(TextInsertionMessage(line, p.x, p.y));
+}
+
+void TForm2sb::AlphavergroessernClick(ViewChange change) {
+  if (!View3D || !Redraw3D) return;
+  Redraw3D(ChangedView(*View3D, change));
+}
+
+void TForm2sb::Bidschirmausschnittspeichern1Click() {
+  if (Form_ba2) Form_ba2->show();
+  if (Form_ba3) Form_ba3->show();
+  BringToFront(Form_ba1);
+}
+
+}  // namespace lumatik

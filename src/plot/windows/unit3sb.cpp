@@ -1,0 +1,156 @@
+#include "plot/windows/unit3sb.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+#include "plot/listtransfer.h"
+#include "plot/plotter_state.h"
+#include "plot/rawprint.h"
+#include "plot/windows/unit1sb.h"
+#include "shell/codepage.h"
+#include "shell/messagesink.h"
+#include "shell/settingsfiles.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/qtext.h"
+
+namespace lumatik {
+
+
+namespace {
+
+constexpr int kPanelHeight = 20;
+// Room a button's frame needs beside its caption.
+constexpr int kCaptionPadding = 8;
+
+QFileDialog* MakeListDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
+  auto* dialog = new QFileDialog(parent);
+  dialog->setObjectName(QLatin1String(name));
+  // The same dialog on every desktop, and one that tests can answer.
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog->setAcceptMode(mode);
+  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  return dialog;
+}
+
+}  // namespace
+
+TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_unique<LpRawPrintSink>()) {
+  setObjectName(QStringLiteral("Form3sb"));
+  setWindowTitle(Ui("Liste (Hinweis: Klick auf Schaubild => Menü verschwindet bzw. erscheint)"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  move(290, 397);
+  resize(660, 375);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFixedHeight(kPanelHeight);
+  Panel1->setFrameShape(QFrame::NoFrame);
+  layout->addWidget(Panel1);
+
+  auto button = [this](const char* name, const char* caption, int width, void (TForm3sb::*handler)()) {
+    auto* b = new QPushButton(Ui(caption), Panel1);
+    b->setObjectName(QLatin1String(name));
+    // As designed, or wider where the caption needs it in the font at hand.
+    b->resize(std::max(width, b->fontMetrics().horizontalAdvance(b->text()) + kCaptionPadding), kPanelHeight);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+  };
+  BZurueck = button("BZurueck", "Alle Schaubilder zeigen", 115, &TForm3sb::BZurueckClick);
+  BOk = button("BOk", "OK", 30, &TForm3sb::BOkClick);
+  BAbbruch = button("BAbbruch", "Abbruch", 50, &TForm3sb::BAbbruchClick);
+  BSpeichern = button("BSpeichern", "Speichern", 65, &TForm3sb::BSpeichernClick);
+  BEinlesen = button("BEinlesen", "Einlesen", 48, &TForm3sb::BEinlesenClick);
+  BDrucken = button("BDrucken", "Drucken", 57, &TForm3sb::BDruckenClick);
+
+  Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont courier(QStringLiteral("Courier New"), 10);
+  courier.setStyleHint(QFont::TypeWriter);
+  courier.setBold(true);
+  Memo1->setFont(courier);
+  layout->addWidget(Memo1);
+
+  OpenDialog1 = MakeListDialog(this, "OpenDialog1", QFileDialog::AcceptOpen);
+  SaveDialog1 = MakeListDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
+  FormCreate();
+}
+
+TForm3sb::~TForm3sb() = default;
+
+// The buttons sit side by side without gaps, each as high as the panel.
+void TForm3sb::FormCreate() {
+  BZurueck->setGeometry(0, 0, BZurueck->width(), Panel1->height());
+  QPushButton* previous = BZurueck;
+  for (QPushButton* next : {BOk, BAbbruch, BSpeichern, BEinlesen, BDrucken}) {
+    next->setGeometry(previous->x() + previous->width(), previous->y(), next->width(), previous->height());
+    previous = next;
+  }
+}
+
+void TForm3sb::SetRawPrintSink(std::unique_ptr<RawPrintSink> sink) {
+  if (sink) rawPrintSink_ = std::move(sink);
+}
+
+void TForm3sb::BZurueckClick() {
+  if (Form1sb) Form1sb->CBAlle->setChecked(true);
+  BOkClick();
+  if (Form1sb) Form1sb->Schaubild1Click();
+}
+
+void TForm3sb::BOkClick() {
+  if (Form1sb) {
+    const TakenOverList taken = TakeOverListLines(MemoLines(Memo1));
+    Form1sb->SetPlotList({});
+    Form1sb->SetFunctionText("");
+    Form1sb->SetPlotList(taken.plotList);
+    Form1sb->SetFunctionText(taken.functionText);
+  }
+  close();
+}
+
+void TForm3sb::BAbbruchClick() { close(); }
+
+std::string TForm3sb::RunListDialog(QFileDialog* dialog) {
+  if (!Plotter().LastListFile.empty()) {
+    const QFileInfo last(QString::fromStdString(Plotter().LastListFile));
+    dialog->setDirectory(last.absolutePath());
+    dialog->selectFile(last.fileName());
+  }
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::string();
+  // A cancelled dialog proposes the same file next time.
+  Plotter().LastListFile = dialog->selectedFiles().front().toStdString();
+  return Plotter().LastListFile;
+}
+
+void TForm3sb::BSpeichernClick() {
+  const std::string path = RunListDialog(SaveDialog1);
+  if (path.empty()) return;
+  // A list that did not reach the disk must not look saved.
+  if (!WriteTextLinesAtomically(path, MemoLines(Memo1))) ShowMessage("Nicht gespeichert");
+}
+
+void TForm3sb::BEinlesenClick() {
+  const std::string path = RunListDialog(OpenDialog1);
+  if (path.empty()) return;
+  std::vector<std::string> lines;
+  if (!ReadTextLines(path, lines)) {
+    ShowMessage("Nicht eingelesen");
+    return;
+  }
+  SetMemoLines(Memo1, lines);
+}
+
+void TForm3sb::BDruckenClick() { RawPrintText(MemoLines(Memo1), *rawPrintSink_); }
+
+}  // namespace lumatik

@@ -1,0 +1,43 @@
+#pragma once
+
+// The program's twelve windows. They are created once at start, in a fixed
+// order, and live until the program ends; afterwards they are only shown and
+// hidden. Windows reach each other through these pointers; the program on
+// top (app/forms.h) creates and destroys them.
+
+#include <cstdint>
+
+namespace lumatik {
+
+class TFormStart;
+class TForm3sb;
+class TForm4sb;
+class TForm1sb;
+class TFormLSG;
+class TFormluinput;
+class TFRechne;
+class TForm_ba1;
+class TForm_ba2;
+class TForm_ba3;
+class TForm_ba4;
+class TForm2sb;
+
+extern TFormStart* FormStart;      // start window, the main window
+extern TForm3sb* Form3sb;          // plotter: list window
+extern TForm4sb* Form4sb;          // curve discussion
+extern TForm1sb* Form1sb;          // plotter: function input
+extern TFormLSG* FormLSG;          // worksheet
+extern TFormluinput* Formluinput;  // hint and input dialog (the dialog routines make their own)
+extern TFRechne* FRechne;          // calculator
+extern TForm_ba1* Form_ba1;        // screenshot: capture
+extern TForm_ba2* Form_ba2;        // screenshot: upper-left marker
+extern TForm_ba3* Form_ba3;        // screenshot: lower-right marker
+extern TForm_ba4* Form_ba4;        // screenshot: preview and export
+extern TForm2sb* Form2sb;          // graph window
+
+// The area chosen in the start window: 0 plotter, 1 linear systems,
+// 2 equations, 3 geometry, 4 3-D drawing, 5 continued fractions, 6 algebra.
+// Only the start window's buttons write it.
+extern std::uint16_t StartMode;
+
+}  // namespace lumatik

@@ -1,0 +1,296 @@
+#include "worksheet/windows/unitlsg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "shell/messagesink.h"
+#include "shell/settingsfiles.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/unitstart.h"
+#include "shell/windows/window_front.h"
+
+namespace lumatik {
+
+TFormLSG::TFormLSG(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("FormLSG"));
+  setWindowTitle(QStringLiteral("Arbeitsblatt"));
+  resize(800, 600);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(10);
+  font.setBold(true);
+  Memo1->setFont(font);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->installEventFilter(this);
+  setCentralWidget(Memo1);
+
+  BuildMenus();
+}
+
+// The menu bar comes from the worksheet's command table; the frame items
+// of "Datei" are this window's own.
+void TFormLSG::BuildMenus() {
+  for (const WorksheetMenuInfo& info : WorksheetMenus()) {
+    if (info.items.empty()) {
+      QAction* action = menuBar()->addAction(QtText(info.caption));
+      action->setObjectName(QString::fromStdString(info.objectName));
+      if (info.menu == WorksheetMenu::AllesLoeschen) {
+        connect(action, &QAction::triggered, this, &TFormLSG::Alleslschen1Click);
+      } else if (info.menu == WorksheetMenu::Erlaeuterung) {
+        connect(action, &QAction::triggered, this, &TFormLSG::MErluterung3Click);
+      } else if (info.run) {
+        connect(action, &QAction::triggered, this, [this, run = info.run] { RunWorksheetCommand(run); });
+      }
+      menuActions_[info.menu] = action;
+      continue;
+    }
+    QMenu* menu = menuBar()->addMenu(QtText(info.caption));
+    menu->setObjectName(QString::fromStdString(info.objectName));
+    menuActions_[info.menu] = menu->menuAction();
+    // A menu with a command of its own runs it when it opens.
+    if (info.run) connect(menu, &QMenu::aboutToShow, this, [this, run = info.run] { RunWorksheetCommand(run); });
+    bool anyBuilt = false;
+    for (const WorksheetMenuItem& item : info.items) {
+      if (item.separatorBefore) menu->addSeparator();
+      QAction* action = menu->addAction(QtText(item.caption));
+      // An item without its computation yet would do nothing: it is off.
+      action->setEnabled(item.built);
+      anyBuilt = anyBuilt || item.built;
+      if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+      itemActions_[{info.menu, item.caption}] = action;
+      if (item.run) {
+        connect(action, &QAction::triggered, this, [this, run = item.run] { RunWorksheetCommand(run); });
+      } else if (item.handler == "Einlesen1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::Einlesen1Click);
+      } else if (item.handler == "Speichern1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::Speichern1Click);
+      } else if (item.handler == "Blattzuoberst1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::Blattzuoberst1Click);
+      } else if (item.handler == "Schlieen1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::Schlieen1Click);
+      } else if (item.handler == "EingabeKettenbruch1Click") {
+        connect(action, &QAction::triggered, this, &TFormLSG::EingabeKettenbruch1Click);
+      }
+    }
+    menu->menuAction()->setEnabled(anyBuilt);
+  }
+}
+
+QAction* TFormLSG::MenuItem(WorksheetMenu menu, const std::string& caption) const {
+  const auto it = itemActions_.find({menu, caption});
+  return it == itemActions_.end() ? nullptr : it->second;
+}
+
+QAction* TFormLSG::MenuAction(WorksheetMenu menu) const {
+  const auto it = menuActions_.find(menu);
+  return it == menuActions_.end() ? nullptr : it->second;
+}
+
+bool TFormLSG::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return QMainWindow::event(e);
+}
+
+// Each activation shows the area's menus and caption.
+void TFormLSG::FormActivate() {
+  Memo1->setFocus();
+  const int area = StartMode;
+  for (const auto& [menu, action] : menuActions_) action->setVisible(WorksheetMenuShown(menu, area));
+  const std::string caption = WorksheetCaption(area);
+  if (!caption.empty()) setWindowTitle(QtText(caption));
+  if (area == 6 && !algebraHintShown_) {
+    algebraHintShown_ = true;
+    ShowHintAsk("Leider noch nicht fertig");
+  }
+}
+
+void TFormLSG::hideEvent(QHideEvent* e) {
+  algebraHintShown_ = false;
+  QMainWindow::hideEvent(e);
+}
+
+// Escape anywhere in the window closes it; the window sees the key before
+// the memo does.
+bool TFormLSG::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == Memo1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    close();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+void TFormLSG::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
+}
+
+void TFormLSG::closeEvent(QCloseEvent* e) {
+  FormClose();
+  QMainWindow::closeEvent(e);
+}
+
+// The area's worksheet is kept for the next run; the continued fractions
+// keep none. The file is replaced only once the new one is written.
+void TFormLSG::FormClose() {
+  const char letter = WorksheetSettingsLetter(StartMode);
+  if (letter != 0) WriteTextLinesAtomically(SettingsFileName(letter), Lines());
+  BringToFront(FormStart);
+}
+
+void TFormLSG::Schlieen1Click() { close(); }
+
+void TFormLSG::Alleslschen1Click() {
+  Memo1->clear();
+  Memo1->setFocus();
+}
+
+void TFormLSG::MErluterung3Click() { RunWorksheetCommand(ExplainWorksheet); }
+
+void TFormLSG::Blattzuoberst1Click() {
+  const Qt::WindowStates state = windowState();
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // Changing the flags hides the window.
+  setWindowState(state);
+  show();
+}
+
+std::string TFormLSG::LastFileRecordName() {
+  // The program's name up to its dot, then "ini".
+  return SettingsFileName('i');
+}
+
+std::string TFormLSG::LastFileName() const {
+  std::vector<std::string> lines;
+  if (!ReadTextLines(LastFileRecordName(), lines) || lines.empty()) return std::string();
+  return lines.front();
+}
+
+void TFormLSG::RememberFile(const std::string& path) { WriteTextLinesAtomically(LastFileRecordName(), {path}); }
+
+namespace {
+
+// A file dialog preset with the last worksheet file; empty when cancelled.
+QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const std::string& lastFile) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilter(Ui("Alle Dateien (*.*)"));
+  if (!lastFile.empty()) {
+    const QFileInfo last(QtText(lastFile));
+    dialog.setDirectory(last.absolutePath());
+    dialog.selectFile(last.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+void TFormLSG::Einlesen1Click() {
+  const QString chosen = ChooseFile(this, QFileDialog::AcceptOpen, LastFileName());
+  if (chosen.isEmpty()) {
+    ShowMessage("Abbruch!");
+    return;
+  }
+  const std::string path = CoreText(chosen);
+  std::vector<std::string> lines;
+  if (!ReadTextLines(chosen.toStdString(), lines)) {
+    ShowMessage("Abbruch!");
+    return;
+  }
+  SetMemoLines(Memo1, lines);
+  RememberFile(path);
+}
+
+void TFormLSG::Speichern1Click() {
+  const QString chosen = ChooseFile(this, QFileDialog::AcceptSave, LastFileName());
+  // A file that could not be written is not saved either.
+  if (chosen.isEmpty() || !WriteTextLinesAtomically(chosen.toStdString(), Lines())) {
+    ShowMessage("Nicht gespeichert");
+    return;
+  }
+  RememberFile(CoreText(chosen));
+}
+
+void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
+  const std::vector<std::string> before = Lines();
+  Worksheet prepared(before, StartMode);
+  // A selection across lines separates them with U+2029.
+  QString selected = Memo1->textCursor().selectedText();
+  selected.replace(QChar(0x2029), QStringLiteral("\r\n"));
+  prepared.setSelectedText(CoreText(selected));
+  // A long enumeration shows what it has found before it asks to go on.
+  bool asked = false;
+  prepared.setAsker([this, &asked](const std::string& question, const std::vector<std::string>& linesSoFar) {
+    asked = true;
+    SetMemoLines(Memo1, linesSoFar);
+    return ShowHintAsk(question);
+  });
+  const Worksheet sheet = lumatik::RunWorksheetCommand(command, std::move(prepared));
+  switch (sheet.scrollBars()) {
+    case WorksheetScrollBars::Both:
+      Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      break;
+    case WorksheetScrollBars::VerticalOnly:
+      Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      break;
+    case WorksheetScrollBars::Unchanged:
+      break;
+  }
+  const std::vector<std::string>& after = sheet.lines();
+  if (asked || after != before) {
+    // A solution appended below the task keeps the view where it is.
+    const bool appended =
+        !asked && after.size() > before.size() && std::equal(before.begin(), before.end(), after.begin()) &&
+        !before.empty();
+    if (appended) {
+      for (std::size_t i = before.size(); i < after.size(); ++i) AddMemoLine(Memo1, after[i]);
+    } else {
+      SetMemoLines(Memo1, after);
+    }
+  }
+  ShowNotices(sheet);
+}
+
+void TFormLSG::ShowNotices(const Worksheet& sheet) {
+  for (const WorksheetNotice& notice : sheet.notices()) {
+    if (notice.kind == WorksheetNotice::Kind::Message) {
+      ShowMessage(notice.text);
+    } else {
+      ShowHint(notice.text);
+    }
+  }
+}
+
+void TFormLSG::AppendLine(const std::string& line) { AddMemoLine(Memo1, line); }
+
+std::vector<std::string> TFormLSG::Lines() const { return MemoLines(Memo1); }
+
+void TFormLSG::ClearLines() { Memo1->clear(); }
+
+QPlainTextEdit* WorksheetMemo() {
+  return FormLSG ? FormLSG->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")) : nullptr;
+}
+
+}  // namespace lumatik

@@ -1,0 +1,36 @@
+// "Eingabe Kettenbruch": the typed continued fraction goes to the
+// calculator, which computes it and shows its root form.
+
+#include <QLineEdit>
+
+#include "calc/windows/rechne.h"
+#include "shell/luhilf.h"
+#include "shell/messagesink.h"
+#include "shell/windows/forms.h"
+#include "shell/windows/luinput.h"
+#include "shell/windows/qtext.h"
+#include "shell/windows/window_front.h"
+#include "worksheet/continued_fraction.h"
+#include "worksheet/windows/unitlsg.h"
+
+namespace lumatik {
+
+void TFormLSG::EingabeKettenbruch1Click() {
+  std::string text = ContinuedFractionInputPreset();
+  // The text counts whether or not the dialog was confirmed.
+  InputOne(ContinuedFractionInputCaption(), ContinuedFractionInputLabel(), ContinuedFractionInputHint(), text);
+  const TypedContinuedFraction typed = EvaluateContinuedFractionList(text);
+  if (!typed.ok) {
+    ShowMessage(typed.error);
+    return;
+  }
+  if (!FRechne) return;
+  FRechne->EEing->setText(QtText(FloatText18(typed.value)));
+  FRechne->BRechneClick();
+  FRechne->BalsWurzelClick();
+  FRechne->EBruch->setText(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
+  hide();
+  BringToFront(FRechne);
+}
+
+}  // namespace lumatik

@@ -1,0 +1,159 @@
+// The oblique projection: known points to known pixels for several views
+// and picture sizes, worked out by hand from the view's numbers, and the
+// view's own arithmetic (normalised angle, axis lengths, header, storage).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "draw3d/projection.h"
+#include "draw3d/scene_painter.h"
+#include "draw3d/scene_view.h"
+#include "plot/recording_canvas.h"
+
+namespace lumatik {
+namespace {
+
+View3DParams View(Extended alpha, Extended k, Extended ley = 1, Extended lez = 1, Extended v = 0, Extended h = 0) {
+  View3DParams view;
+  view.alpha = alpha;
+  view.k = k;
+  view.ley = ley;
+  view.lez = lez;
+  view.shiftVertical = v;
+  view.shiftHorizontal = h;
+  return view;
+}
+
+const Extended kRoot2 = std::sqrt(2.0L);
+
+struct PixelCase {
+  const char* what;
+  View3DParams view;
+  int width;
+  int height;
+  Vec3 point;
+  CanvasPoint pixel;
+};
+
+// 1601 x 1201: 100 px per cm, middle at (800 - 100, 600). 801 x 601: 50 px
+// per cm, middle at (300, 300). 1921 x 1081: the height decides, 90 px per
+// cm, middle at (860, 540).
+const PixelCase kPixelCases[] = {
+    {"origin", View(135, kRoot2 / 2), 1601, 1201, {0, 0, 0}, {700, 600}},
+    {"x1 goes down left, half a cm each way", View(135, kRoot2 / 2), 1601, 1201, {1, 0, 0}, {650, 650}},
+    {"x2 goes right", View(135, kRoot2 / 2), 1601, 1201, {0, 1, 0}, {800, 600}},
+    {"x3 goes up", View(135, kRoot2 / 2), 1601, 1201, {0, 0, 1}, {700, 500}},
+    {"X = 3 - 1, Y = 4 - 1", View(135, kRoot2 / 2), 1601, 1201, {2, 3, 4}, {900, 300}},
+    {"end of the x1 axis", View(135, kRoot2 / 2), 1601, 1201, {12, 0, 0}, {100, 1200}},
+    {"alpha 90: x1 straight down", View(90, 1), 1601, 1201, {2, 1, 1}, {800, 700}},
+    {"alpha 0: x1 to the right", View(0, 1), 1601, 1201, {2, 0, 0}, {900, 600}},
+    {"alpha 180, k 1/2", View(180, 0.5L), 1601, 1201, {2, 0, 0}, {600, 600}},
+    {"alpha -45, k sqrt 2: up right", View(-45, kRoot2), 1601, 1201, {1, 0, 0}, {800, 500}},
+    {"alpha 265 (a normalised 275)", View(265, 1), 1601, 1201, {1, 0, 0}, {691, 500}},
+    {"units and shifts", View(135, kRoot2 / 2, 2, 0.5L, -1, 1), 1601, 1201, {0, 3, 4}, {1500, 450}},
+    {"shift up moves everything up", View(135, kRoot2 / 2, 1, 1, 2, 0), 1601, 1201, {0, 0, 0}, {700, 400}},
+    {"small picture", View(135, kRoot2 / 2), 801, 601, {2, 3, 4}, {400, 150}},
+    {"wide picture keeps cm square", View(135, kRoot2 / 2), 1921, 1081, {2, 3, 4}, {1040, 270}},
+    {"tall picture keeps cm square", View(135, kRoot2 / 2), 1081, 1921, {0, 2, 2}, {575, 825}},
+};
+
+TEST(ProjectionTest, KnownPointsLandOnKnownPixels) {
+  for (const PixelCase& c : kPixelCases) {
+    RecordingCanvas canvas;
+    const Projection projection(c.view, c.width, c.height);
+    const SceneColours colours = ScreenColours();
+    ScenePainter painter(canvas, projection, colours);
+    // A segment of no length is drawn at the point's pixel.
+    painter.segment(kWhite, PenStyle::Solid, c.point, c.point);
+    ASSERT_EQ(canvas.ops().size(), 2u) << c.what;
+    EXPECT_EQ(canvas.ops()[1].a, c.pixel) << c.what;
+    EXPECT_EQ(canvas.ops()[1].b, c.pixel) << c.what;
+  }
+}
+
+TEST(ProjectionTest, PixelsGrowLinearlyWithTheUnits) {
+  // Doubling every unit doubles each pixel's distance from the middle.
+  const Projection once(View(120, 0.6L, 0.7L, 0.8L), 1601, 1201);
+  const Projection twice(View(120, 1.2L, 1.4L, 1.6L), 1601, 1201);
+  for (const Vec3& p : {Vec3{1, 2, 3}, Vec3{-4, 0.5L, 2}, Vec3{7, -3, -1}}) {
+    const PixelPosition a = once.toPixel(p);
+    const PixelPosition b = twice.toPixel(p);
+    EXPECT_NEAR(static_cast<double>(b.x - 700), 2 * static_cast<double>(a.x - 700), 1e-9);
+    EXPECT_NEAR(static_cast<double>(b.y - 600), 2 * static_cast<double>(a.y - 600), 1e-9);
+  }
+}
+
+struct AngleCase {
+  Extended given;
+  Extended drawn;
+};
+
+TEST(SceneViewTest, AlphaIsBroughtIntoMinus90To270) {
+  for (const AngleCase& c : {AngleCase{275, -85}, AngleCase{-95, 265}, AngleCase{270, 270}, AngleCase{-90, -90},
+                             AngleCase{135, 135}, AngleCase{630, 270}}) {
+    EXPECT_EQ(NormalisedView(View(c.given, 1)).alpha, c.drawn) << static_cast<double>(c.given);
+  }
+}
+
+TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
+  const AxisLengths first = AxisLengthsOf(FirstDrawingView());
+  EXPECT_EQ(first.x1, 12);
+  EXPECT_EQ(first.x2, 10);
+  EXPECT_EQ(first.x3, 6);
+  EXPECT_EQ(AxisLengthsOf(StandardUnitsView()).x2, 9);
+  // (10 - 5)/2 = 2.5 and (6 - 3)/2 = 1.5: ties go to the even neighbour.
+  const AxisLengths ties = AxisLengthsOf(View(135, kRoot2 / 2, 2, 2, 3, 5));
+  EXPECT_EQ(ties.x2, 2);
+  EXPECT_EQ(ties.x3, 2);
+  // A unit of zero draws no axis; a tiny one no endless grid.
+  const AxisLengths degenerate = AxisLengthsOf(View(135, 0, 1e-30L, 1));
+  EXPECT_EQ(degenerate.x1, 0);
+  EXPECT_EQ(degenerate.x2, kLongestAxis);
+}
+
+TEST(SceneViewTest, HeaderShowsWholeDegreesAndUnitsToThreePlaces) {
+  EXPECT_EQ(ViewHeaderText(FirstDrawingView()), "al=135 k=0,707 LEy=1 LEz=1");
+  View3DParams view = FirstDrawingView();
+  for (int i = 0; i < 2; ++i) view = ChangedView(view, ViewChange::UnitYUp);
+  view = ChangedView(view, ViewChange::UnitZDown);
+  view = StoredView(ChangedView(view, ViewChange::AlphaDown));
+  EXPECT_EQ(ViewHeaderText(view), "al=130 k=0,707 LEy=2 LEz=0,707");
+  EXPECT_EQ(ViewHeaderText(View(-85.5L, 1)), "al=-85 k=1 LEy=1 LEz=1");
+}
+
+TEST(SceneViewTest, TheStoredViewIsSinglePrecisionAndNormalised) {
+  const View3DParams stored = StoredView(View(275, kRoot2 / 2, 1, 1, 0, 1));
+  EXPECT_EQ(stored.alpha, -85);
+  EXPECT_EQ(stored.k, static_cast<Extended>(static_cast<float>(kRoot2 / 2)));
+  EXPECT_EQ(stored.shiftHorizontal, 1);
+  // A number that is none falls back to the first drawing's.
+  const View3DParams broken = StoredView(View(NAN, INFINITY, 1e300L, 1));
+  EXPECT_EQ(broken.alpha, 135);
+  EXPECT_EQ(broken.k, static_cast<Extended>(static_cast<float>(kRoot2 / 2)));
+  EXPECT_EQ(broken.ley, 1);
+}
+
+TEST(SceneViewTest, ZeichneUsesTheStoredViewOrTheFirstDrawings) {
+  const View3DParams turned = View(40, 1, 2, 3, 4, 5);
+  EXPECT_EQ(ViewForDrawing(std::nullopt, false).alpha, 135);
+  // Before any drawing "Zeichne mit Standardeinheiten" draws as "Zeichne".
+  EXPECT_EQ(ViewForDrawing(std::nullopt, true).shiftHorizontal, 0);
+  EXPECT_EQ(ViewForDrawing(turned, false).alpha, 40);
+  const View3DParams standard = ViewForDrawing(turned, true);
+  EXPECT_EQ(standard.alpha, 135);
+  EXPECT_EQ(standard.ley, 1);
+  EXPECT_EQ(standard.shiftHorizontal, 1);
+}
+
+TEST(SceneViewTest, PopupCaptionsNameTheirChanges) {
+  for (int i = 0; i <= static_cast<int>(ViewChange::Left); ++i) {
+    const auto change = static_cast<ViewChange>(i);
+    EXPECT_EQ(ViewChangeByCaption(ViewChangeCaption(change)), change);
+  }
+  EXPECT_EQ(ViewChangeCaption(ViewChange::UnitXDown), "Einheit x-Achse verkleineren");
+  EXPECT_FALSE(ViewChangeByCaption("Zoom"));
+}
+
+}  // namespace
+}  // namespace lumatik

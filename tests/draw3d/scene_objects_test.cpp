@@ -1,0 +1,272 @@
+// Each object on the recording canvas: its strokes in their colours and pen
+// styles at the pixels worked out from the first drawing's view, its names,
+// and the points it writes back into its line.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw3d/scene_objects.h"
+#include "scene_fixture.h"
+
+namespace lumatik::testing {
+namespace {
+
+constexpr Colour kOlive = 0x008080;
+constexpr Colour kMagenta = 0xFF00FF;
+constexpr Colour kCyan = 0xFFFF00;
+
+class ObjectTest : public SceneTest {};
+
+TEST_F(ObjectTest, PointIsACrossWithItsName) {
+  DrawObject("Punkt S(7|2|3)", DrawPoint);
+  const auto strokes = Lines(kWhite, PenStyle::Solid);
+  ASSERT_EQ(strokes.size(), 2u);
+  EXPECT_EQ(strokes[0].a, ExpectedPixel({7.05L, 2.05L, 3}));
+  EXPECT_EQ(strokes[0].b, ExpectedPixel({6.95L, 1.95L, 3}));
+  EXPECT_EQ(strokes[1].a, ExpectedPixel({6.95L, 2.05L, 3}));
+  EXPECT_EQ(strokes[1].b, ExpectedPixel({7.05L, 1.95L, 3}));
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_EQ(Texts()[0].text, "S");
+  EXPECT_EQ(Texts()[0].a, ExpectedPixel({7, 2, 3}));
+  EXPECT_EQ(Texts()[0].font.colour, kWhite);
+}
+
+TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
+  DrawObject("PUNKT S(1|2|3)", DrawPointFloor);
+  const auto dotted = Lines(kYellow, PenStyle::Dot);
+  ASSERT_EQ(dotted.size(), 1u);
+  EXPECT_EQ(dotted[0].a, ExpectedPixel({1, 2, 3}));
+  EXPECT_EQ(dotted[0].b, ExpectedPixel({1, 2, 0}));
+  const auto marks = Lines(kYellow, PenStyle::Solid);
+  ASSERT_EQ(marks.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(marks[i].a, ExpectedPixel({1, 2.03L, i + 1.0L})) << i;
+    EXPECT_EQ(marks[i].b, ExpectedPixel({1, 1.97L, i + 1.0L})) << i;
+  }
+  EXPECT_TRUE(Lines(kOlive, PenStyle::Dot).empty());
+}
+
+TEST_F(ObjectTest, NegativeFloorCoordinatesContinueTheAxesInOlive) {
+  DrawObject("PUNKT P(-2,5|1|-1)", DrawPointFloor);
+  const auto olive = Lines(kOlive, PenStyle::Dot);
+  ASSERT_EQ(olive.size(), 3u);
+  EXPECT_EQ(olive[0].a, ExpectedPixel({0, 0, 0}));
+  EXPECT_EQ(olive[0].b, ExpectedPixel({-2.5L, 0, 0}));
+  EXPECT_EQ(olive[1].b, ExpectedPixel({-2.5L, 1, 0}));
+  // One mark below the floor, marks at x1 = -2 and -1 on the axis and
+  // beside the foot, one at x2 = 1 on the olive line.
+  const auto marks = Lines(kYellow, PenStyle::Solid);
+  ASSERT_EQ(marks.size(), 6u);
+  EXPECT_EQ(marks[0].a, ExpectedPixel({-2.5L, 1.03L, -1}));
+  EXPECT_EQ(marks[1].a, ExpectedPixel({-2, 0, 0.03L}));
+  EXPECT_EQ(marks[2].a, ExpectedPixel({-2, 1, 0.03L}));
+  EXPECT_EQ(marks[3].a, ExpectedPixel({-1, 0, 0.03L}));
+  EXPECT_EQ(marks[4].a, ExpectedPixel({-1, 1, 0.03L}));
+  EXPECT_EQ(marks[5].a, ExpectedPixel({-2.5L, 1, 0.03L}));
+}
+
+TEST_F(ObjectTest, NegativeX2ContinuesTheX2Axis) {
+  DrawObject("PUNKT P(2|-1,5|0)", DrawPointFloor);
+  ASSERT_EQ(Lines(kOlive, PenStyle::Dot).size(), 3u);
+  // x2 = -1 on the axis and beside the foot; x1 = 1 and 2 on the olive line.
+  const auto marks = Lines(kYellow, PenStyle::Solid);
+  ASSERT_EQ(marks.size(), 4u);
+  EXPECT_EQ(marks[0].a, ExpectedPixel({0, -1, 0.03L}));
+  EXPECT_EQ(marks[1].a, ExpectedPixel({2, -1, 0.03L}));
+  EXPECT_EQ(marks[2].a, ExpectedPixel({1, -1.47L, 0}));
+  EXPECT_EQ(marks[3].a, ExpectedPixel({2, -1.47L, 0}));
+}
+
+TEST_F(ObjectTest, SegmentJoinsTwoNamedPoints) {
+  DrawObject("Strecke A(2|3|6) B(0|6|5,5)", DrawSegment);
+  const auto strokes = Lines(kWhite, PenStyle::Solid);
+  ASSERT_EQ(strokes.size(), 1u);
+  EXPECT_EQ(strokes[0].a, ExpectedPixel({2, 3, 6}));
+  EXPECT_EQ(strokes[0].b, ExpectedPixel({0, 6, 5.5L}));
+  ASSERT_EQ(Texts().size(), 2u);
+  EXPECT_EQ(Texts()[1].text, "B");
+  EXPECT_EQ(Texts()[1].a, ExpectedPixel({0, 6, 5.5L}));
+}
+
+TEST_F(ObjectTest, CapitalSegmentAndLineGetPerpendicularsAtTheirPoints) {
+  DrawObject("STRECKE P(4|6|2) F(6|4|1)", DrawFirstTwoFloor);
+  auto dotted = Lines(kYellow, PenStyle::Dot);
+  ASSERT_EQ(dotted.size(), 2u);
+  EXPECT_EQ(dotted[1].a, ExpectedPixel({6, 4, 1}));
+  canvas.clear();
+  // The direction leads to A + u, where the white stroke of the line ends.
+  DrawObject("GERADE A(2|3|6) u(-2|3|-1,5)", DrawFirstTwoFloor);
+  dotted = Lines(kYellow, PenStyle::Dot);
+  ASSERT_EQ(dotted.size(), 2u);
+  EXPECT_EQ(dotted[1].a, ExpectedPixel({0, 6, 4.5L}));
+}
+
+TEST_F(ObjectTest, LineRunsThroughItsPointAlongItsDirection) {
+  const SceneLine line = DrawObject("Gerade A(2|3|6) u(-2|3|-1,5)", DrawStraightLine);
+  EXPECT_EQ(line.rewritten, line.text());
+  const auto olive = Lines(kOlive, PenStyle::Solid);
+  ASSERT_EQ(olive.size(), 1u);
+  // Both ends lie on the image of the line, one on the picture's border.
+  const CanvasPoint a = ExpectedPixel({2, 3, 6});
+  const CanvasPoint b = ExpectedPixel({0, 6, 4.5L});
+  for (const CanvasPoint end : {olive[0].a, olive[0].b}) {
+    const long double cross = static_cast<long double>(end.x - a.x) * (b.y - a.y) -
+                              static_cast<long double>(end.y - a.y) * (b.x - a.x);
+    EXPECT_LT(std::fabs(cross) / std::hypot(b.x - a.x, b.y - a.y), 2.0L);
+    EXPECT_TRUE(end.x == 0 || end.y == 0 || end.x == kWidth - 1 || end.y == kHeight - 1);
+  }
+  EXPECT_TRUE(Lines(kWhite, PenStyle::Solid).empty());
+}
+
+TEST_F(ObjectTest, CapitalLineWritesItsTracePointsOnce) {
+  const std::string traces = " S1(0|6|4'1/2) S2(4|0|7'1/2) S3(-6|15|0)";
+  SceneLine line = DrawObject("GERADE A(2|3|6) u(-2|3|-1,5)", DrawStraightLine);
+  EXPECT_EQ(line.rewritten, "GERADE A(2|3|6) u(-2|3|-1,5)" + traces);
+  // The crosses of S1 and S2 (S3 lies right of the picture) and the stroke
+  // from A + u to A.
+  const auto white = Lines(kWhite, PenStyle::Solid);
+  ASSERT_EQ(white.size(), 5u);
+  EXPECT_EQ(white[0].a, ExpectedPixel({0.05L, 6.05L, 4.5L}));
+  EXPECT_EQ(white[4].a, ExpectedPixel({0, 6, 4.5L}));
+  EXPECT_EQ(white[4].b, ExpectedPixel({2, 3, 6}));
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 2u);
+  std::vector<std::string> names;
+  for (const RecordedOp& t : Texts()) names.push_back(t.text);
+  EXPECT_EQ(names, (std::vector<std::string>{"1", "S", "2", "S", "3", "S"}));
+  // Drawing the written line again replaces its trace points.
+  const SceneLine again = DrawObject(line.rewritten, DrawStraightLine);
+  EXPECT_EQ(again.rewritten, line.rewritten);
+  // Without a component along an axis there is no trace point for its plane.
+  EXPECT_EQ(DrawObject("GERADE A(1|2|3) u(0|1|0)", DrawStraightLine).rewritten,
+            "GERADE A(1|2|3) u(0|1|0) S2(1|0|3)");
+}
+
+TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
+  DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangle);
+  auto white = Lines(kWhite, PenStyle::Solid);
+  ASSERT_EQ(white.size(), 3u);
+  EXPECT_EQ(white[2].a, ExpectedPixel({2, 3, 2}));
+  EXPECT_EQ(white[2].b, ExpectedPixel({1, 0, 1}));
+  EXPECT_EQ(Texts().size(), 3u);
+  canvas.clear();
+  DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangleFloor);
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 3u);
+  canvas.clear();
+  DrawObject("TETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)", DrawTetrahedron);
+  white = Lines(kWhite, PenStyle::Solid);
+  EXPECT_EQ(white.size(), 12u);
+  // Every edge twice, as the four faces draw it.
+  for (const auto& [p, q] : {std::pair<Vec3, Vec3>{{-1, 1, 0}, {8, 0, 0}}, {{0, 6, 0}, {0, 0, 6}}}) {
+    const auto count = std::count_if(white.begin(), white.end(), [&](const RecordedOp& op) {
+      return (op.a == ExpectedPixel(p) && op.b == ExpectedPixel(q)) ||
+             (op.a == ExpectedPixel(q) && op.b == ExpectedPixel(p));
+    });
+    EXPECT_EQ(count, 2);
+  }
+  EXPECT_EQ(Texts().size(), 4u);
+}
+
+TEST_F(ObjectTest, ParallelogramWritesItsFourthCornerOnce) {
+  SceneLine line = DrawObject("Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", [](auto& p, auto& l) {
+    DrawParallelogram(p, l, false);
+  });
+  EXPECT_EQ(line.rewritten, "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)");
+  const auto white = Lines(kWhite, PenStyle::Solid);
+  ASSERT_EQ(white.size(), 4u);
+  EXPECT_EQ(white[2].b, ExpectedPixel({4, 5, 5}));
+  ASSERT_EQ(Texts().size(), 4u);
+  EXPECT_EQ(Texts()[3].text, "D");
+  EXPECT_EQ(DrawObject(line.rewritten, [](auto& p, auto& l) { DrawParallelogram(p, l, true); }).rewritten,
+            line.rewritten);
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 4u);
+}
+
+TEST_F(ObjectTest, ParallelepipedWritesItsFourComputedCornersOnce) {
+  const std::string given = "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)";
+  SceneLine line = DrawObject(given, [](auto& p, auto& l) { DrawParallelepiped(p, l, true); });
+  EXPECT_EQ(line.rewritten, given + " C(4|-3|1) H(3|-3|4) F(5|-1|4) G(5|-3|4)");
+  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 16u);
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 16u);
+  std::string names;
+  for (const RecordedOp& t : Texts()) names += t.text;
+  EXPECT_EQ(names, "ABDECHFG");
+  EXPECT_EQ(Texts()[7].a, ExpectedPixel({5, -3, 4}));
+  EXPECT_EQ(DrawObject(line.rewritten, [](auto& p, auto& l) { DrawParallelepiped(p, l, false); }).rewritten,
+            line.rewritten);
+}
+
+TEST_F(ObjectTest, VectorIsRedInsideTheBoxOfItsCoordinates) {
+  DrawObject("Vektor u=(1/2 1 -1)", DrawVector);
+  const auto red = Lines(kRed, PenStyle::Solid);
+  ASSERT_EQ(red.size(), 1u);
+  EXPECT_EQ(red[0].a, ExpectedPixel({0, 0, 0}));
+  EXPECT_EQ(red[0].b, ExpectedPixel({0.5L, 1, -1}));
+  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 16u);
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 16u);
+  EXPECT_TRUE(Texts().empty());
+}
+
+// With alpha 0, k 1 and the shifts h = -8, v = -4 a point lies at X = x1 +
+// x2 - 8, Y = x3 - 4; on the plane x2 + x3 = 11.5 it can be found again from
+// its pixel: x3 from the height, x2 from the plane, x1 from X.
+Vec3 OnCirclePlane(CanvasPoint pixel) {
+  const long double sum = (pixel.x - 716) / 102.0L + 8;
+  const long double x3 = (612 - pixel.y) / 102.0L + 4;
+  return {sum - (11.5L - x3), 11.5L - x3, x3};
+}
+
+TEST_F(ObjectTest, CircleLiesInItsPlaneAtItsRadius) {
+  View3DParams view = FirstDrawingView();
+  view.alpha = 0;
+  view.k = 1;
+  view.shiftHorizontal = -8;
+  view.shiftVertical = -4;
+  projection = Projection(view, kWidth, kHeight);
+  DrawObject("KREIS M(6|5.5|6) r=2 n=(0 1 1)", DrawCircle);
+  const auto arc = Lines(kMagenta, PenStyle::Solid);
+  // 252 steps of 0.025; the far half only every other step; two diameters.
+  ASSERT_GT(arc.size(), 180u);
+  ASSERT_LT(arc.size(), 200u);
+  int far = 0;
+  for (std::size_t i = 0; i + 2 < arc.size(); ++i) {
+    const Vec3 p = OnCirclePlane(arc[i].b);
+    const long double radius =
+        std::sqrt((p.x1 - 6) * (p.x1 - 6) + (p.x2 - 5.5L) * (p.x2 - 5.5L) + (p.x3 - 6) * (p.x3 - 6));
+    EXPECT_NEAR(static_cast<double>(radius), 2, 0.03) << i;
+    if (p.x1 < 5.9L) ++far;
+  }
+  EXPECT_GT(far, 50);
+  EXPECT_LT(far, 70);
+  // The diameters cross at M, whose cross is white.
+  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 2u);
+  // M and the four ends of the diameters stand on the floor.
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 5u);
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_EQ(Texts()[0].text, "M");
+}
+
+TEST_F(ObjectTest, SphereIsSevenCyanCirclesAroundThreeCrosses) {
+  DrawObject("KUGEL M(2|9|2) r=2", DrawSphere);
+  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 6u);
+  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 1u);
+  const auto cyan = Lines(kCyan, PenStyle::Solid);
+  ASSERT_GT(cyan.size(), 600u);
+  // The great circle with normal (0, 1, 0) reaches M + (2, 0, 0) and M + (0, 0, 2).
+  const auto near = [&](const Vec3& p) {
+    const CanvasPoint e = ExpectedPixel(p);
+    return std::any_of(cyan.begin(), cyan.end(), [&](const RecordedOp& op) {
+      return std::abs(op.b.x - e.x) <= 3 && std::abs(op.b.y - e.y) <= 3;
+    });
+  };
+  EXPECT_TRUE(near({4, 9, 2}));
+  EXPECT_TRUE(near({2, 9, 4}));
+  EXPECT_TRUE(near({2, 9, 0}));
+  canvas.clear();
+  DrawObject("Kugel M(2|9|2) r=2", DrawSphere);
+  EXPECT_TRUE(Lines(kYellow, PenStyle::Dot).empty());
+}
+
+}  // namespace
+}  // namespace lumatik::testing

@@ -1,0 +1,338 @@
+// Whole scenes: the frame every drawing shows, scenes that cannot be drawn
+// whole (named in the hint, never a crash, hang or stray coordinate), the
+// commands behind the menu items, and the scene lines the geometry
+// commands write read back as the points they computed.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "draw3d/scene.h"
+#include "draw3d/scene_commands.h"
+#include "geometry/geometry_commands.h"
+#include "scene_fixture.h"
+#include "worksheet/worksheet_commands.h"
+
+namespace lumatik::testing {
+namespace {
+
+class WholeSceneTest : public SceneTest {
+ protected:
+  SceneDrawing Draw(const std::vector<std::string>& lines, const View3DParams& view = FirstDrawingView()) {
+    std::vector<std::string> cp;
+    for (const std::string& line : lines) cp.push_back(Cp1252(line));
+    return Draw3DScene(cp, view, canvas, SceneTarget{kWidth, kHeight}, colours);
+  }
+  int CountLines(std::initializer_list<Colour> colourSet, bool horizontalOnly = false) const {
+    int count = 0;
+    for (const RecordedOp& op : canvas.ops()) {
+      if (op.op != CanvasOp::LineTo || (horizontalOnly && op.a.y != op.b.y)) continue;
+      for (const Colour c : colourSet) count += op.pen.colour == c ? 1 : 0;
+    }
+    return count;
+  }
+  // Every stroke inside the picture, every text near it.
+  void ExpectOnlySanePixels(const std::string& context) const {
+    for (const RecordedOp& op : canvas.ops()) {
+      if (op.op == CanvasOp::LineTo) {
+        for (const CanvasPoint p : {op.a, op.b}) {
+          ASSERT_TRUE(p.x >= 0 && p.x < kWidth && p.y >= 0 && p.y < kHeight) << context;
+        }
+      } else if (op.op == CanvasOp::Text) {
+        ASSERT_TRUE(std::abs(op.a.x) < 4 * kWidth && std::abs(op.a.y) < 4 * kHeight) << context;
+      }
+    }
+  }
+};
+
+constexpr Colour kFloor[] = {0x800080, 0x800080 + 50};
+constexpr Colour kBackWall[] = {0x008000, 0x008000 + 12800};
+constexpr Colour kSideWall[] = {0xFF0000, 0xFF0000 + 150};
+
+TEST_F(WholeSceneTest, FrameShowsHeaderGridAndAxes) {
+  const SceneDrawing drawing = Draw({});
+  const RecordedOp& fill = canvas.ops().front();
+  EXPECT_EQ(fill.op, CanvasOp::Rectangle);
+  EXPECT_EQ(fill.brush.colour, kBlack);
+  EXPECT_EQ(fill.b, (CanvasPoint{kWidth, kHeight}));
+  ASSERT_GE(Texts().size(), 2u);
+  EXPECT_EQ(Texts()[0].text, "al=135 k=0,707 LEy=1 LEz=1");
+  EXPECT_EQ(Texts()[0].a, (CanvasPoint{30, 30}));
+  EXPECT_EQ(Texts()[1].text, Cp1252("Ändern: Rechte Maustaste"));
+  EXPECT_EQ(Texts()[1].font.size, 10);
+  // Floor: 12 lines across x1 and 10 along it; back wall 12 and 6; side
+  // wall 10 and 6, of which the vertical ones at x2 = 9 and 10 lie right of
+  // the picture (8.98 cm there).
+  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}), 22);
+  EXPECT_EQ(CountLines({kFloor[0]}), 11);
+  EXPECT_EQ(CountLines({kBackWall[0], kBackWall[1]}), 18);
+  EXPECT_EQ(CountLines({kSideWall[0], kSideWall[1]}), 14);
+  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}, true), 12);
+  const auto white = Lines(kWhite, PenStyle::Solid);
+  ASSERT_FALSE(white.empty());
+  EXPECT_EQ(white[0].a, ExpectedPixel({0, 0, 0}));
+  EXPECT_EQ(white[0].b, ExpectedPixel({12, 0, 0}));
+  EXPECT_EQ(drawing.view.alpha, 135);
+  EXPECT_TRUE(drawing.hint.empty());
+  ExpectOnlySanePixels("frame");
+}
+
+TEST_F(WholeSceneTest, StandardUnitsShowThirteenFloorLinesAcrossX1) {
+  // One step up, so that the thirteenth line is inside the picture.
+  View3DParams view = StandardUnitsView();
+  view.shiftVertical = 1;
+  const SceneDrawing drawing = Draw({}, view);
+  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}, true), 13);
+  EXPECT_EQ(drawing.view.shiftHorizontal, 1);
+  canvas.clear();
+  view.shiftHorizontal = 0;
+  Draw({}, view);
+  EXPECT_EQ(CountLines({kFloor[0], kFloor[1]}, true), 12);
+}
+
+TEST_F(WholeSceneTest, LinesWithoutKeywordStayAndOthersAreRewritten) {
+  const SceneDrawing drawing =
+      Draw({"Aufgabe 1", "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", "Gerade in Kugel 25*s^2=0", ""});
+  EXPECT_EQ(drawing.lines, (std::vector<std::string>{"Aufgabe 1", "Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5) D(4|5|5)",
+                                                     "Gerade in Kugel 25*s^2=0", ""}));
+  EXPECT_TRUE(drawing.hint.empty());
+}
+
+struct DegenerateCase {
+  const char* line;
+  const char* hint;  // a part of the hint's line
+  int whiteStrokes;  // of the object, beyond the frame's
+};
+
+const DegenerateCase kDegenerate[] = {
+    {"DREIECK A(1|1|1) B(1|1|1) C(1|1|1)", "alle Punkte fallen zusammen", 2},
+    {"Strecke S1(0|8|5) S2(0|8|5)", "alle Punkte fallen zusammen", 2},
+    {"Vektor v=(0 0 0)", "Nullvektor", 0},
+    {"GERADE A(1|2|3) u(0|0|0)", "Richtungsvektor (0 0 0)", 2},
+    {"KUGEL M(1|2|3) r=0", "Radius nicht positiv", 2},
+    {"Kreis M(1|2|3) r=-1 n=(0 0 1)", "Radius nicht positiv", 2},
+    {"Punkt P(1E300|2|3)", "Zahlen zu gro", 0},
+    {"PUNKT P(1|2|1E30)", "Zahlen zu gro", 0},
+    {"Punkt P(10^4000|2|3)", "Zahlen zu gro", 0},
+    {"Punkt P(1E5000|2|3)", "ist zu gro", 0},
+    {"Punkt P(1|2)", "es fehlen Zahlen (2 statt 3)", 0},
+    {"Dreieck A(1|2|3) B(4|5|6)", "es fehlen Zahlen (6 statt 9)", 1},
+    {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", "es fehlen Zahlen (6 statt 9)", 1},
+    {"Spat A(2|-1|1) B(4|-1|1) D(2|-3|1)", "es fehlen Zahlen", 2},
+    {"Tetraeder A(1|0|0) B(0|1|0) C(0|0|1) D(1/0|1|1)", "kann nicht berechnet werden", 3},
+    {"KREIS M(1|2|3) r=1", "waagrecht", 2},
+    {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
+};
+
+TEST_F(WholeSceneTest, DegenerateLinesDrawWhatTheyCanAndSayWhatNot) {
+  const int frameWhite = [&] {
+    Draw({});
+    const int n = static_cast<int>(Lines(kWhite, PenStyle::Solid).size());
+    canvas.clear();
+    return n;
+  }();
+  for (const DegenerateCase& c : kDegenerate) {
+    canvas.clear();
+    const SceneDrawing drawing = Draw({"Beispiel", c.line});
+    EXPECT_NE(drawing.hint.find(Cp1252("Zeile 2 (")), std::string::npos) << c.line << "\n" << drawing.hint;
+    EXPECT_NE(drawing.hint.find(c.hint), std::string::npos) << c.line << "\n" << drawing.hint;
+    EXPECT_EQ(static_cast<int>(Lines(kWhite, PenStyle::Solid).size()) - frameWhite, c.whiteStrokes) << c.line;
+    ExpectOnlySanePixels(c.line);
+  }
+}
+
+// Lines of every kind with the numbers that break drawings: zero, huge,
+// tiny, not computable, missing; views with extreme units. Each scene must
+// come back with sane pixels and bounded work.
+TEST_F(WholeSceneTest, GeneratedNastyScenesStayInThePicture) {
+  const char* keywords[] = {"Punkt", "PUNKT", "Strecke", "STRECKE", "Gerade", "GERADE", "Dreieck", "DREIECK",
+                            "Tetraeder", "TETRAEDER", "Parallelogramm", "PARALLELOGRAMM", "Spat", "SPAT",
+                            "Vektor", "Kreis", "KREIS", "Kugel", "KUGEL"};
+  const char* numbers[] = {"0", "-0", "1", "-7", "2,5", "1/3", "1E-30", "1E30", "-1E300", "123456789",
+                           "1/0", "sqrt(2)", "10^4000", "-5'1/2", "1 234,5", "x", ""};
+  const Extended units[] = {std::sqrt(2.0L) / 2, 1, 1e-3L, 1e3L, 1e-30L};
+  std::mt19937 random(1515);
+  const auto pick = [&](auto& array) { return array[random() % std::size(array)]; };
+  for (int n = 0; n < 300; ++n) {
+    std::vector<std::string> lines;
+    const int count = 1 + static_cast<int>(random() % 3);
+    for (int l = 0; l < count; ++l) {
+      std::string line = pick(keywords);
+      const int points = static_cast<int>(random() % 5);
+      for (int p = 0; p < points; ++p) {
+        line += std::string(" ") + static_cast<char>('A' + p) + "(" + pick(numbers) + "|" + pick(numbers) + "|" +
+                pick(numbers) + ")";
+      }
+      if (random() % 2 == 0) line += std::string(" r=") + pick(numbers);
+      lines.push_back(line);
+    }
+    View3DParams view = FirstDrawingView();
+    view.alpha = static_cast<Extended>(static_cast<int>(random() % 720) - 360);
+    view.k = pick(units);
+    view.ley = pick(units);
+    view.lez = pick(units);
+    view.shiftHorizontal = static_cast<Extended>(static_cast<int>(random() % 41) - 20);
+    canvas.clear();
+    const SceneDrawing drawing = Draw(lines, view);
+    std::string context;
+    for (const std::string& line : lines) context += line + " / ";
+    ExpectOnlySanePixels(context);
+    ASSERT_LT(canvas.ops().size(), 3000000u) << context;
+    ASSERT_EQ(drawing.lines.size(), lines.size());
+  }
+}
+
+TEST(SceneCommandsTest, BeispieleOffersTheFirstMissingExample) {
+  std::vector<std::string> lines;
+  const char* expected[] = {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", "DREIECK A(1|0|1) B(11|7|5) C(2|3|2)",
+                            "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", "KUGEL M(2|9|2) r=2", ""};
+  for (const char* line : expected) {
+    const std::string proposal = ProposedExampleLine(lines);
+    EXPECT_EQ(proposal, line);
+    AcceptExampleLine(lines, proposal);
+  }
+  // A keyword anywhere in the worksheet counts.
+  EXPECT_EQ(ProposedExampleLine({"Ein KREIS", "x DREIECK"}), "SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)");
+  EXPECT_EQ(ExampleDialogCaption(), "Punkt, Gerade, ...");
+  EXPECT_EQ(ExampleDialogLabel(), Cp1252("Wählen Sie eine Zeile aus (Mit Maus anklicken!)"));
+  const std::string explanation = ExampleDialogExplanation();
+  EXPECT_EQ(explanation.rfind("Punkt S(7 2 3)", 0), 0u);
+  EXPECT_NE(explanation.find("\r\nTETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)\r\n"), std::string::npos);
+}
+
+TEST_F(WholeSceneTest, ZeichneAndThePopupMenuDrawWithTheRightView) {
+  const SceneTarget target{kWidth, kHeight};
+  EXPECT_FALSE(DrawWorksheetScene({}, std::nullopt, false, canvas, target, colours));
+  EXPECT_TRUE(canvas.ops().empty());
+  const std::vector<std::string> lines{"KUGEL M(2|9|2) r=2"};
+  EXPECT_FALSE(DrawWithChangedView(lines, std::nullopt, ViewChange::AlphaUp, canvas, target, colours));
+  const auto first = DrawWorksheetScene(lines, std::nullopt, true, canvas, target, colours);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->view.shiftHorizontal, 0);
+  const auto standard = DrawWorksheetScene(lines, first->view, true, canvas, target, colours);
+  EXPECT_EQ(standard->view.shiftHorizontal, 1);
+  View3DParams steep = first->view;
+  steep.alpha = 270;
+  canvas.clear();
+  const auto turned = DrawWithChangedView(lines, steep, ViewChange::AlphaUp, canvas, target, colours);
+  ASSERT_TRUE(turned);
+  EXPECT_EQ(turned->view.alpha, -85);
+  EXPECT_EQ(Texts().at(0).text, "al=-85 k=0,707 LEy=1 LEz=1");
+}
+
+// The scene lines the geometry commands write, read back by the drawing,
+// give points that satisfy the command's own geometry: the circumcircle
+// through the corners, the sphere through its four points, the common
+// perpendicular's feet on their lines. Coordinates run into the tens of
+// thousands, where the program groups digits with blanks.
+class WrittenLinesTest : public SceneTest {
+ protected:
+  std::vector<std::string> Run(const char* caption, std::vector<std::string> lines) {
+    BindGeometryCommands();
+    const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
+    EXPECT_TRUE(found.found && found.run);
+    return RunWorksheetCommand(found.run, std::move(lines), 3).lines();
+  }
+  static std::string Starting(const std::vector<std::string>& lines, const std::string& start) {
+    for (const std::string& line : lines) {
+      if (line.rfind(start, 0) == 0) return line;
+    }
+    return {};
+  }
+  Vec3 RandomPoint(std::mt19937& random, int size) {
+    const auto c = [&] { return static_cast<Extended>(static_cast<int>(random() % (2 * size + 1)) - size); };
+    return {c(), c(), c()};
+  }
+  static std::string Text(const Vec3& p) {
+    const auto n = [](Extended x) { return std::to_string(static_cast<long long>(x)); };
+    return "(" + n(p.x1) + "|" + n(p.x2) + "|" + n(p.x3) + ")";
+  }
+  static Extended Distance(const Vec3& a, const Vec3& b) { return std::sqrt(Dot(a - b, a - b)); }
+};
+
+TEST_F(WrittenLinesTest, CircumcircleLineGoesThroughTheCorners) {
+  std::mt19937 random(8);
+  for (int n = 0; n < 60; ++n) {
+    const int size = n % 2 == 0 ? 60000 : 9;
+    const Vec3 a = RandomPoint(random, size), b = RandomPoint(random, size), c = RandomPoint(random, size);
+    const auto sheet = Run("Dreieck", {"Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)});
+    const std::string circle = Starting(sheet, "Kreis U(");
+    if (circle.empty()) continue;  // three points on a line
+    SceneLine line(circle, 1);
+    const auto u = line.point(1);
+    const auto r = line.value(4);
+    ASSERT_TRUE(u && r) << circle;
+    // Three decimals written: a thousandth or two of error.
+    for (const Vec3& corner : {a, b, c}) EXPECT_NEAR(static_cast<double>(Distance(*u, corner)), static_cast<double>(*r), 5e-3) << circle;
+    SceneLine median(Starting(sheet, "Strecke B("), 1);
+    const auto mb = median.point(4);
+    ASSERT_TRUE(mb);
+    EXPECT_NEAR(static_cast<double>(Distance(*mb, 0.5L * (a + c))), 0, 1e-9) << median.text();
+  }
+}
+
+TEST_F(WrittenLinesTest, SphereLineGoesThroughItsFourPoints) {
+  std::mt19937 random(9);
+  int spheres = 0;
+  for (int n = 0; n < 60; ++n) {
+    const int size = n % 2 == 0 ? 5000 : 9;
+    const Vec3 p[4] = {RandomPoint(random, size), RandomPoint(random, size), RandomPoint(random, size),
+                       RandomPoint(random, size)};
+    const auto sheet =
+        Run("Kugel durch ABCD", {"Kugel durch A" + Text(p[0]) + " B" + Text(p[1]) + " C" + Text(p[2]) + " D" + Text(p[3])});
+    const std::string kugel = Starting(sheet, "KUGEL M(");
+    if (kugel.empty()) continue;
+    ++spheres;
+    SceneLine line(kugel, 1);
+    const auto m = line.point(1);
+    const auto r = line.value(4);
+    ASSERT_TRUE(m && r) << kugel;
+    for (const Vec3& q : p) EXPECT_NEAR(static_cast<double>(Distance(*m, q) / *r), 1, 1e-9) << kugel;
+  }
+  EXPECT_GT(spheres, 40);
+}
+
+TEST_F(WrittenLinesTest, CommonPerpendicularEndsLieOnTheirLines) {
+  std::mt19937 random(10);
+  for (int n = 0; n < 60; ++n) {
+    const Vec3 p = RandomPoint(random, 20000), u = RandomPoint(random, 9);
+    const Vec3 q = RandomPoint(random, 20000), v = RandomPoint(random, 9);
+    const auto sheet = Run("zwei Geraden", {"Gerade P" + Text(p) + " u" + Text(u), "Gerade Q" + Text(q) + " v" + Text(v)});
+    const std::string segment = Starting(sheet, "STRECKE G(");
+    if (segment.empty()) continue;
+    SceneLine line(segment, 1);
+    const auto g = line.point(1);
+    const auto h = line.point(4);
+    ASSERT_TRUE(g && h) << segment;
+    // Four decimals written.
+    const auto offLine = [](const Vec3& x, const Vec3& base, const Vec3& dir) {
+      const Vec3 c = Cross(x - base, dir);
+      return std::sqrt(Dot(c, c) / Dot(dir, dir));
+    };
+    EXPECT_LT(static_cast<double>(offLine(*g, p, u)), 1e-3) << segment;
+    EXPECT_LT(static_cast<double>(offLine(*h, q, v)), 1e-3) << segment;
+  }
+}
+
+TEST_F(WrittenLinesTest, TracePointsLieInTheirPlane) {
+  std::mt19937 random(11);
+  for (int n = 0; n < 60; ++n) {
+    const Vec3 a = RandomPoint(random, 3000), b = RandomPoint(random, 3000), c = RandomPoint(random, 3000);
+    const auto sheet = Run("Ebene ABC", {"Ebene Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)});
+    const std::string traces = Starting(sheet, "DREIECK der Spurpunkte");
+    if (traces.empty()) continue;
+    const Vec3 normal = Cross(b - a, c - a);
+    SceneLine line(traces, 1);
+    for (int k = 0; k < 3; ++k) {
+      const auto s = line.point(3 * k + 1);
+      if (!s) break;
+      EXPECT_NEAR(static_cast<double>(Dot(normal, *s - a) / std::sqrt(Dot(normal, normal))), 0,
+                  1e-9 * static_cast<double>(std::sqrt(Dot(*s, *s)) + 1))
+          << traces;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumatik::testing

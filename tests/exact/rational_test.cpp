@@ -1,0 +1,177 @@
+// Exact fractions: plain numbers read exactly as written, the fraction an
+// extended value stands for under each command family's rule, exact roots,
+// the correctly rounded extended value and the texts.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <random>
+
+#include "exact/rational.h"
+#include "shell/luhilf.h"
+
+namespace lumatik {
+namespace {
+
+// The fraction as GMP writes it ("-3/2"), or none when `expected` is null.
+void ExpectFraction(const std::optional<mpq_class>& fraction, const char* expected, const char* name) {
+  if (expected == nullptr) {
+    EXPECT_FALSE(fraction) << name;
+  } else {
+    ASSERT_TRUE(fraction) << name;
+    EXPECT_EQ(fraction->get_str(), expected) << name;
+  }
+}
+
+struct LiteralCase {
+  const char* text;
+  const char* value;  // mpq text; nullptr: no literal
+};
+
+TEST(ReadRationalLiteral, ReadsThePlainNumberFormats) {
+  const LiteralCase cases[] = {
+      {"-3", "-3"},         {"0,25", "1/4"},          {"1.5", "3/2"},
+      {"7/3", "7/3"},       {"1,5/2", "3/4"},         {"-1'1/2", "-3/2"},
+      {"26'2/3", "80/3"},   {"2E5", "200000"},        {"-1,5E-20", "-3/200000000000000000000"},
+      {"1 234", "1234"},    {"+5", "5"},              {".5", "1/2"},
+      {"5.", "5"},          {"-0", "0"},              {"123456789012345678901234567890/3", "41152263004115226300411522630"},
+      {"", nullptr},        {"-", nullptr},           {"1/0", nullptr},
+      {"2*3", nullptr},     {"Pi", nullptr},          {"1/2/3", nullptr},
+      {"1'1", nullptr},     {"(1/2)", nullptr},       {"1E", nullptr},
+      {"1,2,3", nullptr},   {"wur(3)", nullptr},      {"1/-2", nullptr},
+      {"1E999999", nullptr}, {"3x", nullptr},         {"1''2/3", nullptr},
+  };
+  for (const LiteralCase& c : cases) ExpectFraction(ReadRationalLiteral(c.text), c.value, c.text);
+}
+
+TEST(ToExtended, IsTheCorrectlyRoundedQuotient) {
+  // Integers below 2^63 are exact in the 64-bit mantissa, so one extended
+  // division rounds the true quotient correctly.
+  std::mt19937_64 random(20261212);
+  for (int i = 0; i < 20000; ++i) {
+    const long num = static_cast<long>(random() >> (1 + random() % 63)) * (i % 2 ? -1 : 1);
+    const long den = static_cast<long>(random() >> (1 + random() % 63)) + 1;
+    mpq_class q{mpz_class(num), mpz_class(den)};
+    q.canonicalize();
+    EXPECT_EQ(ToExtended(q), static_cast<Extended>(num) / static_cast<Extended>(den)) << num << "/" << den;
+  }
+}
+
+TEST(ToExtended, RoundsHalfwayToEvenAndKeepsHugeFractions) {
+  const mpz_class two64 = mpz_class(1) << 64;
+  EXPECT_EQ(ToExtended(mpq_class(two64 + 1)), std::ldexp(1.0L, 64));  // tie: even mantissa below
+  EXPECT_EQ(ToExtended(mpq_class(two64 + 3)), std::ldexp(1.0L, 64) + 4);  // tie: even mantissa above
+  EXPECT_EQ(ToExtended(mpq_class(two64 + 5)), std::ldexp(1.0L, 64) + 4);
+  const mpz_class big = mpz_class(1) << 300;
+  EXPECT_EQ(ToExtended(mpq_class(3 * big + 1, big)), 3.0L);
+  EXPECT_EQ(ToExtended(mpq_class(-1, 3 * big)), -1.0L / 3 / std::ldexp(1.0L, 300));
+  EXPECT_EQ(ToExtended(mpq_class(0)), 0.0L);
+}
+
+TEST(RationalTexts, FractionsInFullAndIntegersGroupedLikeTheDecimals) {
+  EXPECT_EQ(RationalText(mpq_class(-46, 11)), "-46/11");
+  EXPECT_EQ(RationalText(mpq_class(5)), "5");
+  EXPECT_EQ(RationalText(mpq_class(0)), "0");
+  // Below 10^18 an integer reads as the 18-digit decimal writes it, beyond
+  // that with all its digits.
+  for (const long value : {0L, 7L, -12L, 999L, 1000L, -1234567L, 123456789012345678L, -999999999999999999L}) {
+    EXPECT_EQ(IntegerDecimalText(mpz_class(value)), FloatText18(static_cast<Extended>(value))) << value;
+  }
+  EXPECT_EQ(IntegerDecimalText(mpz_class("-1000000000000000000")), "-1 000 000 000 000 000 000");
+  EXPECT_EQ(IntegerDecimalText(mpz_class("123456789012345678901234567890")), "123 456 789 012 345 678 901 234 567 890");
+}
+
+struct RecognitionCase {
+  const char* name;
+  long double value;
+  const char* fraction;  // nullptr: no fraction
+};
+
+void ExpectRecognised(std::optional<mpq_class> (*recognise)(Extended), const RecognitionCase& c) {
+  ExpectFraction(recognise(c.value), c.fraction, c.name);
+}
+
+// The equations take integers, decimals with up to eight places and
+// fractions with small denominators.
+TEST(RecogniseTypedFraction, TypedFractionsButNoIrrationalValues) {
+  const RecognitionCase cases[] = {
+      {"2/3", 2.0L / 3, "2/3"},
+      {"0,1", 0.1L, "1/10"},
+      {"-7/12", -7.0L / 12, "-7/12"},
+      {"1000/3", 1000.0L / 3, "1000/3"},
+      {"2,00000001", 2.00000001L, "200000001/100000000"},
+      {"-42", -42, "-42"},
+      {"0", 0, "0"},
+      {"sqrt(2)", std::sqrt(2.0L), nullptr},
+      {"Pi", 3.14159265358979323846L, nullptr},
+      {"1E-30", 1e-30L, nullptr},
+      {"0,333333333333", 0.333333333333L, nullptr},
+      {"42,7256600888211880", 42.7256600888211880L, nullptr},
+  };
+  for (const RecognitionCase& c : cases) ExpectRecognised(RecogniseTypedFraction, c);
+}
+
+TEST(RecogniseTypedFraction, HardlyEverTakesAnIrrationalValueForAFraction) {
+  int taken = 0;
+  for (int n = 1; n <= 5000; ++n) {
+    const long double values[] = {n * 3.14159265358979323846L / 7, std::sqrt(static_cast<long double>(n) + 0.5L),
+                                  std::log(static_cast<long double>(n) + 1.5L) * 1000};
+    for (const long double v : values) taken += RecogniseTypedFraction(v) ? 1 : 0;
+  }
+  EXPECT_LE(taken, 3);
+}
+
+// The geometry takes a fraction only when the display would print it and
+// its quotient is the value to the last bit.
+TEST(RecogniseDisplayedFraction, FractionsTheDisplayPrintsOnly) {
+  const RecognitionCase cases[] = {
+      {"3", 3, "3"},
+      {"-0,25", -0.25L, "-1/4"},
+      {"1/3", 1.0L / 3, "1/3"},
+      {"0,1", 0.1L, "1/10"},
+      {"-2,35", -2.35L, "-47/20"},
+      {"1E-7", 1e-7L, "1/10000000"},
+      {"1E14", 1e14L, "100000000000000"},
+      {"0", 0, "0"},
+      {"sqrt(2)", std::sqrt(2.0L), nullptr},
+      {"Pi", 3.14159265358979323846L, nullptr},
+      {"1E20", 1e20L, nullptr},
+      {"1/3+1E-17", 1.0L / 3 + 1e-17L, nullptr},
+  };
+  for (const RecognitionCase& c : cases) {
+    ExpectRecognised(RecogniseDisplayedFraction, c);
+    if (c.fraction) {
+      EXPECT_EQ(ToExtended(*RecogniseDisplayedFraction(c.value)), c.value) << c.name;
+    }
+  }
+}
+
+struct RootCase {
+  const char* fraction;
+  const char* square;  // nullptr: no exact square root
+  const char* cube;    // nullptr: no exact cube root
+};
+
+TEST(ExactRoots, OnlyOfSquaresAndCubes) {
+  const RootCase cases[] = {
+      {"4/9", "2/3", nullptr},      {"-8/27", nullptr, "-2/3"},
+      {"64", "8", "4"},             {"2", nullptr, nullptr},
+      {"0", "0", "0"},              {"-4", nullptr, nullptr},
+      {"9/4", "3/2", nullptr},      {"2/9", nullptr, nullptr},
+      {"1000000000000000000", "1000000000", "1000000"},
+      {"999999999999999999", nullptr, nullptr},
+      // Far beyond 128 bits: (10^30 + 1)^2 and its cube.
+      {"1000000000000000000000000000002000000000000000000000000000001", "1000000000000000000000000000001", nullptr},
+  };
+  for (const RootCase& c : cases) {
+    const mpq_class q(c.fraction);
+    const std::optional<mpq_class> square = ExactSquareRoot(q);
+    const std::optional<mpq_class> cube = ExactCubeRoot(q);
+    ExpectFraction(square, c.square, c.fraction);
+    ExpectFraction(cube, c.cube, c.fraction);
+  }
+}
+
+}  // namespace
+}  // namespace lumatik
