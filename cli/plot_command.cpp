@@ -67,8 +67,9 @@ int RunPlot(Arguments args) {
 
   std::vector<std::string> list;
   if (listFile) {
-    if (!ReadTextLines(*listFile, list)) {
-      std::cerr << "Liste nicht lesbar: " << *listFile << "\n";
+    std::string refusal;
+    if (!ReadTextLines(*listFile, list, &refusal)) {
+      std::cerr << "Liste nicht lesbar: " << *listFile << "\n" << Cp1252ToUtf8(refusal) << "\n";
       return 1;
     }
     if (!args.empty()) {

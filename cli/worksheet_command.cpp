@@ -40,8 +40,9 @@ int RunWorksheet(Arguments args) {
   RouteMessagesToStderr();
 
   std::vector<std::string> lines;
-  if (!args.empty() && !ReadTextLines(args.front(), lines)) {
-    std::cerr << "Datei nicht lesbar: " << args.front() << '\n';
+  std::string refusal;
+  if (!args.empty() && !ReadTextLines(args.front(), lines, &refusal)) {
+    std::cerr << "Datei nicht lesbar: " << args.front() << '\n' << Cp1252ToUtf8(refusal) << '\n';
     return 1;
   }
   const WorksheetCommandLookup command = FindWorksheetCommand(area, Utf8ToCp1252(*caption));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,6 +28,7 @@
 #include "plot/windows/unit3sb.h"
 #include "shell/codepage.h"
 #include "shell/windows/qtext.h"
+#include "support/hostile_files.h"
 #include "support/window_test_support.h"
 
 namespace lumatik {
@@ -38,7 +40,10 @@ using testing::AnswerNextDialog;
 class RecordingSink : public RawPrintSink {
  public:
   explicit RecordingSink(std::vector<std::string>* jobs) : jobs_(jobs) {}
-  void sendJob(const std::string& bytes) override { jobs_->push_back(bytes); }
+  bool sendJob(const std::string& bytes) override {
+    jobs_->push_back(bytes);
+    return true;
+  }
 
  private:
   std::vector<std::string>* jobs_;
@@ -172,13 +177,27 @@ TEST_F(ListWindow, DruckenHandsEachJobRawToLp) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNothing) {
+TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNichtGedruckt) {
   // A folder without lp.
   const SearchPath path(QFile::encodeName(folder.path()));
   SetMemo("x^2");
   QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
   EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
+}
+
+TEST_F(ListWindow, DruckenToAPrinterThatRefusesSaysNichtGedrucktAfterOneJob) {
+  // An lp that counts its calls and fails, as lp does without a default printer.
+  const QString lp = folder.filePath(QStringLiteral("lp"));
+  const std::string record = folder.filePath(QStringLiteral("aufrufe")).toStdString();
+  WriteBytes(lp.toStdString(), "#!/bin/sh\ncat >/dev/null\necho x >> '" + record + "'\nexit 1\n");
+  QFile::setPermissions(lp, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const SearchPath path(QFile::encodeName(folder.path()) + ":" + qgetenv("PATH"));
+
+  SetMemo("x^2\n1/x");
+  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
+  EXPECT_EQ(FileBytes(record), "x\n");
 }
 
 TEST_F(ListWindow, SavedListIsWindowsTextAndReadsBack) {
@@ -228,6 +247,47 @@ TEST_F(ListWindow, ListThatCannotBeWrittenIsReported) {
   });
   QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
+}
+
+TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
+  const QString path = folder.filePath(QStringLiteral("liste.txt"));
+  SetMemo("x^2");
+  AnswerFileDialog(path);
+  QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  SetMemo("1/3*x^3-3*x\nsin(x)\ncos(x)");
+  // The same name again: the dialog asks before it lets the file be replaced.
+  AnswerNextDialog([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(path);
+    testing::AnswerNextMessageBox(QMessageBox::Yes);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  {
+    const testing::FullDisk full(8);
+    QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  }
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
+  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\r\n");
+}
+
+// The file dialog, answered once per test: it opens where the last file was.
+TEST_F(ListWindow, EinlesenRefusesABinaryFileWithTheReason) {
+  const std::string file = testing::MakeBinaryFile(folder.filePath(QStringLiteral("bild.bmp")).toStdString());
+  SetMemo("x^2");
+  AnswerFileDialog(QString::fromStdString(file));
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
+}
+
+TEST_F(ListWindow, EinlesenRefusesA100MegabyteFileWithoutReadingIt) {
+  const std::string file = testing::MakeHugeFile(folder.filePath(QStringLiteral("riesig.txt")).toStdString(), 100u << 20);
+  SetMemo("x^2");
+  AnswerFileDialog(QString::fromStdString(file));
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\n" + Cp1252("Die Datei ist zu groß (mehr als 4 MB).")});
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
 }
 
 TEST_F(ListWindow, GraphPrintsToAPdfFile) {

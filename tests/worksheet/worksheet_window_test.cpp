@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +30,7 @@
 #include "shell/windows/luinput.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/unitstart.h"
+#include "support/hostile_files.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -268,19 +270,36 @@ TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   EXPECT_TRUE(Memo().isEmpty());
 }
 
-TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheet) {
+TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
   Open(&TFormStart::BLSG);
   FormLSG->Memo1->setPlainText("n=1\n2 | 1");
   FormLSG->close();
-  // The new worksheet goes to a temporary file first; where that cannot be
-  // made, the saved worksheet stays as it was.
-  const QString blocker = QString::fromStdString(SettingsFileName('l') + ".tmp");
-  ASSERT_TRUE(QDir().mkdir(blocker));
   Open(&TFormStart::BLSG);
-  FormLSG->Memo1->setPlainText("ganz anders");
-  FormLSG->close();
-  QDir().rmdir(blocker);
+  FormLSG->Memo1->setPlainText("ganz anders\nund viel l\xC3\xA4nger als zuvor");
+  {
+    const testing::FullDisk full(16);
+    FormLSG->close();
+  }
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
   EXPECT_EQ(FileLines(SettingsFileName('l')), (std::vector<std::string>{"n=1", "2 | 1"}));
+}
+
+TEST_F(WorksheetWindowTest, EinlesenRefusesATenMegabyteLineWithTheReason) {
+  Open(&TFormStart::BLSG);
+  FormLSG->Memo1->setPlainText("n=1");
+  QTemporaryDir folder;
+  const std::string file = testing::MakeLongLineFile(folder.filePath("zeile.txt").toStdString(), 10u << 20);
+  AnswerNextFileDialog(QString::fromStdString(file));
+  Item(WorksheetMenu::Datei, "Einlesen")->trigger();
+  EXPECT_EQ(messages, std::vector<std::string>{"Abbruch!\n" + Cp1252("Die Datei ist zu groß (mehr als 4 MB).")});
+  EXPECT_EQ(Memo(), "n=1");
+}
+
+TEST_F(WorksheetWindowTest, ABinaryAreaFileLeavesTheWorksheetEmpty) {
+  testing::MakeBinaryFile(SettingsFileName('l'));
+  Open(&TFormStart::BLSG);
+  EXPECT_TRUE(Memo().isEmpty());
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(WorksheetWindowTest, EscapeInTheMemoClosesAndSaves) {

@@ -315,7 +315,9 @@ void TForm1sb::FormCreate() {
   }
 }
 
-void TForm1sb::FormDestroy() { WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
+void TForm1sb::FormDestroy() {
+  if (!WriteTextLinesAtomically(SettingsFileName('1'), PlotList())) ShowMessage("Nicht gespeichert");
+}
 
 // The window's paint pass runs when the window appears as a whole: shown
 // after it was hidden, or restored after it was minimised. A repaint of a
