@@ -9,6 +9,8 @@
 #include "exact/primes.h"
 #include "expr/limits.h"
 #include "expr/lumath.h"
+#include "plot/plotlist.h"
+#include "plot/plotrender.h"
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/messagesink.h"
@@ -166,6 +168,33 @@ void Require(bool condition, const char* reason, const std::string& detail) {
 bool SameBits(Extended a, Extended b) {
   // Only the first ten bytes hold the value; the rest is padding.
   return std::memcmp(&a, &b, 10) == 0;
+}
+
+namespace {
+
+bool InPixelRange(CanvasPoint p) { return std::abs(p.x) <= kPixelLimit && std::abs(p.y) <= kPixelLimit; }
+
+std::string DescribeOp(const RecordedOp& op, const std::string& typed) {
+  return typed + "\n-> " + std::to_string(op.a.x) + " " + std::to_string(op.a.y) + " " + std::to_string(op.b.x) +
+         " " + std::to_string(op.b.y) + " " + op.text;
+}
+
+}  // namespace
+
+void CheckCanvasOps(const RecordingCanvas& canvas, const std::string& typed) {
+  // Texts and labels echo what the user typed, which may hold "inf".
+  const bool typedNonFinite = ShowsNonFinite(typed);
+  for (const RecordedOp& op : canvas.ops()) {
+    const bool inRange = InPixelRange(op.a) && InPixelRange(op.b);
+    const bool penFits = op.pen.width >= 1 && op.pen.width <= 10;
+    const bool fontFits = op.font.size >= 1 && op.font.size <= kMaxTextFontSize;
+    const bool textFinite = op.op != CanvasOp::Text || typedNonFinite || !ShowsNonFinite(op.text);
+    if (inRange && penFits && fontFits && textFinite) continue;
+    Require(inRange, "Koordinate ausserhalb der Pixelgrenze", DescribeOp(op, typed));
+    Require(penFits, "Stiftbreite", DescribeOp(op, typed));
+    Require(fontFits, "Schriftgroesse", DescribeOp(op, typed));
+    Require(textFinite, "INF/NAN in einer Beschriftung", DescribeOp(op, typed));
+  }
 }
 
 }  // namespace lumatik::fuzz

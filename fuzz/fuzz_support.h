@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/recording_canvas.h"
 #include "shell/extended.h"
 
 namespace lumatik::fuzz {
@@ -49,6 +50,11 @@ bool ShowsNonFinite(const std::string& text);
 // the report).
 [[noreturn]] void Fail(const char* reason, const std::string& detail);
 void Require(bool condition, const char* reason, const std::string& detail = {});
+
+// Every operation of a drawing within the pixel limit, with its pen and
+// font in their ranges and no INF or NAN in a text unless the user typed
+// one (typed is the input, shown with a finding).
+void CheckCanvasOps(const RecordingCanvas& canvas, const std::string& typed);
 
 // The 80 bits of an extended value, for comparisons to the last bit.
 bool SameBits(Extended a, Extended b);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "expr/lumath.h"
+#include "expr/nth_value.h"
 #include "fuzz_support.h"
 #include "shell/luhilf.h"
 

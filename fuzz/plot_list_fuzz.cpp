@@ -42,27 +42,8 @@ std::string FieldOr(const std::string& line, int n, const char* fallback) {
   return word.empty() ? fallback : word;
 }
 
-bool InRange(CanvasPoint p) { return std::abs(p.x) <= kPixelLimit && std::abs(p.y) <= kPixelLimit; }
-
-std::string Describe(const RecordedOp& op, const std::string& typed) {
-  return typed + "\n-> " + std::to_string(op.a.x) + " " + std::to_string(op.a.y) + " " + std::to_string(op.b.x) +
-         " " + std::to_string(op.b.y) + " " + op.text;
-}
-
 void CheckDrawing(const RecordingCanvas& canvas, const std::string& typed) {
-  // Texts and the label echo what the user typed, which may hold "inf".
-  const bool typedNonFinite = ShowsNonFinite(typed);
-  for (const RecordedOp& op : canvas.ops()) {
-    const bool inRange = InRange(op.a) && InRange(op.b);
-    const bool penFits = op.pen.width >= 1 && op.pen.width <= 10;
-    const bool fontFits = op.font.size >= 1 && op.font.size <= kMaxTextFontSize;
-    const bool textFinite = op.op != CanvasOp::Text || typedNonFinite || !ShowsNonFinite(op.text);
-    if (inRange && penFits && fontFits && textFinite) continue;
-    Require(inRange, "Koordinate ausserhalb der Pixelgrenze", Describe(op, typed));
-    Require(penFits, "Stiftbreite", Describe(op, typed));
-    Require(fontFits, "Schriftgroesse", Describe(op, typed));
-    Require(textFinite, "INF/NAN in einer Beschriftung", Describe(op, typed));
-  }
+  CheckCanvasOps(canvas, typed);
   Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", typed + "\n-> " + MathErrorText());
 }
 
