@@ -68,8 +68,9 @@ int RunDraw3d(Arguments args) {
     return 2;
   }
   std::vector<std::string> lines;
-  if (!args.empty() && !ReadTextLines(args.front(), lines)) {
-    std::cerr << "Datei nicht lesbar: " << args.front() << '\n';
+  std::string refusal;
+  if (!args.empty() && !ReadTextLines(args.front(), lines, &refusal)) {
+    std::cerr << "Datei nicht lesbar: " << args.front() << '\n' << Cp1252ToUtf8(refusal) << '\n';
     return 1;
   }
   // "Zeichne" on an empty worksheet runs "Beispiele"; its line is taken as offered.

@@ -2,6 +2,7 @@
 // tests. Each command runs the same core functions as the window it mirrors.
 
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "commands.h"
@@ -55,11 +56,18 @@ int main(int argc, char** argv) {
   // The geometry's worksheet commands are found through the command table.
   lumatik::BindGeometryCommands();
   lumatik::cli::Arguments args(argv + 2, argv + argc);
-  if (command == "calc") return lumatik::cli::RunCalc(args);
-  if (command == "plot") return lumatik::cli::RunPlot(args);
-  if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
-  if (command == "discuss") return lumatik::cli::RunDiscuss(args);
-  if (command == "draw3d") return lumatik::cli::RunDraw3d(args);
+  // The computations turn every failure of their input into a message;
+  // running out of memory is the one thing that ends a command.
+  try {
+    if (command == "calc") return lumatik::cli::RunCalc(args);
+    if (command == "plot") return lumatik::cli::RunPlot(args);
+    if (command == "worksheet") return lumatik::cli::RunWorksheet(args);
+    if (command == "discuss") return lumatik::cli::RunDiscuss(args);
+    if (command == "draw3d") return lumatik::cli::RunDraw3d(args);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Nicht genug Arbeitsspeicher\n";
+    return 1;
+  }
   std::cerr << "Unbekannter Befehl: " << command << "\n";
   PrintUsage();
   return 2;

@@ -1,5 +1,7 @@
 #include "picture_output.h"
 
+#include <stdexcept>
+
 namespace lumatik::cli {
 
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
@@ -21,7 +23,7 @@ bool ParsePictureSize(const std::string& text, int& width, int& height) {
     if (used != x) return false;
     height = std::stoi(text.substr(x + 1), &used);
     if (used != text.size() - x - 1) return false;
-  } catch (...) {
+  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
     return false;
   }
   constexpr int kLargest = 10000;

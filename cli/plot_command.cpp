@@ -2,6 +2,7 @@
 // window's redraw draws them into the graph window.
 
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ int RunPlot(Arguments args) {
   if (const auto steps = TakeOption(args, "steps")) {
     try {
       options.steps = std::stoi(*steps);
-    } catch (...) {
+    } catch (const std::logic_error&) {  // no number, or out of range
       std::cerr << "--steps erwartet eine ganze Zahl\n";
       return 2;
     }
@@ -66,8 +67,9 @@ int RunPlot(Arguments args) {
 
   std::vector<std::string> list;
   if (listFile) {
-    if (!ReadTextLines(*listFile, list)) {
-      std::cerr << "Liste nicht lesbar: " << *listFile << "\n";
+    std::string refusal;
+    if (!ReadTextLines(*listFile, list, &refusal)) {
+      std::cerr << "Liste nicht lesbar: " << *listFile << "\n" << Cp1252ToUtf8(refusal) << "\n";
       return 1;
     }
     if (!args.empty()) {

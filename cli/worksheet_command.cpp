@@ -3,6 +3,7 @@
 // The hints the window would show go to standard error.
 
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "cli_support.h"
@@ -20,7 +21,7 @@ bool ParseArea(const std::string& text, int& area) {
     std::size_t used = 0;
     area = std::stoi(text, &used);
     return used == text.size();
-  } catch (...) {
+  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
     return false;
   }
 }
@@ -39,8 +40,9 @@ int RunWorksheet(Arguments args) {
   RouteMessagesToStderr();
 
   std::vector<std::string> lines;
-  if (!args.empty() && !ReadTextLines(args.front(), lines)) {
-    std::cerr << "Datei nicht lesbar: " << args.front() << '\n';
+  std::string refusal;
+  if (!args.empty() && !ReadTextLines(args.front(), lines, &refusal)) {
+    std::cerr << "Datei nicht lesbar: " << args.front() << '\n' << Cp1252ToUtf8(refusal) << '\n';
     return 1;
   }
   const WorksheetCommandLookup command = FindWorksheetCommand(area, Utf8ToCp1252(*caption));

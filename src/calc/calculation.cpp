@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
+#include <stdexcept>
 
 #include "exact/fractions.h"
 #include "exact/primes.h"
@@ -32,7 +32,8 @@ Calculation Calculate(const std::string& typed) {
   MathErrorText().clear();
   try {
     c.value = EvalTerm(ReadTerm(typed));
-  } catch (const std::exception& e) {
+  } catch (const std::runtime_error& e) {
+    // The parameter x itself cannot be read; out of memory is no such failure.
     c.failure = e.what();
     return c;
   }

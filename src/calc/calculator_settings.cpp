@@ -1,9 +1,5 @@
 #include "calc/calculator_settings.h"
 
-#include <exception>
-#include <filesystem>
-#include <system_error>
-
 #include "calc/calculation.h"
 #include "shell/settingsfiles.h"
 
@@ -11,21 +7,10 @@ namespace lumatik {
 
 namespace {
 
-// Only a regular file without NUL bytes is text someone saved from a memo.
+// A settings file that is no text of ours (binary, huge, a folder) is
+// refused by the reader and leaves the lines as they are.
 bool ReadTextFile(char letter, std::vector<std::string>& lines) {
-  const std::string path = SettingsFileName(letter);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::vector<std::string> read;
-  try {
-    if (!ReadTextLines(path, read)) return false;
-  } catch (const std::exception&) {
-    return false;
-  }
-  for (const std::string& line : read)
-    if (line.find('\0') != std::string::npos) return false;
-  lines = std::move(read);
-  return true;
+  return ReadTextLines(SettingsFileName(letter), lines);
 }
 
 }  // namespace
@@ -38,11 +23,13 @@ void TrimHistory(std::vector<std::string>& history) {
   if (history.size() > kHistoryLinesKept) history.resize(kHistoryLinesKept);
 }
 
-void SaveCalculatorSettings(const std::vector<std::string>& params,
+bool SaveCalculatorSettings(const std::vector<std::string>& params,
                             std::vector<std::string> history) {
   TrimHistory(history);
-  WriteTextLinesAtomically(SettingsFileName(kParameterSettings), params);
-  WriteTextLinesAtomically(SettingsFileName(kHistorySettings), history);
+  // Both are tried: a history that cannot be written keeps the parameters.
+  const bool paramsSaved = WriteTextLinesAtomically(SettingsFileName(kParameterSettings), params);
+  const bool historySaved = WriteTextLinesAtomically(SettingsFileName(kHistorySettings), history);
+  return paramsSaved && historySaved;
 }
 
 std::string TermBeforeEquals(const std::string& line) { return line.substr(0, line.find('=')); }

@@ -17,9 +17,9 @@ inline constexpr char kHistorySettings = '3';
 // read.
 bool LoadCalculatorSettings(std::vector<std::string>& params, std::vector<std::string>& history);
 
-// The history keeps its newest lines; each file is replaced atomically and a
-// failed write is ignored.
-void SaveCalculatorSettings(const std::vector<std::string>& params,
+// The history keeps its newest lines; each file is replaced atomically.
+// Returns false when either could not be written.
+[[nodiscard]] bool SaveCalculatorSettings(const std::vector<std::string>& params,
                             std::vector<std::string> history);
 
 // Drops the oldest lines beyond kHistoryLinesKept.

@@ -1,6 +1,7 @@
 #include "discuss/simpson_integral.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "discuss/discuss_texts.h"
 #include "discuss/number_patterns.h"
@@ -87,7 +88,7 @@ IntegralOutcome IntegralPress(const std::vector<std::string>& memoLines, const D
     x1 = EvalTerm(*inputs.x1);
     x2 = EvalTerm(*inputs.x2);
     n = std::nearbyint(EvalTerm(inputs.n.value_or("")));
-  } catch (...) {
+  } catch (const std::runtime_error&) {  // the parameter x cannot be read
     outcome.message = Cp1252(t::kWrongIntegralValues);
     return outcome;
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <stdexcept>
 
 #include "exact/fractions.h"
 #include "exact/primes.h"
@@ -134,7 +135,10 @@ std::string ExactText(Extended x) {
     text = FractionText(true, x, 1e-18L);
     if (text.find('/') != std::string::npos) return text;
     if (text.empty()) text = RootText("sqrt", x);
-  } catch (...) {
+  } catch (const std::runtime_error&) {
+    // The exact forms compute in floating point without raising; should an
+    // arithmetic failure come up on the way, the decimal with nine places
+    // stands in.
     const FixedParts parts = ToFixedParts(x, 18, 9);
     text = (parts.negative ? "-" : "") + (parts.integer.empty() ? "0" : parts.integer) +
            (parts.fraction.empty() ? "" : DecimalSeparator() + parts.fraction);

@@ -5,6 +5,7 @@
 // sub-term it happens in.
 
 #include <cmath>
+#include <new>
 #include <stdexcept>
 
 #include "expr/evaluation_depth.h"
@@ -44,7 +45,11 @@ Extended ApplyFunction(const BuiltinFunction& f, const std::string& argument, Ex
   if (!f.ownGuard) return Finite(f.compute(a));
   try {
     return Finite(f.compute(a));
+  } catch (const std::bad_alloc&) {
+    throw;  // out of memory is no failure of the function: it ends the whole computation
   } catch (...) {
+    // A function with its own guard answers any failure of its computation
+    // with its name and argument, whatever was raised.
     SetMathError(std::string(f.name) + argument);
     return 0;
   }
@@ -85,7 +90,8 @@ Extended Dispatch(const std::string& s, Extended x) {
   if (HasParam(s)) return ParamValue(s);
   try {
     if (CouldBeNumber(s)) return StrToNumber(s);
-  } catch (...) {
+  } catch (const ConversionError&) {
+    // No number: the syntax message below.
   }
   SetMathError("Syntaxf. in " + s);
   return 0;
@@ -112,9 +118,13 @@ Extended EvalTermAt(const std::string& term, Extended x) {
   // step as the leading sign of the operand it belongs to.
   if (s[0] == '-' || s[0] == '+') s = "0" + s;
 
-  // 7. Every failure of this level costs this sub-term only.
+  // 7. Every failure of this level costs this sub-term only: whatever a
+  // power, a function or a parameter raises becomes "Fehler in" and 0 here.
+  // Out of memory is no failure of the term and leaves the engine.
   try {
     return Dispatch(s, x);
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (...) {
     SetMathError("Fehler in " + s);
     return 0;
@@ -127,8 +137,12 @@ Extended EvalTerm(const std::string& term) {
 }
 
 Extended EvalTermGuarded(const std::string& term) {
+  // Whatever still escapes (an unreadable parameter x) reads as 0; only
+  // running out of memory goes on to the caller.
   try {
     return EvalTerm(term);
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (...) {
     return 0;
   }

@@ -3,7 +3,8 @@
 // The expression engine: terms in school notation are evaluated directly
 // from their text ("a*x^3+b*x", "1'1/2+4'5/22", "sin(45°)"). Failures never
 // leave the engine: they become a substitute value and a German message in
-// MathErrorText.
+// MathErrorText. Running out of memory is no failure of a term: std::bad_alloc
+// leaves every evaluation and ends the computation that asked for it.
 
 #include <string>
 
@@ -19,7 +20,8 @@ namespace lumatik {
 Extended EvalTermAt(const std::string& term, Extended x);
 
 // Evaluates Term with x taken from the parameter "x" (0 without it).
-// Throws only when the parameter x itself cannot be read.
+// Throws only when the parameter x itself cannot be read, a std::runtime_error
+// (ConversionError or EMathError).
 Extended EvalTerm(const std::string& term);
 
 // EvalTerm that returns 0, without a message, for anything that escapes.

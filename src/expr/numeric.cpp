@@ -142,7 +142,7 @@ Extended Binom(Extended n, Extended k) {
   try {
     for (Extended j = levels - 1; j >= 0; j -= 1)
       value = std::trunc(Finite(value * Finite((n - j) / (k - j))) + 0.5L);
-  } catch (...) {
+  } catch (const std::overflow_error&) {
     fail();
   }
   return value;
@@ -218,7 +218,7 @@ Extended SimpsonIntegral(const std::string& term, int n, Extended a, Extended b)
       Extended y = (*f)(a + i * h);
       if (i > 0 && i < n) y *= i % 2 == 1 ? 4 : 2;
       sum = Finite(sum + y);
-    } catch (...) {
+    } catch (const std::overflow_error&) {
       ShowMessage("Integral kann nicht berechnet werden!");
       return 0;
     }

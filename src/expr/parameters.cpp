@@ -1,5 +1,6 @@
 #include "expr/parameters.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "expr/limits.h"
@@ -119,7 +120,12 @@ void ReadParams() {
 
 Extended EnsureParam(const std::string& name, const std::string& defaultTerm) {
   if (!HasParam(name)) {
-    ParamLines().append(name + "=" + defaultTerm);
+    // A plot line or the discussion sets its own parameter line before every
+    // value, so the same default is asked for again and again: the lines
+    // hold it once, or they would grow by a line per value computed.
+    const std::string line = name + "=" + defaultTerm;
+    const std::vector<std::string>& lines = ParamLines().lines();
+    if (std::find(lines.begin(), lines.end(), line) == lines.end()) ParamLines().append(line);
     ReadParams();
     ShowMessage("Neuen Parameter gesetzt:" + name + "=" + defaultTerm);
   }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <new>
 
 #include "expr/lumath.h"
 #include "expr/term_program.h"
@@ -147,7 +148,10 @@ Extended ApplyFunction(const Step& step, Extended a, PointState& p) {
   Extended v = 0;
   try {
     v = step.compute(a);
+  } catch (const std::bad_alloc&) {
+    throw;  // out of memory ends the whole computation, as in the text evaluator
   } catch (...) {
+    // Any failure of a function is its level's failure, as in the text evaluator.
     p.messaged = true;
     return 0;
   }

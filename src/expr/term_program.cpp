@@ -1,11 +1,13 @@
 #include "expr/term_program.h"
 
 #include <cmath>
+#include <new>
 
 #include "exact/fractions.h"
 #include "expr/limits.h"
 #include "expr/lumath.h"
 #include "shell/decimal_separator.h"
+#include "shell/textconvert.h"
 #include "shell/floatformat.h"
 
 namespace lumatik {
@@ -90,7 +92,10 @@ inline void TermProgram::execute(const Instruction& in, Extended* r) {
       Extended v = 0;
       try {
         v = f.compute(r[in.a]);
+      } catch (const std::bad_alloc&) {
+        throw;  // out of memory ends the whole computation, as in the text evaluator
       } catch (...) {
+        // Any failure of a function is its level's failure, as in the text evaluator.
         functionFailed(in, r);
         return;
       }
@@ -161,7 +166,10 @@ TermProgram::Operand TermProgram::leaf(TermLeaf& leaf) {
       const Extended value = ParamValue(leaf.text);
       if (MathErrorCount() != before) literal_ = true;  // a parameter that talks
       return constant(value);
+    } catch (const std::bad_alloc&) {
+      throw;
     } catch (...) {
+      // Whatever an unreadable parameter raises is its level's failure.
       emitMessage("Fehler in " + leaf.text);
       return constant(0);
     }
@@ -175,7 +183,8 @@ TermProgram::Operand TermProgram::leaf(TermLeaf& leaf) {
         leaf.number = StrToNumber(leaf.text);
         leaf.isNumber = true;
       }
-    } catch (...) {
+    } catch (const ConversionError&) {
+      // No number: the syntax message below.
     }
   }
   if (leaf.isNumber) return constant(leaf.number);

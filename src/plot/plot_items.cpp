@@ -1,6 +1,7 @@
 #include "plot/plot_items.h"
 
 #include <cmath>
+#include <new>
 
 #include "expr/lumath.h"
 #include "plot/plotrender_parts.h"
@@ -104,6 +105,8 @@ PlotItem ReadPlotItem(const std::string& line, const PlotFieldTexts& fields) {
   // A line whose reading raises draws nothing; the engine's message stays.
   try {
     ReadLine(item, line);
+  } catch (const std::bad_alloc&) {
+    throw;  // running out of memory is no unreadable line
   } catch (...) {
     item.drawable = false;
   }
@@ -144,7 +147,10 @@ void DrawPlotItem(bool derivative, const PlotItem& item, Canvas& canvas, const P
       canvas.textOut(static_cast<int>(std::nearbyint(frame.width * 0.25L)) + frame.offX,
                      static_cast<int>(std::nearbyint(frame.height * 0.05L)), "f(x)=" + labelText);
     }
+  } catch (const std::bad_alloc&) {
+    throw;  // running out of memory ends the drawing, not just this line
   } catch (...) {
+    // The engine's own failures leave this line where it got to.
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "expr/lumath.h"
 #include "expr/term_normalise.h"
@@ -65,8 +66,8 @@ int TextLineFontSize(const std::string& line) {
   Extended size;
   try {
     size = KeywordArgument(line, 4);
-  } catch (...) {
-    size = 10;
+  } catch (const std::runtime_error&) {
+    size = 10;  // the parameter x cannot be read
   }
   // "not below 2" is false for a NaN as well, which then also gets 10.
   if (!(size >= 2)) size = 10;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "expr/compiled_term.h"
 #include "expr/lumath.h"
@@ -29,8 +30,9 @@ PlotScale ComputePlotScale(const PlotFieldTexts& fields) {
     ley = EvalTerm(fields.ley);
     scale.dx = -EvalTerm(fields.x0) * lex;
     scale.dy = -EvalTerm(fields.y0) * ley;
-  } catch (...) {
-    // The readings made so far stay; the others keep their defaults.
+  } catch (const std::runtime_error&) {
+    // An unreadable parameter x: the readings made so far stay; the others
+    // keep their defaults.
   }
   scale.sx = lex == 0 ? 1 : 1 / lex;
   scale.sy = ley == 0 ? 1 : 1 / ley;
@@ -101,6 +103,7 @@ std::optional<Extended> ComputedValue(const CompiledTerm& term, Extended x, bool
   try {
     y = derivative ? NumDerivative(term, x) : term(x);
   } catch (...) {
+    // Nothing is caught here: the earlier message is put back on the way out.
     if (MathErrorText().empty()) MathErrorText() = std::move(earlier);
     throw;
   }
@@ -114,7 +117,13 @@ int EffectiveSteps(int valuesPerCm) { return std::clamp(valuesPerCm, 1, kMaxValu
 
 void DrawPlotLine(bool derivative, const std::string& line, Canvas& canvas, const PlotPen& pen,
                   const PlotFrame& frame, int steps, bool label, const PlotFieldTexts& fields) {
-  DrawPlotItem(derivative, ReadPlotItem(line, fields), canvas, pen, frame, steps, label, fields.function);
+  // A bad line never stops the drawing: what the engine cannot compute is
+  // left out, and whatever still escapes ends this line only.
+  try {
+    DrawPlotItem(derivative, ReadPlotItem(line, fields), canvas, pen, frame, steps, label, fields.function);
+  } catch (const std::runtime_error&) {
+    // A line whose parameter x cannot be read draws nothing more.
+  }
 }
 
 }  // namespace lumatik

@@ -9,22 +9,25 @@
 
 namespace lumatik {
 
-// Where raw jobs go. Failures are silent: without a printer nothing happens.
+// Where raw jobs go; sendJob tells whether the printing system took the job.
 class RawPrintSink {
  public:
   virtual ~RawPrintSink() = default;
-  virtual void sendJob(const std::string& bytes) = 0;
+  [[nodiscard]] virtual bool sendJob(const std::string& bytes) = 0;
 };
 
 // The jobs for a list: "      " + line + CR LF each, then a form feed.
 std::vector<std::string> RawPrintJobs(const std::vector<std::string>& lines);
 
-void RawPrintText(const std::vector<std::string>& lines, RawPrintSink& sink);
+// Sends the jobs in order and stops at the first one that is refused, so a
+// printer that is missing gets no further jobs. Returns whether all went out.
+[[nodiscard]] bool RawPrintText(const std::vector<std::string>& lines, RawPrintSink& sink);
 
-// Sends each job raw to the default printer through CUPS's "lp" command.
+// Sends each job raw to the default printer through CUPS's "lp" command; a
+// job went out when lp read all of it and ended with status 0.
 class LpRawPrintSink : public RawPrintSink {
  public:
-  void sendJob(const std::string& bytes) override;
+  [[nodiscard]] bool sendJob(const std::string& bytes) override;
 };
 
 }  // namespace lumatik

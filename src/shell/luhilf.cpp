@@ -210,8 +210,8 @@ std::string FloatTextFixed(int decimals, Extended x) {
       }
     }
     return FinishNumberText(text, x);
-  } catch (...) {
-    return GeneralFloatText(x, 15);
+  } catch (const std::overflow_error&) {
+    return GeneralFloatText(x, 15);  // an integer part beyond the pattern
   }
 }
 
@@ -237,24 +237,21 @@ std::string FloatTextGrouped(int digits, Extended x) {
       }
     }
     return FinishNumberText(text, x);
-  } catch (...) {
-    return GeneralFloatText(x, 15);
+  } catch (const std::overflow_error&) {
+    return GeneralFloatText(x, 15);  // an integer part beyond the pattern
   }
 }
 
 std::string FloatText18(Extended x) { return FloatTextGrouped(18, x); }
 
 std::string CleanFloatText(Extended x) {
-  try {
-    if (IsWholeNumber(1000 * x, 1e-12L)) {
-      const Extended rounded = std::trunc(std::fabs(x) * 10000 + 0.5L) / 10000;
-      x = x < 0 ? -rounded : rounded;
-    }
-    if (!std::isfinite(x)) return "";
-    return GeneralFloatText(x, 18);
-  } catch (...) {
-    return "";
+  if (IsWholeNumber(1000 * x, 1e-12L)) {
+    const Extended rounded = std::trunc(std::fabs(x) * 10000 + 0.5L) / 10000;
+    x = x < 0 ? -rounded : rounded;
   }
+  // The one failure left in floating point: a value that is no number.
+  if (!std::isfinite(x)) return "";
+  return GeneralFloatText(x, 18);
 }
 
 std::string GroupedDecimalText(int digits, Extended x) {
@@ -285,8 +282,8 @@ std::string GroupedDecimalText(int digits, Extended x) {
                        text.find("999 999 999") != std::string::npos))
       return GroupedDecimalText(digits - 3, x);
     return CollapseAfterFirst(text);
-  } catch (...) {
-    return GeneralFloatText(x, 15);
+  } catch (const std::overflow_error&) {
+    return GeneralFloatText(x, 15);  // an integer part beyond the pattern
   }
 }
 

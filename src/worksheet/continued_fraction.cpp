@@ -10,6 +10,7 @@
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
+#include "shell/textconvert.h"
 
 namespace lumatik {
 
@@ -237,7 +238,7 @@ TypedContinuedFraction EvaluateContinuedFractionList(const std::string& text) {
       // An entry beyond the 64-bit integers cannot be read as typed.
       result.error = failure.what();
       return result;
-    } catch (const std::exception&) {
+    } catch (const ConversionError&) {
       a[k] = 0;  // no entry left
     }
   }

@@ -1,6 +1,7 @@
 #include "worksheet/typed_value.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "exact/rational.h"
 #include "expr/lumath.h"
@@ -23,7 +24,7 @@ TypedValue ReadTypedValue(const std::string& item) {
   MathErrorText().clear();
   try {
     typed.value = EvalTerm(item);
-  } catch (...) {
+  } catch (const std::runtime_error&) {  // the parameter x cannot be read
     typed.computed = false;
   }
   if (!MathErrorText().empty() || !std::isfinite(typed.value)) {

@@ -1,6 +1,7 @@
 #include "worksheet/worksheet_commands.h"
 
 #include <exception>
+#include <new>
 
 #include "shell/codepage.h"
 #include "worksheet/continued_fraction.h"
@@ -192,6 +193,8 @@ Worksheet RunWorksheetCommand(const WorksheetCommandFunction& command, Worksheet
   // ends the command with its message; what it wrote so far stays.
   try {
     command(sheet);
+  } catch (const std::bad_alloc&) {
+    throw;  // out of memory is no message for the worksheet
   } catch (const std::exception& failure) {
     sheet.hint(failure.what());
   }

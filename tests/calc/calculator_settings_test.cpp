@@ -38,7 +38,7 @@ class CalculatorSettingsTest : public ::testing::Test {
 TEST_F(CalculatorSettingsTest, SavedLinesComeBack) {
   std::vector<std::string> history;
   for (int i = 0; i < 40; ++i) history.push_back("Zeile " + std::to_string(i));
-  SaveCalculatorSettings({"x=1", "a=1/3"}, history);
+  ASSERT_TRUE(SaveCalculatorSettings({"x=1", "a=1/3"}, history));
   std::vector<std::string> params{"alt"};
   std::vector<std::string> loaded;
   EXPECT_TRUE(LoadCalculatorSettings(params, loaded));
@@ -50,7 +50,7 @@ TEST_F(CalculatorSettingsTest, SavedLinesComeBack) {
 }
 
 TEST_F(CalculatorSettingsTest, MissingParameterFileSkipsTheHistory) {
-  SaveCalculatorSettings({"x=1"}, {"1+1 = 2"});
+  ASSERT_TRUE(SaveCalculatorSettings({"x=1"}, {"1+1 = 2"}));
   fs::remove(SettingsFileName('2'));
   std::vector<std::string> params{"x=1", "x0=0"};
   std::vector<std::string> history;
@@ -80,6 +80,31 @@ TEST(TermBeforeEqualsTest, CutsBeforeTheFirstEquals) {
       {"a=b=c", "a"},
   };
   for (const auto& [line, term] : cases) EXPECT_EQ(TermBeforeEquals(line), term) << line;
+}
+
+TEST_F(CalculatorSettingsTest, BinaryFilesAreNotText) {
+  {
+    std::ofstream out(SettingsFileName('2'), std::ios::binary);
+    out << std::string("a\0b", 3);
+  }
+  std::vector<std::string> params{"x=1"};
+  std::vector<std::string> history;
+  EXPECT_FALSE(LoadCalculatorSettings(params, history));
+  EXPECT_EQ(params, std::vector<std::string>{"x=1"});
+}
+
+TEST_F(CalculatorSettingsTest, AFolderIsNoSettingsFile) {
+  fs::create_directories(SettingsFileName('2'));
+  std::vector<std::string> params{"x=1"};
+  std::vector<std::string> history;
+  EXPECT_FALSE(LoadCalculatorSettings(params, history));
+  EXPECT_EQ(params, std::vector<std::string>{"x=1"});
+  // Saving over it fails and says so; the history is saved all the same.
+  EXPECT_FALSE(SaveCalculatorSettings({"x=2"}, {"1+1 = 2"}));
+  std::vector<std::string> saved;
+  ASSERT_TRUE(ReadTextLines(SettingsFileName('3'), saved));
+  EXPECT_EQ(saved, std::vector<std::string>{"1+1 = 2"});
+  EXPECT_TRUE(fs::is_directory(SettingsFileName('2')));
 }
 
 }  // namespace

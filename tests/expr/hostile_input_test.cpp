@@ -1,9 +1,15 @@
 // Whatever is typed, the engine answers with a value and a message.
 
 #include <cmath>
+#include <functional>
+#include <new>
 #include <random>
 
+#include "calc/calculation.h"
+#include "expr/compiled_term.h"
 #include "expr/limits.h"
+#include "expr/nth_value.h"
+#include "shell/luhilf.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -60,6 +66,37 @@ TEST_F(HostileInput, RandomBytesNeverCrash) {
     EXPECT_TRUE(std::isfinite(static_cast<double>(value))) << term;
   }
 }
+
+// Running out of memory is no failure of a term: no guard of the engine
+// may turn it into "Fehler in" and 0. The message box that "nue" shows
+// when it adds its parameter n stands in for an allocation that fails.
+struct Road {
+  const char* name;
+  std::function<void(const std::string& term)> evaluate;
+};
+
+class OutOfMemory : public testing::EngineTest, public ::testing::WithParamInterface<Road> {};
+
+TEST_P(OutOfMemory, LeavesTheEngineInsteadOfBecomingAMessage) {
+  SetMessageSink([](const std::string&) { throw std::bad_alloc(); });
+  for (const char* term : {"nue(6)", "2+nue(6)*3", "sin(nue(6))", "(1'1/2+nue(6))"}) {
+    UseParams({});  // n is missing again, so "nue" asks for memory once more
+    MathErrorText().clear();
+    EXPECT_THROW(GetParam().evaluate(term), std::bad_alloc) << term;
+    EXPECT_EQ(MathErrorText(), "") << term;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, OutOfMemory,
+    ::testing::Values(Road{"EvalTermAt", [](const std::string& t) { EvalTermAt(t, 1); }},
+                      Road{"EvalTerm", [](const std::string& t) { EvalTerm(t); }},
+                      Road{"EvalTermGuarded", [](const std::string& t) { EvalTermGuarded(t); }},
+                      Road{"NthValuePlain", [](const std::string& t) { NthValuePlain("0+" + t + "|1", 1); }},
+                      Road{"CompiledTerm", [](const std::string& t) { CompiledTerm{t}(1); }},
+                      Road{"FastEvalTermAt", [](const std::string& t) { FastEvalTermAt(t, 1); }},
+                      Road{"Calculate", [](const std::string& t) { Calculate(t); }}),
+    [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lumatik

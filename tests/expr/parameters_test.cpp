@@ -1,5 +1,7 @@
 // Parameters: the parameter line, its lookup and the reduced evaluator.
 
+#include <algorithm>
+
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -64,6 +66,16 @@ TEST_F(Parameters, EnsureParamAddsOnceAndTellsTheMemo) {
   EXPECT_EQ(EnsureParam("n", "12"), 49);
   EXPECT_EQ(messages.size(), 1u);
   EXPECT_GE(changes, 1);
+}
+
+TEST_F(Parameters, AParameterLineSetForEveryValueGetsTheDefaultOnlyOnce) {
+  // As the plotter and the discussion do: their own parameter line before
+  // every value of AGM(x), which needs a.
+  for (int value = 0; value < 50; ++value) {
+    ParamLine() = " ";
+    EXPECT_EQ(EnsureParam("a", "1"), 1);
+  }
+  EXPECT_EQ(std::count(ParamLines().lines().begin(), ParamLines().lines().end(), "a=1"), 1);
 }
 
 TEST_F(Parameters, SplitTermAndParamsOfAPlotLine) {

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QProcess>
@@ -19,6 +21,7 @@
 #include "plot/windows/unit3sb.h"
 #include "plotter_window_fixture.h"
 #include "shell/windows/qtext.h"
+#include "support/hostile_files.h"
 
 namespace lumatik::testing {
 namespace {
@@ -146,6 +149,47 @@ TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
   EXPECT_TRUE(Form1sb->isVisible());
   QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
   EXPECT_FALSE(Form1sb->isVisible());
+}
+
+TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNichtGedruckt) {
+  const QByteArray savedPath = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(folder.path()));  // a folder without lp
+  TypeList({"x^2"});
+  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
+  qputenv("PATH", savedPath);
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
+}
+
+TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
+  const QString path = folder.filePath(QStringLiteral("liste.txt"));
+  TypeList({"x^2"});
+  AnswerNextFileDialog(path);
+  QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  TypeList({"1/3*x^3-3*x", "sin(x)", "cos(x)"});
+  // The same name again: the dialog asks before it lets the file be replaced.
+  AnswerNextDialog([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(path);
+    AnswerNextMessageBox(QMessageBox::Yes);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  {
+    const FullDisk full(8);
+    QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  }
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
+  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\n");
+}
+
+TEST_F(ListWindow, EinlesenRefusesABinaryFileWithTheReason) {
+  const std::string file = MakeBinaryFile(folder.filePath(QStringLiteral("bild.bmp")).toStdString());
+  TypeList({"x^2"});
+  AnswerNextFileDialog(QString::fromStdString(file));
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
 }
 
 // Both printed pages carry the axis labels; only the one with text the

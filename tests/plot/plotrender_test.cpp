@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -268,6 +269,24 @@ TEST_F(RenderTest, HugeCoordinatesAreHeldAtTheLimit) {
   Draw("Strecke 0 0 10^30 1", Fields("1", "1"));
   ASSERT_EQ(canvas.ops().size(), 2u);
   EXPECT_EQ(canvas.ops()[1].b.x, kPixelLimit);
+}
+
+// Running out of memory while a line is drawn is no unreadable line: it
+// leaves the drawing. The message box of "nue", which adds its parameter n,
+// stands in for an allocation that fails.
+TEST_F(RenderTest, OutOfMemoryLeavesTheDrawing) {
+  SetMessageSink([](const std::string&) { throw std::bad_alloc(); });
+  for (const char* line : {"Text 1 1 nue(6) |a", "Kreis 0 0 nue(6)", "nue(6)*x", "x [nue(6);2]"}) {
+    ParamLines().setLines({});  // n is missing again, so "nue" asks for memory once more
+    ParamLine() = " ";
+    RecordingCanvas canvas;
+    EXPECT_THROW(DrawPlotLine(false, line, canvas, kWhitePen, kFrame, 10, false, Fields("1", "1", "0", "0")),
+                 std::bad_alloc)
+        << line;
+  }
+  ParamLines().setLines({});
+  ParamLine() = " ";
+  EXPECT_THROW(ComputePlotScale(Fields("nue(2)", "1", "0", "0")), std::bad_alloc);
 }
 
 }  // namespace

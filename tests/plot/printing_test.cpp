@@ -23,16 +23,30 @@ TEST(ListTakeover, AnEmptyFirstLineLeavesTheFunctionEmpty) {
   EXPECT_EQ(taken.functionText, "");
 }
 
+// Takes jobs until it has `accepted` of them, then refuses.
 class CountingSink : public RawPrintSink {
  public:
-  void sendJob(const std::string& bytes) override { jobs.push_back(bytes); }
+  explicit CountingSink(std::size_t accepted = 100) : accepted_(accepted) {}
+  bool sendJob(const std::string& bytes) override {
+    jobs.push_back(bytes);
+    return jobs.size() <= accepted_;
+  }
   std::vector<std::string> jobs;
+
+ private:
+  std::size_t accepted_;
 };
 
 TEST(RawPrinting, OneJobPerLineAndAFormFeed) {
   CountingSink sink;
-  RawPrintText({"x^2", "1/x"}, sink);
+  EXPECT_TRUE(RawPrintText({"x^2", "1/x"}, sink));
   EXPECT_EQ(sink.jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n", "\f"}));
+}
+
+TEST(RawPrinting, ARefusedJobEndsThePrintoutAndIsReported) {
+  CountingSink sink(1);
+  EXPECT_FALSE(RawPrintText({"x^2", "1/x", "x"}, sink));
+  EXPECT_EQ(sink.jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n"}));
 }
 
 TEST(PrintedPage, FrameGeometry) {

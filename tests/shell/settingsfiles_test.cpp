@@ -156,16 +156,6 @@ INSTANTIATE_TEST_SUITE_P(EncodingsAndLineEnds, StoredForms,
                                            StoredForm{"cp1252_crlf", false, "\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SettingsFiles, AFailedWriteKeepsTheSavedVersion) {
-  const std::string path = (folder / "list").string();
-  ASSERT_TRUE(WriteTextLinesAtomically(path, {"gespeichert"}));
-  fs::create_directory(path + ".tmp");  // the temporary file cannot be created
-  EXPECT_FALSE(WriteTextLinesAtomically(path, {"neu"}));
-  std::vector<std::string> lines;
-  ASSERT_TRUE(ReadTextLines(path, lines));
-  EXPECT_EQ(lines, (std::vector<std::string>{"gespeichert"}));
-}
-
 TEST(CodePage, RoundTripsTheWindows1252Characters) {
   std::string all;
   for (int c = 32; c < 256; ++c)

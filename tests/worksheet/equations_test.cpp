@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "equation_output.h"
 #include "expr/lumath.h"
@@ -312,6 +313,10 @@ TEST_F(EquationTest, FailedSquareRootEndsTheCommandWithAHint) {
   ASSERT_EQ(sheet.notices().size(), 1u);
   EXPECT_EQ(sheet.notices()[0].text, Cp1252("Ungültige Gleitkommaoperation"));
   EXPECT_EQ(sheet.lines(), std::vector<std::string>{"x"});
+}
+
+TEST_F(EquationTest, OutOfMemoryIsNoHint) {
+  EXPECT_THROW(RunWorksheetCommand([](Worksheet&) { throw std::bad_alloc(); }, {"x"}, 2), std::bad_alloc);
 }
 
 }  // namespace

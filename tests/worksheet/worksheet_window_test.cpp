@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "shell/codepage.h"
+#include "support/hostile_files.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -102,6 +103,21 @@ TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   Press(Qt::Key_Escape);
   EXPECT_FALSE(FormLSG->isVisible());
   EXPECT_EQ(FileLines(SettingsFileName('c')), std::vector<std::string>{Cp1252("Änderung")});
+}
+
+TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
+  OpenFromStart(FormStart->BLSG, FormLSG);
+  ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
+  const std::vector<std::string> saved = FormLSG->Lines();
+  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  OpenFromStart(FormStart->BLSG, FormLSG);
+  TypeLines({QString::fromUtf8("und viel länger als zuvor, damit die volle Platte es merkt")});
+  {
+    const FullDisk full(16);
+    ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  }
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
+  EXPECT_EQ(FileLines(SettingsFileName('l')), saved);
 }
 
 TEST_F(WorksheetWindowTest, SaveAndLoadRememberTheLastFile) {

@@ -23,6 +23,7 @@
 #include "expr/parameters.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
+#include "shell/messagesink.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/luinput.h"
 #include "shell/windows/qtext.h"
@@ -171,7 +172,7 @@ void TFRechne::FormCreate() {
 
 void TFRechne::FormDestroy() {
   ParamLines().setOnChanged(nullptr);
-  SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf));
+  if (!SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf))) ShowMessage("Nicht gespeichert");
 }
 
 void TFRechne::FormActivate() {

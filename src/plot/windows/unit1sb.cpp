@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
+#include <stdexcept>
 
 #include "discuss/windows/unit4sb.h"
 #include "expr/lumath.h"
@@ -303,11 +304,14 @@ void TForm1sb::FormCreate() {
     SetPlotList({});
     ClearListWindowMemo();
     AddToPlotList(current);
-  } catch (...) {
+  } catch (const std::runtime_error&) {
+    // The file system refused: the window starts with what it has.
   }
 }
 
-void TForm1sb::FormDestroy() { WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
+void TForm1sb::FormDestroy() {
+  if (!WriteTextLinesAtomically(SettingsFileName('1'), PlotList())) ShowMessage("Nicht gespeichert");
+}
 
 // The window's paint pass runs when the window appears as a whole: shown
 // after it was hidden, or restored after it was minimised. A repaint of a
@@ -494,7 +498,7 @@ void TForm1sb::Schrittweite1Click() {
            Cp1252(plottexts::kSchrittweiteText), value);
   try {
     Plotter().ValuesPerCm = ValuesPerCmOf(EvalTerm(value));
-  } catch (...) {
+  } catch (const std::runtime_error&) {
     // x itself cannot be read: the count stays.
   }
   if (Plotter().ValuesPerCm < 10) ShowHint(Cp1252(plottexts::kSehrWenig));

@@ -144,13 +144,17 @@ void TForm3sb::BEinlesenClick() {
   const std::string path = RunListDialog(OpenDialog1);
   if (path.empty()) return;
   std::vector<std::string> lines;
-  if (!ReadTextLines(path, lines)) {
-    ShowMessage("Nicht eingelesen");
+  std::string refusal;
+  if (!ReadTextLines(path, lines, &refusal)) {
+    ShowMessage("Nicht eingelesen\n" + refusal);
     return;
   }
   SetMemoLines(Memo1, lines);
 }
 
-void TForm3sb::BDruckenClick() { RawPrintText(MemoLines(Memo1), *rawPrintSink_); }
+void TForm3sb::BDruckenClick() {
+  // As with the graph: a list that did not reach the printer must not look printed.
+  if (!RawPrintText(MemoLines(Memo1), *rawPrintSink_)) ShowMessage("Nicht gedruckt");
+}
 
 }  // namespace lumatik

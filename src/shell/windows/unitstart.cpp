@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -298,12 +297,10 @@ void TFormStart::OpenWorksheet(unsigned short mode, char settingsLetter) {
   if (settingsLetter == 0) return;
   QPlainTextEdit* worksheet = WorksheetMemo();
   if (!worksheet) return;
-  try {
-    std::vector<std::string> lines;
-    if (ReadTextLines(SettingsFileName(settingsLetter), lines)) SetMemoLines(worksheet, lines);
-  } catch (const std::exception&) {
-    // Nothing to load: the worksheet keeps its lines.
-  }
+  // A missing file, or one that is no worksheet text (binary, huge, a
+  // folder), leaves the worksheet's lines as they are.
+  std::vector<std::string> lines;
+  if (ReadTextLines(SettingsFileName(settingsLetter), lines)) SetMemoLines(worksheet, lines);
 }
 
 }  // namespace lumatik

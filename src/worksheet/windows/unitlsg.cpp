@@ -181,7 +181,7 @@ void TFormLSG::closeEvent(QCloseEvent* e) {
 // keep none. The file is replaced only once the new one is written.
 void TFormLSG::FormClose() {
   const char letter = WorksheetSettingsLetter(StartMode);
-  if (letter != 0) WriteTextLinesAtomically(SettingsFileName(letter), Lines());
+  if (letter != 0 && !WriteTextLinesAtomically(SettingsFileName(letter), Lines())) ShowMessage("Nicht gespeichert");
   BringToFront(FormStart);
 }
 
@@ -213,7 +213,12 @@ std::string TFormLSG::LastFileName() const {
   return lines.front();
 }
 
-void TFormLSG::RememberFile(const std::string& path) { WriteTextLinesAtomically(LastFileRecordName(), {path}); }
+void TFormLSG::RememberFile(const std::string& path) {
+  // The record only presets the next file dialog; the worksheet itself is
+  // saved or loaded already, so a record that cannot be written is no loss
+  // worth a message.
+  static_cast<void>(WriteTextLinesAtomically(LastFileRecordName(), {path}));
+}
 
 namespace {
 
@@ -243,8 +248,9 @@ void TFormLSG::Einlesen1Click() {
   }
   const std::string path = CoreText(chosen);
   std::vector<std::string> lines;
-  if (!ReadTextLines(chosen.toStdString(), lines)) {
-    ShowMessage("Abbruch!");
+  std::string refusal;
+  if (!ReadTextLines(chosen.toStdString(), lines, &refusal)) {
+    ShowMessage("Abbruch!\n" + refusal);
     return;
   }
   SetMemoLines(Memo1, lines);

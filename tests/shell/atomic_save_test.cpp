@@ -1,0 +1,118 @@
+// Saving replaces a file only once the new version is complete on disk: a
+// save that fails or is cut off half-way leaves the old file as it was.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "shell/settingsfiles.h"
+
+namespace lumatik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() / ("lumatik-save-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    path = (folder / "liste.txt").string();
+    ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt", "x^2"}));
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string Bytes(const std::string& name) const {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  // Saves 100 lines of 10 000 characters in a child process that may write
+  // at most 64 KB to any file, as on a full disk. With `killed` the child
+  // dies from the limit's signal in the middle of the save; otherwise the
+  // write fails and the save reports it. Returns the child's wait status.
+  int SaveCutOffInAChild(bool killed) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      struct rlimit limit = {65536, 65536};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      struct rlimit noCore = {0, 0};
+      ::setrlimit(RLIMIT_CORE, &noCore);
+      std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+      const std::vector<std::string> lines(100, std::string(10000, 'n'));
+      ::_exit(WriteTextLinesAtomically(path, lines) ? 0 : 3);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+  }
+
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  }
+
+  fs::path folder;
+  std::string path;
+};
+
+TEST_F(AtomicSave, ASaveKilledHalfWayLeavesTheOldFileIntact) {
+  const int status = SaveCutOffInAChild(true);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(Bytes(path), "alt\nx^2\n");
+}
+
+TEST_F(AtomicSave, AFailedWriteIsReportedAndLeavesNoTemporaryFile) {
+  const int status = SaveCutOffInAChild(false);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 3) << "the save must report the failure";
+  EXPECT_EQ(Bytes(path), "alt\nx^2\n");
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(AtomicSave, AFolderInThePlaceOfTheFileStays) {
+  const std::string target = (folder / "ordner").string();
+  fs::create_directory(target);
+  EXPECT_FALSE(WriteTextLinesAtomically(target, {"x"}));
+  EXPECT_TRUE(fs::is_directory(target));
+  EXPECT_FALSE(WriteTextLinesAtomically((folder / "fehlt" / "liste.txt").string(), {"x"}));
+  EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+TEST_F(AtomicSave, AFileOfTheSameNameAsTheTemporaryOneIsLeftAlone) {
+  std::ofstream(path + ".tmp") << "fremd";
+  ASSERT_TRUE(WriteTextLinesAtomically(path, {"neu"}));
+  EXPECT_EQ(Bytes(path), "neu\n");
+  EXPECT_EQ(Bytes(path + ".tmp"), "fremd");
+}
+
+TEST_F(AtomicSave, TheReplacedFileKeepsItsPermissions) {
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(WriteTextLinesAtomically(path, {"neu"}));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicSave, ALinkStaysALinkAndItsTargetIsSaved) {
+  const fs::path link = folder / "verweis.txt";
+  fs::create_symlink(path, link);
+  ASSERT_TRUE(WriteTextLinesAtomically(link.string(), {"neu"}));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Bytes(path), "neu\n");
+}
+
+TEST_F(AtomicSave, AReadOnlyFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write every file";
+  fs::permissions(path, fs::perms::owner_read);
+  EXPECT_FALSE(WriteTextLinesAtomically(path, {"neu"}));
+  EXPECT_EQ(Bytes(path), "alt\nx^2\n");
+}
+
+}  // namespace
+}  // namespace lumatik
