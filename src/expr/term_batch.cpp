@@ -302,14 +302,8 @@ void TermProgram::planChains() {
     chain.steps.push_back(step);
   };
 
-  // Results nobody reads (the base of a power with exponent 0) are still
-  // computed: their failures set messages.
-  std::vector<bool> read(registers_.size(), false);
-  for (const Instruction& in : code_) {
-    if (in.op == Op::Message) continue;
-    read[in.a] = true;
-    read[in.b] = true;
-  }
+  // Results nobody reads are still computed: their failures set messages.
+  const std::vector<bool> read = registersRead();
   for (const Instruction& in : code_) {
     if (in.op == Op::Message || read[in.target] || in.target == result_) continue;
     Chain unread;

@@ -288,14 +288,8 @@ void TermProgram::planKernel() {
   kernel_ = std::make_shared<Kernel>();
   Kernel& kernel = *kernel_;
   if (resultConstant_) return;  // nothing to compute per point
-  // Results nobody reads (the base of a power with exponent 0) are computed
-  // for their messages only: left to the instructions.
-  std::vector<bool> read(registers_.size(), false);
-  for (const Instruction& in : code_) {
-    if (in.op == Op::Message) continue;
-    read[in.a] = true;
-    read[in.b] = true;
-  }
+  // Results nobody reads are left to the instructions.
+  const std::vector<bool> read = registersRead();
   for (const Instruction& in : code_) {
     if (in.op == Op::Message)
       kernel.messages.push_back(static_cast<std::size_t>(in.n));

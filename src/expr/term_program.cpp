@@ -126,6 +126,16 @@ void TermProgram::functionFailed(const Instruction& in, Extended* r) {
   r[in.target] = 0;
 }
 
+std::vector<bool> TermProgram::registersRead() const {
+  std::vector<bool> read(registers_.size(), false);
+  for (const Instruction& in : code_) {
+    if (in.op == Op::Message) continue;
+    read[in.a] = true;
+    read[in.b] = true;
+  }
+  return read;
+}
+
 TermProgram::Operand TermProgram::constant(Extended value) {
   registers_.push_back(value);
   return {static_cast<std::uint32_t>(registers_.size() - 1), true};

@@ -77,6 +77,9 @@ class TermProgram {
   struct Kernel;
   class KernelPlanner;
   void planKernel();
+  // Which registers some instruction reads. Results nobody reads (the base
+  // of a power with exponent 0) are computed for their messages only.
+  std::vector<bool> registersRead() const;
   // The kernel's value at x with the messages every evaluation sets; false
   // where the instructions must answer.
   bool runKernel(Extended x, Extended& y);
