@@ -35,7 +35,9 @@ Int Gcd(Int a, Int b) {
   return a;
 }
 
-constexpr Int kLimit = Int{1} << 100;
+// Numerators and denominators stay below 2^62, so that a sum of two
+// products still fits the 128 bits.
+constexpr Int kLimit = Int{1} << 62;
 
 struct Rational {
   Int num = 0;
