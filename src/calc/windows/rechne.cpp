@@ -24,6 +24,7 @@
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
+#include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/luinput.h"
 #include "shell/windows/qtext.h"
@@ -52,10 +53,6 @@ QLineEdit* ResultEdit(const char* name, QWidget* parent) {
   edit->setObjectName(QLatin1String(name));
   edit->setFont(FixedFont(16, true));
   return edit;
-}
-
-bool IsEnter(const QKeyEvent* key) {
-  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -204,13 +201,13 @@ bool TFRechne::eventFilter(QObject* watched, QEvent* e) {
         EEing->insert(QStringLiteral("'"));
         return true;
       }
-      if (IsEnter(key)) {
+      if (IsEnterKey(key->key())) {
         BRechneClick();
         return true;
       }
     }
     // The memo still gets its new line after the computation.
-    if (watched == MParameter && IsEnter(key)) BRechneClick();
+    if (watched == MParameter && IsEnterKey(key->key())) BRechneClick();
   }
   if (e->type() == QEvent::MouseButtonRelease && watched == MVerlauf->viewport()) MVerlaufClick();
   return QMainWindow::eventFilter(watched, e);

@@ -25,6 +25,7 @@
 #include "plot/windows/unit1sb.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
+#include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/unitstart.h"
@@ -38,8 +39,6 @@ constexpr const char* kDiskussion = "Diskussion";
 constexpr const char* kRechne = "Rechne";
 constexpr const char* kStop = "Stop";
 constexpr const char* kPunkte = "Punkte ins Schaubild";
-
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(Ui(caption), parent);
@@ -167,7 +166,7 @@ void TForm4sb::BuildControls() {
 bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
-    if (IsEnter(key)) {
+    if (IsEnterKey(key)) {
       if (watched == Evon) EvonKeyPress(key);
       else if (watched == Ebis) EbisKeyPress(key);
       else if (watched == Estep) EstepKeyPress(key);
@@ -187,15 +186,15 @@ void TForm4sb::closeEvent(QCloseEvent* e) {
 // The next edit comes with its text selected, ready to be typed over, as
 // after Tab.
 void TForm4sb::EvonKeyPress(int key) {
-  if (IsEnter(key)) Ebis->setFocus(Qt::TabFocusReason);
+  if (IsEnterKey(key)) Ebis->setFocus(Qt::TabFocusReason);
 }
 
 void TForm4sb::EbisKeyPress(int key) {
-  if (IsEnter(key)) Estep->setFocus(Qt::TabFocusReason);
+  if (IsEnterKey(key)) Estep->setFocus(Qt::TabFocusReason);
 }
 
 void TForm4sb::EstepKeyPress(int key) {
-  if (IsEnter(key)) BRechneClick();
+  if (IsEnterKey(key)) BRechneClick();
 }
 
 bool TForm4sb::Running() const { return BRechne->text() == QLatin1String(kStop); }

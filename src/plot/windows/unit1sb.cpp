@@ -31,6 +31,7 @@
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
+#include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/luinput.h"
 #include "shell/windows/qtext.h"
@@ -41,8 +42,6 @@ namespace lumatik {
 
 
 namespace {
-
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // The memo of another window, found by its designed name (null while that
 // window has none).
@@ -348,7 +347,7 @@ void TForm1sb::closeEvent(QCloseEvent* e) {
 bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
-    if (IsEnter(key)) {
+    if (IsEnterKey(key)) {
       if (watched == ComboBox1) ComboBox1KeyDown(key);
       else if (watched == ELEx) ELExKeyDown(key);
       else if (watched == ELEy) ELEyKeyDown(key);
@@ -364,27 +363,27 @@ bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {
 // ---- keys and controls
 
 void TForm1sb::ComboBox1KeyDown(int key) {
-  if (IsEnter(key)) Schaubild1Click();
+  if (IsEnterKey(key)) Schaubild1Click();
 }
 
 void TForm1sb::Ex000KeyDown(int key) {
-  if (IsEnter(key)) Schaubild1Click();
+  if (IsEnterKey(key)) Schaubild1Click();
 }
 
 void TForm1sb::Ey000KeyDown(int key) {
-  if (IsEnter(key)) Schaubild1Click();
+  if (IsEnterKey(key)) Schaubild1Click();
 }
 
 // A plain number is taken for both axes at once; a term such as "2*Pi"
 // waits for the Enter of another field or the menu.
 void TForm1sb::ELExKeyDown(int key) {
-  if (!IsEnter(key) || !IsPlainNumber(CoreText(ELEx->text()))) return;
+  if (!IsEnterKey(key) || !IsPlainNumber(CoreText(ELEx->text()))) return;
   ShowFieldText(ELEy, ELEx->text());
   Schaubild1Click();
 }
 
 void TForm1sb::ELEyKeyDown(int key) {
-  if (IsEnter(key) && IsPlainNumber(CoreText(ELEy->text()))) Schaubild1Click();
+  if (IsEnterKey(key) && IsPlainNumber(CoreText(ELEy->text()))) Schaubild1Click();
 }
 
 void TForm1sb::ComboBox1Click() { Schaubild1Click(); }

@@ -1,5 +1,7 @@
 #include "shell/windows/luinput.h"
 
+#include "shell/windows/enter_key.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -218,7 +220,7 @@ void TFormluinput::Memo1Click() { Edit1->setText(QtText(MemoCaretText(Memo1))); 
 bool TFormluinput::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(e);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool enter = IsEnterKey(key->key());
     if (enter && watched == Edit1) {
       if (Edit2->isVisible())
         EnterValue(Edit2);
@@ -242,7 +244,7 @@ void TFormluinput::keyPressEvent(QKeyEvent* e) {
   }
   // No default button: in an input Enter outside the edits does nothing;
   // a hint has no edits, and Enter there is its Ok.
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+  if (IsEnterKey(e->key())) {
     if (!Edit1->isVisible()) BOkClick();
     return;
   }
