@@ -35,6 +35,9 @@ class ScenePainter {
   void segment(Colour colour, PenStyle style, const Vec3& from, const Vec3& to);
   // Text with its upper left corner at the image of the point, without a
   // background; nothing when that lies far outside the picture.
+  // A segment the caller knows would be cut away entirely: it counts as
+  // asked for, so a line whose every segment lies outside is still named.
+  void countUnseenSegment() { ++tally_.requested; }
   void text(const Vec3& at, const std::string& text, Colour colour, int fontPoints);
 
   // The whole numbers i from first to last for which base + i*step lands

@@ -102,6 +102,7 @@ const DegenerateCase kDegenerate[] = {
     {"Tetraeder A(1|0|0) B(0|1|0) C(0|0|1) D(1/0|1|1)", "kann nicht berechnet werden", 3},
     {"KREIS M(1|2|3) r=1", "waagrecht", 2},
     {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
+    {"Kugel M(3000|0|0) r=1000", "au\xDF" "erhalb des Bildes", 0},
 };
 
 TEST_F(WholeSceneTest, DegenerateLinesDrawWhatTheyCanAndSayWhatNot) {
