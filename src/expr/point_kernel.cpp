@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "shell/matherror.h"
@@ -144,7 +145,11 @@ inline Extended WholePowerOf(Extended base, long long n, bool& ok) {
   Extended v = 0;
   try {
     v = step.function(a);
+  } catch (const std::bad_alloc&) {
+    throw;  // out of memory ends the whole computation, as in the text evaluator
   } catch (...) {
+    // Any other failure sends the point to the text evaluator, which says
+    // what went wrong in its own words.
     ok = false;
     return 0;
   }
