@@ -72,6 +72,12 @@ static_assert(kSmallestDivisor > 1e-15L && kSmallestDivisor < 2e-15L);
 // rare among a term's values, and the instructions give them exactly.
 constexpr float kHuge = 0x1p127f;
 
+#if defined(__clang__)
+// clang (the fuzzing build) takes no x87 register clobbers: the plain
+// comparisons, which give the same answers.
+inline bool BoundAbove(const float& bound, Extended a) { return static_cast<Extended>(bound) > a; }
+inline bool BoundAtMost(const float& bound, Extended a) { return !(static_cast<Extended>(bound) > a); }
+#else
 // bound > a, false where a is NaN. The bound is pushed and popped by
 // fcomip; st(7) is named so that g++ leaves a register free for the push.
 inline bool BoundAbove(const float& bound, Extended a) {
@@ -86,6 +92,7 @@ inline bool BoundAtMost(const float& bound, Extended a) {
   asm("flds %[bound]\n\tfcomip %%st(1), %%st" : "=@ccbe"(atMost) : "t"(a), [bound] "m"(bound) : "st(7)");
   return atMost;
 }
+#endif
 
 // A NaN fails the comparison itself.
 inline bool IsFinite(Extended v) { return BoundAbove(kHuge, std::fabs(v)); }
@@ -94,7 +101,8 @@ inline bool IsFinite(Extended v) { return BoundAbove(kHuge, std::fabs(v)); }
 // result of a failed level, which a division could hide).
 inline bool DivisorInRange(Extended v) {
   const Extended a = std::fabs(v);
-  return BoundAtMost(kSmallestDivisor, a) & BoundAbove(kHuge, a);
+  // Both tests without a branch between them.
+  return (static_cast<int>(BoundAtMost(kSmallestDivisor, a)) & static_cast<int>(BoundAbove(kHuge, a))) != 0;
 }
 
 // IntPower's products for n > 0 without its tests: once a product is no
