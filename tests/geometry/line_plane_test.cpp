@@ -19,18 +19,18 @@ TEST_F(LinePlaneTest, IntersectionPointLiesOnBothOrTheLineRunsParallel) {
     const Q3 p = make.Point();
     // Every third line runs parallel to the plane, every sixth in it.
     const Q3 u = n % 3 == 0 ? make.Orthogonal(normal) : make.NonZero();
-    const Rational d = n % 6 == 0 ? Dot(normal, p) : make.Coord();
+    const mpq_class d = n % 6 == 0 ? Dot(normal, p) : make.Coord();
     const std::string plane = make.Text(normal.x1, false) + " " + make.Text(normal.x2, false) + " " +
                               make.Text(normal.x3, false) + " " + make.Text(d) + "  Ebene";
     const Worksheet sheet =
         RunGeometry("Gerade Ebene", {"Gerade p" + make.Text(p, "|") + " u" + make.Text(u, " "), plane});
     ExpectClean(sheet, exact);
-    const bool parallel = Dot(normal, u).isZero();
-    const bool inPlane = parallel && (Dot(normal, p) - d).isZero();
+    const bool parallel = Dot(normal, u) == 0;
+    const bool inPlane = parallel && (Dot(normal, p) - d) == 0;
     EXPECT_EQ(HasLine(sheet, "g liegt in E"), inPlane) << plane;
     EXPECT_EQ(HasLine(sheet, "g parallel zu E"), parallel && !inPlane) << plane;
     if (parallel) return;
-    const L3 P = make.Value(p), U = make.Value(u), N = {normal.x1.value(), normal.x2.value(), normal.x3.value()};
+    const L3 P = make.Value(p), U = make.Value(u), N = {ToLD(normal.x1), ToLD(normal.x2), ToLD(normal.x3)};
     const LD size = Norm(P) + Norm(U) + Norm(N) + std::fabs(make.Value(d));
     const std::string result = LineStarting(sheet, "Schnittpunkt S");
     const L3 s = PointAfter(result, "S");

@@ -21,7 +21,7 @@ TEST_F(LinesTest, PointLineDistanceIsTheDistanceToAFootOnTheLine) {
     const Q3 a = make.Point();
     const Q3 v = make.NonZero();
     // Every fourth point lies on the line itself.
-    const Q3 p = n % 4 == 0 ? a + Rational(make.Int(-9, 9), make.Int(1, 4)) * v : make.Point();
+    const Q3 p = n % 4 == 0 ? a + Q(make.Int(-9, 9), make.Int(1, 4)) * v : make.Point();
     const Worksheet sheet =
         RunGeometry("Abstand Punkt Gerade",
                     {"Abstand Punkt Gerade", "Punkt P" + make.Text(p, "|") + " Gerade mit Aufpunkt" +
@@ -50,11 +50,11 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
     const int kind = n % 4;  // 0 intersecting, 1 any, 2 parallel, 3 identical
     const Q3 p = make.Point();
     const Q3 u = make.NonZero();
-    const Rational k(make.Int(1, 9) * (n % 3 == 0 ? -1 : 1), make.Int(1, 5));
+    const mpq_class k = Q(make.Int(1, 9) * (n % 3 == 0 ? -1 : 1), make.Int(1, 5));
     const Q3 v = kind >= 2 ? k * u : make.NonZero();
     Q3 q = make.Point();
-    if (kind == 0) q = p + Rational(make.Int(-5, 5)) * u + Rational(make.Int(-5, 5), 2) * v;
-    if (kind == 3) q = p + Rational(make.Int(-5, 5), 3) * u;
+    if (kind == 0) q = p + Q(make.Int(-5, 5)) * u + Q(make.Int(-5, 5), 2) * v;
+    if (kind == 3) q = p + Q(make.Int(-5, 5), 3) * u;
     const Worksheet sheet = RunGeometry("zwei Geraden", {"Gerade P" + make.Text(p, " ") + " u" + make.Text(u, " "),
                                                          "Gerade Q" + make.Text(q, " ") + " v" + make.Text(v, " ")});
     ExpectClean(sheet, exact);
@@ -67,7 +67,7 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
     ExpectNear(Norm(Cross(h - Q, V)), 0, size * size, exact, "H on h");
     ExpectNear(Dot(h - g, V), 0, size * size, exact, "GH orthogonal to v");
     ExpectNear(d, Norm(h - g), size, exact, "distance = |GH|");
-    const bool parallel = Dot(Cross(u, v), Cross(u, v)).isZero();
+    const bool parallel = Dot(Cross(u, v), Cross(u, v)) == 0;
     EXPECT_EQ(HasLine(sheet, "g und h sind parallel!"), parallel) << feet;
     if (parallel) {
       ExpectNear(d, Norm(Cross(Q - P, U)) / Norm(U), size, exact, "parallel distance");
@@ -75,7 +75,7 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
       ExpectNear(Dot(h - g, U), 0, size * size, exact, "GH orthogonal to u");
       ExpectNear(d, std::fabs(Dot(Q - P, Cross(U, V))) / Norm(Cross(U, V)), size, exact, "skew distance");
     }
-    const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)).isZero();
+    const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)) == 0;
     if (kind == 0 || identical) {
       EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0");
     }
