@@ -2,21 +2,10 @@
 // plotter's menu "Diskussion", the interval typed into its edits, its
 // buttons clicked, "Stop" clicked while a run goes on.
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -27,34 +16,17 @@
 #include "discuss/discuss_texts.h"
 #include "discuss/discussion_examples.h"
 #include "discuss/windows/unit4sb.h"
-#include "plot/plotter_state.h"
+#include "plot/plotter_window_fixture.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/codepage.h"
-#include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
-#include "plot/plotter_window_fixture.h"
 
 namespace lumatik {
 namespace {
 
 using namespace testing;
-
-// The text of the field with the caret selected and typed over.
-void TypeOver(const char* text) {
-  ASSERT_NE(Focused(), nullptr);
-  QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
-  TypeText(Focused(), QString::fromUtf8(text));
-  Settle();
-}
-
-std::vector<std::string> Lines(const char* utf8Lines) {
-  std::vector<std::string> lines;
-  for (const QString& line : QString::fromUtf8(utf8Lines).split(QLatin1Char('\n'))) lines.push_back(CoreText(line));
-  return lines;
-}
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
@@ -142,8 +114,7 @@ TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   EXPECT_EQ(messages, std::vector<std::string>{Cp1252(discusstexts::kStepNotPositive)});
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Diskussion"));
   EXPECT_TRUE(Form4sb->Memo1->toPlainText().isEmpty());
-  ClickInto(Form4sb->Estep);
-  TypeOver("1/10");
+  TypeInto(Form4sb->Estep, "1/10");
   PressEnter();
   const std::vector<std::string> memo = MemoText();
   ASSERT_EQ(memo.size(), 9u);
@@ -170,8 +141,7 @@ TEST_F(DiscussionWindow, StopEndsALongRunAtOnceAndKeepsTheOldText) {
                     {[&] {
                        captionDuringRun = Form4sb->BRechne->text();
                        // The window goes on taking keys while the scan runs.
-                       ClickInto(Form4sb->Ebis);
-                       TypeOver("7");
+                       TypeInto(Form4sb->Ebis, "7");
                      },
                      [&] {
                        typedDuringRun = Form4sb->Ebis->text();
@@ -245,7 +215,8 @@ TEST_F(DiscussionWindow, IntegralAsksForItsBoundsInTheMemoThenComputes) {
   DrawTyped("x^2");
   OpenDiscussion();
   Click(Form4sb->Bintegral);
-  EXPECT_EQ(MemoText(), Lines("Integralgrenze x1 = -5\nIntegralgrenze x2 =  5\nSimpsonschritte pro Einheit n = 100"));
+  EXPECT_EQ(MemoText(), (std::vector<std::string>{"Integralgrenze x1 = -5", "Integralgrenze x2 =  5",
+                                                  "Simpsonschritte pro Einheit n = 100"}));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(Form4sb->y(), Form4sb->screen()->availableGeometry().top());
   // The user writes 0 for x1 in the memo and clicks "Integral" again.
