@@ -1,5 +1,6 @@
 #include "geometry_cases.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -100,27 +101,29 @@ LD NumberValue(std::string text) {
   return EvalTerm(std::regex_replace(std::regex_replace(text, groupBlank, "$1"), exponent, "$1*10^($2)"));
 }
 
+namespace {
+
+// The first line that passes the test, or a failure naming what was missing.
+template <class Test>
+std::string FindLine(const Worksheet& sheet, Test test, const std::string& what) {
+  for (const std::string& line : sheet.lines())
+    if (test(line)) return line;
+  ADD_FAILURE() << "no line " << what;
+  return what;
+}
+
+}  // namespace
+
 std::string LineStarting(const Worksheet& sheet, const std::string& prefix) {
-  for (const std::string& line : sheet.lines()) {
-    if (line.rfind(prefix, 0) == 0) return line;
-  }
-  ADD_FAILURE() << "no line begins with " << prefix;
-  return prefix;
+  return FindLine(sheet, [&](const std::string& line) { return line.rfind(prefix, 0) == 0; }, "begins with " + prefix);
 }
 
 std::string LineContaining(const Worksheet& sheet, const std::string& text) {
-  for (const std::string& line : sheet.lines()) {
-    if (line.find(text) != std::string::npos) return line;
-  }
-  ADD_FAILURE() << "no line holds " << text;
-  return text;
+  return FindLine(sheet, [&](const std::string& line) { return line.find(text) != std::string::npos; }, "holds " + text);
 }
 
 bool HasLine(const Worksheet& sheet, const std::string& text) {
-  for (const std::string& line : sheet.lines()) {
-    if (line == text) return true;
-  }
-  return false;
+  return std::find(sheet.lines().begin(), sheet.lines().end(), text) != sheet.lines().end();
 }
 
 L3 PointAfter(const std::string& line, const std::string& label) {
@@ -198,9 +201,8 @@ void ExpectNear(LD a, LD b, LD size, bool exact, const std::string& what) {
 }
 
 void ExpectNear(const L3& a, const L3& b, LD size, bool exact, const std::string& what) {
-  ExpectNear(a.x1, b.x1, size, exact, what);
-  ExpectNear(a.x2, b.x2, size, exact, what);
-  ExpectNear(a.x3, b.x3, size, exact, what);
+  for (const auto& [u, v] : {std::pair{a.x1, b.x1}, std::pair{a.x2, b.x2}, std::pair{a.x3, b.x3}})
+    ExpectNear(u, v, size, exact, what);
 }
 
 }  // namespace lumatik::testing
