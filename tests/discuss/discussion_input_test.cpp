@@ -76,6 +76,8 @@ TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
   EXPECT_EQ(Summary(ShiftedView("1", "7", false)), "1 11 3 19 -");
 }
 
+// The circle's numbers are terms of the plot list: evaluated, they give the
+// point again to the digits written.
 TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
   const auto result =
       DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
@@ -84,14 +86,7 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
             (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
                                       "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
                                       "Kreis 1 -2 1/20 schwarz"}));
-}
-
-TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
-  // The circle's numbers are terms of the plot list: evaluated, they give
-  // the point again to the digits written.
-  const std::vector<FoundPoint> points{{PointKind::High, 1.0L / 3, -2.0L / 7},
-                                       {PointKind::Inflection, -1e-5L, 0}};
-  EXPECT_EQ(PointCircleLines(points),
+  EXPECT_EQ(PointCircleLines({{PointKind::High, 1.0L / 3, -2.0L / 7}, {PointKind::Inflection, -1e-5L, 0}}),
             (std::vector<std::string>{"Kreis -0,00001 0 1/20", "Kreis 0,333333333333 -0,285714285714 1/20 schwarz"}));
 }
 

@@ -26,12 +26,10 @@ class IntegralPressTest : public testing::EngineTest {
 // The value after " = " of the result line: grouped digits, decimal comma,
 // an optional "=fraction".
 long double ResultValue(const std::string& line) {
-  std::string text = line.substr(line.find(" = ") + 3);
-  text = text.substr(0, text.find('='));
   std::string plain;
-  for (char c : text) {
-    if (c == ' ') continue;
-    plain += c == ',' ? '.' : c;
+  for (char c : line.substr(line.find(" = ") + 3)) {
+    if (c == '=') break;
+    if (c != ' ') plain += c == ',' ? '.' : c;
   }
   return std::strtold(plain.c_str(), nullptr);
 }

@@ -2,24 +2,18 @@
 // to the marked rectangle, or a German explanation - never a black picture.
 // Runs on a private session bus (dbus-run-session) with a stand-in portal.
 
-#include <gtest/gtest.h>
-
 #include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
 
 #include <algorithm>
-#include <string>
 
 #include "screenshot/windows/portal_screenshot.h"
 #include "screenshot/windows/screen_capture.h"

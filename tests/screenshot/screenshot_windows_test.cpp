@@ -6,10 +6,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "screenshot/windows/unit_ba1.h"
 #include "screenshot/windows/unit_ba2.h"
