@@ -174,10 +174,7 @@ TEST_F(CoarseStepExample, StepOneMissesTheTwoInnerZeros) {
   ASSERT_EQ(coarse.numberedZeros().size(), 2u);
   EXPECT_NEAR(coarse.zeros[0].x, all[0], 1e-12L);
   EXPECT_NEAR(coarse.zeros[1].x, all[3], 1e-12L);
-  // The turns are still found, f(2) = f(3) hides the inflections.
-  ASSERT_EQ(coarse.tangents.size(), 3u);
-  EXPECT_EQ(coarse.tangents[1].text, "H(2,5|0,125)");
-  EXPECT_TRUE(coarse.inflections.empty());
+  // The turns and the hidden inflections are in docs/discussion/6-falsche-eingabe.txt.
 }
 
 }  // namespace

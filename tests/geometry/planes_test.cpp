@@ -60,14 +60,14 @@ TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
   }
 }
 
+// Irrational directions keep a true normal with coefficients of their own size.
 TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
-  const Vec3 p{1, 2, 3};
-  const Vec3 u{std::sqrt(2.0L), 1, 0};
-  const Vec3 v{0, 1, std::sqrt(3.0L)};
+  const Vec3 p{1, 2, 3}, u{std::sqrt(2.0L), 1, 0}, v{0, 1, std::sqrt(3.0L)};
   const PlaneEquation e = PlaneFromParam(p, u, v).plane;
   EXPECT_NEAR(D(Dot(e.normal(), u)), 0, 1e-12);
   EXPECT_NEAR(D(Dot(e.normal(), v)), 0, 1e-12);
   EXPECT_NEAR(Residual(e, p), 0, 1e-12);
+  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
 }
 
 TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
@@ -136,13 +136,10 @@ TEST_F(PlanesTest, ZeroNormalStopsAfterTheTraceLineWithAHint) {
   ExpectClean(equation, false);
 }
 
-TEST_F(PlanesTest, SmallCoefficientsAndIrrationalDirectionsStayTrue) {
+TEST_F(PlanesTest, SmallCoefficientsAndFractionPointsStayTrue) {
   // A tiny normal vector is no rounding noise: the plane is far away.
   const Worksheet far = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0,0000001 0 0 1", "1 1 1"});
   EXPECT_EQ(far.line(5), "+/-Abstand=-9999999");
-  // Irrational directions keep coefficients of their own size.
-  const PlaneEquation e = PlaneFromParam({1, 2, 3}, {std::sqrt(2.0L), 1, 0}, {0, 1, std::sqrt(3.0L)}).plane;
-  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
   // Fraction points give the integer equation without rounding noise.
   const Worksheet thirds = RunGeometry("Ebene ABC", {"Ebene Dreieck A(1/3|1/7|2) B(2/3|-1|1/9) C(5|1/11|-2/7)"});
   EXPECT_EQ(thirds.line(4).find(','), std::string::npos) << thirds.line(4);

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTemporaryDir>
 
 #include "screenshot/windows/unit_ba1.h"
@@ -27,7 +26,6 @@ class ScreenshotTool : public FormsTest {
   void SetUp() override {
     FormsTest::SetUp();
     ASSERT_TRUE(folder.isValid());
-    screen = QGuiApplication::primaryScreen()->geometry().size();
     Form_ba1->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_ba1));
   }
@@ -55,7 +53,6 @@ class ScreenshotTool : public FormsTest {
   }
 
   QTemporaryDir folder;
-  QSize screen;
 };
 
 TEST_F(ScreenshotTool, MarkierungenThenVorschauShowsThePreviewAndFillsTheClipboard) {
