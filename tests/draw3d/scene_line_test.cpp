@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "draw3d/scene_line.h"
@@ -103,6 +104,22 @@ TEST_F(SceneValueTest, MissingAndUncomputableValuesAreNamed) {
 
   EXPECT_FALSE(SceneLine(Cp1252("Gerade in Kugel f\xC3\xBChrt auf Gleichung 25*s^2-148*s+196=0"), 1).holdsNumbers());
   EXPECT_TRUE(SceneLine(Cp1252("Punkt P(1/0|2|3)"), 1).holdsNumbers());
+}
+
+// The name before a point's bracket, and the letter before a digit or a
+// small letter ("S1(", "Ma("); brackets of a term are not those of a point.
+TEST(SceneLineTest, NamesStandBeforeThePointsBrackets) {
+  const std::tuple<const char*, int, char, char> cases[] = {
+      {"Strecke A(2|3|6) B(0|6|5,5)", 2, 'B', 0},         {"Strecke A(6|4|4) Ma(2'1/2|5|3)", 2, 'a', 'M'},
+      {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", 2, '2', 'S'}, {"STRECKE S1(7'17/25|8|2'6/25)S2(0|8|8)", 2, '2', 'S'},
+      {"Punkt (1|2|3)", 1, 0, 0}, {"(1|2|3)", 1, 0, 0}, {"Strecke A(2|3|6)", 2, 0, 0},
+      {"KUGEL M(1|2|3) r=sqrt(2) N(0|0|1)", 2, 'N', 0},   {"Punkt 3S(1|2|3)", 1, 'S', 0},
+  };
+  for (const auto& [line, n, name, prefix] : cases) {
+    const PointName found = PointNameOf(Cp1252(line), n);
+    EXPECT_EQ(found.name, name) << line;
+    EXPECT_EQ(found.prefix, prefix) << line;
+  }
 }
 
 }  // namespace
