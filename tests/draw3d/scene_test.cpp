@@ -87,22 +87,16 @@ struct DegenerateCase {
 
 const DegenerateCase kDegenerate[] = {
     {"DREIECK A(1|1|1) B(1|1|1) C(1|1|1)", "alle Punkte fallen zusammen", 2},
-    {"Strecke S1(0|8|5) S2(0|8|5)", "alle Punkte fallen zusammen", 2},
-    {"Vektor v=(0 0 0)", "Nullvektor", 0},
-    {"GERADE A(1|2|3) u(0|0|0)", "Richtungsvektor (0 0 0)", 2},
-    {"KUGEL M(1|2|3) r=0", "Radius nicht positiv", 2},
-    {"Kreis M(1|2|3) r=-1 n=(0 0 1)", "Radius nicht positiv", 2},
-    {"Punkt P(1E300|2|3)", "Zahlen zu gro", 0},
-    {"PUNKT P(1|2|1E30)", "Zahlen zu gro", 0},
-    {"Punkt P(10^4000|2|3)", "Zahlen zu gro", 0},
-    {"Punkt P(1E5000|2|3)", "ist zu gro", 0},
-    {"Punkt P(1|2)", "es fehlen Zahlen (2 statt 3)", 0},
+    {"Strecke S1(0|8|5) S2(0|8|5)", "alle Punkte fallen zusammen", 2}, {"Vektor v=(0 0 0)", "Nullvektor", 0},
+    {"GERADE A(1|2|3) u(0|0|0)", "Richtungsvektor (0 0 0)", 2}, {"KUGEL M(1|2|3) r=0", "Radius nicht positiv", 2},
+    {"Kreis M(1|2|3) r=-1 n=(0 0 1)", "Radius nicht positiv", 2}, {"Punkt P(1E300|2|3)", "Zahlen zu gro", 0},
+    {"PUNKT P(1|2|1E30)", "Zahlen zu gro", 0}, {"Punkt P(10^4000|2|3)", "Zahlen zu gro", 0},
+    {"Punkt P(1E5000|2|3)", "ist zu gro", 0}, {"Punkt P(1|2)", "es fehlen Zahlen (2 statt 3)", 0},
     {"Dreieck A(1|2|3) B(4|5|6)", "es fehlen Zahlen (6 statt 9)", 1},
     {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", "es fehlen Zahlen (6 statt 9)", 1},
     {"Spat A(2|-1|1) B(4|-1|1) D(2|-3|1)", "es fehlen Zahlen", 2},
     {"Tetraeder A(1|0|0) B(0|1|0) C(0|0|1) D(1/0|1|1)", "kann nicht berechnet werden", 3},
-    {"KREIS M(1|2|3) r=1", "waagrecht", 2},
-    {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
+    {"KREIS M(1|2|3) r=1", "waagrecht", 2}, {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
 };
 
 TEST_F(WholeSceneTest, DegenerateLinesDrawWhatTheyCanAndSayWhatNot) {
