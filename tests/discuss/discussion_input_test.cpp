@@ -61,33 +61,23 @@ INSTANTIATE_TEST_SUITE_P(Table, StepRefusalTable,
                                            RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
                                            RefusalCase{0, 1e15L, 1, nullptr}));
 
+// Each view as "lex x000 from to step" ("-" where the step stays).
+std::string Summary(const MovedView& v) {
+  return v.lex + " " + v.x000 + " " + v.from.value_or("-") + " " + v.to.value_or("-") + " " + v.step.value_or("-");
+}
+
 TEST_F(DiscussionInput, ZoomDoublesTheUnitAndMovesTheInterval) {
-  const MovedView in = ZoomedView("1", "0", true);
-  EXPECT_EQ(in.lex, "2");
-  EXPECT_EQ(in.x000, "0");
-  EXPECT_EQ(in.from, "-4");
-  EXPECT_EQ(in.to, "4");
-  EXPECT_EQ(in.step, "0,05");
-  const MovedView out = ZoomedView("1/2", "3", false);
-  EXPECT_EQ(out.lex, "0,25");
-  EXPECT_EQ(out.from, "-29");
-  EXPECT_EQ(out.to, "35");
-  EXPECT_EQ(out.step, "0,4");
+  EXPECT_EQ(Summary(ZoomedView("1", "0", true)), "2 0 -4 4 0,05");
+  EXPECT_EQ(Summary(ZoomedView("1/2", "3", false)), "0,25 3 -29 35 0,4");
 }
 
 TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
-  const MovedView right = ShiftedView("2", "0", true);
-  EXPECT_EQ(right.lex, "2");
-  EXPECT_EQ(right.x000, "-2");
-  EXPECT_EQ(right.from, "-6");
-  EXPECT_EQ(right.to, "2");
-  EXPECT_FALSE(right.step.has_value());
-  const MovedView left = ShiftedView("1", "7", false);
-  EXPECT_EQ(left.x000, "11");
-  EXPECT_EQ(left.from, "3");
-  EXPECT_EQ(left.to, "19");
+  EXPECT_EQ(Summary(ShiftedView("2", "0", true)), "2 -2 -6 2 -");
+  EXPECT_EQ(Summary(ShiftedView("1", "7", false)), "1 11 3 19 -");
 }
 
+// The circle's numbers are terms of the plot list: evaluated, they give the
+// point again to the digits written.
 TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
   const auto result =
       DiscussCurve(EngineTermFunction("x^3-3*x", " "), "x^3-3*x", -3, 3, 0.25, [] { return true; });
@@ -96,17 +86,8 @@ TEST_F(DiscussionInput, FoundPointsBecomeCircles) {
             (std::vector<std::string>{"Kreis 0 0 1/20", "Kreis -1,732050807569 0 1/20 rot", "Kreis 0 0 1/20 rot",
                                       "Kreis 1,732050807569 0 1/20 rot", "Kreis -1 2 1/20 schwarz",
                                       "Kreis 1 -2 1/20 schwarz"}));
-}
-
-TEST_F(DiscussionInput, CirclesReadBackAsTheirPoints) {
-  // The circle's numbers are terms of the plot list: evaluated, they give
-  // the point again to the digits written.
-  const std::vector<FoundPoint> points{{PointKind::High, 1.0L / 3, -2.0L / 7},
-                                       {PointKind::Inflection, -1e-5L, 0}};
-  const std::vector<std::string> lines = PointCircleLines(points);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "Kreis -0,00001 0 1/20");
-  EXPECT_EQ(lines[1], "Kreis 0,333333333333 -0,285714285714 1/20 schwarz");
+  EXPECT_EQ(PointCircleLines({{PointKind::High, 1.0L / 3, -2.0L / 7}, {PointKind::Inflection, -1e-5L, 0}}),
+            (std::vector<std::string>{"Kreis -0,00001 0 1/20", "Kreis 0,333333333333 -0,285714285714 1/20 schwarz"}));
 }
 
 }  // namespace

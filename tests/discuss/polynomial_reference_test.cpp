@@ -1,52 +1,29 @@
 // Generated polynomials with known roots, simple and double, discussed on
 // [-4; 4]. The references: the roots themselves, and the sign changes of
-// the exact first and second derivative (exact rational coefficients,
-// evaluated by Horner's rule and bisected) - nothing of the discussion's
-// differences or refinements.
+// the exact first and second derivative (GMP coefficients, evaluated by
+// Horner's rule and bisected) - nothing of the discussion's own scan.
 
-#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "exact_polynomial.h"
 #include "support/engine_state.h"
 #include "worked_text.h"
 
-namespace lumatik {
+namespace lumatik::testing {
 namespace {
 
-using testing::Entry;
-using testing::ParseWorkedText;
-using testing::WorkedText;
-
-using Coefficients = std::vector<mpq_class>;  // index = power of x
-
-Coefficients Multiply(const Coefficients& p, const Coefficients& q) {
-  Coefficients r(p.size() + q.size() - 1, 0);
-  for (std::size_t i = 0; i < p.size(); ++i)
-    for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += p[i] * q[j];
-  return r;
-}
-
-Coefficients Derivative(const Coefficients& p) {
-  Coefficients r;
-  for (std::size_t i = 1; i < p.size(); ++i) r.push_back(p[i] * static_cast<long>(i));
-  if (r.empty()) r.push_back(0);
-  return r;
-}
-
-// The exact coefficients rounded once, for evaluation by Horner's rule.
+// The exact coefficients rounded once.
 using Approximation = std::vector<long double>;
 
 Approximation Approximate(const Coefficients& p) {
   Approximation q;
-  for (const mpq_class& c : p)
-    q.push_back(static_cast<long double>(c.get_num().get_si()) / c.get_den().get_si());
+  for (const mpq_class& c : p) q.push_back(static_cast<long double>(c.get_num().get_si()) / c.get_den().get_si());
   return q;
 }
 
@@ -58,32 +35,9 @@ long double Horner(const Approximation& p, long double x) {
 
 // The sum of the terms' magnitudes: the scale of the rounding in f(x).
 long double TermScale(const Approximation& p, long double x) {
-  long double scale = 0;
-  long double power = 1;
-  for (long double c : p) {
-    scale += std::fabs(c * power);
-    power *= std::fabs(x);
-  }
+  long double scale = 0, power = 1;
+  for (long double c : p) scale += std::fabs(c * power), power *= std::fabs(x);
   return scale;
-}
-
-// "1/4*x^3-3/8*x+2": the term as a pupil would type it.
-std::string TermText(const Coefficients& p) {
-  std::string text;
-  for (std::size_t i = p.size(); i-- > 0;) {
-    if (p[i] == 0) continue;
-    const mpq_class magnitude = abs(p[i]);
-    if (p[i] < 0) {
-      text += "-";
-    } else if (!text.empty()) {
-      text += "+";
-    }
-    const bool one = magnitude == 1 && i > 0;
-    if (!one) text += magnitude.get_str();
-    if (i > 0) text += one ? "x" : "*x";
-    if (i > 1) text += "^" + std::to_string(i);
-  }
-  return text.empty() ? "0" : text;
 }
 
 // The places in [lo, hi] where q changes sign, bisected in long double.
@@ -91,27 +45,19 @@ std::vector<long double> SignChanges(const Approximation& q, long double lo, lon
   std::vector<long double> places;
   const int samples = 80000;
   const long double h = (hi - lo) / samples;
-  long double left = lo;
-  long double valueLeft = Horner(q, left);
+  long double left = lo, valueLeft = Horner(q, left);
   for (int i = 1; i <= samples; ++i) {
-    const long double right = lo + i * h;
-    const long double valueRight = Horner(q, right);
+    const long double right = lo + i * h, valueRight = Horner(q, right);
     if (valueRight == 0) {
       // An exact zero on the grid: a change when the next sample differs in sign.
-      const long double next = Horner(q, right + h);
-      if (valueLeft * next < 0) places.push_back(right);
+      if (valueLeft * Horner(q, right + h) < 0) places.push_back(right);
       continue;
     }
     if (valueLeft != 0 && (valueLeft < 0) != (valueRight < 0)) {
-      long double a = left;
-      long double b = right;
+      long double a = left, b = right;
       for (int k = 0; k < 200 && b - a > 1e-18L * (1 + std::fabs(a)); ++k) {
         const long double m = (a + b) / 2;
-        if ((Horner(q, m) < 0) == (Horner(q, a) < 0)) {
-          a = m;
-        } else {
-          b = m;
-        }
+        ((Horner(q, m) < 0) == (Horner(q, a) < 0) ? a : b) = m;
       }
       places.push_back((a + b) / 2);
     }
@@ -126,30 +72,18 @@ std::vector<long double> SignChanges(const Approximation& q, long double lo, lon
 bool HasQuietNearZero(const Approximation& q, long double lo, long double hi) {
   const int samples = 4000;
   const long double h = (hi - lo) / samples;
+  std::vector<long double> v;
   long double largest = 0;
-  std::vector<long double> values;
   for (int i = 0; i <= samples; ++i) {
-    values.push_back(Horner(q, lo + i * h));
-    largest = std::max(largest, std::fabs(values.back()));
+    v.push_back(Horner(q, lo + i * h));
+    largest = std::max(largest, std::fabs(v.back()));
   }
   for (int i = 1; i < samples; ++i) {
-    const bool localMinimum =
-        std::fabs(values[i]) <= std::fabs(values[i - 1]) && std::fabs(values[i]) <= std::fabs(values[i + 1]);
-    const bool signChange = values[i - 1] * values[i + 1] <= 0;
-    if (localMinimum && !signChange && std::fabs(values[i]) < 1e-3L * largest) return true;
+    const bool localMinimum = std::fabs(v[i]) <= std::fabs(v[i - 1]) && std::fabs(v[i]) <= std::fabs(v[i + 1]);
+    if (localMinimum && v[i - 1] * v[i + 1] > 0 && std::fabs(v[i]) < 1e-3L * largest) return true;
   }
   return false;
 }
-
-struct Case {
-  std::string term;
-  double step = 0.1;
-  std::vector<long double> simpleRoots;
-  std::vector<long double> doubleRoots;
-  Approximation p, p1, p2;
-  std::vector<long double> extrema;
-  std::vector<long double> inflections;
-};
 
 constexpr double kA = -4;
 constexpr double kB = 4;
@@ -162,6 +96,13 @@ bool WellSeparated(std::vector<long double> places, double d) {
   }
   return true;
 }
+
+struct Case {
+  std::string term;
+  double step = 0.1;
+  std::vector<long double> simpleRoots, doubleRoots, extrema, inflections;
+  Approximation p, p1, p2;
+};
 
 std::vector<Case> GeneratedCases() {
   std::mt19937 random(1616);
@@ -182,13 +123,8 @@ std::vector<Case> GeneratedCases() {
       const mpq_class root(eighths, 8);
       p = Multiply(p, {-root, 1});
       ++degree;
-      if (twice) {
-        p = Multiply(p, {-root, 1});
-        ++degree;
-        c.doubleRoots.push_back(root.get_d());
-      } else {
-        c.simpleRoots.push_back(root.get_d());
-      }
+      if (twice) p = Multiply(p, {-root, 1}), ++degree;
+      (twice ? c.doubleRoots : c.simpleRoots).push_back(root.get_d());
     }
     // A factor without real zeros adds turns that no zero explains.
     if (random() % 4 == 0 && degree <= 4) {
@@ -204,8 +140,7 @@ std::vector<Case> GeneratedCases() {
     std::sort(c.simpleRoots.begin(), c.simpleRoots.end());
     std::vector<long double> zeros = c.simpleRoots;
     zeros.insert(zeros.end(), c.doubleRoots.begin(), c.doubleRoots.end());
-    if (!WellSeparated(zeros, c.step) || !WellSeparated(c.extrema, c.step) ||
-        !WellSeparated(c.inflections, c.step))
+    if (!WellSeparated(zeros, c.step) || !WellSeparated(c.extrema, c.step) || !WellSeparated(c.inflections, c.step))
       continue;
     if (HasQuietNearZero(c.p1, kA, kB) || HasQuietNearZero(c.p2, kA, kB)) continue;
     // Values and slopes the refinements accept: |f| up to 10000 and
@@ -222,14 +157,13 @@ std::vector<Case> GeneratedCases() {
   return cases;
 }
 
-class PolynomialReference : public testing::EngineTest {};
+class PolynomialReference : public EngineTest {};
 
 TEST_F(PolynomialReference, ZerosExtremaAndInflectionsMatchTheDerivatives) {
-  int doubleRootsSeen = 0;
-  int scanPointRootsSeen = 0;
+  int doubleRootsSeen = 0, scanPointRootsSeen = 0;
   for (const Case& c : GeneratedCases()) {
     SCOPED_TRACE(c.term + " step " + std::to_string(c.step));
-    const WorkedText text = ParseWorkedText(testing::DiscussTerm(c.term, kA, kB, c.step));
+    const WorkedText text = ParseWorkedText(DiscussTerm(c.term, kA, kB, c.step));
     doubleRootsSeen += static_cast<int>(c.doubleRoots.size());
     if (c.step == 0.125) scanPointRootsSeen += static_cast<int>(c.simpleRoots.size() + c.doubleRoots.size());
 
@@ -237,21 +171,18 @@ TEST_F(PolynomialReference, ZerosExtremaAndInflectionsMatchTheDerivatives) {
     const std::vector<Entry> numbered = text.numberedZeros();
     ASSERT_EQ(numbered.size(), c.simpleRoots.size());
     for (std::size_t i = 0; i < numbered.size(); ++i) {
+      const long double root = c.simpleRoots[i], slope = Horner(c.p1, root);
       EXPECT_EQ(numbered[i].number, static_cast<int>(i) + 1);
-      EXPECT_NEAR(numbered[i].x, c.simpleRoots[i], 1e-12L) << numbered[i].text;
+      EXPECT_NEAR(numbered[i].x, root, 1e-12L) << numbered[i].text;
       // The slope is a central difference with h = 1e-12: the rounding of
       // the terms' values, divided by 2h, is all its error.
-      const long double root = c.simpleRoots[i];
       const long double rounding = 64 * 1.1e-19L * TermScale(c.p, root) / 2e-12L;
-      EXPECT_NEAR(numbered[i].slope, Horner(c.p1, root),
-                  1e-9L * (1 + std::fabs(Horner(c.p1, root))) + rounding)
-          << numbered[i].text;
+      EXPECT_NEAR(numbered[i].slope, slope, 1e-9L * (1 + std::fabs(slope)) + rounding) << numbered[i].text;
     }
-    for (const Entry& touching : text.touchingZeros()) {
-      const bool atDoubleRoot = std::any_of(c.doubleRoots.begin(), c.doubleRoots.end(),
-                                            [&](long double r) { return std::fabs(touching.x - r) < 1e-6L; });
-      EXPECT_TRUE(atDoubleRoot) << touching.text;
-    }
+    for (const Entry& touching : text.touchingZeros())
+      EXPECT_TRUE(std::any_of(c.doubleRoots.begin(), c.doubleRoots.end(),
+                              [&](long double r) { return std::fabs(touching.x - r) < 1e-6L; }))
+          << touching.text;
 
     // High and low points where f' changes sign.
     ASSERT_EQ(text.tangents.size(), c.extrema.size());
@@ -279,4 +210,4 @@ TEST_F(PolynomialReference, ZerosExtremaAndInflectionsMatchTheDerivatives) {
 }
 
 }  // namespace
-}  // namespace lumatik
+}  // namespace lumatik::testing

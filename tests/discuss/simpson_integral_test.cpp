@@ -3,7 +3,6 @@
 
 #include "discuss/simpson_integral.h"
 
-#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "exact_polynomial.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 
@@ -26,12 +26,10 @@ class IntegralPressTest : public testing::EngineTest {
 // The value after " = " of the result line: grouped digits, decimal comma,
 // an optional "=fraction".
 long double ResultValue(const std::string& line) {
-  std::string text = line.substr(line.find(" = ") + 3);
-  text = text.substr(0, text.find('='));
   std::string plain;
-  for (char c : text) {
-    if (c == ' ') continue;
-    plain += c == ',' ? '.' : c;
+  for (char c : line.substr(line.find(" = ") + 3)) {
+    if (c == '=') break;
+    if (c != ' ') plain += c == ',' ? '.' : c;
   }
   return std::strtold(plain.c_str(), nullptr);
 }
@@ -91,39 +89,13 @@ TEST_P(Strips, AtLeastHundredEvenAndBounded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Strips,
-                         ::testing::Values(StripsCase{-5, 5, 100, 1000}, StripsCase{0, 7, 3, 100},
-                                           StripsCase{0, 101, 1, 102}, StripsCase{5, -5, 100, 1000},
-                                           StripsCase{0, 1, 100.5L, 100}, StripsCase{0, 1, 250.5L, 250},
-                                           StripsCase{0, 1, -500, 100},
+                         ::testing::Values(StripsCase{-5, 5, 100, 1000}, StripsCase{0, 7, 3, 100}, StripsCase{0, 101, 1, 102},
+                                           StripsCase{5, -5, 100, 1000}, StripsCase{0, 1, 100.5L, 100},
+                                           StripsCase{0, 1, 250.5L, 250}, StripsCase{0, 1, -500, 100},
                                            StripsCase{0, 1e9L, 1e9L, kMaxSimpsonStrips},
                                            StripsCase{0, 1, std::nanl(""), 100}));
 
 // --- Simpson's sums against exact integrals -------------------------------
-
-using Coefficients = std::vector<mpq_class>;
-
-mpq_class ExactIntegral(const Coefficients& p, const mpq_class& a, const mpq_class& b) {
-  mpq_class sum = 0;
-  mpq_class powerA = a;
-  mpq_class powerB = b;
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    sum += p[i] * (powerB - powerA) / static_cast<long>(i + 1);
-    powerA *= a;
-    powerB *= b;
-  }
-  return sum;
-}
-
-std::string TermText(const Coefficients& p) {
-  std::string text;
-  for (std::size_t i = p.size(); i-- > 0;) {
-    if (p[i] == 0) continue;
-    text += p[i] < 0 ? "-" : (text.empty() ? "" : "+");
-    text += mpq_class(abs(p[i])).get_str();
-    if (i > 0) text += "*x^" + std::to_string(i);
-  }
-  return text.empty() ? "0" : text;
-}
 
 class SimpsonReference : public testing::EngineTest {};
 
@@ -132,7 +104,7 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
   int beyondCubic = 0;
   for (int k = 0; k < 80; ++k) {
     const int degree = static_cast<int>(random() % 7);
-    Coefficients p;
+    testing::Coefficients p;
     for (int i = 0; i <= degree; ++i) {
       mpq_class c(static_cast<int>(random() % 33) - 16, 8);
       c.canonicalize();
@@ -144,7 +116,7 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
     a.canonicalize();
     b.canonicalize();
     const long long n = 20 + static_cast<long long>(random() % 200);
-    const std::string term = TermText(p);
+    const std::string term = testing::TermText(p);
     SCOPED_TRACE(term + " from " + a.get_str() + " to " + b.get_str() + " n=" + std::to_string(n));
 
     const long long strips = SimpsonStrips(a.get_d(), b.get_d(), n);
@@ -152,7 +124,7 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
         IntegralResultLines({term, " "}, a.get_str(), b.get_str(), a.get_d(), b.get_d(), strips);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].rfind("Integral(" + a.get_str() + ";" + b.get_str() + ")" + term + " = ", 0), 0u);
-    const long double exact = ExactIntegral(p, a, b).get_d();
+    const long double exact = testing::Integral(p, a, b).get_d();
     const long double shown = ResultValue(lines[0]);
     const long double estimate = ErrorEstimate(lines[1]);
     // What the rounding of the sums alone may leave.

@@ -20,25 +20,17 @@ class ValueTable : public testing::EngineTest {
   }
 };
 
-TEST_F(ValueTable, ColumnsAndShortFractions) {
+TEST_F(ValueTable, RowsColumnsAndShortFractions) {
   EXPECT_EQ(Table("x^2", 0, 1, 0.5L),
             (std::vector<std::string>{" x       f(x)           f'(x)", "0       0                0",
                                       "0,5     0,25=1/4         1", "1       1                2"}));
-}
-
-TEST_F(ValueTable, RowsThatCannotBeComputedAreLeftOut) {
-  EXPECT_EQ(Table("1/x", -1, 1, 1),
-            (std::vector<std::string>{" x       f(x)           f'(x)", "-1      -1               -1",
-                                      "1       1                -1"}));
-}
-
-TEST_F(ValueTable, ColumnsAlignOnlyWhileTheTextsAreShort) {
+  // Rows that cannot be computed are left out.
+  EXPECT_EQ(Table("1/x", -1, 1, 1), (std::vector<std::string>{" x       f(x)           f'(x)",
+                                                              "-1      -1               -1", "1       1                -1"}));
+  // The columns align only while the texts are short.
   EXPECT_EQ(Table("x/7", 10000, 10000, 1).at(1), "10000   1428,571=10000/7 0,143");
   EXPECT_EQ(Table("x/7", -10000, -10000, 1).at(1), "-10000  -1428,571=-10000/70,143");
-}
-
-TEST_F(ValueTable, AddingTheStepMayLoseTheLastRow) {
-  // Ten times 1/10 added in extended is not exactly 1.
+  // Ten times 1/10 added in extended is not exactly 1: the last row is lost.
   const std::vector<std::string> lines = Table("x", 0, 1, 0.1L);
   EXPECT_EQ(lines.size(), 1u + 10u);
   EXPECT_EQ(lines.back().substr(0, 3), "0,9");

@@ -2,30 +2,17 @@
 // worksheet, the picture in the graph window, the popup menu's view
 // changes, and the way back to the worksheet.
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QImage>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBlock>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "draw3d/scene_commands.h"
 #include "draw3d/scene_view.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/codepage.h"
-#include "shell/windows/forms.h"
 #include "shell/windows/luinput.h"
-#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 

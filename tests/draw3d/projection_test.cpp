@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "draw3d/projection.h"
 #include "draw3d/scene_painter.h"
@@ -16,12 +17,7 @@ namespace {
 
 View3DParams View(Extended alpha, Extended k, Extended ley = 1, Extended lez = 1, Extended v = 0, Extended h = 0) {
   View3DParams view;
-  view.alpha = alpha;
-  view.k = k;
-  view.ley = ley;
-  view.lez = lez;
-  view.shiftVertical = v;
-  view.shiftHorizontal = h;
+  std::tie(view.alpha, view.k, view.ley, view.lez, view.shiftVertical, view.shiftHorizontal) = std::tie(alpha, k, ley, lez, v, h);
   return view;
 }
 
@@ -39,13 +35,14 @@ struct PixelCase {
 // 1601 x 1201: 100 px per cm, middle at (800 - 100, 600). 801 x 601: 50 px
 // per cm, middle at (300, 300). 1921 x 1081: the height decides, 90 px per
 // cm, middle at (860, 540).
+const View3DParams kFirst = View(135, kRoot2 / 2);
 const PixelCase kPixelCases[] = {
-    {"origin", View(135, kRoot2 / 2), 1601, 1201, {0, 0, 0}, {700, 600}},
-    {"x1 goes down left, half a cm each way", View(135, kRoot2 / 2), 1601, 1201, {1, 0, 0}, {650, 650}},
-    {"x2 goes right", View(135, kRoot2 / 2), 1601, 1201, {0, 1, 0}, {800, 600}},
-    {"x3 goes up", View(135, kRoot2 / 2), 1601, 1201, {0, 0, 1}, {700, 500}},
-    {"X = 3 - 1, Y = 4 - 1", View(135, kRoot2 / 2), 1601, 1201, {2, 3, 4}, {900, 300}},
-    {"end of the x1 axis", View(135, kRoot2 / 2), 1601, 1201, {12, 0, 0}, {100, 1200}},
+    {"origin", kFirst, 1601, 1201, {0, 0, 0}, {700, 600}},
+    {"x1 goes down left, half a cm each way", kFirst, 1601, 1201, {1, 0, 0}, {650, 650}},
+    {"x2 goes right", kFirst, 1601, 1201, {0, 1, 0}, {800, 600}},
+    {"x3 goes up", kFirst, 1601, 1201, {0, 0, 1}, {700, 500}},
+    {"X = 3 - 1, Y = 4 - 1", kFirst, 1601, 1201, {2, 3, 4}, {900, 300}},
+    {"end of the x1 axis", kFirst, 1601, 1201, {12, 0, 0}, {100, 1200}},
     {"alpha 90: x1 straight down", View(90, 1), 1601, 1201, {2, 1, 1}, {800, 700}},
     {"alpha 0: x1 to the right", View(0, 1), 1601, 1201, {2, 0, 0}, {900, 600}},
     {"alpha 180, k 1/2", View(180, 0.5L), 1601, 1201, {2, 0, 0}, {600, 600}},
@@ -53,9 +50,9 @@ const PixelCase kPixelCases[] = {
     {"alpha 265 (a normalised 275)", View(265, 1), 1601, 1201, {1, 0, 0}, {691, 500}},
     {"units and shifts", View(135, kRoot2 / 2, 2, 0.5L, -1, 1), 1601, 1201, {0, 3, 4}, {1500, 450}},
     {"shift up moves everything up", View(135, kRoot2 / 2, 1, 1, 2, 0), 1601, 1201, {0, 0, 0}, {700, 400}},
-    {"small picture", View(135, kRoot2 / 2), 801, 601, {2, 3, 4}, {400, 150}},
-    {"wide picture keeps cm square", View(135, kRoot2 / 2), 1921, 1081, {2, 3, 4}, {1040, 270}},
-    {"tall picture keeps cm square", View(135, kRoot2 / 2), 1081, 1921, {0, 2, 2}, {575, 825}},
+    {"small picture", kFirst, 801, 601, {2, 3, 4}, {400, 150}},
+    {"wide picture keeps cm square", kFirst, 1921, 1081, {2, 3, 4}, {1040, 270}},
+    {"tall picture keeps cm square", kFirst, 1081, 1921, {0, 2, 2}, {575, 825}},
 };
 
 TEST(ProjectionTest, KnownPointsLandOnKnownPixels) {
@@ -98,14 +95,11 @@ TEST(SceneViewTest, AlphaIsBroughtIntoMinus90To270) {
 
 TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
   const AxisLengths first = AxisLengthsOf(FirstDrawingView());
-  EXPECT_EQ(first.x1, 12);
-  EXPECT_EQ(first.x2, 10);
-  EXPECT_EQ(first.x3, 6);
+  EXPECT_TRUE(first.x1 == 12 && first.x2 == 10 && first.x3 == 6);
   EXPECT_EQ(AxisLengthsOf(StandardUnitsView()).x2, 9);
   // (10 - 5)/2 = 2.5 and (6 - 3)/2 = 1.5: ties go to the even neighbour.
   const AxisLengths ties = AxisLengthsOf(View(135, kRoot2 / 2, 2, 2, 3, 5));
-  EXPECT_EQ(ties.x2, 2);
-  EXPECT_EQ(ties.x3, 2);
+  EXPECT_TRUE(ties.x2 == 2 && ties.x3 == 2);
   // A unit of zero draws no axis; a tiny one no endless grid.
   const AxisLengths degenerate = AxisLengthsOf(View(135, 0, 1e-30L, 1));
   EXPECT_EQ(degenerate.x1, 0);
@@ -119,9 +113,7 @@ TEST(SceneViewTest, ZeichneUsesTheStoredViewOrTheFirstDrawings) {
   EXPECT_EQ(ViewForDrawing(std::nullopt, true).shiftHorizontal, 0);
   EXPECT_EQ(ViewForDrawing(turned, false).alpha, 40);
   const View3DParams standard = ViewForDrawing(turned, true);
-  EXPECT_EQ(standard.alpha, 135);
-  EXPECT_EQ(standard.ley, 1);
-  EXPECT_EQ(standard.shiftHorizontal, 1);
+  EXPECT_TRUE(standard.alpha == 135 && standard.ley == 1 && standard.shiftHorizontal == 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "draw3d/scene_line.h"
@@ -21,9 +22,7 @@ struct RowCase {
 };
 
 const RowCase kRowCases[] = {
-    {"Punkt S(7 2 3)", {R::Point}},
-    {"PUNKT S(7|2|3)", {R::Point, R::PointFloor}},
-    {"punkt S(7|2|3)", {R::Point}},
+    {"Punkt S(7 2 3)", {R::Point}}, {"PUNKT S(7|2|3)", {R::Point, R::PointFloor}}, {"punkt S(7|2|3)", {R::Point}},
     {"Strecke A(2|3|6) B(0|6|5,5)", {R::Segment}},
     {"STRECKE P(4|6|2) F(6|4|1) ergibt Abstand:", {R::Segment, R::FirstTwoFloor}},
     {"Gerade A(2|3|6) u(-2|3|-1,5)", {R::StraightLine}},
@@ -37,18 +36,12 @@ const RowCase kRowCases[] = {
     {"Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", {R::Parallelogram}},
     {"SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", {R::ParallelepipedCapitals, R::Parallelepiped}},
     {"Spat A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", {R::Parallelepiped}},
-    {"Vektor u=(1/2 1 -1)", {R::Vector}},
-    {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", {R::Circle}},
+    {"Vektor u=(1/2 1 -1)", {R::Vector}}, {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", {R::Circle}},
     {"Kreis U(3,591|4,727|3,409) r=2,585 orthogonal zu v(-2 -5 2)", {R::Circle}},
-    {"KUGEL M(2|9|2) r=2", {R::Sphere}},
-    {"Kugel durch A(4|4|6) B(0|3|6) C(5|4|5) D(-1|3|1)", {}},
+    {"KUGEL M(2|9|2) r=2", {R::Sphere}}, {"Kugel durch A(4|4|6) B(0|3|6) C(5|4|5) D(-1|3|1)", {}},
     // Sentences that begin with a longer word are no objects.
-    {"Punktprobe mit A,B,C und D f\xC3\xBChrt mit Umformung", {}},
-    {"Zwei Vektoren  u=(1 -2 2) v=(1 -1 1/2)", {}},
-    {"Vektoren u=(1 -2 2)", {}},
-    {"Spatprodukt 6", {}},
-    {" Punkt S(1|2|3)", {}},
-    {"", {}},
+    {"Punktprobe mit A,B,C und D f\xC3\xBChrt mit Umformung", {}}, {"Zwei Vektoren  u=(1 -2 2) v=(1 -1 1/2)", {}},
+    {"Vektoren u=(1 -2 2)", {}}, {"Spatprodukt 6", {}}, {" Punkt S(1|2|3)", {}}, {"", {}},
 };
 
 TEST(SceneLineTest, KeywordsAskForTheirRowsInOrder) {
@@ -113,25 +106,21 @@ TEST_F(SceneValueTest, MissingAndUncomputableValuesAreNamed) {
   EXPECT_TRUE(SceneLine(Cp1252("Punkt P(1/0|2|3)"), 1).holdsNumbers());
 }
 
-struct NameCase {
-  const char* line;
-  int n;
-  char name;
-  char prefix;
-};
-
-const NameCase kNameCases[] = {
-    {"Strecke A(2|3|6) B(0|6|5,5)", 2, 'B', 0},
-    {"Strecke A(6|4|4) Ma(2'1/2|5|3)", 2, 'a', 'M'},
-    {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", 2, '2', 'S'},
-    {"STRECKE S1(7'17/25|8|2'6/25)S2(0|8|8)", 2, '2', 'S'},
-    {"Punkt (1|2|3)", 1, 0, 0},
-    {"(1|2|3)", 1, 0, 0},
-    {"Strecke A(2|3|6)", 2, 0, 0},
-    // Brackets of a term are not those of a point.
-    {"KUGEL M(1|2|3) r=sqrt(2) N(0|0|1)", 2, 'N', 0},
-    {"Punkt 3S(1|2|3)", 1, 'S', 0},
-};
+// The name before a point's bracket, and the letter before a digit or a
+// small letter ("S1(", "Ma("); brackets of a term are not those of a point.
+TEST(SceneLineTest, NamesStandBeforeThePointsBrackets) {
+  const std::tuple<const char*, int, char, char> cases[] = {
+      {"Strecke A(2|3|6) B(0|6|5,5)", 2, 'B', 0},         {"Strecke A(6|4|4) Ma(2'1/2|5|3)", 2, 'a', 'M'},
+      {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", 2, '2', 'S'}, {"STRECKE S1(7'17/25|8|2'6/25)S2(0|8|8)", 2, '2', 'S'},
+      {"Punkt (1|2|3)", 1, 0, 0}, {"(1|2|3)", 1, 0, 0}, {"Strecke A(2|3|6)", 2, 0, 0},
+      {"KUGEL M(1|2|3) r=sqrt(2) N(0|0|1)", 2, 'N', 0},   {"Punkt 3S(1|2|3)", 1, 'S', 0},
+  };
+  for (const auto& [line, n, name, prefix] : cases) {
+    const PointName found = PointNameOf(Cp1252(line), n);
+    EXPECT_EQ(found.name, name) << line;
+    EXPECT_EQ(found.prefix, prefix) << line;
+  }
+}
 
 }  // namespace
 }  // namespace lumatik::testing

@@ -17,16 +17,26 @@ constexpr Colour kOlive = 0x008080;
 constexpr Colour kMagenta = 0xFF00FF;
 constexpr Colour kCyan = 0xFFFF00;
 
-class ObjectTest : public SceneTest {};
+class ObjectTest : public SceneTest {
+ protected:
+  // The strokes' ends, to compare with the pixels of the expected points.
+  using Ends = std::vector<std::pair<CanvasPoint, CanvasPoint>>;
+  static Ends EndsOf(const std::vector<RecordedOp>& strokes) {
+    Ends ends;
+    for (const RecordedOp& op : strokes) ends.emplace_back(op.a, op.b);
+    return ends;
+  }
+  static Ends Expected(std::initializer_list<std::pair<Vec3, Vec3>> segments) {
+    Ends ends;
+    for (const auto& [p, q] : segments) ends.emplace_back(ExpectedPixel(p), ExpectedPixel(q));
+    return ends;
+  }
+};
 
 TEST_F(ObjectTest, PointIsACrossWithItsName) {
   DrawObject("Punkt S(7|2|3)", DrawPoint);
-  const auto strokes = Lines(kWhite, PenStyle::Solid);
-  ASSERT_EQ(strokes.size(), 2u);
-  EXPECT_EQ(strokes[0].a, ExpectedPixel({7.05L, 2.05L, 3}));
-  EXPECT_EQ(strokes[0].b, ExpectedPixel({6.95L, 1.95L, 3}));
-  EXPECT_EQ(strokes[1].a, ExpectedPixel({6.95L, 2.05L, 3}));
-  EXPECT_EQ(strokes[1].b, ExpectedPixel({7.05L, 1.95L, 3}));
+  EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)),
+            Expected({{{7.05L, 2.05L, 3}, {6.95L, 1.95L, 3}}, {{6.95L, 2.05L, 3}, {7.05L, 1.95L, 3}}}));
   ASSERT_EQ(Texts().size(), 1u);
   EXPECT_EQ(Texts()[0].text, "S");
   EXPECT_EQ(Texts()[0].a, ExpectedPixel({7, 2, 3}));
@@ -35,25 +45,16 @@ TEST_F(ObjectTest, PointIsACrossWithItsName) {
 
 TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
   DrawObject("PUNKT S(1|2|3)", DrawPointFloor);
-  const auto dotted = Lines(kYellow, PenStyle::Dot);
-  ASSERT_EQ(dotted.size(), 1u);
-  EXPECT_EQ(dotted[0].a, ExpectedPixel({1, 2, 3}));
-  EXPECT_EQ(dotted[0].b, ExpectedPixel({1, 2, 0}));
-  const auto marks = Lines(kYellow, PenStyle::Solid);
-  ASSERT_EQ(marks.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(marks[i].a, ExpectedPixel({1, 2.03L, i + 1.0L})) << i;
-    EXPECT_EQ(marks[i].b, ExpectedPixel({1, 1.97L, i + 1.0L})) << i;
-  }
+  EXPECT_EQ(EndsOf(Lines(kYellow, PenStyle::Dot)), Expected({{{1, 2, 3}, {1, 2, 0}}}));
+  EXPECT_EQ(EndsOf(Lines(kYellow, PenStyle::Solid)), Expected({{{1, 2.03L, 1}, {1, 1.97L, 1}},
+                                                               {{1, 2.03L, 2}, {1, 1.97L, 2}},
+                                                               {{1, 2.03L, 3}, {1, 1.97L, 3}}}));
   EXPECT_TRUE(Lines(kOlive, PenStyle::Dot).empty());
 }
 
 TEST_F(ObjectTest, SegmentJoinsTwoNamedPoints) {
   DrawObject("Strecke A(2|3|6) B(0|6|5,5)", DrawSegment);
-  const auto strokes = Lines(kWhite, PenStyle::Solid);
-  ASSERT_EQ(strokes.size(), 1u);
-  EXPECT_EQ(strokes[0].a, ExpectedPixel({2, 3, 6}));
-  EXPECT_EQ(strokes[0].b, ExpectedPixel({0, 6, 5.5L}));
+  EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)), Expected({{{2, 3, 6}, {0, 6, 5.5L}}}));
   ASSERT_EQ(Texts().size(), 2u);
   EXPECT_EQ(Texts()[1].text, "B");
   EXPECT_EQ(Texts()[1].a, ExpectedPixel({0, 6, 5.5L}));
@@ -91,17 +92,15 @@ TEST_F(ObjectTest, LineRunsThroughItsPointAlongItsDirection) {
 
 TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
   DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangle);
-  auto white = Lines(kWhite, PenStyle::Solid);
-  ASSERT_EQ(white.size(), 3u);
-  EXPECT_EQ(white[2].a, ExpectedPixel({2, 3, 2}));
-  EXPECT_EQ(white[2].b, ExpectedPixel({1, 0, 1}));
+  EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)),
+            Expected({{{1, 0, 1}, {11, 7, 5}}, {{11, 7, 5}, {2, 3, 2}}, {{2, 3, 2}, {1, 0, 1}}}));
   EXPECT_EQ(Texts().size(), 3u);
   canvas.clear();
   DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangleFloor);
   EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 3u);
   canvas.clear();
   DrawObject("TETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)", DrawTetrahedron);
-  white = Lines(kWhite, PenStyle::Solid);
+  const auto white = Lines(kWhite, PenStyle::Solid);
   EXPECT_EQ(white.size(), 12u);
   // Every edge twice, as the four faces draw it.
   for (const auto& [p, q] : {std::pair<Vec3, Vec3>{{-1, 1, 0}, {8, 0, 0}}, {{0, 6, 0}, {0, 0, 6}}}) {
@@ -116,10 +115,7 @@ TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
 
 TEST_F(ObjectTest, VectorIsRedInsideTheBoxOfItsCoordinates) {
   DrawObject("Vektor u=(1/2 1 -1)", DrawVector);
-  const auto red = Lines(kRed, PenStyle::Solid);
-  ASSERT_EQ(red.size(), 1u);
-  EXPECT_EQ(red[0].a, ExpectedPixel({0, 0, 0}));
-  EXPECT_EQ(red[0].b, ExpectedPixel({0.5L, 1, -1}));
+  EXPECT_EQ(EndsOf(Lines(kRed, PenStyle::Solid)), Expected({{{0, 0, 0}, {0.5L, 1, -1}}}));
   EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 16u);
   EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 16u);
   EXPECT_TRUE(Texts().empty());
@@ -177,9 +173,7 @@ TEST_F(ObjectTest, SphereIsSevenCyanCirclesAroundThreeCrosses) {
       return std::abs(op.b.x - e.x) <= 3 && std::abs(op.b.y - e.y) <= 3;
     });
   };
-  EXPECT_TRUE(near({4, 9, 2}));
-  EXPECT_TRUE(near({2, 9, 4}));
-  EXPECT_TRUE(near({2, 9, 0}));
+  EXPECT_TRUE(near({4, 9, 2}) && near({2, 9, 4}) && near({2, 9, 0}));
   canvas.clear();
   DrawObject("Kugel M(2|9|2) r=2", DrawSphere);
   EXPECT_TRUE(Lines(kYellow, PenStyle::Dot).empty());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 
 #include "draw3d/scene.h"
@@ -86,22 +87,16 @@ struct DegenerateCase {
 
 const DegenerateCase kDegenerate[] = {
     {"DREIECK A(1|1|1) B(1|1|1) C(1|1|1)", "alle Punkte fallen zusammen", 2},
-    {"Strecke S1(0|8|5) S2(0|8|5)", "alle Punkte fallen zusammen", 2},
-    {"Vektor v=(0 0 0)", "Nullvektor", 0},
-    {"GERADE A(1|2|3) u(0|0|0)", "Richtungsvektor (0 0 0)", 2},
-    {"KUGEL M(1|2|3) r=0", "Radius nicht positiv", 2},
-    {"Kreis M(1|2|3) r=-1 n=(0 0 1)", "Radius nicht positiv", 2},
-    {"Punkt P(1E300|2|3)", "Zahlen zu gro", 0},
-    {"PUNKT P(1|2|1E30)", "Zahlen zu gro", 0},
-    {"Punkt P(10^4000|2|3)", "Zahlen zu gro", 0},
-    {"Punkt P(1E5000|2|3)", "ist zu gro", 0},
-    {"Punkt P(1|2)", "es fehlen Zahlen (2 statt 3)", 0},
+    {"Strecke S1(0|8|5) S2(0|8|5)", "alle Punkte fallen zusammen", 2}, {"Vektor v=(0 0 0)", "Nullvektor", 0},
+    {"GERADE A(1|2|3) u(0|0|0)", "Richtungsvektor (0 0 0)", 2}, {"KUGEL M(1|2|3) r=0", "Radius nicht positiv", 2},
+    {"Kreis M(1|2|3) r=-1 n=(0 0 1)", "Radius nicht positiv", 2}, {"Punkt P(1E300|2|3)", "Zahlen zu gro", 0},
+    {"PUNKT P(1|2|1E30)", "Zahlen zu gro", 0}, {"Punkt P(10^4000|2|3)", "Zahlen zu gro", 0},
+    {"Punkt P(1E5000|2|3)", "ist zu gro", 0}, {"Punkt P(1|2)", "es fehlen Zahlen (2 statt 3)", 0},
     {"Dreieck A(1|2|3) B(4|5|6)", "es fehlen Zahlen (6 statt 9)", 1},
     {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", "es fehlen Zahlen (6 statt 9)", 1},
     {"Spat A(2|-1|1) B(4|-1|1) D(2|-3|1)", "es fehlen Zahlen", 2},
     {"Tetraeder A(1|0|0) B(0|1|0) C(0|0|1) D(1/0|1|1)", "kann nicht berechnet werden", 3},
-    {"KREIS M(1|2|3) r=1", "waagrecht", 2},
-    {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
+    {"KREIS M(1|2|3) r=1", "waagrecht", 2}, {"Punkt P(500|2|3)", "au\xDF" "erhalb des Bildes", 0},
     {"Kugel M(3000|0|0) r=1000", "au\xDF" "erhalb des Bildes", 0},
 };
 
@@ -190,19 +185,18 @@ TEST_F(WholeSceneTest, ZeichneAndThePopupMenuDrawWithTheRightView) {
 // thousands, where the program groups digits with blanks.
 class WrittenLinesTest : public SceneTest {
  protected:
-  std::vector<std::string> Run(const char* caption, std::vector<std::string> lines) {
+  // The line beginning with `start` that the command writes, read as a
+  // scene line; nullopt when the command writes none.
+  std::optional<SceneLine> Written(const char* caption, std::vector<std::string> lines, const std::string& start) {
     BindGeometryCommands();
     const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
     EXPECT_TRUE(found.found && found.run);
-    return RunWorksheetCommand(found.run, std::move(lines), 3).lines();
+    const Worksheet sheet = RunWorksheetCommand(found.run, std::move(lines), 3);
+    for (const std::string& line : sheet.lines())
+      if (line.rfind(start, 0) == 0) return SceneLine(line, 1);
+    return std::nullopt;
   }
-  static std::string Starting(const std::vector<std::string>& lines, const std::string& start) {
-    for (const std::string& line : lines) {
-      if (line.rfind(start, 0) == 0) return line;
-    }
-    return {};
-  }
-  Vec3 RandomPoint(std::mt19937& random, int size) {
+  Vec3 RandomPoint(int size) {
     const auto c = [&] { return static_cast<Extended>(static_cast<int>(random() % (2 * size + 1)) - size); };
     return {c(), c(), c()};
   }
@@ -210,88 +204,84 @@ class WrittenLinesTest : public SceneTest {
     const auto n = [](Extended x) { return std::to_string(static_cast<long long>(x)); };
     return "(" + n(p.x1) + "|" + n(p.x2) + "|" + n(p.x3) + ")";
   }
-  static Extended Distance(const Vec3& a, const Vec3& b) { return std::sqrt(Dot(a - b, a - b)); }
+  static double Distance(const Vec3& a, const Vec3& b) { return static_cast<double>(std::sqrt(Dot(a - b, a - b))); }
+
+  std::mt19937 random;
 };
 
 TEST_F(WrittenLinesTest, CircumcircleLineGoesThroughTheCorners) {
-  std::mt19937 random(8);
+  random.seed(8);
   for (int n = 0; n < 60; ++n) {
     const int size = n % 2 == 0 ? 60000 : 9;
-    const Vec3 a = RandomPoint(random, size), b = RandomPoint(random, size), c = RandomPoint(random, size);
-    const auto sheet = Run("Dreieck", {"Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)});
-    const std::string circle = Starting(sheet, "Kreis U(");
-    if (circle.empty()) continue;  // three points on a line
-    SceneLine line(circle, 1);
-    const auto u = line.point(1);
-    const auto r = line.value(4);
-    ASSERT_TRUE(u && r) << circle;
+    const Vec3 a = RandomPoint(size), b = RandomPoint(size), c = RandomPoint(size);
+    const std::vector<std::string> sheet{"Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)};
+    auto circle = Written("Dreieck", sheet, "Kreis U(");
+    if (!circle) continue;  // three points on a line
+    const auto u = circle->point(1);
+    const auto r = circle->value(4);
+    ASSERT_TRUE(u && r) << circle->text();
     // Three decimals written: a thousandth or two of error.
-    for (const Vec3& corner : {a, b, c}) EXPECT_NEAR(static_cast<double>(Distance(*u, corner)), static_cast<double>(*r), 5e-3) << circle;
-    SceneLine median(Starting(sheet, "Strecke B("), 1);
-    const auto mb = median.point(4);
-    ASSERT_TRUE(mb);
-    EXPECT_NEAR(static_cast<double>(Distance(*mb, 0.5L * (a + c))), 0, 1e-9) << median.text();
+    for (const Vec3& corner : {a, b, c}) EXPECT_NEAR(Distance(*u, corner), static_cast<double>(*r), 5e-3) << circle->text();
+    auto median = Written("Dreieck", sheet, "Strecke B(");
+    ASSERT_TRUE(median && median->point(4));
+    EXPECT_NEAR(Distance(*median->point(4), 0.5L * (a + c)), 0, 1e-9) << median->text();
   }
 }
 
 TEST_F(WrittenLinesTest, SphereLineGoesThroughItsFourPoints) {
-  std::mt19937 random(9);
+  random.seed(9);
   int spheres = 0;
   for (int n = 0; n < 60; ++n) {
     const int size = n % 2 == 0 ? 5000 : 9;
-    const Vec3 p[4] = {RandomPoint(random, size), RandomPoint(random, size), RandomPoint(random, size),
-                       RandomPoint(random, size)};
-    const auto sheet =
-        Run("Kugel durch ABCD", {"Kugel durch A" + Text(p[0]) + " B" + Text(p[1]) + " C" + Text(p[2]) + " D" + Text(p[3])});
-    const std::string kugel = Starting(sheet, "KUGEL M(");
-    if (kugel.empty()) continue;
+    const Vec3 p[4] = {RandomPoint(size), RandomPoint(size), RandomPoint(size), RandomPoint(size)};
+    auto kugel = Written("Kugel durch ABCD",
+                               {"Kugel durch A" + Text(p[0]) + " B" + Text(p[1]) + " C" + Text(p[2]) + " D" + Text(p[3])},
+                               "KUGEL M(");
+    if (!kugel) continue;
     ++spheres;
-    SceneLine line(kugel, 1);
-    const auto m = line.point(1);
-    const auto r = line.value(4);
-    ASSERT_TRUE(m && r) << kugel;
-    for (const Vec3& q : p) EXPECT_NEAR(static_cast<double>(Distance(*m, q) / *r), 1, 1e-9) << kugel;
+    const auto m = kugel->point(1);
+    const auto r = kugel->value(4);
+    ASSERT_TRUE(m && r) << kugel->text();
+    for (const Vec3& q : p) EXPECT_NEAR(Distance(*m, q) / static_cast<double>(*r), 1, 1e-9) << kugel->text();
   }
   EXPECT_GT(spheres, 40);
 }
 
 TEST_F(WrittenLinesTest, CommonPerpendicularEndsLieOnTheirLines) {
-  std::mt19937 random(10);
+  random.seed(10);
+  const auto offLine = [](const Vec3& x, const Vec3& base, const Vec3& dir) {
+    const Vec3 c = Cross(x - base, dir);
+    return static_cast<double>(std::sqrt(Dot(c, c) / Dot(dir, dir)));
+  };
   for (int n = 0; n < 60; ++n) {
-    const Vec3 p = RandomPoint(random, 20000), u = RandomPoint(random, 9);
-    const Vec3 q = RandomPoint(random, 20000), v = RandomPoint(random, 9);
-    const auto sheet = Run("zwei Geraden", {"Gerade P" + Text(p) + " u" + Text(u), "Gerade Q" + Text(q) + " v" + Text(v)});
-    const std::string segment = Starting(sheet, "STRECKE G(");
-    if (segment.empty()) continue;
-    SceneLine line(segment, 1);
-    const auto g = line.point(1);
-    const auto h = line.point(4);
-    ASSERT_TRUE(g && h) << segment;
+    const Vec3 p = RandomPoint(20000), u = RandomPoint(9);
+    const Vec3 q = RandomPoint(20000), v = RandomPoint(9);
+    auto segment =
+        Written("zwei Geraden", {"Gerade P" + Text(p) + " u" + Text(u), "Gerade Q" + Text(q) + " v" + Text(v)}, "STRECKE G(");
+    if (!segment) continue;
+    const auto g = segment->point(1);
+    const auto h = segment->point(4);
+    ASSERT_TRUE(g && h) << segment->text();
     // Four decimals written.
-    const auto offLine = [](const Vec3& x, const Vec3& base, const Vec3& dir) {
-      const Vec3 c = Cross(x - base, dir);
-      return std::sqrt(Dot(c, c) / Dot(dir, dir));
-    };
-    EXPECT_LT(static_cast<double>(offLine(*g, p, u)), 1e-3) << segment;
-    EXPECT_LT(static_cast<double>(offLine(*h, q, v)), 1e-3) << segment;
+    EXPECT_LT(offLine(*g, p, u), 1e-3) << segment->text();
+    EXPECT_LT(offLine(*h, q, v), 1e-3) << segment->text();
   }
 }
 
 TEST_F(WrittenLinesTest, TracePointsLieInTheirPlane) {
-  std::mt19937 random(11);
+  random.seed(11);
   for (int n = 0; n < 60; ++n) {
-    const Vec3 a = RandomPoint(random, 3000), b = RandomPoint(random, 3000), c = RandomPoint(random, 3000);
-    const auto sheet = Run("Ebene ABC", {"Ebene Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)});
-    const std::string traces = Starting(sheet, "DREIECK der Spurpunkte");
-    if (traces.empty()) continue;
+    const Vec3 a = RandomPoint(3000), b = RandomPoint(3000), c = RandomPoint(3000);
+    auto traces =
+        Written("Ebene ABC", {"Ebene Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)}, "DREIECK der Spurpunkte");
+    if (!traces) continue;
     const Vec3 normal = Cross(b - a, c - a);
-    SceneLine line(traces, 1);
     for (int k = 0; k < 3; ++k) {
-      const auto s = line.point(3 * k + 1);
+      const auto s = traces->point(3 * k + 1);
       if (!s) break;
       EXPECT_NEAR(static_cast<double>(Dot(normal, *s - a) / std::sqrt(Dot(normal, normal))), 0,
                   1e-9 * static_cast<double>(std::sqrt(Dot(*s, *s)) + 1))
-          << traces;
+          << traces->text();
     }
   }
 }

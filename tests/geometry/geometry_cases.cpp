@@ -1,5 +1,6 @@
 #include "geometry_cases.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -12,16 +13,16 @@
 
 namespace lumatik::testing {
 
-Rational CaseMaker::Coord() {
+mpq_class CaseMaker::Coord() {
   // Zeros come often: they are where exact tests on floats break.
-  if (Int(0, 5) == 0) return Rational(0);
+  if (Int(0, 5) == 0) return 0;
   switch (style_) {
     case Style::Integer:
-      return Rational(Int(-12, 12));
+      return Int(-12, 12);
     case Style::Decimal:
-      return Rational(Int(-99, 99), 10);
+      return Q(Int(-99, 99), 10);
     default:
-      return Rational(Int(-40, 40), Int(1, 7));
+      return Q(Int(-40, 40), Int(1, 7));
   }
 }
 
@@ -30,29 +31,29 @@ Q3 CaseMaker::Point() { return {Coord(), Coord(), Coord()}; }
 Q3 CaseMaker::NonZero() {
   for (;;) {
     const Q3 v = Point();
-    if (!Dot(v, v).isZero()) return v;
+    if (Dot(v, v) != 0) return v;
   }
 }
 
 Q3 CaseMaker::Orthogonal(const Q3& n) {
   for (;;) {
     const Q3 v = Cross(n, NonZero());
-    if (!Dot(v, v).isZero()) return v;
+    if (Dot(v, v) != 0) return v;
   }
 }
 
 namespace {
 
 // "-2,5" for a fraction with at most six decimal places, else "-5/3".
-std::string PlainText(const Rational& x, bool decimal) {
+std::string PlainText(const mpq_class& x, bool decimal) {
   int places = 0;
-  __int128 scale = 1;
-  while (scale % x.den() != 0 && places < 6) {
+  mpz_class scale = 1;
+  while (scale % x.get_den() != 0 && places < 6) {
     scale *= 10;
     ++places;
   }
-  if (!decimal || places == 0 || scale % x.den() != 0) return x.text();
-  std::string digits = (x * Rational::FromParts(scale, 1)).text();
+  if (!decimal || places == 0 || scale % x.get_den() != 0) return x.get_str();
+  std::string digits = mpq_class(x * scale).get_str();
   const bool negative = digits[0] == '-';
   if (negative) digits.erase(0, 1);
   while (static_cast<int>(digits.size()) <= places) digits.insert(0, "0");
@@ -62,20 +63,19 @@ std::string PlainText(const Rational& x, bool decimal) {
 
 }  // namespace
 
-std::string CaseMaker::Text(const Rational& x, bool scaled) const {
+std::string CaseMaker::Text(const mpq_class& x, bool scaled) const {
   if (style_ != Style::Irrational || !scaled) return PlainText(x, style_ == Style::Decimal);
-  if (x.isZero()) return "0";
+  if (x == 0) return "0";
   // A leading minus binds below the power: -2^0,5*3 is -(sqrt(2)*3).
-  const std::string magnitude = PlainText(x.num() < 0 ? Rational(0) - x : x, false);
-  return (x.num() < 0 ? "-" : "") + std::string("2^0,5*") + magnitude;
+  return (x < 0 ? "-" : "") + std::string("2^0,5*") + PlainText(abs(x), false);
 }
 
 std::string CaseMaker::Text(const Q3& p, const char* sep) const {
   return "(" + Text(p.x1) + sep + Text(p.x2) + sep + Text(p.x3) + ")";
 }
 
-LD CaseMaker::Value(const Rational& x, bool scaled) const {
-  return exact() || !scaled ? x.value() : std::sqrt(2.0L) * x.value();
+LD CaseMaker::Value(const mpq_class& x, bool scaled) const {
+  return exact() || !scaled ? ToLD(x) : std::sqrt(2.0L) * ToLD(x);
 }
 
 L3 CaseMaker::Value(const Q3& p) const { return {Value(p.x1), Value(p.x2), Value(p.x3)}; }
@@ -101,27 +101,29 @@ LD NumberValue(std::string text) {
   return EvalTerm(std::regex_replace(std::regex_replace(text, groupBlank, "$1"), exponent, "$1*10^($2)"));
 }
 
+namespace {
+
+// The first line that passes the test, or a failure naming what was missing.
+template <class Test>
+std::string FindLine(const Worksheet& sheet, Test test, const std::string& what) {
+  for (const std::string& line : sheet.lines())
+    if (test(line)) return line;
+  ADD_FAILURE() << "no line " << what;
+  return what;
+}
+
+}  // namespace
+
 std::string LineStarting(const Worksheet& sheet, const std::string& prefix) {
-  for (const std::string& line : sheet.lines()) {
-    if (line.rfind(prefix, 0) == 0) return line;
-  }
-  ADD_FAILURE() << "no line begins with " << prefix;
-  return prefix;
+  return FindLine(sheet, [&](const std::string& line) { return line.rfind(prefix, 0) == 0; }, "begins with " + prefix);
 }
 
 std::string LineContaining(const Worksheet& sheet, const std::string& text) {
-  for (const std::string& line : sheet.lines()) {
-    if (line.find(text) != std::string::npos) return line;
-  }
-  ADD_FAILURE() << "no line holds " << text;
-  return text;
+  return FindLine(sheet, [&](const std::string& line) { return line.find(text) != std::string::npos; }, "holds " + text);
 }
 
 bool HasLine(const Worksheet& sheet, const std::string& text) {
-  for (const std::string& line : sheet.lines()) {
-    if (line == text) return true;
-  }
-  return false;
+  return std::find(sheet.lines().begin(), sheet.lines().end(), text) != sheet.lines().end();
 }
 
 L3 PointAfter(const std::string& line, const std::string& label) {
@@ -199,9 +201,8 @@ void ExpectNear(LD a, LD b, LD size, bool exact, const std::string& what) {
 }
 
 void ExpectNear(const L3& a, const L3& b, LD size, bool exact, const std::string& what) {
-  ExpectNear(a.x1, b.x1, size, exact, what);
-  ExpectNear(a.x2, b.x2, size, exact, what);
-  ExpectNear(a.x3, b.x3, size, exact, what);
+  for (const auto& [u, v] : {std::pair{a.x1, b.x1}, std::pair{a.x2, b.x2}, std::pair{a.x3, b.x3}})
+    ExpectNear(u, v, size, exact, what);
 }
 
 }  // namespace lumatik::testing

@@ -6,6 +6,7 @@
 // scaled by sqrt(2) so that the program has to compute in floating point.
 // Results are read back from the printed text and checked by geometry.
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,39 +15,38 @@
 #include <string>
 #include <vector>
 
-#include "../worksheet/rational_reference.h"
 #include "worksheet/worksheet.h"
 
 namespace lumatik::testing {
 
 using LD = long double;
 
+// An exact fraction in lowest terms.
+inline mpq_class Q(long num, long den = 1) {
+  mpq_class q(num, den);
+  q.canonicalize();
+  return q;
+}
+inline LD ToLD(const mpq_class& q) { return static_cast<LD>(q.get_num().get_si()) / q.get_den().get_si(); }
+
 template <class T>
 struct V3 {
   T x1{}, x2{}, x3{};
 };
 template <class T>
-V3<T> operator+(const V3<T>& a, const V3<T>& b) {
-  return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3};
-}
+V3<T> operator+(const V3<T>& a, const V3<T>& b) { return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3}; }
 template <class T>
-V3<T> operator-(const V3<T>& a, const V3<T>& b) {
-  return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3};
-}
+V3<T> operator-(const V3<T>& a, const V3<T>& b) { return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3}; }
 template <class T>
-V3<T> operator*(const T& s, const V3<T>& a) {
-  return {s * a.x1, s * a.x2, s * a.x3};
-}
+V3<T> operator*(const T& s, const V3<T>& a) { return {s * a.x1, s * a.x2, s * a.x3}; }
 template <class T>
-T Dot(const V3<T>& a, const V3<T>& b) {
-  return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3;
-}
+T Dot(const V3<T>& a, const V3<T>& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
 template <class T>
 V3<T> Cross(const V3<T>& a, const V3<T>& b) {
   return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
 }
-using Q3 = V3<Rational>;  // exact, to build cases
-using L3 = V3<LD>;        // to check results
+using Q3 = V3<mpq_class>;  // exact, to build cases
+using L3 = V3<LD>;         // to check results
 inline LD Norm(const L3& a) { return std::sqrt(Dot(a, a)); }
 
 enum class Style { Integer, Fraction, Decimal, Irrational };
@@ -58,7 +58,7 @@ class CaseMaker {
   bool exact() const { return style_ != Style::Irrational; }
 
   int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-  Rational Coord();
+  mpq_class Coord();
   Q3 Point();
   Q3 NonZero();
   // A direction orthogonal to n (n nonzero).
@@ -66,9 +66,9 @@ class CaseMaker {
 
   // The typed text and the true value, both with the style's scale unless
   // `scaled` is false (for a plane's normal, which keeps n.x = d linear).
-  std::string Text(const Rational& x, bool scaled = true) const;
+  std::string Text(const mpq_class& x, bool scaled = true) const;
   std::string Text(const Q3& p, const char* sep) const;
-  LD Value(const Rational& x, bool scaled = true) const;
+  LD Value(const mpq_class& x, bool scaled = true) const;
   L3 Value(const Q3& p) const;
 
  private:

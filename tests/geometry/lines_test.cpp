@@ -1,7 +1,8 @@
-// "Abstand Punkt Gerade" and "zwei Geraden" on generated cases: the foot
-// lies on the line and the distance is the distance to it; the common
-// perpendicular meets both lines at right angles; parallel and identical
-// lines are recognised for decimal input too.
+// "Abstand Punkt Gerade", "zwei Geraden" and "Gerade Ebene" on generated
+// cases: the foot lies on the line and the distance is the distance to it;
+// the common perpendicular meets both lines at right angles; the
+// intersection point lies on the line and in the plane; parallel, identical
+// and contained lines are recognised for decimal input too.
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ TEST_F(LinesTest, PointLineDistanceIsTheDistanceToAFootOnTheLine) {
     const Q3 a = make.Point();
     const Q3 v = make.NonZero();
     // Every fourth point lies on the line itself.
-    const Q3 p = n % 4 == 0 ? a + Rational(make.Int(-9, 9), make.Int(1, 4)) * v : make.Point();
+    const Q3 p = n % 4 == 0 ? a + Q(make.Int(-9, 9), make.Int(1, 4)) * v : make.Point();
     const Worksheet sheet =
         RunGeometry("Abstand Punkt Gerade",
                     {"Abstand Punkt Gerade", "Punkt P" + make.Text(p, "|") + " Gerade mit Aufpunkt" +
@@ -50,11 +51,11 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
     const int kind = n % 4;  // 0 intersecting, 1 any, 2 parallel, 3 identical
     const Q3 p = make.Point();
     const Q3 u = make.NonZero();
-    const Rational k(make.Int(1, 9) * (n % 3 == 0 ? -1 : 1), make.Int(1, 5));
+    const mpq_class k = Q(make.Int(1, 9) * (n % 3 == 0 ? -1 : 1), make.Int(1, 5));
     const Q3 v = kind >= 2 ? k * u : make.NonZero();
     Q3 q = make.Point();
-    if (kind == 0) q = p + Rational(make.Int(-5, 5)) * u + Rational(make.Int(-5, 5), 2) * v;
-    if (kind == 3) q = p + Rational(make.Int(-5, 5), 3) * u;
+    if (kind == 0) q = p + Q(make.Int(-5, 5)) * u + Q(make.Int(-5, 5), 2) * v;
+    if (kind == 3) q = p + Q(make.Int(-5, 5), 3) * u;
     const Worksheet sheet = RunGeometry("zwei Geraden", {"Gerade P" + make.Text(p, " ") + " u" + make.Text(u, " "),
                                                          "Gerade Q" + make.Text(q, " ") + " v" + make.Text(v, " ")});
     ExpectClean(sheet, exact);
@@ -67,7 +68,7 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
     ExpectNear(Norm(Cross(h - Q, V)), 0, size * size, exact, "H on h");
     ExpectNear(Dot(h - g, V), 0, size * size, exact, "GH orthogonal to v");
     ExpectNear(d, Norm(h - g), size, exact, "distance = |GH|");
-    const bool parallel = Dot(Cross(u, v), Cross(u, v)).isZero();
+    const bool parallel = Dot(Cross(u, v), Cross(u, v)) == 0;
     EXPECT_EQ(HasLine(sheet, "g und h sind parallel!"), parallel) << feet;
     if (parallel) {
       ExpectNear(d, Norm(Cross(Q - P, U)) / Norm(U), size, exact, "parallel distance");
@@ -75,7 +76,7 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
       ExpectNear(Dot(h - g, U), 0, size * size, exact, "GH orthogonal to u");
       ExpectNear(d, std::fabs(Dot(Q - P, Cross(U, V))) / Norm(Cross(U, V)), size, exact, "skew distance");
     }
-    const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)).isZero();
+    const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)) == 0;
     if (kind == 0 || identical) {
       EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0");
     }
@@ -110,6 +111,46 @@ TEST_F(LinesTest, WorkedExamplesAndDegenerateDirections) {
   const Worksheet small =
       RunGeometry("Abstand Punkt Gerade", {"Abstand Punkt Gerade", "P(0 2^0,5/10^13 0) A(0 0 0) v(1 0 0)"});
   EXPECT_NEAR(static_cast<double>(NumberValue(small.lines().back().substr(2))), std::sqrt(2.0) * 1e-13, 1e-24);
+}
+
+class LinePlaneTest : public EngineTest {};
+
+TEST_F(LinePlaneTest, IntersectionPointLiesOnBothOrTheLineRunsParallel) {
+  ForEachCase(1403, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    const Q3 normal = make.NonZero();
+    const Q3 p = make.Point();
+    // Every third line runs parallel to the plane, every sixth in it.
+    const Q3 u = n % 3 == 0 ? make.Orthogonal(normal) : make.NonZero();
+    const mpq_class d = n % 6 == 0 ? Dot(normal, p) : make.Coord();
+    const std::string plane = make.Text(normal.x1, false) + " " + make.Text(normal.x2, false) + " " +
+                              make.Text(normal.x3, false) + " " + make.Text(d) + "  Ebene";
+    const Worksheet sheet =
+        RunGeometry("Gerade Ebene", {"Gerade p" + make.Text(p, "|") + " u" + make.Text(u, " "), plane});
+    ExpectClean(sheet, exact);
+    const bool parallel = Dot(normal, u) == 0;
+    const bool inPlane = parallel && (Dot(normal, p) - d) == 0;
+    EXPECT_EQ(HasLine(sheet, "g liegt in E"), inPlane) << plane;
+    EXPECT_EQ(HasLine(sheet, "g parallel zu E"), parallel && !inPlane) << plane;
+    if (parallel) return;
+    const L3 P = make.Value(p), U = make.Value(u), N = {ToLD(normal.x1), ToLD(normal.x2), ToLD(normal.x3)};
+    const LD size = Norm(P) + Norm(U) + Norm(N) + std::fabs(make.Value(d));
+    const std::string result = LineStarting(sheet, "Schnittpunkt S");
+    const L3 s = PointAfter(result, "S");
+    const LD t = NumberAfter(result, "s=");
+    ExpectNear(Dot(N, s), make.Value(d), size * size * size, exact, result + " in E");
+    ExpectNear(s, L3{P.x1 + t * U.x1, P.x2 + t * U.x2, P.x3 + t * U.x3}, size * size, exact, result + " on g");
+    // Rational input gives an exact point.
+    if (exact) {
+      EXPECT_EQ(result.find(','), std::string::npos) << result;
+    }
+  });
+}
+
+TEST_F(LinePlaneTest, APlaneWithoutNormalGetsAHint) {
+  const Worksheet none = RunGeometry("Gerade Ebene", {"Gerade p(1 2 3) u(1 0 0)", "0 0 0 5 Ebene"});
+  EXPECT_EQ(none.lineCount(), 2);
+  EXPECT_EQ(none.notices().size(), 1u);
 }
 
 }  // namespace

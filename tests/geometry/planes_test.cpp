@@ -7,23 +7,17 @@
 
 #include <cmath>
 #include <numeric>
-#include <string>
-#include <vector>
 
-#include "exact/fractions.h"
 #include "expr/lumath.h"
-#include "geometry/geometry_commands.h"
 #include "geometry/geometry_text.h"
 #include "geometry/planes.h"
+#include "geometry_cases.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worksheet/equation_support.h"
-#include "worksheet/worksheet_commands.h"
 
-namespace lumatik {
+namespace lumatik::testing {
 namespace {
-
-using testing::EngineTest;
 
 class PlanesTest : public EngineTest {};
 
@@ -34,28 +28,16 @@ double Residual(const PlaneEquation& e, const Vec3& x) {
   return D(e.a) * D(x.x1) + D(e.b) * D(x.x2) + D(e.c) * D(x.x3) - D(e.d);
 }
 
-void ExpectNoBrokenNumber(const Worksheet& sheet) {
-  for (const std::string& line : sheet.lines()) {
-    const std::string lower = LowerCase(line);
-    EXPECT_EQ(lower.find("inf"), std::string::npos) << line;
-    EXPECT_EQ(lower.find("nan"), std::string::npos) << line;
-  }
-}
-
 struct ParamCase {
   Vec3 p, u, v;
 };
 
 TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
   const ParamCase cases[] = {
-      {{4, 2, 3}, {-3, -1, 2}, {-5, -4, 1}},
-      {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
-      {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},
-      {{2, -3, 5}, {0, 2, 7}, {3, 0, -1}},
-      {{0, 0, 0}, {1, 1, 0}, {1, 0, 1}},
-      {{-1, 4, 2}, {0.5L, 1, -1}, {2, 1.0L / 3, 0}},
-      {{7, 7, 7}, {0, 0, 2}, {1, 3, 0}},
-      {{1, 2, 3}, {6, 4, 2}, {9, 6, 4}},
+      {{4, 2, 3}, {-3, -1, 2}, {-5, -4, 1}}, {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+      {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},     {{2, -3, 5}, {0, 2, 7}, {3, 0, -1}},
+      {{0, 0, 0}, {1, 1, 0}, {1, 0, 1}},     {{-1, 4, 2}, {0.5L, 1, -1}, {2, 1.0L / 3, 0}},
+      {{7, 7, 7}, {0, 0, 2}, {1, 3, 0}},     {{1, 2, 3}, {6, 4, 2}, {9, 6, 4}},
   };
   for (const ParamCase& c : cases) {
     const PlaneFromParamResult r = PlaneFromParam(c.p, c.u, c.v);
@@ -78,14 +60,14 @@ TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
   }
 }
 
+// Irrational directions keep a true normal with coefficients of their own size.
 TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
-  const Vec3 p{1, 2, 3};
-  const Vec3 u{std::sqrt(2.0L), 1, 0};
-  const Vec3 v{0, 1, std::sqrt(3.0L)};
+  const Vec3 p{1, 2, 3}, u{std::sqrt(2.0L), 1, 0}, v{0, 1, std::sqrt(3.0L)};
   const PlaneEquation e = PlaneFromParam(p, u, v).plane;
   EXPECT_NEAR(D(Dot(e.normal(), u)), 0, 1e-12);
   EXPECT_NEAR(D(Dot(e.normal(), v)), 0, 1e-12);
   EXPECT_NEAR(Residual(e, p), 0, 1e-12);
+  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
 }
 
 TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
@@ -93,13 +75,6 @@ TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
   EXPECT_TRUE(e.a == 0 && e.b == 0 && e.c == 0 && e.d == 0);
   const PlaneEquation z = PlaneFromParam({1, 2, 3}, {0, 0, 0}, {1, 0, 0}).plane;
   EXPECT_TRUE(z.a == 0 && z.b == 0 && z.c == 0);
-}
-
-Worksheet RunCommand(const char* caption, std::vector<std::string> lines) {
-  BindGeometryCommands();
-  const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
-  EXPECT_TRUE(found.found && found.run) << caption;
-  return RunWorksheetCommand(found.run, std::move(lines), 3);
 }
 
 TEST_F(PlanesTest, PlaneParallelToTheThirdAxisListsArbitraryHeights) {
@@ -110,7 +85,7 @@ TEST_F(PlanesTest, PlaneParallelToTheThirdAxisListsArbitraryHeights) {
 }
 
 TEST_F(PlanesTest, DirectionsWithoutFirstCoordinateStillGiveThePlane) {
-  const Worksheet sheet = RunCommand("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(3 1 1) u(0 0 1) v(0 1 0)"});
+  const Worksheet sheet = RunGeometry("Ebene x=p+s*u+t*v", {"Ebene Parameterform p(3 1 1) u(0 0 1) v(0 1 0)"});
   ASSERT_GE(sheet.lineCount(), 5);
   EXPECT_EQ(sheet.line(4), std::string(9, ' ') + "1*x1+0*x2+0*x3=3");
   EXPECT_EQ(sheet.line(5), "DREIECK der Spurpunkte  S1(3|0|0)");
@@ -129,7 +104,7 @@ TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
     const std::string planeLine = PlaneCoefficientLine(c.e, "x");
     const std::string pointLine = PaddedNumberText(c.p.x1) + " " + PaddedNumberText(c.p.x2) + " " +
                                   PaddedNumberText(c.p.x3);
-    const Worksheet sheet = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, pointLine});
+    const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, pointLine});
     ASSERT_EQ(sheet.lineCount(), 7) << planeLine;
     const double n = std::sqrt(D(c.e.a) * D(c.e.a) + D(c.e.b) * D(c.e.b) + D(c.e.c) * D(c.e.c));
     const double signedDistance = Residual(c.e, c.p) / n;
@@ -150,35 +125,25 @@ TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
 }
 
 TEST_F(PlanesTest, ZeroNormalStopsAfterTheTraceLineWithAHint) {
-  const Worksheet sheet = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0 0 0 3", "1 2 3"});
+  const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0 0 0 3", "1 2 3"});
   ASSERT_EQ(sheet.lineCount(), 4);
   EXPECT_EQ(sheet.line(4), "DREIECK der Spurpunkte ");
   EXPECT_EQ(sheet.notices().size(), 1u);
-  ExpectNoBrokenNumber(sheet);
-  const Worksheet equation = RunCommand("Ebene ax1+bx2+cx3=d", {"0 0 0 1 (Ebene"});
+  ExpectClean(sheet, false);
+  const Worksheet equation = RunGeometry("Ebene ax1+bx2+cx3=d", {"0 0 0 1 (Ebene"});
   EXPECT_EQ(equation.lineCount(), 2);
   EXPECT_EQ(equation.notices().size(), 1u);
-  ExpectNoBrokenNumber(equation);
+  ExpectClean(equation, false);
 }
 
-TEST_F(PlanesTest, SmallCoefficientsAndIrrationalDirectionsStayTrue) {
+TEST_F(PlanesTest, SmallCoefficientsAndFractionPointsStayTrue) {
   // A tiny normal vector is no rounding noise: the plane is far away.
-  const Worksheet far = RunCommand("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0,0000001 0 0 1", "1 1 1"});
+  const Worksheet far = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", "0,0000001 0 0 1", "1 1 1"});
   EXPECT_EQ(far.line(5), "+/-Abstand=-9999999");
-  // Irrational directions keep coefficients of their own size.
-  const PlaneEquation e = PlaneFromParam({1, 2, 3}, {std::sqrt(2.0L), 1, 0}, {0, 1, std::sqrt(3.0L)}).plane;
-  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
   // Fraction points give the integer equation without rounding noise.
-  const Worksheet thirds = RunCommand("Ebene ABC", {"Ebene Dreieck A(1/3|1/7|2) B(2/3|-1|1/9) C(5|1/11|-2/7)"});
+  const Worksheet thirds = RunGeometry("Ebene ABC", {"Ebene Dreieck A(1/3|1/7|2) B(2/3|-1|1/9) C(5|1/11|-2/7)"});
   EXPECT_EQ(thirds.line(4).find(','), std::string::npos) << thirds.line(4);
 }
 
-struct RefusedPlane {
-  const char* command;
-  std::vector<std::string> lines;
-  int line;  // the line the hint names
-  const char* item;
-};
-
 }  // namespace
-}  // namespace lumatik
+}  // namespace lumatik::testing

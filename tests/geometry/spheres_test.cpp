@@ -23,7 +23,7 @@ Q3 UnitDirection(CaseMaker& make) {
   const int* q = quadruples[make.Int(0, 5)];
   std::array<int, 3> c = {q[0], q[1], q[2]};
   std::rotate(c.begin(), c.begin() + make.Int(0, 2), c.end());
-  auto signed_ = [&](int x) { return Rational(make.Int(0, 1) ? x : -x, q[3]); };
+  auto signed_ = [&](int x) { return Q(make.Int(0, 1) ? x : -x, q[3]); };
   return {signed_(c[0]), signed_(c[1]), signed_(c[2])};
 }
 
@@ -32,17 +32,17 @@ TEST_F(SpheresTest, LinePointsLieOnTheSphereAndTangentsTouchOnce) {
     const bool exact = make.exact();
     const int kind = n % 3;  // 0 through two points of the sphere, 1 tangent, 2 beside it
     const Q3 m = make.Point();
-    const Rational r(make.Int(1, 20), make.Int(1, 3));
+    const mpq_class r = Q(make.Int(1, 20), make.Int(1, 3));
     const Q3 e = UnitDirection(make);
     Q3 p, u;
     if (kind == 0) {
       Q3 e2 = UnitDirection(make);
-      while (Dot(e2 - e, e2 - e).isZero()) e2 = UnitDirection(make);
-      u = Rational(make.Int(1, 3)) * (e2 - e);
-      p = m + r * e + Rational(make.Int(-2, 2)) * u;
+      while (Dot(e2 - e, e2 - e) == 0) e2 = UnitDirection(make);
+      u = Q(make.Int(1, 3)) * (e2 - e);
+      p = m + r * e + Q(make.Int(-2, 2)) * u;
     } else {
       u = make.Orthogonal(e);
-      p = m + (kind == 1 ? r : r + Rational(1, 2)) * e + Rational(make.Int(-3, 3), 2) * u;
+      p = m + (kind == 1 ? r : mpq_class(r + Q(1, 2))) * e + Q(make.Int(-3, 3), 2) * u;
     }
     const Worksheet sheet = RunGeometry("Gerade-Kugel", {"Gerade p" + make.Text(p, " ") + " u" + make.Text(u, " "),
                                                          "Kugel M" + make.Text(m, " ") + " r=" + make.Text(r)});
@@ -75,16 +75,16 @@ TEST_F(SpheresTest, SpherePassesThroughItsFourPointsOrThereIsNone) {
     const bool exact = make.exact();
     // Points on a known sphere; every fourth set lies in one plane.
     const Q3 m = make.Point();
-    const Rational r(make.Int(1, 12), make.Int(1, 2));
+    const mpq_class r = Q(make.Int(1, 12), make.Int(1, 2));
     std::array<Q3, 4> x;
     for (Q3& point : x) point = m + r * UnitDirection(make);
     if (n % 4 == 0)
-      x[3] = x[0] + Rational(make.Int(-3, 3), 2) * (x[1] - x[0]) + Rational(make.Int(-3, 3)) * (x[2] - x[0]);
+      x[3] = x[0] + Q(make.Int(-3, 3), 2) * (x[1] - x[0]) + Q(make.Int(-3, 3)) * (x[2] - x[0]);
     const Worksheet sheet =
         RunGeometry("Kugel durch ABCD", {"Kugel durch A" + make.Text(x[0], "|") + " B" + make.Text(x[1], "|") + " C" +
                                          make.Text(x[2], "|") + " D" + make.Text(x[3], "|")});
     ExpectClean(sheet, exact);
-    const bool coplanar = Dot(x[1] - x[0], Cross(x[2] - x[0], x[3] - x[0])).isZero();
+    const bool coplanar = Dot(x[1] - x[0], Cross(x[2] - x[0], x[3] - x[0])) == 0;
     EXPECT_EQ(HasLine(sheet, "Nicht oder nicht eindeutig l\xF6sbar."), coplanar) << sheet.line(1);
     if (coplanar) return;
     const std::string scene = LineStarting(sheet, "KUGEL M");

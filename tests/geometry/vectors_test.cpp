@@ -18,7 +18,7 @@ TEST_F(VectorsTest, LengthsDotProductAndAngleAgreeWithTheVectors) {
     const bool exact = make.exact();
     const Q3 u = make.NonZero();
     // Every fifth pair is parallel or antiparallel.
-    const Q3 v = n % 5 == 0 ? Rational(make.Int(-3, 3) | 1, make.Int(1, 3)) * u : make.NonZero();
+    const Q3 v = n % 5 == 0 ? Q(make.Int(-3, 3) | 1, make.Int(1, 3)) * u : make.NonZero();
     const Worksheet sheet =
         RunGeometry("Zwei Vektoren", {"Zwei Vektoren u=" + make.Text(u, " ") + " v=" + make.Text(v, " ")});
     ExpectClean(sheet, exact);

@@ -2,24 +2,18 @@
 // to the marked rectangle, or a German explanation - never a black picture.
 // Runs on a private session bus (dbus-run-session) with a stand-in portal.
 
-#include <gtest/gtest.h>
-
 #include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
 
 #include <algorithm>
-#include <string>
 
 #include "screenshot/windows/portal_screenshot.h"
 #include "screenshot/windows/screen_capture.h"
@@ -27,6 +21,7 @@
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
 #include "screenshot/windows/unit_ba4.h"
+#include "quartered_picture.h"
 #include "shell/codepage.h"
 #include "support/window_test_support.h"
 
@@ -69,15 +64,6 @@ class StandInPortal : public QObject {
 };
 
 namespace {
-
-QImage QuarteredPicture(QSize size) {
-  QImage picture(size, QImage::Format_RGB32);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, y, x >= size.width() / 2 ? (y >= size.height() / 2 ? 0x0000ff : 0x00ff00)
-                                                     : (y >= size.height() / 2 ? 0xffff00 : 0xff0000));
-  return picture;
-}
 
 class WaylandScreenshot : public FormsTest {
  protected:

@@ -6,15 +6,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "screenshot/windows/unit_ba1.h"
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
 #include "screenshot/windows/unit_ba4.h"
+#include "quartered_picture.h"
 #include "shell/codepage.h"
 #include "support/window_test_support.h"
 
@@ -23,26 +21,11 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// A picture whose four quarters differ, so that scaling and saving can be
-// checked on its colours.
-QImage QuarteredPicture(int width, int height) {
-  QImage picture(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const bool right = x >= width / 2;
-      const bool lower = y >= height / 2;
-      picture.setPixel(x, y, right ? (lower ? 0x0000ff : 0x00ff00) : (lower ? 0xffff00 : 0xff0000));
-    }
-  }
-  return picture;
-}
-
 class ScreenshotTool : public FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
     ASSERT_TRUE(folder.isValid());
-    screen = QGuiApplication::primaryScreen()->geometry().size();
     Form_ba1->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_ba1));
   }
@@ -70,7 +53,6 @@ class ScreenshotTool : public FormsTest {
   }
 
   QTemporaryDir folder;
-  QSize screen;
 };
 
 TEST_F(ScreenshotTool, MarkierungenThenVorschauShowsThePreviewAndFillsTheClipboard) {
@@ -111,7 +93,7 @@ TEST_F(ScreenshotTool, TimerCountsInTensUntilQuestionMarkStopsIt) {
 }
 
 TEST_F(ScreenshotTool, HalfSizeAndBackToTheOriginal) {
-  const QImage original = QuarteredPicture(400, 300);
+  const QImage original = QuarteredPicture({400, 300});
   Preview(original);
   QString caption;
   AnswerNextInput({U("abc")});
@@ -129,7 +111,7 @@ TEST_F(ScreenshotTool, HalfSizeAndBackToTheOriginal) {
 }
 
 TEST_F(ScreenshotTool, SavedBmpAndJpegFilesHoldThePicture) {
-  const QImage original = QuarteredPicture(400, 300);
+  const QImage original = QuarteredPicture({400, 300});
   Preview(original);
   AnswerNextFileDialog(Path("bild"));
   ChooseMenu(Form_ba4, {U("Datei"), U("Speichern als BMP-Datei")});
