@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"KREIS 0 0 1", PlotLineKind::Function},
                       KindCase{"text 1 1 12 |a", PlotLineKind::Function},
                       KindCase{"Kaestchen 1 1 1", PlotLineKind::Function},
-                      KindCase{"1/3*x^3-3*x", PlotLineKind::Function},
-                      KindCase{"", PlotLineKind::Function}));
+                      KindCase{"1/3*x^3-3*x", PlotLineKind::Function}, KindCase{"", PlotLineKind::Function}));
 
 struct IntervalCase {
   const char* line;
@@ -108,12 +107,10 @@ TEST_P(TextLineFontSizeTest, Size) { EXPECT_EQ(TextLineFontSize(GetParam().line)
 
 INSTANTIATE_TEST_SUITE_P(Lines, TextLineFontSizeTest,
                          ::testing::Values(FontSizeCase{"Text 1 1 12 |a", 12},
-                                           FontSizeCase{"Text 1 1 0 |a", 10},
-                                           FontSizeCase{"Text 1 1 1,5 |a", 10},
+                                           FontSizeCase{"Text 1 1 0 |a", 10}, FontSizeCase{"Text 1 1 1,5 |a", 10},
                                            FontSizeCase{"Text 1 1 14,6 |a", 15},
                                            FontSizeCase{"Text 1 1 2,5 |a", 2},   // ties to even
-                                           FontSizeCase{"Text 1 1 3,5 |a", 4},
-                                           FontSizeCase{"Text 1 1 -20 |a", 10},
+                                           FontSizeCase{"Text 1 1 3,5 |a", 4}, FontSizeCase{"Text 1 1 -20 |a", 10},
                                            FontSizeCase{"Text 1 1 |a", 10},      // "|a" is no number
                                            FontSizeCase{"Text -7 5   12 |Die", 12},
                                            FontSizeCase{"Text 1 1 10^9 |a", kMaxTextFontSize}));
@@ -157,10 +154,8 @@ TEST_P(AddCurrentToListTest, CurrentLineOnTop) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, AddCurrentToListTest,
     ::testing::Values(ListCase{"x^2", {"1/x", "x^2", "", "x"}, {"x^2", "1/x", "x"}},
-                      ListCase{"  x^2 ", {"1/x"}, {"x^2", "1/x"}},
-                      ListCase{"", {"1/x", "  ", "x"}, {"1/x", "x"}},
-                      ListCase{"   ", {}, {}},
-                      ListCase{"a\r\nb", {"b", "c"}, {"a", "b", "c"}},
+                      ListCase{"  x^2 ", {"1/x"}, {"x^2", "1/x"}}, ListCase{"", {"1/x", "  ", "x"}, {"1/x", "x"}},
+                      ListCase{"   ", {}, {}}, ListCase{"a\r\nb", {"b", "c"}, {"a", "b", "c"}},
                       ListCase{"x", {" x "}, {"x", "x"}},  // compared untrimmed, copied trimmed
                       ListCase{"1/x", {"1/x", "1/x"}, {"1/x"}}));
 
