@@ -6,8 +6,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,17 +15,22 @@
 #include "expr/limits.h"
 #include "shell/decimal_separator.h"
 #include "support/engine_state.h"
+#include "term_generator.h"
 
 namespace lumatik {
 namespace {
+
+using testing::TermGenerator;
+
+const char kHex[] = "0123456789abcdef";
 
 // The ten bytes of an 80-bit value, written out for a failure report.
 std::string Bytes(Extended v) {
   unsigned char b[10];
   std::memcpy(b, &v, sizeof b);
-  std::ostringstream out;
-  for (int i = 9; i >= 0; --i) out << "0123456789abcdef"[b[i] >> 4] << "0123456789abcdef"[b[i] & 15];
-  return out.str();
+  std::string out;
+  for (int i = 9; i >= 0; --i) out += {kHex[b[i] >> 4], kHex[b[i] & 15]};
+  return out;
 }
 
 // Bit for bit: the sign of a zero counts, and a NaN must carry the same
@@ -36,15 +39,8 @@ bool SameBits(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
 
 std::string Printable(const std::string& s) {
   std::string out;
-  for (unsigned char c : s) {
-    if (c >= 32 && c < 127) {
-      out += static_cast<char>(c);
-    } else {
-      out += "\\x";
-      out += "0123456789abcdef"[c >> 4];
-      out += "0123456789abcdef"[c & 15];
-    }
-  }
+  for (unsigned char c : s)
+    out += c >= 32 && c < 127 ? std::string(1, static_cast<char>(c)) : std::string{'\\', 'x', kHex[c >> 4], kHex[c & 15]};
   return out;
 }
 
@@ -116,7 +112,6 @@ class CompiledTermTest : public testing::EngineTest {
   PrimeLimit primeLimit_;
 };
 
-// ---------------------------------------------------------------------------
 // Chosen cases: each protects one rule of the evaluator that the compiled
 // form has to follow.
 
@@ -189,125 +184,9 @@ TEST_F(CompiledTermTest, ParameterLineChangesBetweenCallsAreNoticed) {
   }
 }
 
-// ---------------------------------------------------------------------------
 // Generated terms.
 
-class TermMaker {
- public:
-  explicit TermMaker(std::uint64_t seed) : random_(seed) {}
-
-  int pick(int n) { return static_cast<int>(random_() % static_cast<std::uint64_t>(n)); }
-  double uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
-
-  std::string term() {
-    std::string s = expression(pick(5) / 2);
-    for (int n = pick(3) == 0 ? 1 + pick(3) : 0; n > 0; --n) s = mutate(s);
-    return s;
-  }
-
- private:
-  static const std::vector<std::string>& FunctionNames(ArgumentMode mode) {
-    static const auto names = [] {
-      std::vector<std::vector<std::string>> byMode(2);
-      for (const BuiltinFunction& f : BuiltinFunctions())
-        byMode[f.argument == ArgumentMode::AtX ? 0 : 1].push_back(f.name);
-      byMode[0].push_back("sqrt");
-      byMode[0].push_back("round");
-      return byMode;
-    }();
-    return names[mode == ArgumentMode::AtX ? 0 : 1];
-  }
-
-  std::string oneOf(const std::vector<std::string>& list) { return list[static_cast<std::size_t>(pick(static_cast<int>(list.size())))]; }
-
-  std::string number() {
-    static const std::vector<std::string> kNumbers = {"0", "1", "2", "3", "7", "10", "16", "0,5", "2.5",
-                                                      "0,1", "1,5E-20", "2E5", "1E+3", "3E-2", "1E30"};
-    // Numbers that do not read, read as 0, overflow, or are mixed numbers.
-    static const std::vector<std::string> kOddNumbers = {
-        "1E4000", "1E-5000", "0.000000000000001", "123456789012345678901", "00", "1,2,3", ",5", "5,",
-        "1e5", "1'1/2", "-2'1/3", "3'", "'5", "1'1/0", "45\xB0", "999999999999999999999", "2E", "1E-"};
-    switch (pick(8)) {
-      case 0: return oneOf(kOddNumbers);
-      case 1: case 2: case 3: return std::to_string(pick(100));
-      default: return oneOf(kNumbers);
-    }
-  }
-
-  std::string atom() {
-    static const std::vector<std::string> kNames = {"x", "x", "x", "x", "x", "x", "Pi", "a", "a", "b", "b", "c"};
-    // Names that only some parameter lines know, or none.
-    static const std::vector<std::string> kOddNames = {"pi", "n", "p", "e", "x0", "x2", "E5", "X", "ab", "a1", "x'"};
-    static const std::vector<std::string> kJunk = {"#", "$", "\x80", "\xE4", "\x01", "\t", "?", "!", "=", ";",
-                                                   "[", "]", "|", "&", "%", "\"", "_", "\xB0", "\xB7", ":", ""};
-    const int choice = pick(40);
-    if (choice == 0) return oneOf(kJunk);
-    if (choice < 4) return oneOf(kOddNames);
-    return choice < 20 ? number() : oneOf(kNames);
-  }
-
-  std::string function(int depth) {
-    // Functions that read x from the parameter line go to the text
-    // evaluator in both paths and cost an integral or a table: now and then.
-    const std::string name = pick(25) == 0 ? oneOf(FunctionNames(ArgumentMode::XFromParameter))
-                                           : oneOf(FunctionNames(ArgumentMode::AtX));
-    switch (pick(8)) {
-      case 0: return name + atom();
-      case 1: return name + "(" + expression(depth);
-      case 2: return name + "(" + expression(depth) + ")" + oneOf({"[0;8]", ")", "x", "2"});
-      default: return name + "(" + expression(depth) + ")";
-    }
-  }
-
-  std::string operand(int depth) {
-    std::string s;
-    switch (depth > 0 ? pick(7) : 0) {
-      case 1: case 2: s = "(" + expression(depth - 1) + ")"; break;
-      case 3: case 4: s = function(depth - 1); break;
-      case 5: s = number() + "(" + expression(depth - 1) + ")"; break;  // implicit "*"
-      default: s = atom(); break;
-    }
-    if (pick(8) == 0) s = number() + s;  // "2x", "3Pi"
-    return s;
-  }
-
-  std::string op() {
-    static const std::vector<std::string> kOperators = {"+", "-", "*", "/", ":", "^", "\xB7", "+", "-", "*"};
-    static const std::vector<std::string> kSigns = {"", "", "", "", "-", "+", "--", "+-"};
-    std::string s = oneOf(kOperators) + oneOf(kSigns);
-    if (pick(10) == 0) s = " " + s + " ";
-    return s;
-  }
-
-  std::string expression(int depth) {
-    std::string s = pick(6) == 0 ? "-" : "";
-    s += operand(depth);
-    for (int n = pick(depth > 0 ? 2 : 4); n > 0; --n) s += op() + operand(depth);
-    return s;
-  }
-
-  std::string mutate(std::string s) {
-    static const std::string kAlphabet = "()()+-*/:^'.,E e0123456789xPiasnc\xB0\xB7#";
-    const auto at = [&](std::size_t extra) { return static_cast<std::size_t>(pick(static_cast<int>(s.size() + extra))); };
-    switch (s.empty() ? 1 : pick(6)) {
-      case 0: s.erase(at(0), 1); break;
-      case 1: s.insert(at(1), 1, kAlphabet[static_cast<std::size_t>(pick(static_cast<int>(kAlphabet.size())))]); break;
-      case 2: s[at(0)] = kAlphabet[static_cast<std::size_t>(pick(static_cast<int>(kAlphabet.size())))]; break;
-      case 3: {
-        const std::size_t from = at(0);
-        s.insert(at(1), s.substr(from, 1 + pick(6)));
-        break;
-      }
-      case 4: s.resize(at(0)); break;
-      default: s.insert(at(1), pick(2) == 0 ? "(" : ")"); break;
-    }
-    return s;
-  }
-
-  std::mt19937_64 random_;
-};
-
-Extended PointFor(TermMaker& maker) {
+Extended PointFor(TermGenerator& maker) {
   static const Extended kNastyPoints[] = {0, -0.0L, 1, -1, 0.5L, 3, 1e-16L, 1e30L, 1e4000L, -1e4000L, kInf, -kInf,
                                       kNaN, kTiny, 45, 90, 2, -2};
   if (maker.pick(6) == 0) return kNastyPoints[maker.pick(sizeof kNastyPoints / sizeof kNastyPoints[0])];
@@ -331,13 +210,13 @@ const char* const kParamLines[] = {
 };
 
 TEST_F(CompiledTermTest, GeneratedTermsAgreeBitForBit) {
-  TermMaker maker(20260613);
+  TermGenerator maker(20260613);
   constexpr int kTerms = 200000;
   int compiledTerms = 0;
   for (int i = 0; i < kTerms; ++i) {
     // A part of the run reads numbers with the decimal point.
     if (i % 50000 == 0) SetDecimalSeparator(i == 100000 ? '.' : ',');
-    const std::string text = maker.term();
+    const std::string text = maker.anyTerm();
     const CompiledTerm compiled(text);
     compiledTerms += compiled.isCompiled() ? 1 : 0;
     // Several points, and the parameter line changing between them.
@@ -356,14 +235,14 @@ TEST_F(CompiledTermTest, GeneratedTermsAgreeBitForBit) {
 // A whole row of points at once gives what the calls one by one give: every
 // value, and the message and parameters after the last call.
 TEST_F(CompiledTermTest, RowsOfPointsAgreeWithCallsOneByOne) {
-  TermMaker maker(314159);
+  TermGenerator maker(314159);
   std::vector<std::string> terms;
   for (const Case& c : kCases) terms.push_back(c.term);
   for (const char* t : {"1/3*x^3-3*x", "x/(x+1)/(x-1)", "-x^4+8/3*x^3-16/9*x^2+24/9*x-7/9", "2*ln(x)/x",
                         "3*(x/2+1/3-int(x/2+1/3))", "x^-3", "1/x^2", "2/x", "x^0,5", "(x+1)^x", "x^x^x",
                         "wur(x)", "tan(x)", "asn(x/4)", "ta_(x*45)"})
     terms.push_back(t);
-  for (int i = 0; i < 6000; ++i) terms.push_back(maker.term());
+  for (int i = 0; i < 6000; ++i) terms.push_back(maker.anyTerm());
   int failures = 0;
   for (const std::string& term : terms) {
     const CompiledTerm compiled(term);
@@ -392,9 +271,9 @@ TEST_F(CompiledTermTest, RowsOfPointsAgreeWithCallsOneByOne) {
 // The derivative and the Simpson rule evaluate their term through the
 // compiled form; written out with the text evaluator they give the same.
 TEST_F(CompiledTermTest, DerivativeAndSimpsonAgreeWithTheTextEvaluator) {
-  TermMaker maker(99);
+  TermGenerator maker(99);
   for (int i = 0; i < 3000; ++i) {
-    const std::string term = i % 3 == 0 ? "1/3*x^3-3*x" : maker.term();
+    const std::string term = i % 3 == 0 ? "1/3*x^3-3*x" : maker.anyTerm();
     const Extended x = PointFor(maker);
     const EngineState before{kParamLines[maker.pick(4)], {"x=1"}, ""};
 

@@ -1,7 +1,9 @@
-// Parameters: the parameter line, its lookup and the reduced evaluator.
+// Parameters: the parameter line, its lookup and the reduced evaluator; values
+// out of input lines.
 
 #include <algorithm>
 
+#include "expr/nth_value.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -32,23 +34,14 @@ TEST_P(ParamTermTable, Value) {
   EXPECT_EQ(ParamTermValue(GetParam().term), GetParam().expected) << GetParam().term;
 }
 
-INSTANTIATE_TEST_SUITE_P(ReducedEvaluator, ParamTermTable,
-                         ::testing::Values(ParamTermCase{"1/6", 1.0L / 6},
-                                           ParamTermCase{"-3", -3},
-                                           ParamTermCase{"(1+2)*3", 9},
-                                           ParamTermCase{"1-2-3", -4},
-                                           ParamTermCase{"2^3^2", 512},
-                                           ParamTermCase{"8/4/2", 1},
-                                           ParamTermCase{"", 0},
-                                           ParamTermCase{"2,5", 2.5L},
-                                           ParamTermCase{"2E3", 2000},
-                                           ParamTermCase{"2*-3", -6},
-                                           ParamTermCase{"2^-1", 0.5L},
-                                           ParamTermCase{"4--1", 5},
-                                           ParamTermCase{"2*-3^2", -18},
-                                           ParamTermCase{"-3^2", -9},
-                                           ParamTermCase{"1,5E-20", 1.5e-20L},
-                                           ParamTermCase{"-2,5E+3", -2500}));
+INSTANTIATE_TEST_SUITE_P(
+    ReducedEvaluator, ParamTermTable,
+    ::testing::Values(ParamTermCase{"1/6", 1.0L / 6}, ParamTermCase{"-3", -3}, ParamTermCase{"(1+2)*3", 9},
+                      ParamTermCase{"1-2-3", -4}, ParamTermCase{"2^3^2", 512}, ParamTermCase{"8/4/2", 1},
+                      ParamTermCase{"", 0}, ParamTermCase{"2,5", 2.5L}, ParamTermCase{"2E3", 2000},
+                      ParamTermCase{"2*-3", -6}, ParamTermCase{"2^-1", 0.5L}, ParamTermCase{"4--1", 5},
+                      ParamTermCase{"2*-3^2", -18}, ParamTermCase{"-3^2", -9}, ParamTermCase{"1,5E-20", 1.5e-20L},
+                      ParamTermCase{"-2,5E+3", -2500}));
 
 TEST(ReducedEvaluator, RejectsFunctionsAndZeroDivisors) {
   EXPECT_ANY_THROW(ParamTermValue("2*Pi"));
@@ -93,6 +86,18 @@ TEST_F(Parameters, SplitTermAndParamsOfAPlotLine) {
   SplitTermAndParams("a*x a=2", term);
   EXPECT_EQ(term, "");
   EXPECT_EQ(ParamLine(), "a*x a=2 ");
+}
+
+class Values : public testing::EngineTest {};
+
+TEST_F(Values, NthValueReadsPointsAndLists) {
+  EXPECT_EQ(NthValue("A(1|2|3)", 3), 3);
+  EXPECT_EQ(NthValue("1 2 3", 2), 2);
+  EXPECT_EQ(NthValue("1|2", 5), 0);
+  EXPECT_EQ(NthValue("P(1|-2|1/3)", 2), -2);
+  EXPECT_EQ(NthValue("P(1|-2|1/3)", 3), 1.0L / 3);
+  EXPECT_EQ(NthValue("Q(2*3|0|0)", 1), 6);
+  EXPECT_EQ(NthValuePlain("2 -1 -5 3 (Kommentar)", 3), -5);
 }
 
 }  // namespace

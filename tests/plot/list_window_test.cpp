@@ -94,7 +94,8 @@ TEST_F(ListWindow, ShowAllChecksAllAndDraws) {
   EXPECT_TRUE(Form1sb->isVisible());
 }
 
-// A stand-in for CUPS's lp that keeps what it is given.
+// A stand-in for CUPS's lp keeps what it is given; without lp nothing is
+// printed, and the window says so.
 TEST_F(ListWindow, DruckenHandsEachLineRawToLp) {
   const QString lp = folder.filePath(QStringLiteral("lp"));
   const std::string record = folder.filePath(QStringLiteral("auftraege")).toStdString();
@@ -104,11 +105,16 @@ TEST_F(ListWindow, DruckenHandsEachLineRawToLp) {
   qputenv("PATH", QFile::encodeName(folder.path()) + ":" + savedPath);
   TypeList({"x^2", QString::fromUtf8("Text 1 1 12 |Größe")});
   QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
-  qputenv("PATH", savedPath);
   EXPECT_EQ(FileBytes(record), "      x^2\r\n      Text 1 1 12 |Gr\xF6\xDF" "e\r\n\f");
   const std::string raw = "-s -o raw -t My Document\n";
   EXPECT_EQ(FileBytes(record + ".args"), raw + raw + raw);
   EXPECT_TRUE(messages.empty());
+  QFile::remove(lp);
+  qputenv("PATH", QFile::encodeName(folder.path()));  // a folder without lp
+  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
+  qputenv("PATH", savedPath);
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
+  EXPECT_EQ(Memo().size(), 2u);
 }
 
 TEST_F(ListWindow, SavedListIsUtf8WithLfAndReadsBack) {
@@ -127,6 +133,15 @@ TEST_F(ListWindow, SavedListIsUtf8WithLfAndReadsBack) {
   QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
   EXPECT_EQ(Memo().size(), 2u);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListWindow, EinlesenRefusesABinaryFileWithTheReason) {
+  const std::string file = MakeBinaryFile(folder.filePath(QStringLiteral("bild.bmp")).toStdString());
+  TypeList({"x^2"});
+  AnswerNextFileDialog(QString::fromStdString(file));
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
+  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
 }
 
 // A list read from a file is drawn with "Alle Schaubilder zeigen"; Esc while
@@ -151,16 +166,6 @@ TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
   EXPECT_FALSE(Form1sb->isVisible());
 }
 
-TEST_F(ListWindow, DruckenWithoutAPrintingSystemSaysNichtGedruckt) {
-  const QByteArray savedPath = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(folder.path()));  // a folder without lp
-  TypeList({"x^2"});
-  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
-  qputenv("PATH", savedPath);
-  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
-  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
-}
-
 TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
   const QString path = folder.filePath(QStringLiteral("liste.txt"));
   TypeList({"x^2"});
@@ -183,17 +188,9 @@ TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
   EXPECT_EQ(FileBytes(path.toStdString()), "x^2\n");
 }
 
-TEST_F(ListWindow, EinlesenRefusesABinaryFileWithTheReason) {
-  const std::string file = MakeBinaryFile(folder.filePath(QStringLiteral("bild.bmp")).toStdString());
-  TypeList({"x^2"});
-  AnswerNextFileDialog(QString::fromStdString(file));
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
-  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
-}
-
 // Both printed pages carry the axis labels; only the one with text the
-// function. The page of "Beispiel Liste" is kept for a look.
+// function. The page of "Beispiel Liste" is kept for a look. A file that
+// cannot be written is no printout.
 TEST_F(ListWindow, PrintingWithAndWithoutText) {
   ChooseMenu(Form1sb, {"Hilfe", "Beispiel Liste"});
   for (int click = 0; click < 2; ++click)  // the input window takes the list's first line
@@ -205,16 +202,13 @@ TEST_F(ListWindow, PrintingWithAndWithoutText) {
   AnswerNextPrintDialog(QStringLiteral(LUMATIK_PRINTOUT_PDF));
   ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken mit Text"});
   EXPECT_TRUE(messages.empty());
+  AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
+  ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
+  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
   EXPECT_TRUE(PdfText(plain).contains(QStringLiteral("2,5")));
   EXPECT_FALSE(PdfText(plain).contains(QStringLiteral("f(x)=")));
   EXPECT_TRUE(PdfText(QStringLiteral(LUMATIK_PRINTOUT_PDF)).contains(QStringLiteral("f(x)=x")));
-}
-
-TEST_F(ListWindow, PrintDialogWithAnUnwritableFileSaysSo) {
-  AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
-  ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
-  EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
 }
 
 }  // namespace

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "expr/lumath.h"
-#include "plot/plotrender.h"
-#include "plot/recording_canvas.h"
+#include "recorded_drawing.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -39,16 +38,9 @@ std::ostream& operator<<(std::ostream& os, const CurveCase& c) { return os << c.
 class CurveTest : public testing::EngineTest {
  protected:
   std::vector<RecordedOp> DrawCurve(const CurveCase& c) {
-    PlotFieldTexts fields;
-    fields.ley = c.ley;
-    fields.function = c.term;
     ley = EvalTerm(c.ley);
-    DrawPlotLine(false, c.term, canvas, PlotPen{PenStyle::Solid, 1, kWhite}, kFrame, c.steps, false, fields);
-    std::vector<RecordedOp> curve;
-    for (const RecordedOp& r : canvas.ops()) {
-      if (r.op == CanvasOp::LineTo && r.pen.colour == kWhite) curve.push_back(r);
-    }
-    return curve;
+    testing::DrawLine(canvas, c.term, testing::Fields("1", c.ley), kFrame, c.steps);
+    return testing::CurveOf(canvas, kWhite);
   }
 
   double UserX(double px) const { return (px - 800) / 100; }
@@ -141,6 +133,8 @@ double Over(double x) { return x == 0 ? kNaN : 1 / x; }
 INSTANTIATE_TEST_SUITE_P(
     Functions, CurveCuts,
     ::testing::Values(
+        // Up to the frame's upper edge on both sides, at x = -4,9 and 4,9.
+        CurveCase{"Parabola", "x^2/4", "1", 10, [](double x) { return x * x / 4; }, {}},
         CurveCase{"LnOfX", "ln(x)", "1", 100, [](double x) { return Ln(x); }, {}},
         CurveCase{"RootOfX", "sqrt(x)", "1", 100, [](double x) { return Root(x); }, {}},
         CurveCase{"RootOfMinusX", "sqrt(-x)", "1", 100, [](double x) { return Root(-x); }, {}},
@@ -176,16 +170,10 @@ TEST_F(CurveTest, LnDrawsNothingLeftOfZeroAndRunsDownToTheFrameEdge) {
 }
 
 TEST_F(CurveTest, DerivativeHasTheGapsOfItsFunction) {
-  PlotFieldTexts fields;
-  fields.function = "ln(x)";
-  DrawPlotLine(true, "ln(x)", canvas, PlotPen{PenStyle::Solid, 1, kRed}, kFrame, 100, false, fields);
-  bool drawn = false;
-  for (const RecordedOp& r : canvas.ops()) {
-    if (r.op != CanvasOp::LineTo) continue;
-    drawn = true;
-    EXPECT_GE(std::min(r.a.x, r.b.x), 800);
-  }
-  EXPECT_TRUE(drawn);
+  testing::DrawLine(canvas, "ln(x)", testing::Fields("1", "1"), kFrame, 100, true, kRed);
+  const std::vector<RecordedOp> lines = testing::OpsOf(canvas, CanvasOp::LineTo);
+  EXPECT_FALSE(lines.empty());
+  for (const RecordedOp& r : lines) EXPECT_GE(std::min(r.a.x, r.b.x), 800);
 }
 
 }  // namespace

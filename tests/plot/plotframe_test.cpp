@@ -14,10 +14,8 @@
 
 #include "expr/lumath.h"
 #include "plot/graphprint.h"
-#include "plot/plotrender.h"
-#include "plot/recording_canvas.h"
 #include "plot/secant.h"
-#include "plot_fields.h"
+#include "recorded_drawing.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -38,18 +36,10 @@ using testing::Fields;
 
 class FrameTest : public testing::EngineTest {
  protected:
-  void Draw(const std::string& line, const PlotFieldTexts& fields, const PlotFrame& frame, int steps = 10) {
-    PlotFieldTexts f = fields;
-    f.function = line;
-    DrawPlotLine(false, line, canvas, PlotPen{PenStyle::Solid, 1, kWhite}, frame, steps, false, f);
+  void Draw(const std::string& line, const PlotFieldTexts& fields, const PlotFrame& frame) {
+    testing::DrawLine(canvas, line, fields, frame);
   }
-  std::vector<RecordedOp> Ops(CanvasOp op) const {
-    std::vector<RecordedOp> out;
-    for (const RecordedOp& r : canvas.ops()) {
-      if (r.op == op) out.push_back(r);
-    }
-    return out;
-  }
+  std::vector<RecordedOp> Ops(CanvasOp op) const { return testing::OpsOf(canvas, op); }
   RecordingCanvas canvas;
 };
 
@@ -103,12 +93,9 @@ struct PixelLine {
 
 PixelLine DrawnLine(const std::string& line, const PlotFieldTexts& fields, const PlotFrame& frame) {
   RecordingCanvas canvas;
-  PlotFieldTexts f = fields;
-  f.function = line;
-  DrawPlotLine(false, line, canvas, PlotPen{PenStyle::Solid, 1, kRed}, frame, 100, false, f);
+  testing::DrawLine(canvas, line, fields, frame, 100, false, kRed);
   PixelLine result{{1 << 30, 0}, {-(1 << 30), 0}};
-  for (const RecordedOp& r : canvas.ops()) {
-    if (r.op != CanvasOp::LineTo || r.pen.colour != kRed) continue;
+  for (const RecordedOp& r : testing::CurveOf(canvas, kRed)) {
     for (const CanvasPoint p : {r.a, r.b}) {
       if (p.x < result.from.x) result.from = p;
       if (p.x > result.to.x) result.to = p;

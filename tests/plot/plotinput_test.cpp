@@ -22,11 +22,10 @@ class IsPlainNumberTest : public ::testing::TestWithParam<PlainCase> {};
 TEST_P(IsPlainNumberTest, Decides) { EXPECT_EQ(IsPlainNumber(GetParam().text), GetParam().plain) << GetParam().text; }
 
 INSTANTIATE_TEST_SUITE_P(Texts, IsPlainNumberTest,
-                         ::testing::Values(PlainCase{"3", true}, PlainCase{"1/2", true}, PlainCase{"0,5", true},
-                                           PlainCase{"1/90", true}, PlainCase{"Pi", false},
-                                           PlainCase{"1.5", false}, PlainCase{"2*Pi", false},
-                                           PlainCase{"", false}, PlainCase{"1/", false},
-                                           PlainCase{"-2", false}, PlainCase{" 2", false}));
+    ::testing::Values(
+        PlainCase{"3", true}, PlainCase{"1/2", true}, PlainCase{"0,5", true},
+        PlainCase{"1/90", true}, PlainCase{"Pi", false}, PlainCase{"1.5", false}, PlainCase{"2*Pi", false},
+        PlainCase{"", false}, PlainCase{"1/", false}, PlainCase{"-2", false}, PlainCase{" 2", false}));
 
 TEST(ValuesPerCmOf, RoundsTiesToEven) {
   EXPECT_EQ(ValuesPerCmOf(0.5L), 0);

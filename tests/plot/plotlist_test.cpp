@@ -28,19 +28,15 @@ TEST_P(PlotLineKindTest, DecidedAtTheFirstCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, PlotLineKindTest,
-    ::testing::Values(KindCase{"Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2", PlotLineKind::Text},
-                      KindCase{"Textzeile", PlotLineKind::Text},
-                      KindCase{"Kreis 1,5 1,5^2 1/20 rot", PlotLineKind::Circle},
-                      KindCase{"Rechteck 0 0 1 1", PlotLineKind::Rectangle},
-                      KindCase{"Strecke 1,5 0 1,5 1,5^2", PlotLineKind::Segment},
-                      KindCase{"Kästchen 1 1 1/20 rot", PlotLineKind::SmallSquare},
-                      KindCase{"kreis 0 0 1", PlotLineKind::Function},
-                      KindCase{" Kreis 0 0 1", PlotLineKind::Function},
-                      KindCase{"KREIS 0 0 1", PlotLineKind::Function},
-                      KindCase{"text 1 1 12 |a", PlotLineKind::Function},
-                      KindCase{"Kaestchen 1 1 1", PlotLineKind::Function},
-                      KindCase{"1/3*x^3-3*x", PlotLineKind::Function},
-                      KindCase{"", PlotLineKind::Function}));
+    ::testing::Values(
+        KindCase{"Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2", PlotLineKind::Text},
+        KindCase{"Textzeile", PlotLineKind::Text}, KindCase{"Kreis 1,5 1,5^2 1/20 rot", PlotLineKind::Circle},
+        KindCase{"Rechteck 0 0 1 1", PlotLineKind::Rectangle},
+        KindCase{"Strecke 1,5 0 1,5 1,5^2", PlotLineKind::Segment},
+        KindCase{"Kästchen 1 1 1/20 rot", PlotLineKind::SmallSquare}, KindCase{"kreis 0 0 1", PlotLineKind::Function},
+        KindCase{" Kreis 0 0 1", PlotLineKind::Function}, KindCase{"KREIS 0 0 1", PlotLineKind::Function},
+        KindCase{"text 1 1 12 |a", PlotLineKind::Function}, KindCase{"Kaestchen 1 1 1", PlotLineKind::Function},
+        KindCase{"1/3*x^3-3*x", PlotLineKind::Function}, KindCase{"", PlotLineKind::Function}));
 
 struct IntervalCase {
   const char* line;
@@ -63,8 +59,8 @@ constexpr long double kNone = 1e100L;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SplitIntervalTest,
-    ::testing::Values(IntervalCase{"1/3*x^3-3*x", "1/3*x^3-3*x", -kNone, kNone},
-                      IntervalCase{"x^2 [0;2]", "x^2", 0, 2},
+    ::testing::Values(
+        IntervalCase{"1/3*x^3-3*x", "1/3*x^3-3*x", -kNone, kNone}, IntervalCase{"x^2 [0;2]", "x^2", 0, 2},
                       IntervalCase{"x^2 [2;0]", "x^2", 0, 2},  // bounds exchanged
                       IntervalCase{"x^2 [1", "x^2", 1, kNone},  // no closing bracket
                       IntervalCase{"x^2 [2]", "x^2", 2, kNone},  // no ";": lower bound only
@@ -107,13 +103,11 @@ class TextLineFontSizeTest : public EngineTest, public ::testing::WithParamInter
 TEST_P(TextLineFontSizeTest, Size) { EXPECT_EQ(TextLineFontSize(GetParam().line), GetParam().size) << GetParam().line; }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TextLineFontSizeTest,
-                         ::testing::Values(FontSizeCase{"Text 1 1 12 |a", 12},
-                                           FontSizeCase{"Text 1 1 0 |a", 10},
-                                           FontSizeCase{"Text 1 1 1,5 |a", 10},
-                                           FontSizeCase{"Text 1 1 14,6 |a", 15},
+    ::testing::Values(
+        FontSizeCase{"Text 1 1 12 |a", 12}, FontSizeCase{"Text 1 1 0 |a", 10}, FontSizeCase{"Text 1 1 1,5 |a", 10},
+        FontSizeCase{"Text 1 1 14,6 |a", 15},
                                            FontSizeCase{"Text 1 1 2,5 |a", 2},   // ties to even
-                                           FontSizeCase{"Text 1 1 3,5 |a", 4},
-                                           FontSizeCase{"Text 1 1 -20 |a", 10},
+                                           FontSizeCase{"Text 1 1 3,5 |a", 4}, FontSizeCase{"Text 1 1 -20 |a", 10},
                                            FontSizeCase{"Text 1 1 |a", 10},      // "|a" is no number
                                            FontSizeCase{"Text -7 5   12 |Die", 12},
                                            FontSizeCase{"Text 1 1 10^9 |a", kMaxTextFontSize}));
@@ -156,11 +150,10 @@ TEST_P(AddCurrentToListTest, CurrentLineOnTop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, AddCurrentToListTest,
-    ::testing::Values(ListCase{"x^2", {"1/x", "x^2", "", "x"}, {"x^2", "1/x", "x"}},
-                      ListCase{"  x^2 ", {"1/x"}, {"x^2", "1/x"}},
-                      ListCase{"", {"1/x", "  ", "x"}, {"1/x", "x"}},
-                      ListCase{"   ", {}, {}},
-                      ListCase{"a\r\nb", {"b", "c"}, {"a", "b", "c"}},
+    ::testing::Values(
+        ListCase{"x^2", {"1/x", "x^2", "", "x"}, {"x^2", "1/x", "x"}},
+        ListCase{"  x^2 ", {"1/x"}, {"x^2", "1/x"}}, ListCase{"", {"1/x", "  ", "x"}, {"1/x", "x"}},
+        ListCase{"   ", {}, {}}, ListCase{"a\r\nb", {"b", "c"}, {"a", "b", "c"}},
                       ListCase{"x", {" x "}, {"x", "x"}},  // compared untrimmed, copied trimmed
                       ListCase{"1/x", {"1/x", "1/x"}, {"1/x"}}));
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,27 +17,21 @@ constexpr PlotFrame kFrame{0, 1600, 1200};
 
 class RedrawTest : public testing::EngineTest {
  protected:
-  // How often each axis label "-8" was written: once per grid, that is once
-  // per function line drawn without derivative.
-  int GridCount() const {
-    int n = 0;
-    for (const RecordedOp& r : canvas.ops()) n += r.op == CanvasOp::Text && r.text == "-8";
-    return n;
-  }
   int TextCount(const std::string& text) const {
     int n = 0;
     for (const RecordedOp& r : canvas.ops()) n += r.op == CanvasOp::Text && r.text == text;
     return n;
   }
+  // How often the axis label "-8" was written: once per grid, that is once
+  // per function line drawn without derivative.
+  int GridCount() const { return TextCount("-8"); }
   std::vector<Colour> CurveColours() const {
     std::vector<Colour> colours;
-    for (const RecordedOp& r : canvas.ops()) {
+    for (const RecordedOp& r : canvas.ops())
       if (r.op == CanvasOp::LineTo && r.pen.style == PenStyle::Solid &&
           (r.pen.colour == kRed || r.pen.colour == kWhite || r.pen.colour == kBlack) &&
-          (colours.empty() || colours.back() != r.pen.colour)) {
+          (colours.empty() || colours.back() != r.pen.colour))
         colours.push_back(r.pen.colour);
-      }
-    }
     return colours;
   }
 
@@ -45,19 +40,40 @@ class RedrawTest : public testing::EngineTest {
   const std::vector<std::string> list{"x", "Text 1 1 12 |Hallo", "x^2/4"};
 };
 
-TEST_F(RedrawTest, AllDrawsEveryLineAndTextsOnceMore) {
-  fields.function = "x";
-  RedrawPlotList(list, fields, {true, false, false, 10}, canvas, kFrame);
-  EXPECT_EQ(GridCount(), 2);
-  EXPECT_EQ(TextCount("Hallo"), 2);
+// On the screen "Alle" draws every line and the texts once more at the end;
+// without it only the function field and the texts. The export draws in
+// black: the first line alone, or with "Alle" every line once.
+struct RedrawCase {
+  const char* name;
+  const char* function;
+  bool all;
+  bool forExport;
+  int grids;
+  int texts;
+  std::vector<Colour> colours;
+};
+
+class Redraws : public RedrawTest, public ::testing::WithParamInterface<RedrawCase> {};
+
+TEST_P(Redraws, DrawTheirLines) {
+  const RedrawCase& c = GetParam();
+  fields.function = c.function;
+  if (c.forExport)
+    RedrawForExport(list, fields, c.all, false, canvas, kFrame);
+  else
+    RedrawPlotList(list, fields, {c.all, false, false, 10}, canvas, kFrame);
+  EXPECT_EQ(GridCount(), c.grids);
+  EXPECT_EQ(TextCount("Hallo"), c.texts);
+  EXPECT_EQ(CurveColours(), c.colours);
 }
 
-TEST_F(RedrawTest, WithoutAllOnlyTheFunctionFieldAndTheTexts) {
-  fields.function = "x^3";
-  RedrawPlotList(list, fields, {false, false, false, 10}, canvas, kFrame);
-  EXPECT_EQ(GridCount(), 1);
-  EXPECT_EQ(TextCount("Hallo"), 1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lists, Redraws,
+    ::testing::Values(RedrawCase{"All", "x", true, false, 2, 2, {kWhite}},
+                      RedrawCase{"WithoutAll", "x^3", false, false, 1, 1, {kWhite}},
+                      RedrawCase{"Export", "", false, true, 1, 0, {kBlack}},
+                      RedrawCase{"ExportWithAll", "", true, true, 2, 1, {kBlack}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RedrawTest, DerivativeBeforeEachCurve) {
   fields.function = "x^2/4";
@@ -65,30 +81,14 @@ TEST_F(RedrawTest, DerivativeBeforeEachCurve) {
   EXPECT_EQ(CurveColours(), (std::vector<Colour>{kRed, kWhite}));
 }
 
-TEST_F(RedrawTest, ExportDrawsTheFirstLineWithoutAll) {
-  RedrawForExport(list, fields, false, false, canvas, kFrame);
-  EXPECT_EQ(GridCount(), 1);
-  EXPECT_EQ(TextCount("Hallo"), 0);
-  EXPECT_EQ(CurveColours(), (std::vector<Colour>{kBlack}));
-}
-
-TEST_F(RedrawTest, ExportWithAllDrawsEveryLineOnce) {
-  RedrawForExport(list, fields, true, false, canvas, kFrame);
-  EXPECT_EQ(GridCount(), 2);
-  EXPECT_EQ(TextCount("Hallo"), 1);
-}
-
 // Drawn in steps: a redraw asked to stop after every line and called again
 // until it is finished draws what the whole redraw draws, and leaves the
 // parameter line and the last message alike.
 bool SameOps(const std::vector<RecordedOp>& a, const std::vector<RecordedOp>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].op != b[i].op || !(a[i].a == b[i].a) || !(a[i].b == b[i].b) || a[i].text != b[i].text ||
-        !(a[i].pen == b[i].pen) || !(a[i].brush == b[i].brush) || !(a[i].font == b[i].font))
-      return false;
-  }
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const RecordedOp& x, const RecordedOp& y) {
+    return x.op == y.op && x.a == y.a && x.b == y.b && x.text == y.text && x.pen == y.pen && x.brush == y.brush &&
+           x.font == y.font;
+  });
 }
 
 struct StepCase {

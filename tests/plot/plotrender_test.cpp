@@ -4,17 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "expr/lumath.h"
-#include "plot/plotrender.h"
-#include "plot/recording_canvas.h"
-#include "shell/codepage.h"
-#include "plot_fields.h"
+#include "recorded_drawing.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -22,17 +18,10 @@ namespace {
 
 // 100 pixels per nominal centimetre: frame position i lies at pixel 800 + 100 i.
 constexpr PlotFrame kFrame{0, 1600, 1200};
-const PlotPen kWhitePen{PenStyle::Solid, 1, kWhite};
 
+using testing::CurveOf;
 using testing::Fields;
-
-std::vector<RecordedOp> OpsOf(const RecordingCanvas& canvas, CanvasOp op) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& r : canvas.ops()) {
-    if (r.op == op) out.push_back(r);
-  }
-  return out;
-}
+using testing::OpsOf;
 
 // The labels written in the 8-point font, as (x, y, text).
 struct Label {
@@ -42,40 +31,23 @@ struct Label {
   friend bool operator==(const Label&, const Label&) = default;
 };
 
-std::vector<Label> LabelsOf(const RecordingCanvas& canvas) {
-  std::vector<Label> out;
-  for (const RecordedOp& r : OpsOf(canvas, CanvasOp::Text)) {
-    if (r.font.size == 8) out.push_back({r.a.x, r.a.y, r.text});
-  }
-  return out;
-}
-
-// Solid lines in grid grey that span the whole frame: the axes.
-std::vector<RecordedOp> AxesOf(const RecordingCanvas& canvas) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& r : OpsOf(canvas, CanvasOp::LineTo)) {
-    if (r.pen.style == PenStyle::Solid && r.pen.colour == kGridGrey) out.push_back(r);
-  }
-  return out;
-}
-
-// Curve segments in the pen's colour.
-std::vector<RecordedOp> CurveOf(const RecordingCanvas& canvas, Colour colour) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& r : OpsOf(canvas, CanvasOp::LineTo)) {
-    if (r.pen.colour == colour) out.push_back(r);
-  }
-  return out;
-}
-
 class RenderTest : public testing::EngineTest {
  protected:
-  void Draw(const std::string& line, const PlotFieldTexts& fields, int steps = 10, bool derivative = false,
-            const PlotFrame& frame = kFrame, bool label = false) {
-    PlotFieldTexts f = fields;
-    if (f.function.empty()) f.function = line;
-    const PlotPen pen{PenStyle::Solid, 1, derivative ? kRed : kWhite};
-    DrawPlotLine(derivative, line, canvas, pen, frame, steps, label, f);
+  void Draw(const std::string& line, const PlotFieldTexts& fields, bool derivative = false) {
+    testing::DrawLine(canvas, line, fields, kFrame, 10, derivative, derivative ? kRed : kWhite);
+  }
+  std::vector<Label> Labels() const {
+    std::vector<Label> out;
+    for (const RecordedOp& r : OpsOf(canvas, CanvasOp::Text))
+      if (r.font.size == 8) out.push_back({r.a.x, r.a.y, r.text});
+    return out;
+  }
+  // Solid lines in grid grey that span the whole frame: the axes.
+  std::vector<RecordedOp> Axes() const {
+    std::vector<RecordedOp> out;
+    for (const RecordedOp& r : CurveOf(canvas, kGridGrey))
+      if (r.pen.style == PenStyle::Solid) out.push_back(r);
+    return out;
   }
 
   RecordingCanvas canvas;
@@ -102,47 +74,22 @@ TEST(FramePixels, FarAwayValuesAreHeldAtTheLimit) {
 
 TEST_F(RenderTest, ScaleFromTheFields) {
   const PlotScale s = ComputePlotScale(Fields("1/2", "2", "7", "6"));
-  EXPECT_EQ(s.sx, 2);
-  EXPECT_EQ(s.sy, 0.5L);
-  EXPECT_EQ(s.dx, -3.5L);
-  EXPECT_EQ(s.dy, -12);
+  EXPECT_EQ((std::vector<long double>{s.sx, s.sy, s.dx, s.dy}), (std::vector<long double>{2, 0.5L, -3.5L, -12}));
 }
 
 TEST_F(RenderTest, PixelToUserInvertsTheFrame) {
-  const PlotScale unit = ComputePlotScale(Fields("1", "1"));
-  const UserPoint centre = PixelToUser(800, 600, 1600, 1200, unit);
+  const UserPoint centre = PixelToUser(800, 600, 1600, 1200, ComputePlotScale(Fields("1", "1")));
   EXPECT_EQ(centre.x, 0);
   EXPECT_EQ(centre.y, 0);
-  const PlotScale moved = ComputePlotScale(Fields("1/2", "2", "7", "6"));
   // Pixel (1000, 300) is frame point (2|3): x = 7 + 2/(1/2), y = 6 + 3/2.
-  const UserPoint p = PixelToUser(1000, 300, 1600, 1200, moved);
+  const UserPoint p = PixelToUser(1000, 300, 1600, 1200, ComputePlotScale(Fields("1/2", "2", "7", "6")));
   EXPECT_EQ(p.x, 11);
   EXPECT_EQ(p.y, 7.5L);
 }
 
-TEST_F(RenderTest, UnitLabelsAndBothAxesThroughTheCentre) {
-  Draw("x", Fields("1", "1"));
-  std::vector<Label> expected;
-  for (int i = -8; i <= 8; ++i) {
-    if (i != 0) expected.push_back({800 + 100 * i, 600, std::to_string(i)});
-  }
-  for (int i = -5; i <= 6; ++i) {
-    if (i != 0) expected.push_back({800, 600 - 100 * i, std::to_string(i)});
-  }
-  EXPECT_EQ(LabelsOf(canvas), expected);
-
-  const std::vector<RecordedOp> axes = AxesOf(canvas);
-  ASSERT_EQ(axes.size(), 2u);
-  EXPECT_EQ(axes[0].a, (CanvasPoint{800, 0}));
-  EXPECT_EQ(axes[0].b, (CanvasPoint{800, 1200}));
-  EXPECT_EQ(axes[1].a, (CanvasPoint{0, 600}));
-  EXPECT_EQ(axes[1].b, (CanvasPoint{1600, 600}));
-}
-
 TEST_F(RenderTest, GridOfDottedLinesEveryCentimetre) {
   Draw("x", Fields("1", "1"));
-  std::vector<int> vertical;
-  std::vector<int> horizontal;
+  std::vector<int> vertical, horizontal;
   for (const RecordedOp& r : OpsOf(canvas, CanvasOp::LineTo)) {
     if (r.pen.style != PenStyle::Dot) continue;
     EXPECT_EQ(r.pen.colour, kGridGrey);
@@ -155,25 +102,17 @@ TEST_F(RenderTest, GridOfDottedLinesEveryCentimetre) {
   for (int i = 0; i <= 12; ++i) EXPECT_EQ(horizontal[i], 100 * i);
 }
 
-TEST_F(RenderTest, AxesStandWhereZeroIsOffTheWholeCentimetres) {
-  // M(0,3|0): x = 0 lies 0,3 cm left of the centre.
-  Draw("x", Fields("1", "1", "0,3", "0"));
-  const std::vector<RecordedOp> axes = AxesOf(canvas);
-  ASSERT_EQ(axes.size(), 2u);
-  EXPECT_EQ(axes[0].a, (CanvasPoint{770, 0}));
-  EXPECT_EQ(axes[0].b, (CanvasPoint{770, 1200}));
-  EXPECT_EQ(axes[1].a, (CanvasPoint{0, 600}));
-}
-
 TEST_F(RenderTest, MovedCentreMovesTheAxesAndTheLabels) {
   // M(7|6) with LEx = 1, LEy = 1/2: the y axis lies 7 cm left of the centre,
   // the x axis 3 cm below it; the labels run along them.
   Draw("x/(x-6)/(x-8) + 5", Fields("1", "1/2", "7", "6"));
-  const std::vector<RecordedOp> axes = AxesOf(canvas);
+  const std::vector<RecordedOp> axes = Axes();
   ASSERT_EQ(axes.size(), 2u);
   EXPECT_EQ(axes[0].a, (CanvasPoint{100, 0}));
+  EXPECT_EQ(axes[0].b, (CanvasPoint{100, 1200}));
   EXPECT_EQ(axes[1].a, (CanvasPoint{0, 900}));
-  const std::vector<Label> labels = LabelsOf(canvas);
+  EXPECT_EQ(axes[1].b, (CanvasPoint{1600, 900}));
+  const std::vector<Label> labels = Labels();
   ASSERT_EQ(labels.size(), 16u + 11u);
   EXPECT_EQ(labels.front(), (Label{0, 900, "-1"}));
   EXPECT_EQ(labels[1], (Label{200, 900, "1"}));  // the origin itself has none
@@ -183,35 +122,10 @@ TEST_F(RenderTest, MovedCentreMovesTheAxesAndTheLabels) {
   EXPECT_EQ(labels.back(), (Label{100, 0, "18"}));
 }
 
-TEST_F(RenderTest, CurveFollowsTheFunction) {
-  Draw("x^2/4", Fields("1", "1"), 10);
-  const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
-  ASSERT_FALSE(curve.empty());
-  for (const RecordedOp& r : curve) {
-    // Independent reference: y = x^2/4 in pixels, for both ends; the ends
-    // at the frame's edge lie between samples, so their pixel is rounded.
-    for (CanvasPoint p : {r.a, r.b}) {
-      const double x = (p.x - 800) / 100.0;
-      const double slope = std::fabs(x) / 2 * 0.5 + 0.5001;
-      EXPECT_NEAR(p.y, 600 - 100 * x * x / 4, slope) << p.x;
-    }
-  }
-  // |y| <= 6 holds for |x| <= sqrt(24) = 4.899: the curve runs up to the
-  // frame's upper edge on both sides.
-  const auto leftmost = std::min_element(curve.begin(), curve.end(),
-                                         [](const RecordedOp& a, const RecordedOp& b) { return a.a.x < b.a.x; });
-  const auto rightmost = std::max_element(curve.begin(), curve.end(),
-                                          [](const RecordedOp& a, const RecordedOp& b) { return a.b.x < b.b.x; });
-  EXPECT_EQ(leftmost->a, (CanvasPoint{310, 0}));
-  EXPECT_EQ(rightmost->b, (CanvasPoint{1290, 0}));
-}
-
 TEST_F(RenderTest, PoleIsCutWithoutJoiningTheBranches) {
-  Draw("1/x", Fields("1", "1"), 10);
+  Draw("1/x", Fields("1", "1"));
   const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
-  ASSERT_FALSE(curve.empty());
-  bool left = false;
-  bool right = false;
+  bool left = false, right = false;
   for (const RecordedOp& r : curve) {
     for (CanvasPoint p : {r.a, r.b}) {
       EXPECT_GE(p.y, 0);
@@ -226,7 +140,7 @@ TEST_F(RenderTest, PoleIsCutWithoutJoiningTheBranches) {
 }
 
 TEST_F(RenderTest, IntervalEndsCutTheCurve) {
-  Draw("x^2 [0;2]", Fields("1", "1"), 10);
+  Draw("x^2 [0;2]", Fields("1", "1"));
   const std::vector<RecordedOp> curve = CurveOf(canvas, kWhite);
   // Samples 0, 0,1, ..., 2: the first moves the pen, then 20 lines.
   ASSERT_EQ(curve.size(), 20u);
@@ -239,17 +153,14 @@ TEST_F(RenderTest, IntervalEndsCutTheCurve) {
 }
 
 TEST_F(RenderTest, DerivativeIsRedWithoutGrid) {
-  Draw("x^2", Fields("1", "1"), 10, true);
-  EXPECT_TRUE(LabelsOf(canvas).empty());
+  Draw("x^2", Fields("1", "1"), true);
+  EXPECT_TRUE(Labels().empty());
+  bool seen = false;
   for (const RecordedOp& r : OpsOf(canvas, CanvasOp::LineTo)) {
     EXPECT_EQ(r.pen.colour, kRed);
     EXPECT_EQ(r.pen.style, PenStyle::Solid);
-  }
-  // The derivative 2x at x = 1 is 2.
-  bool seen = false;
-  for (const RecordedOp& r : CurveOf(canvas, kRed)) {
     if (r.b.x == 900) {
-      EXPECT_EQ(r.b.y, 400);
+      EXPECT_EQ(r.b.y, 400);  // the derivative 2x at x = 1 is 2
       seen = true;
     }
   }
@@ -277,16 +188,11 @@ TEST_F(RenderTest, HugeCoordinatesAreHeldAtTheLimit) {
 TEST_F(RenderTest, OutOfMemoryLeavesTheDrawing) {
   SetMessageSink([](const std::string&) { throw std::bad_alloc(); });
   for (const char* line : {"Text 1 1 nue(6) |a", "Kreis 0 0 nue(6)", "nue(6)*x", "x [nue(6);2]"}) {
-    ParamLines().setLines({});  // n is missing again, so "nue" asks for memory once more
-    ParamLine() = " ";
-    RecordingCanvas canvas;
-    EXPECT_THROW(DrawPlotLine(false, line, canvas, kWhitePen, kFrame, 10, false, Fields("1", "1", "0", "0")),
-                 std::bad_alloc)
-        << line;
+    UseParams({});  // n is missing again, so "nue" asks for memory once more
+    EXPECT_THROW(Draw(line, Fields("1", "1")), std::bad_alloc) << line;
   }
-  ParamLines().setLines({});
-  ParamLine() = " ";
-  EXPECT_THROW(ComputePlotScale(Fields("nue(2)", "1", "0", "0")), std::bad_alloc);
+  UseParams({});
+  EXPECT_THROW(ComputePlotScale(Fields("nue(2)", "1")), std::bad_alloc);
 }
 
 }  // namespace

@@ -22,6 +22,14 @@ class Secant : public testing::EngineTest {
   }
 };
 
+SecantFields Typed(const char* function, const char* x0, const char* x = "") {
+  SecantFields fields;
+  fields.function = function;
+  fields.x0 = x0;
+  if (*x) fields.x = x;
+  return fields;
+}
+
 TEST_F(Secant, ParabolaExampleDrawsTheExactSecant) {
   const auto drawing = DrawSecant(Example("Beispiel 0,2x^2 bei 1,5"));
   ASSERT_TRUE(drawing.has_value());
@@ -32,11 +40,7 @@ TEST_F(Secant, ParabolaExampleDrawsTheExactSecant) {
 }
 
 TEST_F(Secant, TheSecantPassesThroughBothPoints) {
-  SecantFields fields;
-  fields.function = "x^3-2*x";
-  fields.x0 = "-1,5";
-  fields.x = "0,5";
-  const auto drawing = DrawSecant(fields);
+  const auto drawing = DrawSecant(Typed("x^3-2*x", "-1,5", "0,5"));
   ASSERT_TRUE(drawing.has_value());
   const std::string& line = drawing->plotList.back();
   for (const long double x : {-1.5L, 0.5L})
@@ -44,10 +48,7 @@ TEST_F(Secant, TheSecantPassesThroughBothPoints) {
 }
 
 TEST_F(Secant, EqualPointsGiveNoSecantButAMessage) {
-  SecantFields fields;
-  fields.function = "x^2";
-  fields.x0 = "2";
-  fields.x = "4/2";
+  const SecantFields fields = Typed("x^2", "2", "4/2");
   EXPECT_FALSE(DrawSecant(fields).has_value());
   EXPECT_FALSE(Magnify(fields).has_value());
   EXPECT_EQ(messages.size(), 2u);
@@ -81,9 +82,7 @@ TEST_F(Secant, NormalIsPerpendicularToTheTangent) {
 }
 
 TEST_F(Secant, NormalOfAHorizontalTangentIsAVerticalSegment) {
-  SecantFields fields;
-  fields.function = "3";
-  fields.x0 = "1";
+  SecantFields fields = Typed("3", "1");
   const SecantDrawing normal = DrawNormal(fields).value();
   EXPECT_EQ(normal.slopeText, "unendlich");
   EXPECT_EQ(normal.plotList.back(), "Strecke 1 -6 1 6");
@@ -98,9 +97,7 @@ TEST_F(Secant, NormalOfAHorizontalTangentIsAVerticalSegment) {
 }
 
 TEST_F(Secant, NoLineWhereTheTangentsStepVanishes) {
-  SecantFields fields;
-  fields.function = "x^2";
-  fields.x0 = "10^2000";
+  const SecantFields fields = Typed("x^2", "10^2000");
   EXPECT_FALSE(DrawTangent(fields).has_value());
   EXPECT_FALSE(DrawNormal(fields).has_value());
   EXPECT_EQ(messages.size(), 2u);
@@ -123,18 +120,17 @@ struct SlopeCase {
 class SlopeTextTable : public ::testing::TestWithParam<SlopeCase> {};
 TEST_P(SlopeTextTable, Writes) { EXPECT_EQ(SlopeText(GetParam().slope), GetParam().text); }
 INSTANTIATE_TEST_SUITE_P(Slopes, SlopeTextTable,
-                         ::testing::Values(SlopeCase{0.8L, "0,8=4/5"}, SlopeCase{-0.25L, "-0,25=-1/4"},
-                                           SlopeCase{2, "2"}, SlopeCase{1.0L / 3, "0,33333=1/3"},
-                                           SlopeCase{0.000001L, "0=1/1000000"}, SlopeCase{-2.5L, "-2,5=-5/2"},
-                                           SlopeCase{-0.000003L, "0=-3/1000000"}, SlopeCase{0, "0"},
-                                           SlopeCase{-1e-19L, "0"}));
+    ::testing::Values(
+        SlopeCase{0.8L, "0,8=4/5"}, SlopeCase{-0.25L, "-0,25=-1/4"},
+        SlopeCase{2, "2"}, SlopeCase{1.0L / 3, "0,33333=1/3"},
+        SlopeCase{0.000001L, "0=1/1000000"}, SlopeCase{-2.5L, "-2,5=-5/2"},
+        SlopeCase{-0.000003L, "0=-3/1000000"}, SlopeCase{0, "0"}, SlopeCase{-1e-19L, "0"}));
 
 TEST(LineTerms, SignOfTheIntercept) {
   EXPECT_EQ(LineTerm(0.8L, -0.75L), "4/5*x-3/4");
   EXPECT_EQ(LineTerm(-2, 3), "-2*x+3");
   EXPECT_EQ(LineTerm(1, 0), "1*x+0");
 }
-
 
 // The graph's own value where the engine can compute it.
 long double F(const std::string& function, long double x) { return EvalTermAt(function, x); }
@@ -151,9 +147,7 @@ class NoTangent : public testing::EngineTest, public ::testing::WithParamInterfa
 // At a pole, at a jump and where the tangent is vertical there is no slope
 // to write: a message, and neither tangent nor normal.
 TEST_P(NoTangent, SaysSoInsteadOfAHugeSlope) {
-  SecantFields fields;
-  fields.function = GetParam().function;
-  fields.x0 = GetParam().x0;
+  const SecantFields fields = Typed(GetParam().function, GetParam().x0);
   EXPECT_FALSE(DrawTangent(fields).has_value());
   EXPECT_FALSE(DrawNormal(fields).has_value());
   ASSERT_EQ(messages.size(), 2u);
@@ -161,18 +155,15 @@ TEST_P(NoTangent, SaysSoInsteadOfAHugeSlope) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PolesJumpsVertical, NoTangent,
-                         ::testing::Values(NoTangentCase{"1/x", "0"}, NoTangentCase{"1/x^2", "0"},
-                                           NoTangentCase{"ln(x)", "0"}, NoTangentCase{"1/(x-1)", "1"},
-                                           NoTangentCase{"tan(x)", "Pi/2"}, NoTangentCase{"sqrt(x)", "0"},
-                                           NoTangentCase{"sqrt(abs(x))", "0"}, NoTangentCase{"sgn(x)", "0"},
-                                           NoTangentCase{"int(x)", "2"}, NoTangentCase{"sqrt(25 - x^2)", "5"},
-                                           NoTangentCase{"kreis 1 1 1", "1"}));
+    ::testing::Values(
+        NoTangentCase{"1/x", "0"}, NoTangentCase{"1/x^2", "0"},
+        NoTangentCase{"ln(x)", "0"}, NoTangentCase{"1/(x-1)", "1"},
+        NoTangentCase{"tan(x)", "Pi/2"}, NoTangentCase{"sqrt(x)", "0"},
+        NoTangentCase{"sqrt(abs(x))", "0"}, NoTangentCase{"sgn(x)", "0"},
+        NoTangentCase{"int(x)", "2"}, NoTangentCase{"sqrt(25 - x^2)", "5"}, NoTangentCase{"kreis 1 1 1", "1"}));
 
 TEST_F(Secant, NoSecantThroughAPointTheEngineCannotCompute) {
-  SecantFields fields;
-  fields.function = "ln(x)";
-  fields.x0 = "-1";
-  fields.x = "2";
+  const SecantFields fields = Typed("ln(x)", "-1", "2");
   EXPECT_FALSE(DrawSecant(fields).has_value());
   EXPECT_FALSE(Magnify(fields).has_value());
   ASSERT_EQ(messages.size(), 2u);
@@ -197,9 +188,7 @@ TEST_F(Secant, GeneratedCubicsHaveTheirDerivativeAsTangentSlope) {
                                  bracket(r) + "*" + bracket(s) + "*x)+" + bracket(c);
     const long double av = EvalTerm(a), rv = EvalTerm(r), sv = EvalTerm(s);
     for (const std::string& x0 : {r, s, pick()}) {
-      SecantFields fields;
-      fields.function = function;
-      fields.x0 = x0;
+      const SecantFields fields = Typed(function.c_str(), x0.c_str());
       const long double x = EvalTerm(x0);
       const long double slope = av * (x - rv) * (x - sv);
       const long double curvature = av * (2 * x - rv - sv);

@@ -10,8 +10,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
+#include "file_test_folder.h"
 #include "shell/settingsfiles.h"
 
 namespace lumatik {
@@ -19,19 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicSave : public ::testing::Test {
+class AtomicSave : public testing::FileTest {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("lumatik-save-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    FileTest::SetUp();
     path = (folder / "liste.txt").string();
     ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt", "x^2"}));
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  std::string Bytes(const std::string& name) const {
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
   // Saves 100 lines of 10 000 characters in a child process that may write
@@ -54,11 +47,6 @@ class AtomicSave : public ::testing::Test {
     return status;
   }
 
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-  }
-
-  fs::path folder;
   std::string path;
 };
 

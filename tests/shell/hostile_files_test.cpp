@@ -8,8 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
+#include "file_test_folder.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -18,21 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class HostileFiles : public ::testing::Test {
+class HostileFiles : public testing::FileTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() / ("lumatik-hostile-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-  }
   void TearDown() override {
     SetBetweenReadBlocksHook(nullptr);
-    fs::remove_all(folder);
-  }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = folder / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    FileTest::TearDown();
   }
 
   // The reason for refusing the file, or "geladen" with the lines kept.
@@ -44,7 +34,6 @@ class HostileFiles : public ::testing::Test {
     return Cp1252ToUtf8(refusal);
   }
 
-  fs::path folder;
   std::vector<std::string> lines;
 };
 

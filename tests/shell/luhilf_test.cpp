@@ -35,20 +35,12 @@ class StrToExtTable : public ::testing::TestWithParam<StrToExtCase> {};
 TEST_P(StrToExtTable, Reads) { EXPECT_EQ(StrToExt(GetParam().text), GetParam().expected) << GetParam().text; }
 
 INSTANTIATE_TEST_SUITE_P(LenientReader, StrToExtTable,
-                         ::testing::Values(StrToExtCase{"x = 2,5 cm", 2.5L},
-                                           StrToExtCase{"- 3", -3},
-                                           StrToExtCase{"1.5E3", 1500},
-                                           StrToExtCase{"1 234", 1234},
-                                           StrToExtCase{"12  34", 12},
-                                           StrToExtCase{"1E-5", 1e-5L},
-                                           StrToExtCase{"x = -5,01655761266833E-20 cm", -5.01655761266833e-20L},
-                                           StrToExtCase{"1,5E+3", 1500},
-                                           StrToExtCase{"2E-3-1", 2e-3L},
-                                           StrToExtCase{"abc", 0},
-                                           StrToExtCase{"-", 0},
-                                           StrToExtCase{"1,5,7", 1.5L},
-                                           StrToExtCase{"10E3", 10000},
-                                           StrToExtCase{"7-2", 7}));
+    ::testing::Values(
+        StrToExtCase{"x = 2,5 cm", 2.5L}, StrToExtCase{"- 3", -3}, StrToExtCase{"1.5E3", 1500},
+        StrToExtCase{"1 234", 1234}, StrToExtCase{"12  34", 12}, StrToExtCase{"1E-5", 1e-5L},
+        StrToExtCase{"x = -5,01655761266833E-20 cm", -5.01655761266833e-20L}, StrToExtCase{"1,5E+3", 1500},
+        StrToExtCase{"2E-3-1", 2e-3L}, StrToExtCase{"abc", 0}, StrToExtCase{"-", 0}, StrToExtCase{"1,5,7", 1.5L},
+        StrToExtCase{"10E3", 10000}, StrToExtCase{"7-2", 7}));
 
 TEST(LenientReader, IntegerRoundingIsHalfAwayFromZero) {
   EXPECT_EQ(StrToIntRounded("2,5"), 3);

@@ -2,21 +2,8 @@
 
 #include <QPlainTextEdit>
 
-#include "app/forms.h"
-#include "calc/windows/rechne.h"
-#include "discuss/windows/unit4sb.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
-#include "plot/windows/unit3sb.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
-#include "screenshot/windows/unit_ba4.h"
-#include "shell/windows/luinput.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
 #include "support/window_test_support.h"
-#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik::testing {
 namespace {
@@ -36,10 +23,11 @@ TEST(QtTextTest, LineBreaksBecomeLineFeeds) {
 TEST(MemoLinesTest, CountsLinesAsAListBoxWould) {
   QPlainTextEdit memo;
   EXPECT_TRUE(MemoLines(&memo).empty());
-  memo.setPlainText("a\nb\n");
-  EXPECT_EQ(MemoLines(&memo), (std::vector<std::string>{"a", "b"}));
-  memo.setPlainText("a\n\nb");
-  EXPECT_EQ(MemoLines(&memo), (std::vector<std::string>{"a", "", "b"}));
+  for (const auto& [text, lines] : {std::pair<QString, std::vector<std::string>>{"a\nb\n", {"a", "b"}},
+                                    {"a\n\nb", {"a", "", "b"}}}) {
+    memo.setPlainText(text);
+    EXPECT_EQ(MemoLines(&memo), lines);
+  }
   AddMemoLine(&memo, "c");
   EXPECT_EQ(memo.toPlainText(), "a\n\nb\nc");
   memo.setPlainText("a\n");

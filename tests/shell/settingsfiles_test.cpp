@@ -1,11 +1,11 @@
-// Settings files: their names, their encodings and their safe replacement.
+// Settings files: their names and places, and their encodings.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
+#include "file_test_folder.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -14,31 +14,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SettingsFiles : public ::testing::Test {
+class SettingsFiles : public testing::FileTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() / ("lumatik-test-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-  }
   void TearDown() override {
     SetUserConfigFolder("");
-    fs::remove_all(folder);
+    FileTest::TearDown();
   }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = folder / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-
-  fs::path folder;
 };
 
 TEST_F(SettingsFiles, NamedAfterTheProgramWithoutItsExtension) {
-  SetProgramPath((folder / "lumatik").string());
-  EXPECT_EQ(SettingsFileName('2'), (folder / "lumatik.in2").string());
   SetProgramPath((folder / "name.exe").string());
   EXPECT_EQ(SettingsFileName('2'), (folder / "name.in2").string());
+  // Without a configuration folder settings stay beside the program.
+  SetProgramPath("/usr/bin/lumatik");
+  EXPECT_EQ(SettingsFileName('1'), "/usr/bin/lumatik.in1");
 }
 
 struct ProgramPlace {
@@ -60,38 +49,12 @@ TEST_P(SettingsPlaces, BesideAPortableCopyElseInTheUsersConfigFolder) {
   EXPECT_EQ(fs::is_directory(config), !GetParam().beside);
 }
 
+// Installed: not even root writes among the system's programs; "missing":
+// a folder nobody can write (it does not exist).
 INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces,
-                         ::testing::Values(ProgramPlace{"portable/lumatik", true},
-                                           // installed: not even root writes among the system's programs
-                                           ProgramPlace{"/usr/bin/lumatik", false},
+                         ::testing::Values(ProgramPlace{"portable/lumatik", true}, ProgramPlace{"/usr/bin/lumatik", false},
                                            ProgramPlace{"/usr/local/bin/lumatik", false},
-                                           // a folder nobody can write (it does not exist)
                                            ProgramPlace{"missing/bin/lumatik", false}));
-
-TEST_F(SettingsFiles, WithoutAConfigFolderSettingsStayBesideTheProgram) {
-  SetProgramPath("/usr/bin/lumatik");
-  EXPECT_EQ(SettingsFileName('1'), "/usr/bin/lumatik.in1");
-}
-
-TEST_F(SettingsFiles, ReadsUtf8AndWindows1252WithEitherLineEnd) {
-  std::vector<std::string> lines;
-  ASSERT_TRUE(ReadTextLines(Write("utf8", "sin(45\xC2\xB0)\r\nzwei\n"), lines));
-  EXPECT_EQ(lines, (std::vector<std::string>{"sin(45\xB0)", "zwei"}));
-  ASSERT_TRUE(ReadTextLines(Write("ansi", "sin(45\xB0)\nGr\xF6\xDF" "e"), lines));
-  EXPECT_EQ(lines, (std::vector<std::string>{"sin(45\xB0)", "Gr\xF6\xDF" "e"}));
-  EXPECT_FALSE(ReadTextLines((folder / "missing").string(), lines));
-  EXPECT_FALSE(ReadTextLines(folder.string(), lines));
-}
-
-TEST_F(SettingsFiles, WritesUtf8WithLfAndReplacesAtomically) {
-  const std::string path = (folder / "list").string();
-  ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt"}));
-  ASSERT_TRUE(WriteTextLinesAtomically(path, {"sin(45\xB0)", "L\xF6sung", "x"}));
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(bytes, "sin(45\xC2\xB0)\nL\xC3\xB6sung\nx\n");
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
-}
 
 // Older files (Windows-1252, CR LF) and new ones (UTF-8, LF) read to the same
 // lines, and whatever was read is written back as UTF-8 with LF.
@@ -105,19 +68,16 @@ class StoredForms : public SettingsFiles, public ::testing::WithParamInterface<S
 
 std::vector<std::string> TypicalLines() {
   return {Cp1252("L\u00f6sung: \u00c4pfel, \u00d6l, \u00dcbung, Gr\u00f6\u00dfe, Stra\u00dfe"),
-          Cp1252("Preis 3,50 \u20ac \u2013 sin(45\u00b0) \u00b7 x\u00b2"),
-          "",
-          "   a*x^3+b*x  a=1/3 b=-3"};
+          Cp1252("Preis 3,50 \u20ac \u2013 sin(45\u00b0) \u00b7 x\u00b2"), "", "   a*x^3+b*x  a=1/3 b=-3"};
 }
 
 // Every Windows-1252 character a user can type (the five unassigned codes
 // and the line ends left out), in lines of random length from a fixed seed.
 std::vector<std::string> GeneratedLines() {
   std::string alphabet;
-  for (int c = 1; c < 256; ++c) {
-    if (c == '\r' || c == '\n' || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) continue;
-    alphabet += static_cast<char>(c);
-  }
+  for (int c = 1; c < 256; ++c)
+    if (c != '\r' && c != '\n' && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D)
+      alphabet += static_cast<char>(c);
   std::mt19937 random(18);
   std::vector<std::string> lines;
   for (int i = 0; i < 60; ++i) {
@@ -131,20 +91,18 @@ std::vector<std::string> GeneratedLines() {
 
 TEST_P(StoredForms, ReadToTheSameLinesAndWrittenBackAsUtf8WithLf) {
   for (const std::vector<std::string>& expected : {TypicalLines(), GeneratedLines()}) {
-    std::string stored;
-    for (const std::string& line : expected)
+    std::string stored, written;
+    for (const std::string& line : expected) {
       stored += (GetParam().utf8 ? Cp1252ToUtf8(line) : line) + GetParam().lineEnd;
+      written += Cp1252ToUtf8(line) + "\n";
+    }
     const std::string path = Write(GetParam().name, stored);
-
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(path, lines));
     EXPECT_EQ(lines, expected);
     ASSERT_TRUE(WriteTextLinesAtomically(path, lines));
-
-    std::string written;
-    for (const std::string& line : expected) written += Cp1252ToUtf8(line) + "\n";
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), written);
+    EXPECT_EQ(Bytes(path), written);
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left
     ASSERT_TRUE(ReadTextLines(path, lines));
     EXPECT_EQ(lines, expected);
   }

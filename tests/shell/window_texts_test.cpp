@@ -53,7 +53,7 @@ std::vector<Row> ReadRows() {
 QWidget* Form(const QString& name) {
   const std::map<QString, QWidget*> forms = {
       {"FormStart", FormStart}, {"Form3sb", Form3sb},   {"Form4sb", Form4sb},   {"Form1sb", Form1sb},
-      {"FormLSG", FormLSG},     {"Formluinput", Formluinput}, {"FRechne", FRechne},   {"Form_ba1", Form_ba1},
+      {"FormLSG", FormLSG},     {"Formluinput", Formluinput}, {"FRechne", FRechne}, {"Form_ba1", Form_ba1},
       {"Form_ba2", Form_ba2},   {"Form_ba3", Form_ba3}, {"Form_ba4", Form_ba4}, {"Form2sb", Form2sb}};
   const auto found = forms.find(name);
   return found == forms.end() ? nullptr : found->second;

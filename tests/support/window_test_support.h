@@ -22,8 +22,8 @@
 
 #include <cstdio>
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -227,9 +227,7 @@ inline void Press(Qt::Key key) {
   Settle();
 }
 
-inline void RemoveSettingsFile(char letter) {
-  std::remove(SettingsFileName(letter).c_str());
-}
+inline void RemoveSettingsFile(char letter) { std::remove(SettingsFileName(letter).c_str()); }
 
 class FormsTest : public ::testing::Test {
  protected:
