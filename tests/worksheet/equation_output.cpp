@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "expr/lumath.h"
-#include "rational_reference.h"
+#include "exact/rational.h"
 #include "shell/codepage.h"
 
 namespace lumatik::testing {
@@ -27,19 +27,8 @@ bool StartsWith(const std::string& line, const std::string& start) { return line
 }  // namespace
 
 long double PrintedNumber(const std::string& text) {
-  const std::size_t apostrophe = text.find('\'');
-  if (apostrophe != std::string::npos) {
-    const bool negative = StartsWith(text, "-");
-    const auto whole = ParseRational(text.substr(negative ? 1 : 0, apostrophe - (negative ? 1 : 0)));
-    const auto part = ParseRational(text.substr(apostrophe + 1));
-    if (whole && part) {
-      const long double value = (*whole + *part).value();
-      return negative ? -value : value;
-    }
-  } else if (const auto value = ParseRational(text)) {
-    return value->value();
-  }
-  return EvalTerm(text);
+  const auto value = ReadRationalLiteral(text);
+  return value ? ToExtended(*value) : EvalTerm(text);
 }
 
 std::vector<long double> PrintedSolutions(const std::vector<std::string>& lines, EquationKind kind) {

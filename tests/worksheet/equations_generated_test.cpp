@@ -12,7 +12,7 @@
 #include <random>
 
 #include "equation_output.h"
-#include "rational_reference.h"
+#include "exact/rational.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worksheet/worksheet_commands.h"
@@ -21,7 +21,13 @@ namespace lumatik {
 namespace {
 
 using testing::EquationKind;
-using testing::Rational;
+using Rational = mpq_class;
+
+mpq_class Q(long num, long den = 1) {
+  mpq_class q(num, den);
+  q.canonicalize();
+  return q;
+}
 
 // Small random numbers from a fixed seed, the same on every run.
 class Dice {
@@ -48,41 +54,37 @@ struct ChosenRoots {
 using Coefficients = std::vector<Rational>;  // highest power first
 
 Coefficients Times(const Coefficients& p, const Coefficients& factor) {
-  Coefficients product(p.size() + factor.size() - 1, Rational(0));
+  Coefficients product(p.size() + factor.size() - 1);
   for (std::size_t i = 0; i < p.size(); ++i) {
-    for (std::size_t j = 0; j < factor.size(); ++j) product[i + j] = product[i + j] + p[i] * factor[j];
+    for (std::size_t j = 0; j < factor.size(); ++j) product[i + j] += p[i] * factor[j];
   }
   return product;
 }
 
 Coefficients Expand(const ChosenRoots& roots) {
   Coefficients p{roots.lead};
-  for (const Rational& r : roots.real) p = Times(p, {Rational(1), Rational(0) - r});
-  for (const ComplexPair& c : roots.pairs) {
-    p = Times(p, {Rational(1), Rational(-2) * c.re, c.re * c.re + c.im * c.im});
-  }
+  for (const Rational& r : roots.real) p = Times(p, {1, -r});
+  for (const ComplexPair& c : roots.pairs) p = Times(p, {1, -2 * c.re, c.re * c.re + c.im * c.im});
   return p;
 }
 
 Rational RandomRoot(Dice& dice) {
-  if (dice.chance(50)) return Rational(dice.between(-6, 6));
+  if (dice.chance(50)) return dice.between(-6, 6);
   const int den = dice.between(2, 7);
   int num = 0;
   do {
     num = dice.between(-15, 15);
   } while (num % den == 0);
-  return Rational(num, den);
+  return Q(num, den);
 }
 
 ComplexPair RandomPair(Dice& dice) {
   const int imNum = dice.between(1, 6);
-  return {RandomRoot(dice), Rational(imNum, dice.chance(70) ? 1 : dice.between(2, 4))};
+  return {RandomRoot(dice), Q(imNum, dice.chance(70) ? 1 : dice.between(2, 4))};
 }
 
 Rational RandomLead(Dice& dice) {
-  static const Rational leads[] = {Rational(2),     Rational(3),     Rational(-1),   Rational(-2),   Rational(4),
-                                   Rational(-3),    Rational(5),     Rational(6),    Rational(12),   Rational(1, 2),
-                                   Rational(-1, 3), Rational(3, 4),  Rational(-5, 2), Rational(7, 3), Rational(2, 5)};
+  static const Rational leads[] = {2, 3, -1, -2, 4, -3, 5, 6, 12, Q(1, 2), Q(-1, 3), Q(3, 4), Q(-5, 2), Q(7, 3), Q(2, 5)};
   return leads[dice.between(0, static_cast<int>(std::size(leads)) - 1)];
 }
 
@@ -121,43 +123,35 @@ ChosenRoots RandomReducedRoots(Dice& dice) {
   const Rational r1 = dice.chance(5) ? Rational(0) : RandomRoot(dice);
   if (dice.chance(25)) {
     roots.real = {r1};
-    roots.pairs = {{Rational(0) - r1 / Rational(2), RandomPair(dice).im}};
+    roots.pairs = {{-r1 / 2, RandomPair(dice).im}};
     return roots;
   }
   const Rational r2 = dice.chance(35) ? r1 : RandomRoot(dice);
-  roots.real = {r1, r2, Rational(0) - r1 - r2};
+  roots.real = {r1, r2, -r1 - r2};
   return roots;
 }
 
 // A coefficient as a user types it: "12", "-7/12", or now and then a
 // decimal such as "0,25" or "-1.5" when the fraction has one.
 std::string TypedText(const Rational& r, Dice& dice) {
-  __int128 den = r.den();
-  int places = 0;
-  __int128 scale = 1;
-  while (den % 10 == 0 || den % 2 == 0 || den % 5 == 0) {
-    if (den % 10 == 0) {
-      den /= 10;
-    } else {
-      den /= den % 2 == 0 ? 2 : 5;
-    }
-    ++places;
-    scale *= 10;
+  for (int places = 1; places <= 4; ++places) {
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, places);
+    if (r.get_den() == 1 || mpz_class(scale % r.get_den()) != 0) continue;
+    if (!dice.chance(40)) break;
+    std::string digits = mpz_class(abs(r.get_num()) * (scale / r.get_den())).get_str();
+    if (digits.size() <= static_cast<std::size_t>(places)) digits.insert(0, places + 1 - digits.size(), '0');
+    digits.insert(digits.size() - places, dice.chance(50) ? "," : ".");
+    return (sgn(r) < 0 ? "-" : "") + digits;
   }
-  if (den != 1 || places == 0 || places > 4 || !dice.chance(40)) return r.text();
-  const __int128 scaled = r.num() * (scale / r.den());
-  const __int128 magnitude = scaled < 0 ? -scaled : scaled;
-  std::string fraction = Rational(static_cast<std::int64_t>(magnitude % scale)).text();
-  fraction.insert(0, static_cast<std::size_t>(places) - fraction.size(), '0');
-  return (scaled < 0 ? "-" : "") + Rational(static_cast<std::int64_t>(magnitude / scale)).text() +
-         (dice.chance(50) ? "," : ".") + fraction;
+  return r.get_str();
 }
 
 // The coefficient times Pi with 18 significant digits, a decimal that no
 // fraction search takes for a fraction: the commands then decide in floating
 // point, against the noise of their terms.
 std::string ScaledDecimalText(const Rational& r, Dice&) {
-  const long double v = r.value() * 3.14159265358979323846264338327950288L;
+  const long double v = ToExtended(r) * 3.14159265358979323846264338327950288L;
   if (v == 0) return "0";
   const int decimals = std::max(0, 17 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
   char buffer[64];
@@ -198,12 +192,12 @@ std::string ProblemWith(const Worksheet& sheet, const ChosenRoots& roots, Equati
   const std::vector<long double> printed = testing::PrintedSolutions(sheet.lines(), kind);
   for (const Rational& root : roots.real) {
     const bool found = std::any_of(printed.begin(), printed.end(),
-                                   [&](long double x) { return std::fabs(x - root.value()) <= 1e-9L; });
-    if (!found) return "the root " + root.text() + " is missing";
+                                   [&](long double x) { return std::fabs(x - ToExtended(root)) <= 1e-9L; });
+    if (!found) return "the root " + root.get_str() + " is missing";
   }
   for (const long double x : printed) {
     const bool chosen = std::any_of(roots.real.begin(), roots.real.end(),
-                                    [&](const Rational& root) { return std::fabs(x - root.value()) <= 1e-9L; });
+                                    [&](const Rational& root) { return std::fabs(x - ToExtended(root)) <= 1e-9L; });
     if (!chosen) return "a solution " + std::to_string(static_cast<double>(x)) + " that is no root";
   }
   for (const std::string& line : sheet.lines()) {
