@@ -22,27 +22,25 @@ namespace {
 
 using testing::EquationKind;
 using Rational = mpq_class;
+using Coefficients = std::vector<Rational>;  // highest power first
 
-mpq_class Q(long num, long den = 1) {
-  mpq_class q(num, den);
+Rational Q(long num, long den = 1) {
+  Rational q(num, den);
   q.canonicalize();
   return q;
 }
 
 // Small random numbers from a fixed seed, the same on every run.
-class Dice {
- public:
-  explicit Dice(unsigned seed) : engine_(seed) {}
-  int between(int low, int high) { return low + static_cast<int>(engine_() % static_cast<unsigned>(high - low + 1)); }
+struct Dice {
+  explicit Dice(unsigned seed) : engine(seed) {}
+  int between(int low, int high) { return low + static_cast<int>(engine() % static_cast<unsigned>(high - low + 1)); }
   bool chance(int percent) { return between(1, 100) <= percent; }
-
- private:
-  std::mt19937 engine_;
+  std::mt19937 engine;
 };
 
 struct ComplexPair {
-  Rational re;
-  Rational im;  // the pair re +- i*im, im != 0
+  Rational re, im;  // the pair re +- i*im, im != 0
+  bool operator==(const ComplexPair&) const = default;
 };
 
 struct ChosenRoots {
@@ -50,8 +48,6 @@ struct ChosenRoots {
   std::vector<Rational> real;  // each as often as its multiplicity
   std::vector<ComplexPair> pairs;
 };
-
-using Coefficients = std::vector<Rational>;  // highest power first
 
 Coefficients Times(const Coefficients& p, const Coefficients& factor) {
   Coefficients product(p.size() + factor.size() - 1);
@@ -176,32 +172,23 @@ const CommandUnderTest kReduced{EquationKind::ReducedCubic, "red. kubische Gleic
 const CommandUnderTest kCubic{EquationKind::Cubic, "kubische Gleichung", "kubische Gleichung", "abcd"};
 const CommandUnderTest kQuartic{EquationKind::Quartic, "Gleichung 4. Grades", "Gleichung vierten Grades", "abcde"};
 
-std::string FirstLine(const CommandUnderTest& command, const Coefficients& p, Dice& dice, Typist type) {
-  // The reduced cubic names only p and q of x^3+0x^2+px+q.
-  const std::size_t skip = command.kind == EquationKind::ReducedCubic ? 2 : 0;
-  std::string line = command.firstWords;
-  for (std::size_t i = skip; i < p.size(); ++i) {
-    line += std::string(" ") + command.names[i - skip] + "=" + type(p[i], dice);
-  }
-  return line;
-}
-
 // What is wrong with the worked solution, or "" when it is right.
 std::string ProblemWith(const Worksheet& sheet, const ChosenRoots& roots, EquationKind kind) {
   if (!sheet.notices().empty()) return "a hint: " + sheet.notices().front().text;
   const std::vector<long double> printed = testing::PrintedSolutions(sheet.lines(), kind);
+  const auto near = [](long double x, const Rational& root) { return std::fabs(x - ToExtended(root)) <= 1e-9L; };
   for (const Rational& root : roots.real) {
-    const bool found = std::any_of(printed.begin(), printed.end(),
-                                   [&](long double x) { return std::fabs(x - ToExtended(root)) <= 1e-9L; });
-    if (!found) return "the root " + root.get_str() + " is missing";
+    if (std::none_of(printed.begin(), printed.end(), [&](long double x) { return near(x, root); })) {
+      return "the root " + root.get_str() + " is missing";
+    }
   }
   for (const long double x : printed) {
-    const bool chosen = std::any_of(roots.real.begin(), roots.real.end(),
-                                    [&](const Rational& root) { return std::fabs(x - ToExtended(root)) <= 1e-9L; });
-    if (!chosen) return "a solution " + std::to_string(static_cast<double>(x)) + " that is no root";
+    if (std::none_of(roots.real.begin(), roots.real.end(), [&](const Rational& root) { return near(x, root); })) {
+      return "a solution " + std::to_string(static_cast<double>(x)) + " that is no root";
+    }
   }
-  for (const std::string& line : sheet.lines()) {
-    if (&line == &sheet.lines().front()) continue;  // the coefficients as typed
+  for (std::size_t i = 1; i < sheet.lines().size(); ++i) {  // line 0: the coefficients as typed
+    const std::string& line = sheet.lines()[i];
     const std::string noise = testing::NoiseIn(line);
     if (!noise.empty()) return noise + " in: " + Cp1252ToUtf8(line);
     // The solutions are exact, so every check comes out exactly 0.
@@ -213,12 +200,10 @@ std::string ProblemWith(const Worksheet& sheet, const ChosenRoots& roots, Equati
 }
 
 bool HasRepeatedRoot(const ChosenRoots& roots) {
-  for (std::size_t i = 0; i < roots.real.size(); ++i) {
-    for (std::size_t j = i + 1; j < roots.real.size(); ++j) {
-      if (roots.real[i] == roots.real[j]) return true;
-    }
-  }
-  return roots.pairs.size() == 2 && roots.pairs[0].re == roots.pairs[1].re && roots.pairs[0].im == roots.pairs[1].im;
+  std::vector<Rational> real = roots.real;
+  std::sort(real.begin(), real.end());
+  return std::adjacent_find(real.begin(), real.end()) != real.end() ||
+         (roots.pairs.size() == 2 && roots.pairs[0] == roots.pairs[1]);
 }
 
 class GeneratedEquations : public testing::EngineTest {
@@ -232,59 +217,48 @@ class GeneratedEquations : public testing::EngineTest {
     Dice dice(seed);
     int repeated = 0;
     int failures = 0;
-    for (int i = 0; i < count; ++i) {
+    // The reduced cubic names only p and q of x^3+0x^2+px+q.
+    const std::size_t skip = command.kind == EquationKind::ReducedCubic ? 2 : 0;
+    for (int i = 0; i < count && failures < 5; ++i) {  // five failures show the pattern
       const ChosenRoots roots = choose(dice);
-      if (HasRepeatedRoot(roots)) ++repeated;
-      const std::string first = FirstLine(command, Expand(roots), dice, type);
+      repeated += HasRepeatedRoot(roots);
+      const Coefficients p = Expand(roots);
+      std::string first = command.firstWords;
+      for (std::size_t k = skip; k < p.size(); ++k) first += std::string(" ") + command.names[k - skip] + "=" + type(p[k], dice);
       const Worksheet sheet = RunWorksheetCommand(lookup.run, {first}, 2);
       const std::string problem = ProblemWith(sheet, roots, command.kind);
       if (problem.empty()) continue;
+      ++failures;
       std::string text;
       for (const std::string& line : sheet.lines()) text += Cp1252ToUtf8(line) + "\n";
       ADD_FAILURE() << "polynomial " << i << ": " << problem << "\n" << text;
-      if (++failures == 5) break;  // enough to see the pattern
     }
     return repeated;
   }
 };
 
-TEST_F(GeneratedEquations, QuadraticsPrintTheirChosenRoots) {
-  const int repeated = SolveMany(kQuadratic, 500, 1101, [](Dice& dice) { return RandomRoots(dice, 2); });
-  EXPECT_GT(repeated, 100);
-}
+ChosenRoots Quadratic(Dice& dice) { return RandomRoots(dice, 2); }
+ChosenRoots Cubic(Dice& dice) { return RandomRoots(dice, 3); }
+ChosenRoots Quartic(Dice& dice) { return RandomRoots(dice, 4); }
 
+// Each run must meet enough repeated roots to mean something.
+TEST_F(GeneratedEquations, QuadraticsPrintTheirChosenRoots) { EXPECT_GT(SolveMany(kQuadratic, 500, 1101, Quadratic), 100); }
 TEST_F(GeneratedEquations, ReducedCubicsPrintTheirChosenRoots) {
-  const int repeated = SolveMany(kReduced, 300, 1102, RandomReducedRoots);
-  EXPECT_GT(repeated, 60);
+  EXPECT_GT(SolveMany(kReduced, 300, 1102, RandomReducedRoots), 60);
 }
-
-TEST_F(GeneratedEquations, CubicsPrintTheirChosenRoots) {
-  const int repeated = SolveMany(kCubic, 600, 1103, [](Dice& dice) { return RandomRoots(dice, 3); });
-  EXPECT_GT(repeated, 150);
-}
-
-TEST_F(GeneratedEquations, QuarticsPrintTheirChosenRoots) {
-  const int repeated = SolveMany(kQuartic, 700, 1104, [](Dice& dice) { return RandomRoots(dice, 4); });
-  EXPECT_GT(repeated, 200);
-}
+TEST_F(GeneratedEquations, CubicsPrintTheirChosenRoots) { EXPECT_GT(SolveMany(kCubic, 600, 1103, Cubic), 150); }
+TEST_F(GeneratedEquations, QuarticsPrintTheirChosenRoots) { EXPECT_GT(SolveMany(kQuartic, 700, 1104, Quartic), 200); }
 
 // The same roots with coefficients typed as long decimals: no exact
 // arithmetic, only the noise-scaled decisions.
 TEST_F(GeneratedEquations, DecimalQuadraticsPrintTheirChosenRoots) {
-  const int repeated =
-      SolveMany(kQuadratic, 250, 2101, [](Dice& dice) { return RandomRoots(dice, 2); }, ScaledDecimalText);
-  EXPECT_GT(repeated, 50);
+  EXPECT_GT(SolveMany(kQuadratic, 250, 2101, Quadratic, ScaledDecimalText), 50);
 }
-
 TEST_F(GeneratedEquations, DecimalCubicsPrintTheirChosenRoots) {
-  const int repeated = SolveMany(kCubic, 250, 2103, [](Dice& dice) { return RandomRoots(dice, 3); }, ScaledDecimalText);
-  EXPECT_GT(repeated, 60);
+  EXPECT_GT(SolveMany(kCubic, 250, 2103, Cubic, ScaledDecimalText), 60);
 }
-
 TEST_F(GeneratedEquations, DecimalQuarticsPrintTheirChosenRoots) {
-  const int repeated =
-      SolveMany(kQuartic, 250, 2104, [](Dice& dice) { return RandomRoots(dice, 4); }, ScaledDecimalText);
-  EXPECT_GT(repeated, 70);
+  EXPECT_GT(SolveMany(kQuartic, 250, 2104, Quartic, ScaledDecimalText), 70);
 }
 
 }  // namespace
