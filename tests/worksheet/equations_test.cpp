@@ -143,34 +143,34 @@ TEST_F(EquationTest, WorkedLinesReadLikeATeachersText) {
   const struct {
     Command command;
     const char* firstLine;
-    const char* line;  // UTF-8, a whole line the worked solution must hold
+    std::vector<const char*> lines;  // UTF-8, whole lines the worked solution must hold
   } cases[] = {
-      {SolveQuadraticEquation, "quadratische Gleichung a=1 b=2/3 c=1/9", "Diskriminante d = b*b - 4a*c = 0"},
-      {SolveQuadraticEquation, "quadratische Gleichung a=1 b=2/3 c=1/9", "Eine Lösung: x=-1/3"},
-      {SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=3", "Rechnung:x1=1+2                x2=1-2"},
-      {SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=3", "Lösung:x1=3                    x2=-1"},
-      {SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=-3", "Rechnung:x1=1+wur(-8)/2        x2=1-wur(-8)/2"},
-      {SolveQuadraticEquation, "quadratische Gleichung a=1 b=2,00000001 c=1,00000001", "          wur(d) = 1/100000000"},
+      {SolveQuadraticEquation, "quadratische Gleichung a=1 b=2/3 c=1/9",
+       {"Diskriminante d = b*b - 4a*c = 0", "Eine Lösung: x=-1/3"}},
+      {SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=3",
+       {"Rechnung:x1=1+2                x2=1-2", "Lösung:x1=3                    x2=-1"}},
+      {SolveQuadraticEquation, "quadratische Gleichung a=-1 b=2 c=-3", {"Rechnung:x1=1+wur(-8)/2        x2=1-wur(-8)/2"}},
       {SolveQuadraticEquation, "quadratische Gleichung a=1 b=2,00000001 c=1,00000001",
-       "Lösung:x1=-1                   x2=-1,00000001"},
-      {SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27", "d=0 Sonderfall ergibt zwei reelle Lösungen"},
-      {SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27", "x=u+v=-1'1/3 Probe:x^3-1'1/3*x+16/27=0"},
-      {SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27", "Eine Lösung: x=2/3"},
-      {SolveReducedCubic, "reduzierte kubische Gleichung p=-7 q=6", "x=u+v=-3 Probe:x^3+p*x+q=0"},
-      {SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0", "             z=-2 Probe: 1*z^3+2*z^2+0*z+0=0"},
-      {SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0", "Eine Lösung: z=0"},
-      {SolveCubicEquation, "kubische Gleichung a=-2 b=0 c=2 d=0", "Rechnung:z1=-1/2+1/2           z2=-1/2-1/2"},
+       {"          wur(d) = 1/100000000", "Lösung:x1=-1                   x2=-1,00000001"}},
+      {SolveReducedCubic, "reduzierte kubische Gleichung p=-4/3 q=16/27",
+       {"d=0 Sonderfall ergibt zwei reelle Lösungen", "x=u+v=-1'1/3 Probe:x^3-1'1/3*x+16/27=0", "Eine Lösung: x=2/3"}},
+      {SolveReducedCubic, "reduzierte kubische Gleichung p=-7 q=6", {"x=u+v=-3 Probe:x^3+p*x+q=0"}},
+      {SolveCubicEquation, "kubische Gleichung a=1 b=2 c=0 d=0",
+       {"             z=-2 Probe: 1*z^3+2*z^2+0*z+0=0", "Eine Lösung: z=0"}},
+      {SolveCubicEquation, "kubische Gleichung a=-2 b=0 c=2 d=0", {"Rechnung:z1=-1/2+1/2           z2=-1/2-1/2"}},
       {SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24",
-       "reduzierte kubische Gleichung p=-1'1/12 q=-35/108"},
+       {"reduzierte kubische Gleichung p=-1'1/12 q=-35/108"}},
       {SolveQuarticEquation, "Gleichung vierten Grades a=1 b=5 c=2 d=-20 e=-24",
-       "Zu lösen bleibt:(x^2+5*x+6)*(x^2+0*x-4)=0"},
+       {"Zu lösen bleibt:(x^2+5*x+6)*(x^2+0*x-4)=0"}},
       {SolveQuarticEquation, "Gleichung vierten Grades a=1 b=-4 c=6 d=-4 e=1",
-       "Zu lösen bleibt:(x^2-2*x+1)*(x^2-2*x+1)=0"},
+       {"Zu lösen bleibt:(x^2-2*x+1)*(x^2-2*x+1)=0"}},
   };
   for (const auto& c : cases) {
     const Worksheet sheet = Solved(c.command, c.firstLine);
     const auto& lines = sheet.lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(c.line)), lines.end()) << c.line << "\n" << Text(sheet);
+    for (const char* line : c.lines) {
+      EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(line)), lines.end()) << line << "\n" << Text(sheet);
+    }
   }
 }
 
