@@ -59,17 +59,6 @@ TEST_F(CalculatorSettingsTest, MissingParameterFileSkipsTheHistory) {
   EXPECT_TRUE(history.empty());
 }
 
-TEST_F(CalculatorSettingsTest, TrimHistoryKeepsTheNewest) {
-  std::vector<std::string> short_history{"a", "b"};
-  TrimHistory(short_history);
-  EXPECT_EQ(short_history.size(), 2u);
-  std::vector<std::string> long_history(31, "x");
-  long_history.front() = "neu";
-  TrimHistory(long_history);
-  ASSERT_EQ(long_history.size(), 30u);
-  EXPECT_EQ(long_history.front(), "neu");
-}
-
 TEST(TermBeforeEqualsTest, CutsBeforeTheFirstEquals) {
   const std::pair<const char*, const char*> cases[] = {
       {"2*8+4*(27-3/2) = 118", "2*8+4*(27-3/2) "},
@@ -82,21 +71,14 @@ TEST(TermBeforeEqualsTest, CutsBeforeTheFirstEquals) {
   for (const auto& [line, term] : cases) EXPECT_EQ(TermBeforeEquals(line), term) << line;
 }
 
-TEST_F(CalculatorSettingsTest, BinaryFilesAreNotText) {
-  {
-    std::ofstream out(SettingsFileName('2'), std::ios::binary);
-    out << std::string("a\0b", 3);
-  }
+TEST_F(CalculatorSettingsTest, BinaryFilesAndFoldersAreNoSettingsFiles) {
+  std::ofstream(SettingsFileName('2'), std::ios::binary) << std::string("a\0b", 3);
   std::vector<std::string> params{"x=1"};
   std::vector<std::string> history;
   EXPECT_FALSE(LoadCalculatorSettings(params, history));
   EXPECT_EQ(params, std::vector<std::string>{"x=1"});
-}
-
-TEST_F(CalculatorSettingsTest, AFolderIsNoSettingsFile) {
+  fs::remove(SettingsFileName('2'));
   fs::create_directories(SettingsFileName('2'));
-  std::vector<std::string> params{"x=1"};
-  std::vector<std::string> history;
   EXPECT_FALSE(LoadCalculatorSettings(params, history));
   EXPECT_EQ(params, std::vector<std::string>{"x=1"});
   // Saving over it fails and says so; the history is saved all the same.

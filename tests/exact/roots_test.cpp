@@ -8,46 +8,27 @@
 namespace lumatik {
 namespace {
 
-struct RootCase {
-  const char* term;  // the value to write
-  const char* text;  // RootText("sqrt", value)
-};
+class RootForms : public testing::EngineTest {};
 
-class RootTextTable : public testing::EngineTest, public ::testing::WithParamInterface<RootCase> {};
-
-TEST_P(RootTextTable, WritesATermWithTheSameValue) {
-  const Extended value = EvalTermAt(GetParam().term, 0);
-  const std::string text = RootText("sqrt", value);
-  EXPECT_EQ(text, GetParam().text) << GetParam().term;
-  // Independent check: the text is a term of the language with that value.
-  EXPECT_NEAR(static_cast<double>(EvalTermAt(text, 0)), static_cast<double>(value), 1e-15) << text;
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, RootTextTable,
-                         ::testing::Values(RootCase{"sin(Pi/4)", "1/2*sqrt(2)"},
-                                           RootCase{"sqrt(32/225)*sqrt(21)", "4/15*sqrt(42)"},
-                                           RootCase{"tan(Pi/12)", "(2-sqrt(3))"},
-                                           RootCase{"(1+sqrt(5))/2", "(1+sqrt(5))/2"},
-                                           RootCase{"-sqrt(8)", "-2*sqrt(2)"},
-                                           RootCase{"sqrt(3)", "sqrt(3)"},
-                                           RootCase{"sqrt(12347)", "sqrt(12347)"},
-                                           RootCase{"Pi/6", "1/6*Pi"},
-                                           RootCase{"-3*Pi/4", "-3/4*Pi"},
-                                           RootCase{"0", "0"},
-                                           RootCase{"1", "1"},
-                                           RootCase{"-1", "-1"},
-                                           // The root of a perfect square is a fraction.
-                                           RootCase{"(-648+sqrt(324))/1944", "-35/108"},
-                                           // Square factors leave the root.
-                                           RootCase{"2+10/9*sqrt(3)", "(18+10*sqrt(3))/9"}));
-
-class QuadraticForms : public testing::EngineTest {};
-
-TEST_F(QuadraticForms, RationalValuesAreWrittenAsFractions) {
+TEST_F(RootForms, WriteATermWithTheSameValue) {
+  const std::pair<const char*, const char*> cases[] = {  // the value to write, RootText("sqrt", value)
+      {"sin(Pi/4)", "1/2*sqrt(2)"}, {"sqrt(32/225)*sqrt(21)", "4/15*sqrt(42)"}, {"tan(Pi/12)", "(2-sqrt(3))"},
+      {"(1+sqrt(5))/2", "(1+sqrt(5))/2"}, {"-sqrt(8)", "-2*sqrt(2)"}, {"sqrt(12347)", "sqrt(12347)"},
+      {"Pi/6", "1/6*Pi"}, {"-3*Pi/4", "-3/4*Pi"}, {"0", "0"}, {"1", "1"}, {"-1", "-1"},
+      {"(-648+sqrt(324))/1944", "-35/108"},              // the root of a perfect square is a fraction
+      {"2+10/9*sqrt(3)", "(18+10*sqrt(3))/9"}};           // square factors leave the root
+  for (const auto& [term, expected] : cases) {
+    const Extended value = EvalTermAt(term, 0);
+    const std::string text = RootText("sqrt", value);
+    EXPECT_EQ(text, expected) << term;
+    // Independent check: the text is a term of the language with that value.
+    EXPECT_NEAR(static_cast<double>(EvalTermAt(text, 0)), static_cast<double>(value), 1e-15) << text;
+  }
   EXPECT_EQ(QuadraticRootText(0.5L), "1/2");
   EXPECT_EQ(QuadraticRootText(-35.0L / 108), "-35/108");
-  EXPECT_EQ(QuadraticRootText(3), "3");
 }
+
+using QuadraticForms = RootForms;
 
 // Every (m +- sqrt(d))/n with small m, n and d: the text reads back as the
 // value, holds no sign right after an operator, no square factor under the
@@ -77,18 +58,12 @@ TEST_F(QuadraticForms, TextsOfGeneratedValuesReadLikeATeachers) {
   EXPECT_GT(written, 3000);
 }
 
-TEST(PiMultiples, Texts) {
-  EXPECT_EQ(PiMultipleText(kPi), "Pi");
+TEST_F(RootForms, PiMultipleIntegerFractionRootOrDecimal) {
   EXPECT_EQ(PiMultipleText(-kPi), "-Pi");
   EXPECT_EQ(PiMultipleText(2 * kPi), "2*Pi");
   EXPECT_EQ(PiMultipleText(kPi / 2), "1/2*Pi");
   EXPECT_EQ(PiMultipleText(0), "");
   EXPECT_EQ(PiMultipleText(std::exp(1.0L)), "");
-}
-
-class ExactTexts : public testing::EngineTest {};
-
-TEST_F(ExactTexts, IntegerFractionRootOrDecimal) {
   EXPECT_EQ(ExactText(2.5L), "2'1/2");
   EXPECT_EQ(ExactText(3), "3");
   EXPECT_EQ(ExactText(-3.0000000000001L), "-3");

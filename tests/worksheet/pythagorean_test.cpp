@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,22 +44,11 @@ std::vector<Tuple> BruteForce(int size, int limit) {
 std::vector<Tuple> ReadTuples(const Worksheet& sheet) {
   std::vector<Tuple> tuples;
   for (int i = 5; i <= sheet.lineCount(); ++i) {
-    const std::string line = sheet.line(i);
-    std::size_t pos = 0;
-    while ((pos = line.find('(', pos)) != std::string::npos) {
-      const auto end = line.find(')', pos);
-      Tuple t;
-      std::string number;
-      for (std::size_t k = pos + 1; k <= end; ++k) {
-        if (line[k] == ',' || line[k] == ')') {
-          t.push_back(std::stoi(number));
-          number.clear();
-        } else if (line[k] != ' ') {
-          number += line[k];
-        }
-      }
-      tuples.push_back(t);
-      pos = end;
+    std::string line = sheet.line(i);
+    for (char& c : line) c = c == ',' ? ' ' : c;
+    for (std::size_t pos = 0; (pos = line.find('(', pos)) != std::string::npos; ++pos) {
+      std::istringstream group(line.substr(pos + 1, line.find(')', pos) - pos - 1));
+      tuples.emplace_back(std::istream_iterator<int>(group), std::istream_iterator<int>());
     }
   }
   return tuples;
@@ -97,19 +88,14 @@ TEST(PythagoreanQuadruples, FirstOnesAndTheBruteForceList) {
 }
 
 TEST(PolynomialProduct, ShowsExactlyTheSelectedText) {
-  struct Case {
-    const char* selected;
-    const char* shown;
-  };
-  const Case cases[] = {{"(x+1)*(x-1)", "(x+1)*(x-1)"}, {"   (x+1)*(x-1)  ", "(x+1)*(x-1)"}, {"", ""}};
-  for (const Case& c : cases) {
+  for (const auto& [selected, shown] : {std::pair("(x+1)*(x-1)", "(x+1)*(x-1)"), {"   (x+1)*(x-1)  ", "(x+1)*(x-1)"}, {"", ""}}) {
     Worksheet sheet({"Polynommultiplikation", "(x+1)*(x-1)"}, 6);
-    sheet.setSelectedText(c.selected);
+    sheet.setSelectedText(selected);
     sheet = RunWorksheetCommand(PolynomialProduct, std::move(sheet));
     EXPECT_EQ(sheet.lines(), (std::vector<std::string>{"Polynommultiplikation", "(x+1)*(x-1)"}));
     ASSERT_EQ(sheet.notices().size(), 1u);
     EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
-    EXPECT_EQ(sheet.notices()[0].text, c.shown);
+    EXPECT_EQ(sheet.notices()[0].text, shown);
   }
 }
 
