@@ -16,6 +16,10 @@ QPainterCanvas::QPainterCanvas(QPaintDevice* device, const CanvasState& state) :
   // Plain pixels as on the screen's own canvas: no smoothing of lines.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  if (device->devType() == QInternal::Image) {
+    auto* image = static_cast<QImage*>(device);
+    if (image->format() == QImage::Format_RGB32) image_ = image;
+  }
 }
 
 QPainterCanvas::~QPainterCanvas() { painter_.end(); }
@@ -46,7 +50,64 @@ QRect QPainterCanvas::BoxOf(CanvasPoint a, CanvasPoint b) {
   return QRect(left, top, std::max(width - 1, 0), std::max(height - 1, 0));
 }
 
+bool QPainterCanvas::drawDotsDirectly(CanvasPoint from, CanvasPoint to) {
+  const bool across = from.y == to.y;
+  if (!image_ || state().pen.width > 1 || (!across && from.x != to.x) || painter_.hasClipping() ||
+      !painter_.deviceTransform().isIdentity())
+    return false;
+  const QRgb colour = ToQColor(state().pen.colour).rgb();
+  const DotKey key{from.x, from.y, to.x, to.y, colour};
+  auto found = dots_.find(key);
+  if (found == dots_.end()) {
+    // The same line drawn by the toolkit into a strip one pixel thick that
+    // spans the picture along the line: the same ends, the same clipping at
+    // the picture's edges.
+    const int length = across ? image_->width() : image_->height();
+    QImage strip(across ? length : 1, across ? 1 : length, QImage::Format_RGB32);
+    const QRgb background = colour == qRgb(0, 0, 0) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    strip.fill(background);
+    {
+      QPainter painter(&strip);
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      QPen pen(ToQColor(state().pen.colour));
+      pen.setWidth(1);
+      pen.setStyle(Qt::DotLine);
+      painter.setPen(pen);
+      if (across)
+        painter.drawLine(from.x, 0, to.x, 0);
+      else
+        painter.drawLine(0, from.y, 0, to.y);
+    }
+    Dots dots;
+    dots.value = background;
+    const auto* pixels = reinterpret_cast<const QRgb*>(strip.constBits());
+    for (int i = 0; i < length && dots.direct; ++i) {
+      if (pixels[i] == background) continue;
+      // A line of one colour sets one value; anything else is left to the
+      // toolkit.
+      dots.direct = dots.offsets.empty() || pixels[i] == dots.value;
+      dots.value = pixels[i];
+      dots.offsets.push_back(i);
+    }
+    found = dots_.emplace(key, std::move(dots)).first;
+  }
+  const Dots& dots = found->second;
+  if (!dots.direct) return false;
+  const int fixed = across ? from.y : from.x;
+  if (fixed < 0 || fixed >= (across ? image_->height() : image_->width())) return true;
+  uchar* bits = image_->bits();
+  const qsizetype stride = image_->bytesPerLine();
+  if (across) {
+    auto* row = reinterpret_cast<QRgb*>(bits + fixed * stride);
+    for (int x : dots.offsets) row[x] = dots.value;
+  } else {
+    for (int y : dots.offsets) reinterpret_cast<QRgb*>(bits + y * stride)[fixed] = dots.value;
+  }
+  return true;
+}
+
 void QPainterCanvas::drawLine(CanvasPoint from, CanvasPoint to) {
+  if (state().pen.style == PenStyle::Dot && drawDotsDirectly(from, to)) return;
   applyPen();
   painter_.drawLine(from.x, from.y, to.x, to.y);
 }

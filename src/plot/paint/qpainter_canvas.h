@@ -8,7 +8,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <map>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 #include "plot/canvas.h"
 
@@ -29,6 +32,9 @@ class QPainterCanvas : public Canvas {
 
  private:
   void applyPen();
+  // Writes a dotted line straight across or down an RGB32 picture into its
+  // pixels; false where the toolkit must draw it.
+  bool drawDotsDirectly(CanvasPoint from, CanvasPoint to);
   void applyBrush();
   // The box between two corners with its right and bottom edge excluded.
   static QRect BoxOf(CanvasPoint a, CanvasPoint b);
@@ -39,6 +45,19 @@ class QPainterCanvas : public Canvas {
   // its metrics costs more than writing the text.
   std::optional<CanvasFont> textFont_;
   std::optional<QFontMetrics> textMetrics_;
+  // Every function line draws the same dotted grid again, which costs the
+  // toolkit most of a long redraw. The picture, where the canvas paints on
+  // an RGB32 image without clipping; and for each dotted line drawn so far
+  // (its ends and colour) the pixels the toolkit set along it and the value
+  // it wrote, learnt by letting it draw that line once into a strip.
+  QImage* image_ = nullptr;
+  using DotKey = std::tuple<int, int, int, int, QRgb>;
+  struct Dots {
+    std::vector<int> offsets;  // along the line: x across, y down
+    QRgb value = 0;
+    bool direct = true;
+  };
+  std::map<DotKey, Dots> dots_;
 };
 
 QColor ToQColor(Colour colour);
