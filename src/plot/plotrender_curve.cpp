@@ -48,6 +48,9 @@ class CurveSampler {
 
   bool inBand(const std::optional<Extended>& y) const { return y && std::fabs(*y) <= band_; }
 
+  // True once every further value is known to fail with the same message.
+  bool failsEverywhere() const { return same_ && same_->message; }
+
   // The searches between samples share one budget per curve, so that a
   // curve that wiggles everywhere costs a few times its samples, no more.
   bool spendSearch() {
@@ -171,6 +174,9 @@ void DrawCurve(bool derivative, const CompiledTerm& term, Extended lower, Extend
       continue;
     }
     const std::optional<Extended> y = f.drawable(c);
+    // Past here every sample would fail alike, leave the engine's message as
+    // it is now and draw nothing.
+    if (!y && !drawing && f.failsEverywhere()) break;
     if (!y) {
       // The curve leaves the band or its domain: it runs on up to there.
       if (drawing) {
