@@ -58,8 +58,17 @@ TEST(PaintPixels, TheCanvasDrawsWhatTheToolkitDraws) {
       {900, 500, {120, 640, 480}, false, {}},
       {500, 400, {150, 640, 480}, true, shifted},
   };
-  const std::vector<std::string> list = {"x^2/4",  "1/x",         "\x91\xFF'3/x(",     "Kreis 1 1 2",
-                                         "sin(x)", "Strecke 0 0 3 4", "Text -3 2 12 |Hallo", "1'1/2"};
+  const std::vector<std::string> list = {"x^2/4",
+                                         "1/x",
+                                         "\x91\xFF'3/x(",
+                                         "Kreis 1 1 2",
+                                         "sin(x)",
+                                         "Strecke 0 0 3 4",
+                                         "Text -3 2 12 |Hallo",
+                                         "1'1/2",
+                                         "Text 1 -2 14 |Gr\xFC\xDF""e \x83\x80 \xBD",
+                                         "Text -6 -3 9 | a\tb\x01c\x7F\x81  d ",
+                                         "-3"};
   for (const PaintCase& c : cases) {
     const QImage direct = Paint(QImage::Format_RGB32, c, list);
     const QImage toolkit = Paint(QImage::Format_ARGB32_Premultiplied, c, list);

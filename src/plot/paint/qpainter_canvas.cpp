@@ -22,14 +22,37 @@ QPainterCanvas::QPainterCanvas(QPaintDevice* device, const CanvasState& state) :
   }
 }
 
-QPainterCanvas::~QPainterCanvas() { painter_.end(); }
+QPainterCanvas::~QPainterCanvas() {
+  drawRun();
+  painter_.end();
+}
 
-void QPainterCanvas::applyPen() {
-  const CanvasPen& pen = state().pen;
+void QPainterCanvas::applyPen(const CanvasPen& pen) {
+  if (painterPen_ == pen) return;
   QPen qpen(ToQColor(pen.colour));
   qpen.setWidth(std::max(pen.width, 1));
   qpen.setStyle(pen.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
   painter_.setPen(qpen);
+  painterPen_ = pen;
+}
+
+bool QPainterCanvas::joinRun(CanvasPoint from, CanvasPoint to) {
+  const CanvasPen& pen = state().pen;
+  if (!image_ || pen.style != PenStyle::Solid || pen.width > 1 || from.y != to.y || from.x == to.x) return false;
+  if (run_ && run_->pen == pen && run_->to == from && (run_->to.x > run_->from.x) == (to.x > from.x)) {
+    run_->to = to;
+    return true;
+  }
+  drawRun();
+  run_ = Run{from, to, pen};
+  return true;
+}
+
+void QPainterCanvas::drawRun() {
+  if (!run_) return;
+  applyPen(run_->pen);
+  painter_.drawLine(run_->from.x, run_->from.y, run_->to.x, run_->to.y);
+  run_.reset();
 }
 
 void QPainterCanvas::applyBrush() {
@@ -107,24 +130,29 @@ bool QPainterCanvas::drawDotsDirectly(CanvasPoint from, CanvasPoint to) {
 }
 
 void QPainterCanvas::drawLine(CanvasPoint from, CanvasPoint to) {
+  if (joinRun(from, to)) return;
+  drawRun();
   if (state().pen.style == PenStyle::Dot && drawDotsDirectly(from, to)) return;
-  applyPen();
+  applyPen(state().pen);
   painter_.drawLine(from.x, from.y, to.x, to.y);
 }
 
 void QPainterCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) {
-  applyPen();
+  drawRun();
+  applyPen(state().pen);
   applyBrush();
   painter_.drawRect(BoxOf(a, b));
 }
 
 void QPainterCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) {
-  applyPen();
+  drawRun();
+  applyPen(state().pen);
   applyBrush();
   painter_.drawEllipse(BoxOf(a, b));
 }
 
 void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
+  drawRun();
   const CanvasFont& font = state().font;
   if (!textFont_ || textFont_->name != font.name || textFont_->size != font.size) {
     QFont qfont = font.name.empty() ? QFont() : QFont(QString::fromUtf8(Cp1252ToUtf8(font.name)));
@@ -133,6 +161,7 @@ void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
     painter_.setFont(qfont);
     textFont_ = font;
     textMetrics_.emplace(qfont, painter_.device());
+    laidOutTexts_.clear();
   }
   const QString qtext = QString::fromUtf8(Cp1252ToUtf8(text));
   const QFontMetrics& metrics = *textMetrics_;
@@ -141,7 +170,19 @@ void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
                       ToQColor(state().brush.colour));
   }
   painter_.setPen(ToQColor(font.colour));
-  painter_.drawText(topLeft.x, topLeft.y + metrics.ascent(), qtext);
+  painterPen_.reset();
+  if (!image_) {
+    painter_.drawText(topLeft.x, topLeft.y + metrics.ascent(), qtext);
+    return;
+  }
+  auto found = laidOutTexts_.find(qtext);
+  if (found == laidOutTexts_.end()) {
+    QStaticText laidOut(qtext);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), painter_.font());
+    found = laidOutTexts_.emplace(qtext, std::move(laidOut)).first;
+  }
+  painter_.drawStaticText(topLeft.x, topLeft.y, found->second);
 }
 
 }  // namespace lumatik
