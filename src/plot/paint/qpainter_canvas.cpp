@@ -50,8 +50,10 @@ bool QPainterCanvas::joinRun(CanvasPoint from, CanvasPoint to) {
 
 void QPainterCanvas::drawRun() {
   if (!run_) return;
-  applyPen(run_->pen);
-  painter_.drawLine(run_->from.x, run_->from.y, run_->to.x, run_->to.y);
+  if (!drawLineDirectly(run_->from, run_->to, run_->pen)) {
+    applyPen(run_->pen);
+    painter_.drawLine(run_->from.x, run_->from.y, run_->to.x, run_->to.y);
+  }
   run_.reset();
 }
 
@@ -73,15 +75,25 @@ QRect QPainterCanvas::BoxOf(CanvasPoint a, CanvasPoint b) {
   return QRect(left, top, std::max(width - 1, 0), std::max(height - 1, 0));
 }
 
-bool QPainterCanvas::drawDotsDirectly(CanvasPoint from, CanvasPoint to) {
+bool QPainterCanvas::drawLineDirectly(CanvasPoint from, CanvasPoint to, const CanvasPen& pen) {
   const bool across = from.y == to.y;
-  if (!image_ || state().pen.width > 1 || (!across && from.x != to.x) || painter_.hasClipping() ||
+  if (!image_ || pen.width > 1 || (!across && from.x != to.x) || painter_.hasClipping() ||
       !painter_.deviceTransform().isIdentity())
     return false;
-  const QRgb colour = ToQColor(state().pen.colour).rgb();
-  const DotKey key{from.x, from.y, to.x, to.y, colour};
-  auto found = dots_.find(key);
-  if (found == dots_.end()) {
+  const QRgb colour = ToQColor(pen.colour).rgb();
+  const bool dotted = pen.style == PenStyle::Dot;
+  // A solid line is learnt when it comes the second time, as the axes do
+  // with every grid; most pieces of a curve come once, and short pieces
+  // cost the toolkit little.
+  constexpr int kShortestLearnt = 64;
+  if (!dotted && std::abs(to.x - from.x) + std::abs(to.y - from.y) < kShortestLearnt) return false;
+  const LineKey key{from.x, from.y, to.x, to.y, colour, dotted};
+  auto found = lines_.find(key);
+  if (!dotted && found == lines_.end()) {
+    lines_.emplace(key, LinePixels{{}, 0, false, true});
+    return false;
+  }
+  if (found == lines_.end() || found->second.seenOnce) {
     // The same line drawn by the toolkit into a strip one pixel thick that
     // spans the picture along the line: the same ends, the same clipping at
     // the picture's edges.
@@ -92,39 +104,39 @@ bool QPainterCanvas::drawDotsDirectly(CanvasPoint from, CanvasPoint to) {
     {
       QPainter painter(&strip);
       painter.setRenderHint(QPainter::Antialiasing, false);
-      QPen pen(ToQColor(state().pen.colour));
-      pen.setWidth(1);
-      pen.setStyle(Qt::DotLine);
-      painter.setPen(pen);
+      QPen qpen(ToQColor(pen.colour));
+      qpen.setWidth(1);
+      qpen.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
+      painter.setPen(qpen);
       if (across)
         painter.drawLine(from.x, 0, to.x, 0);
       else
         painter.drawLine(0, from.y, 0, to.y);
     }
-    Dots dots;
-    dots.value = background;
+    LinePixels learnt;
+    learnt.value = background;
     const auto* pixels = reinterpret_cast<const QRgb*>(strip.constBits());
-    for (int i = 0; i < length && dots.direct; ++i) {
+    for (int i = 0; i < length && learnt.direct; ++i) {
       if (pixels[i] == background) continue;
       // A line of one colour sets one value; anything else is left to the
       // toolkit.
-      dots.direct = dots.offsets.empty() || pixels[i] == dots.value;
-      dots.value = pixels[i];
-      dots.offsets.push_back(i);
+      learnt.direct = learnt.offsets.empty() || pixels[i] == learnt.value;
+      learnt.value = pixels[i];
+      learnt.offsets.push_back(i);
     }
-    found = dots_.emplace(key, std::move(dots)).first;
+    found = lines_.insert_or_assign(key, std::move(learnt)).first;
   }
-  const Dots& dots = found->second;
-  if (!dots.direct) return false;
+  const LinePixels& line = found->second;
+  if (!line.direct) return false;
   const int fixed = across ? from.y : from.x;
   if (fixed < 0 || fixed >= (across ? image_->height() : image_->width())) return true;
   uchar* bits = image_->bits();
   const qsizetype stride = image_->bytesPerLine();
   if (across) {
     auto* row = reinterpret_cast<QRgb*>(bits + fixed * stride);
-    for (int x : dots.offsets) row[x] = dots.value;
+    for (int x : line.offsets) row[x] = line.value;
   } else {
-    for (int y : dots.offsets) reinterpret_cast<QRgb*>(bits + y * stride)[fixed] = dots.value;
+    for (int y : line.offsets) reinterpret_cast<QRgb*>(bits + y * stride)[fixed] = line.value;
   }
   return true;
 }
@@ -132,7 +144,7 @@ bool QPainterCanvas::drawDotsDirectly(CanvasPoint from, CanvasPoint to) {
 void QPainterCanvas::drawLine(CanvasPoint from, CanvasPoint to) {
   if (joinRun(from, to)) return;
   drawRun();
-  if (state().pen.style == PenStyle::Dot && drawDotsDirectly(from, to)) return;
+  if (drawLineDirectly(from, to, state().pen)) return;
   applyPen(state().pen);
   painter_.drawLine(from.x, from.y, to.x, to.y);
 }
