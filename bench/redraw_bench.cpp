@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_application.h"
 #include "expr/lumath.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/plotredraw.h"
@@ -23,18 +23,6 @@ using namespace lumatik;
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-
-// Drawing text needs the toolkit's fonts, which need an application object.
-// It lives until the process ends: destroyed among the static objects, after
-// parts of the toolkit it uses are gone, it would crash the exit.
-void EnsureApplication() {
-  if (QGuiApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "lumatik-bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
 
 void Redraw(benchmark::State& state, const std::vector<std::string>& list, const PlotFieldTexts& fields,
             int valuesPerCm) {

@@ -13,7 +13,9 @@
 namespace lumatik {
 
 CompiledTerm::CompiledTerm(std::string term)
-    : term_(std::move(term)), tree_(std::make_unique<TermTree>(BuildTermTree(term_))) {}
+    : term_(std::move(term)), tree_(std::make_unique<TermTree>(BuildTermTree(term_))) {
+  for (const TermLevel& level : tree_->levels) readsX_ = readsX_ || level.kind == TermLevel::Kind::X;
+}
 
 CompiledTerm::~CompiledTerm() = default;
 CompiledTerm::CompiledTerm(CompiledTerm&&) noexcept = default;
@@ -44,11 +46,14 @@ TermProgram* CompiledTerm::fastProgram() const {
 
 Extended CompiledTerm::operator()(Extended x) const {
   TermProgram* p = fastProgram();
-  return p ? p->run(x) : EvalTermAt(term_, x);
+  if (!p) return EvalTermAt(term_, x);
+  if (readsX_) CountXRead();
+  return p->run(x);
 }
 
 void CompiledTerm::evaluate(const Extended* xs, Extended* ys, std::size_t n) const {
   if (TermProgram* p = fastProgram()) {
+    if (readsX_ && n > 0) CountXRead();
     p->runMany(xs, ys, n);
     return;
   }

@@ -58,6 +58,7 @@ class CompiledTerm {
   mutable std::unique_ptr<TermProgram> program_;
   mutable std::string boundParamLine_;
   mutable char boundSeparator_ = 0;
+  bool readsX_ = false;  // some level of the tree is x itself
 };
 
 // The compiled form of a term from a bounded cache keyed by the term text.

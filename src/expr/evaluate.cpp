@@ -21,6 +21,8 @@ namespace lumatik {
 
 namespace {
 
+std::uint64_t xReads = 0;
+
 Extended Finite(Extended value) {
   if (!std::isfinite(value)) throw std::overflow_error("Gleitkomma\xFC" "berlauf");
   return value;
@@ -84,7 +86,10 @@ Extended Dispatch(const std::string& s, Extended x) {
 
   // 11. Constant and variable.
   if (s == "Pi") return kPi;
-  if (Trim(s) == "x") return x;
+  if (Trim(s) == "x") {
+    ++xReads;
+    return x;
+  }
 
   // 12. Parameters and numbers.
   if (HasParam(s)) return ParamValue(s);
@@ -130,6 +135,10 @@ Extended EvalTermAt(const std::string& term, Extended x) {
     return 0;
   }
 }
+
+std::uint64_t XReadCount() { return xReads; }
+
+void CountXRead() { ++xReads; }
 
 Extended EvalTerm(const std::string& term) {
   const Extended x = HasParam("x") ? ParamValue("x") : 0;

@@ -19,4 +19,8 @@ class EvaluationLevel {
   static inline int depth_ = 0;
 };
 
+// Adds one to XReadCount: the compiled form of a term that reads x counts
+// once per evaluation, as the text evaluator counts at least once.
+void CountXRead();
+
 }  // namespace lumatik

@@ -6,6 +6,7 @@
 // MathErrorText. Running out of memory is no failure of a term: std::bad_alloc
 // leaves every evaluation and ends the computation that asked for it.
 
+#include <cstdint>
 #include <string>
 
 #include "expr/builtin_functions.h"
@@ -18,6 +19,13 @@ namespace lumatik {
 
 // Evaluates Term with the variable x standing for X.
 Extended EvalTermAt(const std::string& term, Extended x);
+
+// How often an evaluation has read its variable x since the program began
+// (the parameter "x" does not count). The text evaluator reaches every level
+// of a term whatever the values, so a term whose evaluation leaves the count
+// alone gives the same value and messages at every x, as long as the
+// parameter line stays as it is.
+std::uint64_t XReadCount();
 
 // Evaluates Term with x taken from the parameter "x" (0 without it).
 // Throws only when the parameter x itself cannot be read, a std::runtime_error

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "expr/compiled_term.h"
@@ -13,10 +14,21 @@ namespace lumatik {
 
 namespace {
 
+// 1.5 * 2^(digits - 1): a sum this large keeps no binary fraction.
+constexpr Extended kRoundingShift = [] {
+  Extended shift = 1.5L;
+  for (int i = 1; i < std::numeric_limits<Extended>::digits; ++i) shift *= 2;
+  return shift;
+}();
+
 int ClampedPixel(Extended v) {
   if (std::isnan(v)) return kPixelLimit;
-  v = std::clamp<Extended>(std::nearbyint(v), -kPixelLimit, kPixelLimit);
-  return static_cast<int>(v);
+  // Clamped first, which changes nothing since the limit is whole; then
+  // rounded as nearbyint rounds (ties to even), by adding and taking away a
+  // number too large to keep a fraction: a curve converts every sample, and
+  // the library call costs more than the rest of the conversion.
+  v = std::clamp<Extended>(v, -kPixelLimit, kPixelLimit);
+  return static_cast<int>((v + kRoundingShift) - kRoundingShift);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <string>
+#include <vector>
 
 #include "plot/plotrender_parts.h"
+#include "shell/decimal_separator.h"
 #include "shell/luhilf.h"
 
 namespace lumatik {
@@ -26,6 +30,49 @@ int GridLineX(int k, const PlotFrame& f) {
 int GridLineY(int k, const PlotFrame& f) {
   return static_cast<int>(std::floor(static_cast<Extended>(f.height) / 2 - k * PixelsPerCm(f)));
 }
+
+// The labels of one axis for grid lines first..last: every function line
+// writes the same ones again, so the texts of the last grid are kept.
+class AxisLabels {
+ public:
+  // The label of grid line k, as FloatText18(AxisLabelValue(k, ...)) makes
+  // it. Where some label cannot be made, each is made when it is written, so
+  // that the grid stops at that label as it always did.
+  std::string text(int k, Extended shift, Extended scale) const {
+    if (!ready_) return FloatText18(AxisLabelValue(k, shift, scale));
+    return texts_[static_cast<std::size_t>(k - first_)];
+  }
+
+  void prepare(int first, int last, Extended shift, Extended scale) {
+    const char separator = DecimalSeparator();
+    if (ready_ && first == first_ && last == last_ && shift == shift_ && scale == scale_ &&
+        separator == separator_ && std::signbit(shift) == std::signbit(shift_) &&
+        std::signbit(scale) == std::signbit(scale_))
+      return;
+    ready_ = false;
+    texts_.clear();
+    try {
+      for (int k = first; k <= last; ++k) texts_.push_back(FloatText18(AxisLabelValue(k, shift, scale)));
+    } catch (const std::exception&) {
+      return;
+    }
+    first_ = first;
+    last_ = last;
+    shift_ = shift;
+    scale_ = scale;
+    separator_ = separator;
+    ready_ = true;
+  }
+
+ private:
+  std::vector<std::string> texts_;
+  bool ready_ = false;
+  int first_ = 0;
+  int last_ = -1;
+  Extended shift_ = 0;
+  Extended scale_ = 0;
+  char separator_ = 0;
+};
 
 }  // namespace
 
@@ -58,16 +105,20 @@ void DrawGridAndAxes(Canvas& canvas, const PlotScale& s, const PlotFrame& f) {
   const int labelColumnX = labelColumn == 0 ? f.width / 2 + f.offX : CmToPixelX(labelColumn, f);
 
   // Where the two rows of labels cross, neither grid line gets a label.
+  static AxisLabels xLabels;
+  static AxisLabels yLabels;
+  xLabels.prepare(-across, across, s.dx, s.sx);
   for (int k = -across; k <= across; ++k) {
-    if (k != labelColumn) canvas.textOut(CmToPixelX(k, f), labelRowY, FloatText18(AxisLabelValue(k, s.dx, s.sx)));
+    if (k != labelColumn) canvas.textOut(CmToPixelX(k, f), labelRowY, xLabels.text(k, s.dx, s.sx));
   }
   if (yAxisShown) {
     canvas.moveTo(CmToPixelX(s.dx, f), 0);
     canvas.lineTo(CmToPixelX(s.dx, f), f.height);
   }
   const int lowest = static_cast<int>(std::ceil(-halfHeight + kLabelRoomBelowCm - kEdgeSlack));
+  yLabels.prepare(lowest, down, s.dy, s.sy);
   for (int k = lowest; k <= down; ++k) {
-    if (k != labelRow) canvas.textOut(labelColumnX, CmToPixelY(k, f), FloatText18(AxisLabelValue(k, s.dy, s.sy)));
+    if (k != labelRow) canvas.textOut(labelColumnX, CmToPixelY(k, f), yLabels.text(k, s.dy, s.sy));
   }
   if (xAxisShown) {
     canvas.moveTo(f.offX, CmToPixelY(s.dy, f));

@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "expr/lumath.h"
 #include "plot/plotrender_parts.h"
 
 namespace lumatik {
@@ -30,7 +32,7 @@ class CurveSampler {
       : derivative_(derivative), term_(term), scale_(scale), band_(band), searchBudget_(searchBudget) {}
 
   std::optional<Extended> ordinate(Extended c) {
-    const std::optional<Extended> y = ComputedValue(term_, (c - scale_.dx) * scale_.sx, derivative_);
+    const std::optional<Extended> y = value((c - scale_.dx) * scale_.sx);
     if (!y) return std::nullopt;
     const Extended ycm = *y / scale_.sy + scale_.dy;
     if (!std::isfinite(ycm)) return std::nullopt;
@@ -46,6 +48,9 @@ class CurveSampler {
 
   bool inBand(const std::optional<Extended>& y) const { return y && std::fabs(*y) <= band_; }
 
+  // True once every further value is known to fail with the same message.
+  bool failsEverywhere() const { return same_ && same_->message; }
+
   // The searches between samples share one budget per curve, so that a
   // curve that wiggles everywhere costs a few times its samples, no more.
   bool spendSearch() {
@@ -55,11 +60,54 @@ class CurveSampler {
   }
 
  private:
+  // ComputedValue at x. A term that does not read x gives the same at every
+  // x: once two evaluations in a row read no x, leave the parameter line as
+  // they found it and end alike, the rest are answered from the last one
+  // (an unreadable term fails at every point with the same message, decided
+  // once per line).
+  std::optional<Extended> value(Extended x) {
+    if (same_) {
+      if (same_->message) MathErrorText() = *same_->message;
+      return same_->value;
+    }
+    if (readsX_) return ComputedValue(term_, x, derivative_);
+    const std::uint64_t reads = XReadCount();
+    const std::string line = ParamLine();
+    const std::optional<Extended> y = ComputedValue(term_, x, derivative_);
+    if (XReadCount() != reads) {
+      readsX_ = true;
+      return y;
+    }
+    Outcome outcome{y, y ? std::nullopt : std::optional<std::string>(MathErrorText())};
+    if (line != ParamLine()) {
+      previous_.reset();
+    } else if (previous_ && previous_->sameAs(outcome)) {
+      same_ = std::move(outcome);
+    } else {
+      previous_ = std::move(outcome);
+    }
+    return y;
+  }
+
+  // What an evaluation gave: its value, or the message it left.
+  struct Outcome {
+    std::optional<Extended> value;
+    std::optional<std::string> message;
+    bool sameAs(const Outcome& o) const {
+      if (value.has_value() != o.value.has_value() || message != o.message) return false;
+      // Values are finite here; 0 and -0 are told apart.
+      return !value || (*value == *o.value && std::signbit(*value) == std::signbit(*o.value));
+    }
+  };
+
   bool derivative_;
   const CompiledTerm& term_;
   PlotScale scale_;
   Extended band_;
   long searchBudget_;
+  bool readsX_ = false;
+  std::optional<Outcome> previous_;
+  std::optional<Outcome> same_;
 };
 
 // A point between two drawable samples where the curve cannot be drawn: a
@@ -126,6 +174,9 @@ void DrawCurve(bool derivative, const CompiledTerm& term, Extended lower, Extend
       continue;
     }
     const std::optional<Extended> y = f.drawable(c);
+    // Past here every sample would fail alike, leave the engine's message as
+    // it is now and draw nothing.
+    if (!y && !drawing && f.failsEverywhere()) break;
     if (!y) {
       // The curve leaves the band or its domain: it runs on up to there.
       if (drawing) {

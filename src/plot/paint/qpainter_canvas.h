@@ -7,8 +7,12 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
+#include <map>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 #include "plot/canvas.h"
 
@@ -28,7 +32,16 @@ class QPainterCanvas : public Canvas {
   void drawText(CanvasPoint topLeft, const std::string& text) override;
 
  private:
-  void applyPen();
+  // Sets the painter's pen unless it is that pen already.
+  void applyPen(const CanvasPen& pen);
+  // A curve along a row of pixels comes as many short steps. On an RGB32
+  // picture the steps of one straight solid run are joined and drawn as one
+  // line, which sets the same pixels; the run is drawn before anything else.
+  bool joinRun(CanvasPoint from, CanvasPoint to);
+  void drawRun();
+  // Writes a line straight across or down an RGB32 picture into its pixels;
+  // false where the toolkit must draw it.
+  bool drawLineDirectly(CanvasPoint from, CanvasPoint to, const CanvasPen& pen);
   void applyBrush();
   // The box between two corners with its right and bottom edge excluded.
   static QRect BoxOf(CanvasPoint a, CanvasPoint b);
@@ -39,6 +52,30 @@ class QPainterCanvas : public Canvas {
   // its metrics costs more than writing the text.
   std::optional<CanvasFont> textFont_;
   std::optional<QFontMetrics> textMetrics_;
+  std::map<QString, QStaticText> laidOutTexts_;
+  // Every function line draws the same grid and axes again, which costs the
+  // toolkit most of a long redraw. The picture, where the canvas paints on
+  // an RGB32 image; and for each line straight across or down drawn so far
+  // (its ends, colour and style) the pixels the toolkit set along it and the
+  // value it wrote, learnt by letting it draw that line once into a strip.
+  QImage* image_ = nullptr;
+  using LineKey = std::tuple<int, int, int, int, QRgb, bool>;
+  struct LinePixels {
+    std::vector<int> offsets;  // along the line: x across, y down
+    QRgb value = 0;
+    bool direct = true;
+    bool seenOnce = false;  // a solid line drawn once, not learnt yet
+  };
+  std::map<LineKey, LinePixels> lines_;
+  // The pen the painter holds, set by applyPen; unknown after a text.
+  std::optional<CanvasPen> painterPen_;
+  // The joined run not drawn yet.
+  struct Run {
+    CanvasPoint from;
+    CanvasPoint to;
+    CanvasPen pen;
+  };
+  std::optional<Run> run_;
 };
 
 QColor ToQColor(Colour colour);
