@@ -68,7 +68,9 @@ TEST_F(LinearSystemTest, RandomSystemsAgreeWithExactArithmetic) {
   std::mt19937 random(20261206);
   std::uniform_int_distribution<int> entry(-6, 6);
   std::uniform_int_distribution<int> denominator(1, 4);
-  const auto fraction = [&] { return mpq_class(entry(random)) / denominator(random); };
+  // mpq_class as the result type: the bare quotient would be an expression
+  // that refers to the temporary numerator after the lambda returns.
+  const auto fraction = [&]() -> mpq_class { return mpq_class(entry(random)) / denominator(random); };
   for (int round = 0; round < 400 && !HasFailure(); ++round) {
     const int n = 1 + static_cast<int>(random() % 5);
     const int m = 1 + static_cast<int>(random() % 6);
