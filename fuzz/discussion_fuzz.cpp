@@ -28,7 +28,7 @@ namespace {
 void RequireReadable(const std::vector<std::string>& lines, bool typedNonFinite, const std::string& what) {
   for (const std::string& line : lines)
     if (!typedNonFinite && ShowsNonFinite(line)) Fail("INF/NAN in der Diskussion", what + "\n-> " + line);
-  Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", what + "\n-> " + MathErrorText());
+  RequireEngineMessage(what);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ void CheckDrawing(const RecordingCanvas& canvas, const std::vector<std::string>&
       Require(typedNonFinite || !ShowsNonFinite(rewritten), "INF/NAN in einer Zeile", typed + "\n-> " + rewritten);
     }
   }
-  Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", typed + "\n-> " + MathErrorText());
+  RequireEngineMessage(typed);
 }
 
 }  // namespace

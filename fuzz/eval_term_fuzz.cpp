@@ -18,7 +18,7 @@ namespace {
 
 void RequireEngineAnswer(Extended value, const std::string& term) {
   Require(std::isfinite(value), "Wert nicht endlich", term);
-  Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", term + "\n-> " + MathErrorText());
+  RequireEngineMessage(term);
   for (const std::string& message : ShownMessages()) {
     Require(message.rfind("Neuen Parameter gesetzt:", 0) == 0 || message == "Integral kann nicht berechnet werden!",
             "unbekanntes Meldungsfenster", term + "\n-> " + message);

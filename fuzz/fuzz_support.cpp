@@ -142,6 +142,10 @@ bool IsEngineMessage(const std::string& message) {
   return false;
 }
 
+void RequireEngineMessage(const std::string& typed) {
+  Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", typed + "\n-> " + MathErrorText());
+}
+
 bool ShowsNonFinite(const std::string& text) {
   std::string word;
   for (std::size_t i = 0; i <= text.size(); ++i) {

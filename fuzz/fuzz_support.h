@@ -50,6 +50,9 @@ bool ShowsNonFinite(const std::string& text);
 // the report).
 [[noreturn]] void Fail(const char* reason, const std::string& detail);
 void Require(bool condition, const char* reason, const std::string& detail = {});
+// Requires that the engine's message is one of its own forms; typed is the
+// input, shown with a finding.
+void RequireEngineMessage(const std::string& typed);
 
 // Every operation of a drawing within the pixel limit, with its pen and
 // font in their ranges and no INF or NAN in a text unless the user typed

@@ -44,7 +44,7 @@ std::string FieldOr(const std::string& line, int n, const char* fallback) {
 
 void CheckDrawing(const RecordingCanvas& canvas, const std::string& typed) {
   CheckCanvasOps(canvas, typed);
-  Require(IsEngineMessage(MathErrorText()), "unbekannte Meldung", typed + "\n-> " + MathErrorText());
+  RequireEngineMessage(typed);
 }
 
 }  // namespace
