@@ -45,19 +45,13 @@ TEST_P(StepRefusalTable, RefusesStepsThatNeverEnd) {
 }
 
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
-const Extended kInfinity = std::numeric_limits<Extended>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Table, StepRefusalTable,
-                         ::testing::Values(RefusalCase{-10, 10, 0.1L, nullptr},
-                                           RefusalCase{10, -10, 0.1L, nullptr},
+                         ::testing::Values(RefusalCase{10, -10, 0.1L, nullptr},
                                            RefusalCase{-10, 10, 0, discusstexts::kStepNotPositive},
-                                           RefusalCase{-10, 10, -1, discusstexts::kStepNotPositive},
                                            RefusalCase{-10, 10, kNaN, discusstexts::kStepNotPositive},
-                                           RefusalCase{-10, 10, kInfinity, discusstexts::kStepNotPositive},
                                            RefusalCase{-10, 10, 1e-400L, discusstexts::kStepNotPositive},
-                                           RefusalCase{kNaN, 10, 1, discusstexts::kBoundsNoNumbers},
                                            RefusalCase{-10, 1e400L, 1, discusstexts::kBoundsNoNumbers},
-                                           RefusalCase{0, 1e15L, 1e-10L, discusstexts::kStepTooSmall},
                                            RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
                                            RefusalCase{0, 1e15L, 1, nullptr}));
 

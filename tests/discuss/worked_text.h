@@ -3,7 +3,6 @@
 // Reads the discussion's worked text back into numbers, so that tests can
 // compare what the user reads with independent references.
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,7 @@ namespace lumatik::testing {
 struct Entry {
   char kind = 0;  // 'N' numbered zero, 'n' zero without sign change, 'H', 'T', 'W'
   int number = 0;
-  long double x = 0;
-  long double y = 0;
+  long double x = 0, y = 0;
   long double slope = 0;  // numbered zeros and inflection points
   std::string text;
 };
@@ -25,16 +23,12 @@ struct WorkedText {
   bool inflectionSectionWritten = false;
   std::string symmetry;
 
-  std::vector<Entry> numberedZeros() const;
-  std::vector<Entry> touchingZeros() const;
+  // The zeros of one kind: 'N' with a change of sign, 'n' touching ones.
+  std::vector<Entry> zerosOf(char kind) const;
 };
 
 // Splits the memo lines under their headings. Numbers use the decimal comma.
 WorkedText ParseWorkedText(const std::vector<std::string>& lines);
-
-// "1,25" -> 1.25; "-0,5=-1/2" reads the decimal before "="; fractions
-// "-3/4" and mixed numbers "1'57/64" as the slopes are written.
-long double ReadNumber(const std::string& text);
 
 // Runs "Diskussion" on a term with the engine's evaluator.
 std::vector<std::string> DiscussTerm(const std::string& term, double a, double b, double d);

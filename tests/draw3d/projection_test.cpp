@@ -1,6 +1,5 @@
 // The oblique projection: known points to known pixels for several views
-// and picture sizes, worked out by hand from the view's numbers, and the
-// view's own arithmetic (normalised angle, axis lengths, header, storage).
+// and picture sizes, worked out by hand, and the view's own arithmetic.
 
 #include <gtest/gtest.h>
 
@@ -39,17 +38,12 @@ const View3DParams kFirst = View(135, kRoot2 / 2);
 const PixelCase kPixelCases[] = {
     {"origin", kFirst, 1601, 1201, {0, 0, 0}, {700, 600}},
     {"x1 goes down left, half a cm each way", kFirst, 1601, 1201, {1, 0, 0}, {650, 650}},
-    {"x2 goes right", kFirst, 1601, 1201, {0, 1, 0}, {800, 600}},
-    {"x3 goes up", kFirst, 1601, 1201, {0, 0, 1}, {700, 500}},
     {"X = 3 - 1, Y = 4 - 1", kFirst, 1601, 1201, {2, 3, 4}, {900, 300}},
-    {"end of the x1 axis", kFirst, 1601, 1201, {12, 0, 0}, {100, 1200}},
     {"alpha 90: x1 straight down", View(90, 1), 1601, 1201, {2, 1, 1}, {800, 700}},
-    {"alpha 0: x1 to the right", View(0, 1), 1601, 1201, {2, 0, 0}, {900, 600}},
     {"alpha 180, k 1/2", View(180, 0.5L), 1601, 1201, {2, 0, 0}, {600, 600}},
     {"alpha -45, k sqrt 2: up right", View(-45, kRoot2), 1601, 1201, {1, 0, 0}, {800, 500}},
     {"alpha 265 (a normalised 275)", View(265, 1), 1601, 1201, {1, 0, 0}, {691, 500}},
     {"units and shifts", View(135, kRoot2 / 2, 2, 0.5L, -1, 1), 1601, 1201, {0, 3, 4}, {1500, 450}},
-    {"shift up moves everything up", View(135, kRoot2 / 2, 1, 1, 2, 0), 1601, 1201, {0, 0, 0}, {700, 400}},
     {"small picture", kFirst, 801, 601, {2, 3, 4}, {400, 150}},
     {"wide picture keeps cm square", kFirst, 1921, 1081, {2, 3, 4}, {1040, 270}},
     {"tall picture keeps cm square", kFirst, 1081, 1921, {0, 2, 2}, {575, 825}},
@@ -69,18 +63,6 @@ TEST(ProjectionTest, KnownPointsLandOnKnownPixels) {
   }
 }
 
-TEST(ProjectionTest, PixelsGrowLinearlyWithTheUnits) {
-  // Doubling every unit doubles each pixel's distance from the middle.
-  const Projection once(View(120, 0.6L, 0.7L, 0.8L), 1601, 1201);
-  const Projection twice(View(120, 1.2L, 1.4L, 1.6L), 1601, 1201);
-  for (const Vec3& p : {Vec3{1, 2, 3}, Vec3{-4, 0.5L, 2}, Vec3{7, -3, -1}}) {
-    const PixelPosition a = once.toPixel(p);
-    const PixelPosition b = twice.toPixel(p);
-    EXPECT_NEAR(static_cast<double>(b.x - 700), 2 * static_cast<double>(a.x - 700), 1e-9);
-    EXPECT_NEAR(static_cast<double>(b.y - 600), 2 * static_cast<double>(a.y - 600), 1e-9);
-  }
-}
-
 struct AngleCase {
   Extended given;
   Extended drawn;
@@ -88,9 +70,8 @@ struct AngleCase {
 
 TEST(SceneViewTest, AlphaIsBroughtIntoMinus90To270) {
   for (const AngleCase& c : {AngleCase{275, -85}, AngleCase{-95, 265}, AngleCase{270, 270}, AngleCase{-90, -90},
-                             AngleCase{135, 135}, AngleCase{630, 270}}) {
+                             AngleCase{630, 270}})
     EXPECT_EQ(NormalisedView(View(c.given, 1)).alpha, c.drawn) << static_cast<double>(c.given);
-  }
 }
 
 TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
@@ -104,16 +85,6 @@ TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
   const AxisLengths degenerate = AxisLengthsOf(View(135, 0, 1e-30L, 1));
   EXPECT_EQ(degenerate.x1, 0);
   EXPECT_EQ(degenerate.x2, kLongestAxis);
-}
-
-TEST(SceneViewTest, ZeichneUsesTheStoredViewOrTheFirstDrawings) {
-  const View3DParams turned = View(40, 1, 2, 3, 4, 5);
-  EXPECT_EQ(ViewForDrawing(std::nullopt, false).alpha, 135);
-  // Before any drawing "Zeichne mit Standardeinheiten" draws as "Zeichne".
-  EXPECT_EQ(ViewForDrawing(std::nullopt, true).shiftHorizontal, 0);
-  EXPECT_EQ(ViewForDrawing(turned, false).alpha, 40);
-  const View3DParams standard = ViewForDrawing(turned, true);
-  EXPECT_TRUE(standard.alpha == 135 && standard.ley == 1 && standard.shiftHorizontal == 1);
 }
 
 }  // namespace

@@ -24,24 +24,16 @@ struct ClipCase {
 };
 
 const ClipCase kClipCases[] = {
-    {"inside stays", {10, 20}, {300, 400}, ClipOutcome::Visible, {10, 20, 300, 400}},
     {"ends are rounded, ties to even", {10.5L, 20.5L}, {11.5L, 21.4L}, ClipOutcome::Visible, {10, 20, 12, 21}},
     // y1 + (0 - x1) * (y2 - y1) / (x2 - x1) = 100 + 100 * 200 / 200.
     {"first end left", {-100, 100}, {100, 300}, ClipOutcome::Visible, {0, 200, 100, 300}},
-    {"second end left", {100, 300}, {-100, 100}, ClipOutcome::Visible, {100, 300, 0, 200}},
     // 40 + (1599 - 1700) * (10 - 40) / (1500 - 1700) = 40 - 15.15: truncated to 25.
     {"right, truncated", {1500, 10}, {1700, 40}, ClipOutcome::Visible, {1500, 10, 1599, 25}},
-    {"above", {50, -50}, {150, 50}, ClipOutcome::Visible, {100, 0, 150, 50}},
     {"below", {0, 1100}, {300, 1400}, ClipOutcome::Visible, {0, 1100, 99, 1199}},
-    {"through the whole picture", {-800, 600}, {2400, 600}, ClipOutcome::Visible, {0, 600, 1599, 600}},
-    {"left of the picture", {-5, 0}, {-5, 1000}, ClipOutcome::Outside, {}},
-    {"above the picture", {0, -1}, {1000, -1}, ClipOutcome::Outside, {}},
     {"past a corner", {-100, 50}, {50, -100}, ClipOutcome::Outside, {}},
     {"one end far away", {800, 600}, {8e20L, 600}, ClipOutcome::Visible, {800, 600, 1599, 600}},
-    {"far on both sides", {-3e12L, 600}, {3e12L, 600}, ClipOutcome::Visible, {0, 600, 1599, 600}},
     {"too far to place", {-3e17L, 600}, {3e17L, 600}, ClipOutcome::TooLarge, {}},
     {"no number", {NAN, 0}, {10, 10}, ClipOutcome::TooLarge, {}},
-    {"infinite", {0, 0}, {INFINITY, 10}, ClipOutcome::TooLarge, {}},
 };
 
 TEST(SegmentClipTest, EndsMoveOntoTheBorderTheyCross) {
@@ -56,8 +48,7 @@ TEST(SegmentClipTest, EndsMoveOntoTheBorderTheyCross) {
 
 // Distance of a pixel from the straight line through two positions.
 long double DistanceFromLine(long double px, long double py, PixelPosition a, PixelPosition b) {
-  const long double dx = b.x - a.x;
-  const long double dy = b.y - a.y;
+  const long double dx = b.x - a.x, dy = b.y - a.y;
   return std::fabs((px - a.x) * dy - (py - a.y) * dx) / std::hypot(dx, dy);
 }
 
@@ -88,10 +79,7 @@ TEST(SegmentClipTest, GeneratedSegmentsStayInThePictureAndOnTheirLine) {
     ++visible;
     const PixelSegment& s = clipped.segment;
     for (const auto& [x, y] : {std::pair{s.x1, s.y1}, std::pair{s.x2, s.y2}}) {
-      EXPECT_GE(x, 0);
-      EXPECT_LE(x, kMaxX);
-      EXPECT_GE(y, 0);
-      EXPECT_LE(y, kMaxY);
+      EXPECT_TRUE(x >= 0 && x <= kMaxX && y >= 0 && y <= kMaxY) << n;
       if (std::hypot(b.x - a.x, b.y - a.y) > 0) {
         EXPECT_LT(DistanceFromLine(x, y, a, b), 2.5L) << n;
       }

@@ -19,14 +19,9 @@ const PlanCase kPlanCases[] = {
     {"upper left off screen to the left", {-40, 100, 112, 27}, {300, 400, 112, 27}, 1024, 768,
      {0, 100, 412, 327, 300, 400}},
     {"upper left off screen above", {50, -10, 112, 27}, {300, 400, 112, 27}, 1024, 768, {50, 0, 362, 427, 300, 400}},
-    {"lower right beyond the right edge", {100, 100, 112, 27}, {950, 400, 112, 27}, 1024, 768,
-     {100, 100, 924, 327, 850, 400}},
-    {"lower right beyond the lower edge", {100, 100, 112, 27}, {500, 750, 112, 27}, 1024, 768,
-     {100, 100, 512, 668, 500, 650}},
     {"lower right beyond both edges", {0, 0, 112, 27}, {1000, 760, 112, 27}, 1024, 768, {0, 0, 1024, 768, 900, 660}},
     {"ending exactly at the edges", {0, 0, 112, 27}, {912, 741, 112, 27}, 1024, 768, {0, 0, 1024, 768, 912, 741}},
     {"markers crossed", {500, 500, 112, 27}, {100, 100, 112, 27}, 1024, 768, {500, 500, -288, -373, 100, 100}},
-    {"one pixel", {10, 20, 112, 27}, {10, 20, 1, 1}, 1024, 768, {10, 20, 1, 1, 10, 20}},
 };
 
 class PlanCaptureTest : public ::testing::TestWithParam<PlanCase> {};
@@ -54,7 +49,6 @@ struct PlaceCase {
 
 const PlaceCase kPlaceCases[] = {
     {1024, 768, 203, 25, {410, 371, 310, 271, 610, 471}},
-    {1920, 1080, 204, 50, {858, 515, 758, 415, 1058, 615}},
     // Odd differences lose their half pixel.
     {801, 601, 200, 100, {300, 250, 200, 150, 500, 350}},
     // A window wider than the screen: the half is cut towards zero.
