@@ -1,5 +1,5 @@
 // The discussion's scan: the worked text of the edge cases, the faults of
-// the literal scan and the run's control (stop, bounded work).
+// the literal scan and its bounded work.
 
 #include "discuss/curve_scan.h"
 
@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "discuss/discuss_texts.h"
-#include "discuss/discussion_input.h"
-#include "discuss/pole_tracking.h"
 #include "discuss/term_function.h"
 #include "support/engine_state.h"
 #include "worked_text.h"
@@ -112,17 +110,6 @@ INSTANTIATE_TEST_SUITE_P(AboveTheHalvingCap, CoarseStep,
                                            CoarseStepCase{"x-10,3", 0, 20, 0.1, 10.3L},
                                            CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
                                            CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
-
-TEST_F(CurveScanTest, SteppingByHandGivesTheSameText) {
-  CurveScan scan(EngineTermFunction("x^3-3*x", ParamLine()), "x^3-3*x", -3, 3, 0.1);
-  int steps = 0;
-  while (!scan.finished()) {
-    scan.step();
-    ++steps;
-  }
-  EXPECT_EQ(steps, 60);
-  EXPECT_EQ(scan.result().lines, DiscussTerm("x^3-3*x", -3, 3, 0.1));
-}
 
 TEST_F(CurveScanTest, PoleTrackingOfAFlatFunctionIsBounded) {
   long long evaluations = 0;

@@ -60,12 +60,11 @@ std::string Summary(const MovedView& v) {
   return v.lex + " " + v.x000 + " " + v.from.value_or("-") + " " + v.to.value_or("-") + " " + v.step.value_or("-");
 }
 
+// "+" doubles the unit and halves the interval, "-" the other way round;
+// the shifts move the centre and keep the step.
 TEST_F(DiscussionInput, ZoomDoublesTheUnitAndMovesTheInterval) {
   EXPECT_EQ(Summary(ZoomedView("1", "0", true)), "2 0 -4 4 0,05");
   EXPECT_EQ(Summary(ZoomedView("1/2", "3", false)), "0,25 3 -29 35 0,4");
-}
-
-TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
   EXPECT_EQ(Summary(ShiftedView("2", "0", true)), "2 -2 -6 2 -");
   EXPECT_EQ(Summary(ShiftedView("1", "7", false)), "1 11 3 19 -");
 }

@@ -21,11 +21,9 @@ TEST_P(DecimalsPattern, RoundsAndDropsTrailingZeros) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DecimalsPattern,
-    ::testing::Values(DecimalsCase{1.41421356237309505L, 14, "1,4142135623731"}, DecimalsCase{-2, 5, "-2"},
-                      DecimalsCase{0.25L, 3, "0,25"}, DecimalsCase{0.5L, 0, "1"}, DecimalsCase{0.0005L, 3, "0,001"},
+    ::testing::Values(DecimalsCase{1.41421356237309505L, 14, "1,4142135623731"}, DecimalsCase{0.5L, 0, "1"},
                       // A value that rounds to zero is written without a sign.
-                      DecimalsCase{-0.00004L, 4, "0"}, DecimalsCase{-0.99996L, 4, "-1"},
-                      DecimalsCase{123456789.123456L, 3, "123456789,123"}, DecimalsCase{1e20L, 3, "1E20"}));
+                      DecimalsCase{-0.00004L, 4, "0"}, DecimalsCase{-0.99996L, 4, "-1"}, DecimalsCase{1e20L, 3, "1E20"}));
 
 TEST(OneDigitScientificPattern, OneSignificantDigit) {
   EXPECT_EQ(OneDigitScientificText(-45678), "-5E4");

@@ -45,13 +45,11 @@ Entry ReadEntry(char kind, const std::string& line) {
   return entry;
 }
 
+// 'n' for "N(", 'N' for "N1(", the letter of "H(", "T(" and "W(".
 char KindOf(const std::string& line) {
-  if (line.rfind("N(", 0) == 0) return 'n';
-  if (line.size() > 1 && line[0] == 'N' && line[1] >= '0' && line[1] <= '9') return 'N';
-  if (line.rfind("H(", 0) == 0) return 'H';
-  if (line.rfind("T(", 0) == 0) return 'T';
-  if (line.rfind("W(", 0) == 0) return 'W';
-  return 0;
+  if (line.size() < 2) return 0;
+  if (line[0] == 'N') return line[1] == '(' ? 'n' : (line[1] >= '0' && line[1] <= '9' ? 'N' : 0);
+  return std::string("HTW").find(line[0]) != std::string::npos && line[1] == '(' ? line[0] : 0;
 }
 
 }  // namespace

@@ -75,8 +75,6 @@ TEST(SceneViewTest, AlphaIsBroughtIntoMinus90To270) {
 }
 
 TEST(SceneViewTest, AxisLengthsFollowUnitsAndShifts) {
-  const AxisLengths first = AxisLengthsOf(FirstDrawingView());
-  EXPECT_TRUE(first.x1 == 12 && first.x2 == 10 && first.x3 == 6);
   EXPECT_EQ(AxisLengthsOf(StandardUnitsView()).x2, 9);
   // (10 - 5)/2 = 2.5 and (6 - 3)/2 = 1.5: ties go to the even neighbour.
   const AxisLengths ties = AxisLengthsOf(View(135, kRoot2 / 2, 2, 2, 3, 5));

@@ -76,22 +76,15 @@ TEST_F(SceneValueTest, ValuesAreReadAsTyped) {
   }
 }
 
+// The hints of whole scenes name these problems too; here their exact words.
 TEST_F(SceneValueTest, MissingAndUncomputableValuesAreNamed) {
   SceneLine missing(Cp1252("Dreieck A(1|2|3) B(4|5|6)"), 4);
   EXPECT_TRUE(missing.point(4));
   EXPECT_FALSE(missing.point(7));
-  ASSERT_EQ(missing.problems().size(), 1u);
-  EXPECT_EQ(missing.problems()[0], "es fehlen Zahlen (6 statt 9)");
-
+  EXPECT_EQ(missing.problems(), std::vector<std::string>{"es fehlen Zahlen (6 statt 9)"});
   SceneLine division(Cp1252("Punkt P(1/0|2|3)"), 1);
   EXPECT_FALSE(division.point(1));
-  ASSERT_EQ(division.problems().size(), 1u);
-  EXPECT_EQ(division.problems()[0], "\"1/0\" kann nicht berechnet werden (Div. durch Null)");
-
-  SceneLine infinite(Cp1252("Punkt P(1E5000|2|3)"), 1);
-  EXPECT_FALSE(infinite.value(1));
-  EXPECT_EQ(infinite.problems().at(0), Cp1252("\"1E5000\" ist zu groß"));
-
+  EXPECT_EQ(division.problems(), std::vector<std::string>{"\"1/0\" kann nicht berechnet werden (Div. durch Null)"});
   EXPECT_FALSE(SceneLine(Cp1252("Gerade in Kugel f\xC3\xBChrt auf Gleichung 25*s^2-148*s+196=0"), 1).holdsNumbers());
   EXPECT_TRUE(SceneLine(Cp1252("Punkt P(1/0|2|3)"), 1).holdsNumbers());
 }

@@ -52,14 +52,6 @@ TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
   EXPECT_TRUE(Lines(kOlive, PenStyle::Dot).empty());
 }
 
-TEST_F(ObjectTest, SegmentJoinsTwoNamedPoints) {
-  DrawObject("Strecke A(2|3|6) B(0|6|5,5)", DrawSegment);
-  EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)), Expected({{{2, 3, 6}, {0, 6, 5.5L}}}));
-  ASSERT_EQ(Texts().size(), 2u);
-  EXPECT_EQ(Texts()[1].text, "B");
-  EXPECT_EQ(Texts()[1].a, ExpectedPixel({0, 6, 5.5L}));
-}
-
 // A capital line drops perpendiculars from A and from A + u.
 TEST_F(ObjectTest, CapitalLineGetsPerpendicularsAtItsPoints) {
   DrawObject("GERADE A(2|3|6) u(-2|3|-1,5)", DrawFirstTwoFloor);
@@ -84,24 +76,11 @@ TEST_F(ObjectTest, LineRunsThroughItsPointAlongItsDirection) {
   EXPECT_TRUE(Lines(kWhite, PenStyle::Solid).empty());
 }
 
-TEST_F(ObjectTest, TriangleAndTetrahedronDrawTheirEdges) {
+TEST_F(ObjectTest, TriangleDrawsItsEdges) {
   DrawObject("DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", DrawTriangle);
   EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)),
             Expected({{{1, 0, 1}, {11, 7, 5}}, {{11, 7, 5}, {2, 3, 2}}, {{2, 3, 2}, {1, 0, 1}}}));
   EXPECT_EQ(Texts().size(), 3u);
-  canvas.clear();
-  DrawObject("TETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)", DrawTetrahedron);
-  const auto white = Lines(kWhite, PenStyle::Solid);
-  EXPECT_EQ(white.size(), 12u);
-  // Every edge twice, as the four faces draw it.
-  for (const auto& [p, q] : {std::pair<Vec3, Vec3>{{-1, 1, 0}, {8, 0, 0}}, {{0, 6, 0}, {0, 0, 6}}}) {
-    const auto count = std::count_if(white.begin(), white.end(), [&](const RecordedOp& op) {
-      return (op.a == ExpectedPixel(p) && op.b == ExpectedPixel(q)) ||
-             (op.a == ExpectedPixel(q) && op.b == ExpectedPixel(p));
-    });
-    EXPECT_EQ(count, 2);
-  }
-  EXPECT_EQ(Texts().size(), 4u);
 }
 
 TEST_F(ObjectTest, VectorIsRedInsideTheBoxOfItsCoordinates) {

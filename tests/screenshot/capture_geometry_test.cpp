@@ -48,7 +48,6 @@ struct PlaceCase {
 };
 
 const PlaceCase kPlaceCases[] = {
-    {1024, 768, 203, 25, {410, 371, 310, 271, 610, 471}},
     // Odd differences lose their half pixel.
     {801, 601, 200, 100, {300, 250, 200, 150, 500, 350}},
     // A window wider than the screen: the half is cut towards zero.

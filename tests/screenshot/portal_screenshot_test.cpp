@@ -97,9 +97,6 @@ class WaylandScreenshot : public FormsTest {
     Form_ba3->setGeometry(lowerRight);
     QTest::mouseClick(Form_ba1->Bvorschau, Qt::LeftButton);
   }
-  bool Said(const char* utf8) const {
-    return std::find(messages.begin(), messages.end(), Cp1252(utf8)) != messages.end();
-  }
 
   QByteArray sessionType;
   QDBusConnection portalBus{QString()};
@@ -135,7 +132,7 @@ TEST_F(WaylandScreenshot, WithoutAPortalVorschauSaysWhyAndKeepsThePreview) {
   ClosePortal();
   Form_ba4->SetPicture(QuarteredPicture({40, 30}));
   MarkAndClickVorschau({30, 40}, {300, 200, 112, 27});
-  EXPECT_TRUE(Said(kNoCaptureHere));
+  EXPECT_NE(std::find(messages.begin(), messages.end(), Cp1252(kNoCaptureHere)), messages.end());
   EXPECT_EQ(Form_ba4->Picture().size(), QSize(40, 30));
   EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("Vorschau"));
 }
