@@ -24,17 +24,10 @@ using testing::WorkedText;
 
 class CurveScanTest : public EngineTest {};
 
-std::vector<std::string> Lines(std::initializer_list<const char*> lines) { return {lines.begin(), lines.end()}; }
-
 TEST_F(CurveScanTest, PoleAndZeroFunctionWriteTheirOwnTexts) {
-  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1), Lines({"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero,
-                                                     discusstexts::kNoTangent, discusstexts::kNoInflection}));
-  // Each scan point is a zero without change of sign; none is numbered and
-  // the flat pieces give no turning point.
-  EXPECT_EQ(DiscussTerm("x-x", -1, 1, 0.5),
-            Lines({"f(x)=x-x", "Intervall [-1;1]", "Nullstellen (f(x)=0 und VZW von f):", "N(-1|0)", "N(-0,5|0)",
-                   "N(0|0)", "N(0,5|0)", discusstexts::kNoTangent, discusstexts::kNoInflection,
-                   "Achsensymmetrisch zu x = -1(lokal)"}));
+  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1),
+            (std::vector<std::string>{"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero,
+                                      discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
 // The entries of each section, blank-separated; a zero up to its "|" (its
@@ -61,6 +54,8 @@ const EntriesCase kEntryCases[] = {
     // The vertex lies at x - h/4 of the first window, where f(x - h/2) = f(x).
     {"-1/4*x^2+19/16*x-21/16", -4, 4, 0.1, nullptr, "H(2,375|0,09766)", nullptr},
     {"sqrt(x-1)", -3, 3, 0.1, "", "", ""},
+    // Each scan point of f = 0 is a zero without change of sign; the flat pieces give no turn.
+    {"x-x", -1, 1, 0.5, "N(-1| N(-0,5| N(0| N(0,5|", "", ""},
     // Faults of the literal scan: [-0,5; 0,5] is halved straight onto 0; an
     // inflection on a scan point; zeros on the interval's ends.
     {"x", -1.5, 1.5, 1, "N1(0|", nullptr, nullptr},
@@ -108,7 +103,6 @@ INSTANTIATE_TEST_SUITE_P(AboveTheHalvingCap, CoarseStep,
                          ::testing::Values(CoarseStepCase{"x-1/3", -10, 10, 2, 1.0L / 3},
                                            // Beyond |x| = 8 neighbouring doubles are more than 1e-15 apart.
                                            CoarseStepCase{"x-10,3", 0, 20, 0.1, 10.3L},
-                                           CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
                                            CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
 
 TEST_F(CurveScanTest, PoleTrackingOfAFlatFunctionIsBounded) {

@@ -1,6 +1,5 @@
 // Terms whose analysis is known in closed form: trigonometric, e-function,
-// ln and rational terms with poles, and the example whose step is too
-// coarse to see two of the zeros.
+// ln and rational terms with poles.
 
 #include <gtest/gtest.h>
 
@@ -93,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ExponentialAndLogarithm, KnownAnalysis,
     ::testing::Values(
-        Analysis{"x*exp(2-x)", -5, 5, 0.2, {0}, {{'H', 1, kE}}, {{2, 2, -1}}, nullptr},
         Analysis{"x*exp(-x^2)", -3, 3, 0.1, {0},
                  {{'T', -kRootHalf, -kRootHalf * std::exp(-0.5L)}, {'H', kRootHalf, kRootHalf * std::exp(-0.5L)}},
                  {{-kRootThreeHalves, -kRootThreeHalves * std::exp(-1.5L), -2 * std::exp(-1.5L)},
@@ -110,7 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
     RationalWithPoles, KnownAnalysis,
     ::testing::Values(Analysis{"1/(x^2 - 2)", -5, 5, 0.2, {}, {{'H', 0, -0.5L}}, {}, kAxis0},
                       Analysis{"(x^2-1)/(x^2-4)", -5, 5, 0.1, {-1, 1}, {{'H', 0, 0.25L}}, {}, kAxis0},
-                      Analysis{"x/(x^2-1)", -3, 3, 0.1, {0}, {}, {{0, 0, -1}}, kOrigin},
                       Analysis{"1/(x-1)^2", -5, 5, 0.1, {}, {}, {}, "Achsensymmetrisch zu x = 1(lokal)"}));
 
 // Generated rational terms, zeros and poles on a grid of quarters at least

@@ -31,10 +31,6 @@ long double ResultValue(const std::string& line) {
   return std::strtold(plain.c_str(), nullptr);
 }
 
-// The estimate after "~ " of the error line.
-long double ErrorEstimate(const std::string& line) {
-  return std::strtold(line.substr(line.find("~ ") + 2).c_str(), nullptr);
-}
 
 // The first press writes the lines the user edits; pressed again on them it computes.
 TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndTheSecondComputes) {
@@ -110,7 +106,7 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
     EXPECT_EQ(lines[0].rfind("Integral(" + a.get_str() + ";" + b.get_str() + ")" + term + " = ", 0), 0u);
     const long double exact = testing::Integral(p, a, b).get_d();
     const long double shown = ResultValue(lines[0]);
-    const long double estimate = ErrorEstimate(lines[1]);
+    const long double estimate = std::strtold(lines[1].substr(lines[1].find("~ ") + 2).c_str(), nullptr);
     // What the rounding of the sums alone may leave.
     long double scale = 0;
     const long double reach = std::max(std::fabs(a.get_d()), std::fabs(b.get_d()));

@@ -34,23 +34,8 @@ class Draw3dWindowTest : public testing::FormsTest {
     QTest::mouseClick(FormStart->*button, Qt::LeftButton);
     ASSERT_TRUE(BecomesActive(FormLSG));
   }
-  void Type(const char* line) {
-    testing::ClickInto(FormLSG->Memo1);
-    QTest::keyClicks(Focused(), QString::fromUtf8(line));
-    QTest::keyClick(Focused(), Qt::Key_Return);
-  }
   QStringList Memo() const { return FormLSG->Memo1->toPlainText().split('\n'); }
 
-  // The graph window shows what the scene core draws for these lines with
-  // this view on a picture of the window's size.
-  void ExpectPictureOf(const std::vector<std::string>& lines, const View3DParams& view) {
-    const SceneTarget target{Form2sb->width(), Form2sb->height()};
-    QImage expected = NewPlotPicture(QSize(target.width, target.height), Qt::black);
-    CanvasState state;
-    PaintPlot(expected, state, [&](Canvas& canvas) { Draw3DScene(lines, view, canvas, target, ScreenColours()); });
-    const QImage shown = Form2sb->Image1->picture().copy(0, 0, target.width, target.height);
-    EXPECT_TRUE(shown == expected.convertToFormat(shown.format()));
-  }
 };
 
 TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine) {
@@ -72,12 +57,22 @@ TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine)
   EXPECT_EQ(offered, "KREIS M(6|5.5|6) r=2 n=(0 1 1)");
   EXPECT_EQ(Memo(), QStringList{"KUGEL M(2|9|2) r=2"});
   ASSERT_TRUE(BecomesActive(Form2sb));
-  ExpectPictureOf({"KUGEL M(2|9|2) r=2"}, FirstDrawingView());
+  // The graph window shows what the scene core draws on a picture of its size.
+  const SceneTarget target{Form2sb->width(), Form2sb->height()};
+  QImage expected = NewPlotPicture(QSize(target.width, target.height), Qt::black);
+  CanvasState state;
+  PaintPlot(expected, state, [&](Canvas& canvas) {
+    Draw3DScene({"KUGEL M(2|9|2) r=2"}, FirstDrawingView(), canvas, target, ScreenColours());
+  });
+  const QImage shown = Form2sb->Image1->picture().copy(0, 0, target.width, target.height);
+  EXPECT_TRUE(shown == expected.convertToFormat(shown.format()));
 }
 
 TEST_F(Draw3dWindowTest, EscAndAClickOnTheGraphLeadBackToTheWorksheet) {
   Open(&TFormStart::B3D);
-  Type("Punkt P(1|2|3)");
+  testing::ClickInto(FormLSG->Memo1);
+  QTest::keyClicks(Focused(), QStringLiteral("Punkt P(1|2|3)"));
+  QTest::keyClick(Focused(), Qt::Key_Return);
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
   ASSERT_TRUE(BecomesActive(Form2sb));
   QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);

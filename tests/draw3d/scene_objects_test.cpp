@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "draw3d/scene_objects.h"
@@ -15,7 +14,6 @@ namespace {
 
 constexpr Colour kOlive = 0x008080;
 constexpr Colour kMagenta = 0xFF00FF;
-constexpr Colour kCyan = 0xFFFF00;
 
 class ObjectTest : public SceneTest {
  protected:
@@ -33,16 +31,6 @@ class ObjectTest : public SceneTest {
   }
 };
 
-TEST_F(ObjectTest, PointIsACrossWithItsName) {
-  DrawObject("Punkt S(7|2|3)", DrawPoint);
-  EXPECT_EQ(EndsOf(Lines(kWhite, PenStyle::Solid)),
-            Expected({{{7.05L, 2.05L, 3}, {6.95L, 1.95L, 3}}, {{6.95L, 2.05L, 3}, {7.05L, 1.95L, 3}}}));
-  ASSERT_EQ(Texts().size(), 1u);
-  EXPECT_EQ(Texts()[0].text, "S");
-  EXPECT_EQ(Texts()[0].a, ExpectedPixel({7, 2, 3}));
-  EXPECT_EQ(Texts()[0].font.colour, kWhite);
-}
-
 TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
   DrawObject("PUNKT S(1|2|3)", DrawPointFloor);
   EXPECT_EQ(EndsOf(Lines(kYellow, PenStyle::Dot)), Expected({{{1, 2, 3}, {1, 2, 0}}}));
@@ -50,14 +38,6 @@ TEST_F(ObjectTest, CapitalPointDropsAPerpendicularWithUnitMarks) {
                                                                {{1, 2.03L, 2}, {1, 1.97L, 2}},
                                                                {{1, 2.03L, 3}, {1, 1.97L, 3}}}));
   EXPECT_TRUE(Lines(kOlive, PenStyle::Dot).empty());
-}
-
-// A capital line drops perpendiculars from A and from A + u.
-TEST_F(ObjectTest, CapitalLineGetsPerpendicularsAtItsPoints) {
-  DrawObject("GERADE A(2|3|6) u(-2|3|-1,5)", DrawFirstTwoFloor);
-  const auto dotted = Lines(kYellow, PenStyle::Dot);
-  ASSERT_EQ(dotted.size(), 2u);
-  EXPECT_EQ(dotted[1].a, ExpectedPixel({0, 6, 4.5L}));
 }
 
 TEST_F(ObjectTest, LineRunsThroughItsPointAlongItsDirection) {
@@ -123,25 +103,6 @@ TEST_F(ObjectTest, CircleLiesInItsPlaneAtItsRadius) {
   EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 5u);
   ASSERT_EQ(Texts().size(), 1u);
   EXPECT_EQ(Texts()[0].text, "M");
-}
-
-TEST_F(ObjectTest, SphereIsSevenCyanCirclesAroundThreeCrosses) {
-  DrawObject("KUGEL M(2|9|2) r=2", DrawSphere);
-  EXPECT_EQ(Lines(kWhite, PenStyle::Solid).size(), 6u);
-  EXPECT_EQ(Lines(kYellow, PenStyle::Dot).size(), 1u);
-  const auto cyan = Lines(kCyan, PenStyle::Solid);
-  ASSERT_GT(cyan.size(), 600u);
-  // The great circle with normal (0, 1, 0) reaches M + (2, 0, 0) and M + (0, 0, 2).
-  const auto near = [&](const Vec3& p) {
-    const CanvasPoint e = ExpectedPixel(p);
-    return std::any_of(cyan.begin(), cyan.end(), [&](const RecordedOp& op) {
-      return std::abs(op.b.x - e.x) <= 3 && std::abs(op.b.y - e.y) <= 3;
-    });
-  };
-  EXPECT_TRUE(near({4, 9, 2}) && near({2, 9, 4}) && near({2, 9, 0}));
-  canvas.clear();
-  DrawObject("Kugel M(2|9|2) r=2", DrawSphere);
-  EXPECT_TRUE(Lines(kYellow, PenStyle::Dot).empty());
 }
 
 }  // namespace

@@ -173,47 +173,43 @@ TEST_F(WholeSceneTest, ZeichneAndThePopupMenuDrawWithTheRightView) {
 // The lines "Dreieck" writes, read back by the drawing, give the circle
 // through the corners and the median's midpoint. Coordinates run into the
 // tens of thousands, where the program groups digits with blanks.
-class WrittenLinesTest : public SceneTest {
- protected:
-  // The line beginning with `start` that the command writes, as a scene line.
-  std::optional<SceneLine> Written(const char* caption, std::vector<std::string> lines, const std::string& start) {
-    BindGeometryCommands();
-    const WorksheetCommandLookup found = FindWorksheetCommand(3, Cp1252(caption));
-    EXPECT_TRUE(found.found && found.run);
-    const Worksheet sheet = RunWorksheetCommand(found.run, std::move(lines), 3);
-    for (const std::string& line : sheet.lines())
-      if (line.rfind(start, 0) == 0) return SceneLine(line, 1);
-    return std::nullopt;
-  }
-  Vec3 RandomPoint(int size) {
-    const auto c = [&] { return static_cast<Extended>(static_cast<int>(random() % (2 * size + 1)) - size); };
-    return {c(), c(), c()};
-  }
-  static std::string Text(const Vec3& p) {
-    const auto n = [](Extended x) { return std::to_string(static_cast<long long>(x)); };
-    return "(" + n(p.x1) + "|" + n(p.x2) + "|" + n(p.x3) + ")";
-  }
-  static double Distance(const Vec3& a, const Vec3& b) { return static_cast<double>(std::sqrt(Dot(a - b, a - b))); }
-
-  std::mt19937 random;
-};
+class WrittenLinesTest : public SceneTest {};
 
 TEST_F(WrittenLinesTest, CircumcircleLineGoesThroughTheCorners) {
-  random.seed(8);
+  BindGeometryCommands();
+  const WorksheetCommandLookup found = FindWorksheetCommand(3, "Dreieck");
+  ASSERT_TRUE(found.found && found.run);
+  std::mt19937 random(8);
+  const auto point = [&](int size) {
+    const auto c = [&] { return static_cast<Extended>(static_cast<int>(random() % (2 * size + 1)) - size); };
+    return Vec3{c(), c(), c()};
+  };
+  const auto text = [](const Vec3& p) {
+    const auto n = [](Extended x) { return std::to_string(static_cast<long long>(x)); };
+    return "(" + n(p.x1) + "|" + n(p.x2) + "|" + n(p.x3) + ")";
+  };
+  const auto distance = [](const Vec3& a, const Vec3& b) { return static_cast<double>(std::sqrt(Dot(a - b, a - b))); };
   for (int n = 0; n < 60; ++n) {
     const int size = n % 2 == 0 ? 60000 : 9;
-    const Vec3 a = RandomPoint(size), b = RandomPoint(size), c = RandomPoint(size);
-    const std::vector<std::string> sheet{"Dreieck A" + Text(a) + " B" + Text(b) + " C" + Text(c)};
-    auto circle = Written("Dreieck", sheet, "Kreis U(");
+    const Vec3 a = point(size), b = point(size), c = point(size);
+    const Worksheet sheet =
+        RunWorksheetCommand(found.run, {"Dreieck A" + text(a) + " B" + text(b) + " C" + text(c)}, 3);
+    const auto written = [&](const std::string& start) {
+      for (const std::string& line : sheet.lines())
+        if (line.rfind(start, 0) == 0) return std::optional<SceneLine>(SceneLine(line, 1));
+      return std::optional<SceneLine>();
+    };
+    auto circle = written("Kreis U(");
     if (!circle) continue;  // three points on a line
     const auto u = circle->point(1);
     const auto r = circle->value(4);
     ASSERT_TRUE(u && r) << circle->text();
     // Three decimals written: a thousandth or two of error.
-    for (const Vec3& corner : {a, b, c}) EXPECT_NEAR(Distance(*u, corner), static_cast<double>(*r), 5e-3) << circle->text();
-    auto median = Written("Dreieck", sheet, "Strecke B(");
+    for (const Vec3& corner : {a, b, c})
+      EXPECT_NEAR(distance(*u, corner), static_cast<double>(*r), 5e-3) << circle->text();
+    auto median = written("Strecke B(");
     ASSERT_TRUE(median && median->point(4));
-    EXPECT_NEAR(Distance(*median->point(4), 0.5L * (a + c)), 0, 1e-9) << median->text();
+    EXPECT_NEAR(distance(*median->point(4), 0.5L * (a + c)), 0, 1e-9) << median->text();
   }
 }
 
