@@ -51,7 +51,7 @@ ReadBack ReadJpeg(const fs::path& path) {
 }
 
 // A picture with detail everywhere, so that the quality matters: a
-// gradient with a hashed speckle.
+// gradient with hashed noise.
 RgbPicture TestPicture(int width, int height) {
   RgbPicture picture{width, height, {}};
   for (int y = 0; y < height; ++y)
