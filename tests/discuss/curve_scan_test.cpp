@@ -1,5 +1,5 @@
 // The discussion's scan: the worked text of the edge cases, the faults of
-// the literal scan and the run's control (stop, bounded work).
+// the literal scan and its bounded work.
 
 #include "discuss/curve_scan.h"
 
@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "discuss/discuss_texts.h"
-#include "discuss/discussion_input.h"
-#include "discuss/pole_tracking.h"
 #include "discuss/term_function.h"
 #include "support/engine_state.h"
 #include "worked_text.h"
@@ -26,19 +24,10 @@ using testing::WorkedText;
 
 class CurveScanTest : public EngineTest {};
 
-std::vector<std::string> Lines(std::initializer_list<const char*> lines) { return {lines.begin(), lines.end()}; }
-
-// --- the worked text ---------------------------------------------------
-
 TEST_F(CurveScanTest, PoleAndZeroFunctionWriteTheirOwnTexts) {
-  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1), Lines({"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero,
-                                                     discusstexts::kNoTangent, discusstexts::kNoInflection}));
-  // Each scan point is a zero without change of sign; none is numbered and
-  // the flat pieces give no turning point.
-  EXPECT_EQ(DiscussTerm("x-x", -1, 1, 0.5),
-            Lines({"f(x)=x-x", "Intervall [-1;1]", "Nullstellen (f(x)=0 und VZW von f):", "N(-1|0)", "N(-0,5|0)",
-                   "N(0|0)", "N(0,5|0)", discusstexts::kNoTangent, discusstexts::kNoInflection,
-                   "Achsensymmetrisch zu x = -1(lokal)"}));
+  EXPECT_EQ(DiscussTerm("1/x", -10, 10, 0.1),
+            (std::vector<std::string>{"f(x)=1/x", "Intervall [-10;10]", discusstexts::kNoZero,
+                                      discusstexts::kNoTangent, discusstexts::kNoInflection}));
 }
 
 // The entries of each section, blank-separated; a zero up to its "|" (its
@@ -65,13 +54,12 @@ const EntriesCase kEntryCases[] = {
     // The vertex lies at x - h/4 of the first window, where f(x - h/2) = f(x).
     {"-1/4*x^2+19/16*x-21/16", -4, 4, 0.1, nullptr, "H(2,375|0,09766)", nullptr},
     {"sqrt(x-1)", -3, 3, 0.1, "", "", ""},
+    // Each scan point of f = 0 is a zero without change of sign; the flat pieces give no turn.
+    {"x-x", -1, 1, 0.5, "N(-1| N(-0,5| N(0| N(0,5|", "", ""},
     // Faults of the literal scan: [-0,5; 0,5] is halved straight onto 0; an
-    // inflection, a touching zero, a double and a simple zero on scan points;
-    // zeros on the interval's ends.
+    // inflection on a scan point; zeros on the interval's ends.
     {"x", -1.5, 1.5, 1, "N1(0|", nullptr, nullptr},
     {"x^3-3*x", -10, 10, 0.25, "N1(-1,73205080756888| N2(0| N3(1,73205080756888|", "H(-1|2) T(1|-2)", "W(0|0;-3)"},
-    {"x^2", -1, 1, 0.25, "N(0|", nullptr, nullptr},
-    {"(x-1)^2*(x+2)", -4, 4, 0.25, "N1(-2| N(1|", nullptr, nullptr},
     {"x", 0, 1, 0.25, "N1(0|", nullptr, nullptr},
     {"x", -1, 0, 0.25, "N1(0|", nullptr, nullptr},
 };
@@ -86,7 +74,6 @@ TEST_F(CurveScanTest, EntriesOfEdgeCases) {
     EXPECT_EQ(c.inflections ? Joined(text.inflections, false) : none, c.inflections ? c.inflections : none) << what;
   }
   EXPECT_EQ(ParseWorkedText(DiscussTerm("x", 0, 1, 0.25)).zeros.at(0).text, "N1(0|0;1)");
-  EXPECT_NEAR(ParseWorkedText(DiscussTerm("(x-1)^2*(x+2)", -4, 4, 0.25)).zeros.at(0).slope, 9, 1e-6L);
 }
 
 TEST_F(CurveScanTest, LongInflectionListIsLeftOut) {
@@ -108,30 +95,15 @@ class CoarseStep : public CurveScanTest, public ::testing::WithParamInterface<Co
 TEST_P(CoarseStep, HalvingGoesOnUntilTheZeroIsPinned) {
   const CoarseStepCase& c = GetParam();
   const WorkedText text = ParseWorkedText(DiscussTerm(c.term, c.a, c.b, c.d));
-  ASSERT_EQ(text.numberedZeros().size(), 1u) << c.term;
+  ASSERT_EQ(text.zerosOf('N').size(), 1u) << c.term;
   EXPECT_NEAR(text.zeros[0].x, c.zero, 1e-12L * (1 + std::fabs(c.zero))) << c.term;
 }
 
 INSTANTIATE_TEST_SUITE_P(AboveTheHalvingCap, CoarseStep,
                          ::testing::Values(CoarseStepCase{"x-1/3", -10, 10, 2, 1.0L / 3},
-                                           CoarseStepCase{"x-50", -100, 100, 7, 50},
                                            // Beyond |x| = 8 neighbouring doubles are more than 1e-15 apart.
                                            CoarseStepCase{"x-10,3", 0, 20, 0.1, 10.3L},
-                                           CoarseStepCase{"x+1234,5678", -2000, 0, 3, -1234.5678L},
                                            CoarseStepCase{"x^3-2", -5, 5, 3.3, 1.2599210498948731648L}));
-
-// --- the run ------------------------------------------------------------
-
-TEST_F(CurveScanTest, SteppingByHandGivesTheSameText) {
-  CurveScan scan(EngineTermFunction("x^3-3*x", ParamLine()), "x^3-3*x", -3, 3, 0.1);
-  int steps = 0;
-  while (!scan.finished()) {
-    scan.step();
-    ++steps;
-  }
-  EXPECT_EQ(steps, 60);
-  EXPECT_EQ(scan.result().lines, DiscussTerm("x^3-3*x", -3, 3, 0.1));
-}
 
 TEST_F(CurveScanTest, PoleTrackingOfAFlatFunctionIsBounded) {
   long long evaluations = 0;

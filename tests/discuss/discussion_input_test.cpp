@@ -23,15 +23,6 @@ namespace {
 
 class DiscussionInput : public testing::EngineTest {};
 
-TEST_F(DiscussionInput, TermLosesItsIntervalAndKeepsItsParameters) {
-  EXPECT_EQ(PrepareDiscussionTerm("sqrt(x) [0;8]", true).term, "sqrt(x)");
-  EXPECT_EQ(PrepareDiscussionTerm("sqrt(x) [0;8]", false).term, "sqrt(x) [0;8]");
-  const DiscussionTerm withParameters = PrepareDiscussionTerm("a*x^3+b*x  a=1/3 b=-3", true);
-  EXPECT_EQ(withParameters.term, "a*x^3+b*x");
-  EXPECT_EQ(withParameters.paramLine, " a=1/3 b=-3 ");
-  EXPECT_EQ(ParamLine(), " a=1/3 b=-3 ");
-}
-
 struct RefusalCase {
   Extended a, b, d;
   const char* hint;  // nullptr: accepted
@@ -45,19 +36,12 @@ TEST_P(StepRefusalTable, RefusesStepsThatNeverEnd) {
 }
 
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
-const Extended kInfinity = std::numeric_limits<Extended>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Table, StepRefusalTable,
-                         ::testing::Values(RefusalCase{-10, 10, 0.1L, nullptr},
-                                           RefusalCase{10, -10, 0.1L, nullptr},
+                         ::testing::Values(RefusalCase{10, -10, 0.1L, nullptr},
                                            RefusalCase{-10, 10, 0, discusstexts::kStepNotPositive},
-                                           RefusalCase{-10, 10, -1, discusstexts::kStepNotPositive},
                                            RefusalCase{-10, 10, kNaN, discusstexts::kStepNotPositive},
-                                           RefusalCase{-10, 10, kInfinity, discusstexts::kStepNotPositive},
-                                           RefusalCase{-10, 10, 1e-400L, discusstexts::kStepNotPositive},
-                                           RefusalCase{kNaN, 10, 1, discusstexts::kBoundsNoNumbers},
                                            RefusalCase{-10, 1e400L, 1, discusstexts::kBoundsNoNumbers},
-                                           RefusalCase{0, 1e15L, 1e-10L, discusstexts::kStepTooSmall},
                                            RefusalCase{-1e17L, 0, 1, discusstexts::kStepTooSmall},
                                            RefusalCase{0, 1e15L, 1, nullptr}));
 
@@ -66,12 +50,11 @@ std::string Summary(const MovedView& v) {
   return v.lex + " " + v.x000 + " " + v.from.value_or("-") + " " + v.to.value_or("-") + " " + v.step.value_or("-");
 }
 
+// "+" doubles the unit and halves the interval, "-" the other way round;
+// the shifts move the centre and keep the step.
 TEST_F(DiscussionInput, ZoomDoublesTheUnitAndMovesTheInterval) {
   EXPECT_EQ(Summary(ZoomedView("1", "0", true)), "2 0 -4 4 0,05");
   EXPECT_EQ(Summary(ZoomedView("1/2", "3", false)), "0,25 3 -29 35 0,4");
-}
-
-TEST_F(DiscussionInput, ShiftMovesTheCentreAndKeepsTheStep) {
   EXPECT_EQ(Summary(ShiftedView("2", "0", true)), "2 -2 -6 2 -");
   EXPECT_EQ(Summary(ShiftedView("1", "7", false)), "1 11 3 19 -");
 }

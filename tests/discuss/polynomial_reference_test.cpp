@@ -20,7 +20,6 @@ namespace {
 
 // The exact coefficients rounded once.
 using Approximation = std::vector<long double>;
-
 Approximation Approximate(const Coefficients& p) {
   Approximation q;
   for (const mpq_class& c : p) q.push_back(static_cast<long double>(c.get_num().get_si()) / c.get_den().get_si());
@@ -74,10 +73,7 @@ bool HasQuietNearZero(const Approximation& q, long double lo, long double hi) {
   const long double h = (hi - lo) / samples;
   std::vector<long double> v;
   long double largest = 0;
-  for (int i = 0; i <= samples; ++i) {
-    v.push_back(Horner(q, lo + i * h));
-    largest = std::max(largest, std::fabs(v.back()));
-  }
+  for (int i = 0; i <= samples; ++i) largest = std::max(largest, std::fabs(v.emplace_back(Horner(q, lo + i * h))));
   for (int i = 1; i < samples; ++i) {
     const bool localMinimum = std::fabs(v[i]) <= std::fabs(v[i - 1]) && std::fabs(v[i]) <= std::fabs(v[i + 1]);
     if (localMinimum && v[i - 1] * v[i + 1] > 0 && std::fabs(v[i]) < 1e-3L * largest) return true;
@@ -99,7 +95,7 @@ bool WellSeparated(std::vector<long double> places, double d) {
 
 struct Case {
   std::string term;
-  double step = 0.1;
+  double step;
   std::vector<long double> simpleRoots, doubleRoots, extrema, inflections;
   Approximation p, p1, p2;
 };
@@ -143,8 +139,7 @@ std::vector<Case> GeneratedCases() {
     if (!WellSeparated(zeros, c.step) || !WellSeparated(c.extrema, c.step) || !WellSeparated(c.inflections, c.step))
       continue;
     if (HasQuietNearZero(c.p1, kA, kB) || HasQuietNearZero(c.p2, kA, kB)) continue;
-    // Values and slopes the refinements accept: |f| up to 10000 and
-    // neighbour differences up to 20.
+    // Values and slopes the refinements accept.
     bool inRange = true;
     for (long double e : c.extrema)
       inRange = inRange && std::fabs(Horner(c.p, e)) < 9000 && std::fabs(Horner(c.p2, e)) < 1000;
@@ -168,18 +163,17 @@ TEST_F(PolynomialReference, ZerosExtremaAndInflectionsMatchTheDerivatives) {
     if (c.step == 0.125) scanPointRootsSeen += static_cast<int>(c.simpleRoots.size() + c.doubleRoots.size());
 
     // Zeros with a change of sign are numbered; double roots are not.
-    const std::vector<Entry> numbered = text.numberedZeros();
+    const std::vector<Entry> numbered = text.zerosOf('N');
     ASSERT_EQ(numbered.size(), c.simpleRoots.size());
     for (std::size_t i = 0; i < numbered.size(); ++i) {
       const long double root = c.simpleRoots[i], slope = Horner(c.p1, root);
       EXPECT_EQ(numbered[i].number, static_cast<int>(i) + 1);
       EXPECT_NEAR(numbered[i].x, root, 1e-12L) << numbered[i].text;
-      // The slope is a central difference with h = 1e-12: the rounding of
-      // the terms' values, divided by 2h, is all its error.
+      // The slope is a central difference with h = 1e-12: the terms' rounding / 2h is its error.
       const long double rounding = 64 * 1.1e-19L * TermScale(c.p, root) / 2e-12L;
       EXPECT_NEAR(numbered[i].slope, slope, 1e-9L * (1 + std::fabs(slope)) + rounding) << numbered[i].text;
     }
-    for (const Entry& touching : text.touchingZeros())
+    for (const Entry& touching : text.zerosOf('n'))
       EXPECT_TRUE(std::any_of(c.doubleRoots.begin(), c.doubleRoots.end(),
                               [&](long double r) { return std::fabs(touching.x - r) < 1e-6L; }))
           << touching.text;

@@ -1,4 +1,5 @@
-// "Wertetafel": rows of x, f(x) and f'(x).
+// "Wertetafel": rows of x, f(x) and f'(x), and the number patterns of the
+// worked texts, with the decimal comma.
 
 #include "discuss/value_table.h"
 
@@ -7,11 +8,38 @@
 #include <string>
 #include <vector>
 
+#include "discuss/number_patterns.h"
 #include "discuss/term_function.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
 namespace {
+
+struct DecimalsCase {
+  Extended value;
+  int decimals;
+  const char* text;
+};
+
+class DecimalsPattern : public ::testing::TestWithParam<DecimalsCase> {};
+
+TEST_P(DecimalsPattern, RoundsAndDropsTrailingZeros) {
+  EXPECT_EQ(DecimalsText(GetParam().value, GetParam().decimals), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DecimalsPattern,
+    ::testing::Values(DecimalsCase{1.41421356237309505L, 14, "1,4142135623731"}, DecimalsCase{0.5L, 0, "1"},
+                      DecimalsCase{-0.99996L, 4, "-1"}, DecimalsCase{1e20L, 3, "1E20"},
+                      // A value that rounds to zero is written without a sign.
+                      DecimalsCase{-0.00004L, 4, "0"}));
+
+TEST(OneDigitScientificPattern, OneSignificantDigit) {
+  EXPECT_EQ(OneDigitScientificText(-45678), "-5E4");
+  EXPECT_EQ(OneDigitScientificText(9.6e-8L), "1E-7");
+  EXPECT_EQ(OneDigitScientificText(7), "7E0");
+  EXPECT_EQ(OneDigitScientificText(0), "0E0");
+}
 
 class ValueTable : public testing::EngineTest {
  protected:
@@ -21,10 +49,7 @@ class ValueTable : public testing::EngineTest {
 };
 
 TEST_F(ValueTable, RowsColumnsAndShortFractions) {
-  EXPECT_EQ(Table("x^2", 0, 1, 0.5L),
-            (std::vector<std::string>{" x       f(x)           f'(x)", "0       0                0",
-                                      "0,5     0,25=1/4         1", "1       1                2"}));
-  // Rows that cannot be computed are left out.
+  // Rows that cannot be computed are left out (x^2 is the command line's table).
   EXPECT_EQ(Table("1/x", -1, 1, 1), (std::vector<std::string>{" x       f(x)           f'(x)",
                                                               "-1      -1               -1", "1       1                -1"}));
   // The columns align only while the texts are short.

@@ -26,8 +26,7 @@ inline constexpr int kWidth = 1633;
 inline constexpr int kHeight = 1225;
 
 inline CanvasPoint ExpectedPixel(const Vec3& p) {
-  const long double x = p.x2 - p.x1 / 2;
-  const long double y = p.x3 - p.x1 / 2;
+  const long double x = p.x2 - p.x1 / 2, y = p.x3 - p.x1 / 2;
   return {static_cast<int>(std::nearbyint(716 + 102 * x)), static_cast<int>(std::nearbyint(612 - 102 * y))};
 }
 
@@ -36,16 +35,14 @@ class SceneTest : public EngineTest {
   // The lines drawn in a colour and pen style.
   std::vector<RecordedOp> Lines(Colour colour, PenStyle style) const {
     std::vector<RecordedOp> found;
-    for (const RecordedOp& op : canvas.ops()) {
+    for (const RecordedOp& op : canvas.ops())
       if (op.op == CanvasOp::LineTo && op.pen.colour == colour && op.pen.style == style) found.push_back(op);
-    }
     return found;
   }
   std::vector<RecordedOp> Texts() const {
     std::vector<RecordedOp> found;
-    for (const RecordedOp& op : canvas.ops()) {
+    for (const RecordedOp& op : canvas.ops())
       if (op.op == CanvasOp::Text) found.push_back(op);
-    }
     return found;
   }
   // Draws one object function on the line with the first drawing's view.

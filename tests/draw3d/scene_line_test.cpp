@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "draw3d/scene_line.h"
@@ -22,26 +21,19 @@ struct RowCase {
 };
 
 const RowCase kRowCases[] = {
-    {"Punkt S(7 2 3)", {R::Point}}, {"PUNKT S(7|2|3)", {R::Point, R::PointFloor}}, {"punkt S(7|2|3)", {R::Point}},
-    {"Strecke A(2|3|6) B(0|6|5,5)", {R::Segment}},
+    {"PUNKT S(7|2|3)", {R::Point, R::PointFloor}}, {"punkt S(7|2|3)", {R::Point}},
     {"STRECKE P(4|6|2) F(6|4|1) ergibt Abstand:", {R::Segment, R::FirstTwoFloor}},
-    {"Gerade A(2|3|6) u(-2|3|-1,5)", {R::StraightLine}},
     {"GERADE A(2|3|6) u(-2|3|-1,5)", {R::StraightLine, R::FirstTwoFloor}},
-    {"DREIECK A(1|0|1) B(11|7|5) C(2|3|2)", {R::Triangle, R::TriangleFloor}},
-    {"Dreieck A(6|4|4) B(2|6|5) C(3|4|1)", {R::Triangle}},
     {"DREIECK der Spurpunkte  S1(5|0|0)", {R::Triangle, R::TriangleFloor}},
     {"Dreiecksfl\xC3\xA4" "che=3/2*sqrt(33)", {}},
     {"TETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)", {R::Tetrahedron, R::TetrahedronFloor}},
     {"PARALLELOGRAMM A(5|7|7) B(5|10|7) C(4|8|5)", {R::ParallelogramCapitals, R::Parallelogram}},
-    {"Parallelogramm A(5|7|7) B(5|10|7) C(4|8|5)", {R::Parallelogram}},
     {"SPAT A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", {R::ParallelepipedCapitals, R::Parallelepiped}},
-    {"Spat A(2|-1|1) B(4|-1|1) D(2|-3|1) E(3|-1|4)", {R::Parallelepiped}},
-    {"Vektor u=(1/2 1 -1)", {R::Vector}}, {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", {R::Circle}},
-    {"Kreis U(3,591|4,727|3,409) r=2,585 orthogonal zu v(-2 -5 2)", {R::Circle}},
+    {"Vektor u=(1/2 1 -1)", {R::Vector}}, {"Kreis U(3,591|4,727|3,409) r=2,585 orthogonal zu v(-2 -5 2)", {R::Circle}},
     {"KUGEL M(2|9|2) r=2", {R::Sphere}}, {"Kugel durch A(4|4|6) B(0|3|6) C(5|4|5) D(-1|3|1)", {}},
     // Sentences that begin with a longer word are no objects.
-    {"Punktprobe mit A,B,C und D f\xC3\xBChrt mit Umformung", {}}, {"Zwei Vektoren  u=(1 -2 2) v=(1 -1 1/2)", {}},
-    {"Vektoren u=(1 -2 2)", {}}, {"Spatprodukt 6", {}}, {" Punkt S(1|2|3)", {}}, {"", {}},
+    {"Punktprobe mit A,B,C und D f\xC3\xBChrt mit Umformung", {}}, {"Vektoren u=(1 -2 2)", {}},
+    {" Punkt S(1|2|3)", {}}, {"", {}},
 };
 
 TEST(SceneLineTest, KeywordsAskForTheirRowsInOrder) {
@@ -56,20 +48,15 @@ struct ValueCase {
 const ValueCase kValueCases[] = {
     {"Strecke A(2|3|6) B(0|6|5,5)", {2, 3, 6, 0, 6, 5.5L}},
     {"TETRAEDER A(-1 1 0) B(8 0 0) C(0 6 0) D(0 0 6)", {-1, 1, 0, 8, 0, 0, 0, 6, 0, 0, 0, 6}},
-    {"KUGEL M(2|9|2) r=2", {2, 9, 2, 2}},
-    {"KREIS M(6|5.5|6) r=2 n=(0 1 1)", {6, 5.5L, 6, 2, 0, 1, 1}},
-    {"KREIS M(6|5.5|6) r=2 in Ebene mit Normalenvektor n=(0 1 1)", {6, 5.5L, 6, 2, 0, 1, 1}},
     {"Vektor u=(1/2 1 -1)", {0.5L, 1, -1}},
     // As the geometry commands write them: mixed numbers, terms with
     // brackets, digits grouped with blanks.
     {"STRECKE S1(7'17/25|8|2'6/25)S2(0|8|8)", {7.68L, 8, 2.24L, 0, 8, 8}},
-    {"DREIECK der Spurpunkte  S1(1'1/2|0|0) S2(0|-3|0) S3(0|0|-1'1/2)", {1.5L, 0, 0, 0, -3, 0, 0, 0, -1.5L}},
     {"KUGEL M(2|3'1/2|3) Radius r=1/2*sqrt(53)", {2, 3.5L, 3, 3.6400549446402591384L}},
     {"Kreis U(12 345,679|-4,727|1 000) r=12 345,678 orthogonal zu v(-2 -5 2)",
      {12345.679L, -4.727L, 1000, 12345.678L, -2, -5, 2}},
     {"STRECKE G(1392,467 8|3813,766 1|1139,129 8) H(1|721,615 6|2169,846 7)",
      {1392.4678L, 3813.7661L, 1139.1298L, 1, 721.6156L, 2169.8467L}},
-    {"Punkt P(4|6|2) Gerade mit Aufpunkt(4|2|1) Richtungsvektor(1 1 0)", {4, 6, 2, 4, 2, 1, 1, 1, 0}},
 };
 
 class SceneValueTest : public EngineTest {};
@@ -79,47 +66,24 @@ TEST_F(SceneValueTest, ValuesAreReadAsTyped) {
     SceneLine line(Cp1252(c.line), 1);
     for (std::size_t i = 0; i < c.values.size(); ++i) {
       const auto value = line.value(static_cast<int>(i) + 1);
-      ASSERT_TRUE(value) << c.line << " value " << i + 1;
+      ASSERT_TRUE(value) << c.line << " " << i + 1;
       EXPECT_NEAR(static_cast<double>(*value), static_cast<double>(c.values[i]), 1e-12) << c.line << " " << i + 1;
     }
     EXPECT_TRUE(line.problems().empty()) << c.line;
   }
 }
 
+// The hints of whole scenes name these problems too; here their exact words.
 TEST_F(SceneValueTest, MissingAndUncomputableValuesAreNamed) {
   SceneLine missing(Cp1252("Dreieck A(1|2|3) B(4|5|6)"), 4);
   EXPECT_TRUE(missing.point(4));
   EXPECT_FALSE(missing.point(7));
-  ASSERT_EQ(missing.problems().size(), 1u);
-  EXPECT_EQ(missing.problems()[0], "es fehlen Zahlen (6 statt 9)");
-
+  EXPECT_EQ(missing.problems(), std::vector<std::string>{"es fehlen Zahlen (6 statt 9)"});
   SceneLine division(Cp1252("Punkt P(1/0|2|3)"), 1);
   EXPECT_FALSE(division.point(1));
-  ASSERT_EQ(division.problems().size(), 1u);
-  EXPECT_EQ(division.problems()[0], "\"1/0\" kann nicht berechnet werden (Div. durch Null)");
-
-  SceneLine infinite(Cp1252("Punkt P(1E5000|2|3)"), 1);
-  EXPECT_FALSE(infinite.value(1));
-  EXPECT_EQ(infinite.problems().at(0), Cp1252("\"1E5000\" ist zu groß"));
-
+  EXPECT_EQ(division.problems(), std::vector<std::string>{"\"1/0\" kann nicht berechnet werden (Div. durch Null)"});
   EXPECT_FALSE(SceneLine(Cp1252("Gerade in Kugel f\xC3\xBChrt auf Gleichung 25*s^2-148*s+196=0"), 1).holdsNumbers());
   EXPECT_TRUE(SceneLine(Cp1252("Punkt P(1/0|2|3)"), 1).holdsNumbers());
-}
-
-// The name before a point's bracket, and the letter before a digit or a
-// small letter ("S1(", "Ma("); brackets of a term are not those of a point.
-TEST(SceneLineTest, NamesStandBeforeThePointsBrackets) {
-  const std::tuple<const char*, int, char, char> cases[] = {
-      {"Strecke A(2|3|6) B(0|6|5,5)", 2, 'B', 0},         {"Strecke A(6|4|4) Ma(2'1/2|5|3)", 2, 'a', 'M'},
-      {"DREIECK der Spurpunkte  S1(5|0|0) S2(0|-5|0)", 2, '2', 'S'}, {"STRECKE S1(7'17/25|8|2'6/25)S2(0|8|8)", 2, '2', 'S'},
-      {"Punkt (1|2|3)", 1, 0, 0}, {"(1|2|3)", 1, 0, 0}, {"Strecke A(2|3|6)", 2, 0, 0},
-      {"KUGEL M(1|2|3) r=sqrt(2) N(0|0|1)", 2, 'N', 0},   {"Punkt 3S(1|2|3)", 1, 'S', 0},
-  };
-  for (const auto& [line, n, name, prefix] : cases) {
-    const PointName found = PointNameOf(Cp1252(line), n);
-    EXPECT_EQ(found.name, name) << line;
-    EXPECT_EQ(found.prefix, prefix) << line;
-  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // its inner one, and its screen is the offscreen platform's own picture.
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -29,9 +28,6 @@ class ScreenshotTool : public FormsTest {
     Form_ba1->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_ba1));
   }
-  bool Said(const char* utf8) const {
-    return std::find(messages.begin(), messages.end(), Cp1252(utf8)) != messages.end();
-  }
   QString Path(const char* name) const { return folder.filePath(QLatin1String(name)); }
   static void Click(QWidget* button) {
     ActivateOnClick(button->window());
@@ -43,13 +39,6 @@ class ScreenshotTool : public FormsTest {
     Form_ba2->move(upperLeft);
     Form_ba3->setGeometry(lowerRight);
     Click(Form_ba1->Bvorschau);
-  }
-  // A picture in the preview, as a capture leaves it.
-  static void Preview(const QImage& picture) {
-    QGuiApplication::clipboard()->setImage(picture);
-    Form_ba4->SetPicture(picture);
-    Form_ba4->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_ba4));
   }
 
   QTemporaryDir folder;
@@ -73,58 +62,23 @@ TEST_F(ScreenshotTool, MarkierungenThenVorschauShowsThePreviewAndFillsTheClipboa
   EXPECT_EQ(Form_ba4->Image1->size(), size);
   Form_ba1->show();
   CaptureBetween({500, 400}, {100, 100, 112, 27});  // an empty rectangle
-  EXPECT_TRUE(Said("Fehler"));
-}
-
-TEST_F(ScreenshotTool, TimerCountsInTensUntilQuestionMarkStopsIt) {
-  Click(Form_ba1->BTimer);
-  EXPECT_EQ(Form_ba1->BTimer->text(), U("10"));
-  EXPECT_TRUE(Form_ba1->Timer1->isActive());
-  Click(Form_ba1->BTimer);
-  EXPECT_EQ(Form_ba1->BTimer->text(), U("20"));
-  Click(Form_ba1->Button4);
-  EXPECT_EQ(Form_ba1->BTimer->text(), U("Timer"));
-  EXPECT_FALSE(Form_ba1->Timer1->isActive());
-  EXPECT_TRUE(Said("In 10 Sekunten (bei einem weiteren Klick in 20 Sekunten etc.) wird der Bildschirmauschnitt "
-                   "aufgenommen. Sie haben jetzt noch die Möglichkeit, Menüs aufzuklappen, Fenster sichtbar zu "
-                   "machen u.s.w., so dass auch dies aufs Bild kommt.\r\r(Das Problem, dass Fenster verschwinden, "
-                   "wenn Sie dieses Programm aktivieren, ist damit gelöst.)\r\rZurücksetzten des Timers: Klick auf "
-                   "\"?\"!"));
-}
-
-TEST_F(ScreenshotTool, HalfSizeAndBackToTheOriginal) {
-  const QImage original = QuarteredPicture({400, 300});
-  Preview(original);
-  QString caption;
-  AnswerNextInput({U("abc")});
-  ChooseMenu(Form_ba4, {U("Bearbeiten"), U("Größe verändern")});
-  EXPECT_EQ(Form_ba4->Picture().size(), QSize(400, 300));  // no number: nothing changes
-  AnswerNextInput({U("50")}, &caption);
-  ChooseMenu(Form_ba4, {U("Bearbeiten"), U("Größe verändern")});
-  EXPECT_EQ(caption, U("Vergrößern Verkleinern"));
-  EXPECT_EQ(Form_ba4->windowTitle(), U("200*150"));
-  EXPECT_EQ(QColor(Form_ba4->Picture().pixel(20, 20)), QColor(0xff0000));
-  EXPECT_EQ(QColor(Form_ba4->Picture().pixel(180, 130)), QColor(0x0000ff));
-  ChooseMenu(Form_ba4, {U("Bearbeiten"), U("Ursprüngliches Bild")});
-  EXPECT_EQ(Form_ba4->windowTitle(), U("400*300"));
-  EXPECT_EQ(Form_ba4->Picture().convertToFormat(QImage::Format_RGB32), original);
+  EXPECT_NE(std::find(messages.begin(), messages.end(), "Fehler"), messages.end());
 }
 
 TEST_F(ScreenshotTool, SavedBmpAndJpegFilesHoldThePicture) {
   const QImage original = QuarteredPicture({400, 300});
-  Preview(original);
+  Form_ba4->SetPicture(original);  // as a capture leaves it
+  Form_ba4->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_ba4));
   AnswerNextFileDialog(Path("bild"));
   ChooseMenu(Form_ba4, {U("Datei"), U("Speichern als BMP-Datei")});
   const QImage back(Path("bild.bmp"), "BMP");  // the default extension was added
   EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), original);
-  AnswerNextFileDialog(Path("fuenf.jpg"));
-  ChooseMenu(Form_ba4, {U("Datei"), U("Speichern als JPG-Datei (5%)")});
   AnswerNextFileDialog(Path("hundert"));
   ChooseMenu(Form_ba4, {U("Datei"), U("Speichern als JPG-Datei (100%)")});
   EXPECT_TRUE(messages.empty());
   const QImage hundred(Path("hundert.jpg"), "JPG");
   EXPECT_EQ(hundred.size(), QSize(400, 300));
-  EXPECT_LT(QFileInfo(Path("fuenf.jpg")).size(), QFileInfo(Path("hundert.jpg")).size());
   EXPECT_LT(std::abs(QColor(hundred.pixel(300, 250)).blue() - 255), 4);
   AnswerNextFileDialog(QString());
   ChooseMenu(Form_ba4, {U("Datei"), U("Speichern als BMP-Datei")});
