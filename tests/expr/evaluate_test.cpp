@@ -1,4 +1,5 @@
-// The term language as a table: term, x, value, and the message it leaves.
+// The term language as a table: term, x, value, and the message it leaves;
+// what the exact reading of generated_terms_test leaves out.
 
 #include <cmath>
 
@@ -16,8 +17,6 @@ struct EvalCase {
   const char* message;  // UTF-8; "" means no message at all
 };
 
-constexpr Extended kExactly = 0;
-
 class EvalTermAtTable : public testing::EngineTest, public ::testing::WithParamInterface<EvalCase> {};
 
 TEST_P(EvalTermAtTable, ValueAndMessage) {
@@ -32,30 +31,19 @@ TEST_P(EvalTermAtTable, ValueAndMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, EvalTermAtTable,
     ::testing::Values(
-        EvalCase{"2*8+4*(27-3/2)", 0, 118, ""}, EvalCase{"2*8,5+4*(27.3-3/2)", 0, 120.2L, ""},
-        EvalCase{"-5/2*(14/22-17/21) +1.2", 0, 1886.0L / 1155.0L, ""}, EvalCase{"8-3-2", 0, 3, ""},
-        EvalCase{"8/4/2", 0, 1, ""}, EvalCase{"8/4:2", 0, 1, ""}, EvalCase{"8:4/2", 0, 1, ""},
-        EvalCase{"2^3^2", 0, 64, ""}, EvalCase{"-2^2", 0, -4, ""}, EvalCase{"a-b+c", 0, 0, "Syntaxf. in c"},
-        EvalCase{"+5", 0, 5, ""}, EvalCase{"3·4", 0, 12, ""}, EvalCase{"1'1/2+4'5/22", 0, 63.0L / 11.0L, ""},
-        EvalCase{"-2'1/3", 0, -7.0L / 3.0L, ""}, EvalCase{"", 0, 0, ""}, EvalCase{"   ", 0, 0, ""}));
+        EvalCase{"2*8,5+4*(27.3-3/2)", 0, 120.2L, ""}, EvalCase{"a-b+c", 0, 0, "Syntaxf. in c"},
+        EvalCase{"3·4", 0, 12, ""}, EvalCase{"1'1/2+4'5/22", 0, 63.0L / 11.0L, ""},
+        EvalCase{"-2'1/3", 0, -7.0L / 3.0L, ""}, EvalCase{"   ", 0, 0, ""}));
 
 // A sign directly after an operator belongs to what follows and binds like
-// the leading minus, below the power; brackets keep their meaning.
+// the leading minus, below the power; powers group to the left.
 INSTANTIATE_TEST_SUITE_P(
     SignsAfterOperators, EvalTermAtTable,
     ::testing::Values(
-        EvalCase{"3*-2", 0, -6, ""}, EvalCase{"2*-3", 0, -6, ""}, EvalCase{"x^-2", 2, 0.25L, ""},
-        EvalCase{"x^-2", -4, 1.0L / 16, ""}, EvalCase{"4--1", 0, 5, ""}, EvalCase{"2*-3^2", 0, -18, ""},
-        EvalCase{"2*(-3)^2", 0, 18, ""}, EvalCase{"2^-1", 0, 0.5L, ""}, EvalCase{"2^-x", 3, 0.125L, ""},
-        EvalCase{"2x^-2", 2, 0.5L, ""}, EvalCase{"x^-1/2", 4, 0.125L, ""},
-        EvalCase{"2^-3^2", 0, 1.0L / 64, ""},  // powers group to the left: (2^-3)^2
-        EvalCase{"4-+1", 0, 3, ""}, EvalCase{"3*+2", 0, 6, ""}, EvalCase{"+x", 2, 2, ""}, EvalCase{"3*+x", 2, 6, ""},
-        EvalCase{"1+-2", 0, -1, ""}, EvalCase{"--2", 0, 2, ""}, EvalCase{"2---3", 0, -1, ""},
-        EvalCase{"2--3-1", 0, 4, ""}, EvalCase{"2*-3+1", 0, -5, ""}, EvalCase{"2*-3-1", 0, -7, ""},
-        EvalCase{"2*-3*4", 0, -24, ""}, EvalCase{"2/-4", 0, -0.5L, ""}, EvalCase{"8/-2/2", 0, -2, ""},
-        EvalCase{"6:-2", 0, -3, ""}, EvalCase{"2·-3", 0, -6, ""}, EvalCase{"2*-(1+2)", 0, -6, ""},
-        EvalCase{"-(-3)", 0, 3, ""}, EvalCase{"2*-sin(0)+1", 0, 1, ""}, EvalCase{"2*-1'1/2", 0, -3, ""},
-        EvalCase{"-x^2", 3, -9, ""}, EvalCase{"3*-", 0, 0, ""}, EvalCase{"1/-0", 0, 0, "Div. durch Null"},
+        EvalCase{"2*-3^2", 0, -18, ""}, EvalCase{"2^-3^2", 0, 1.0L / 64, ""}, EvalCase{"2^-x", 3, 0.125L, ""},
+        EvalCase{"2x^-2", 2, 0.5L, ""}, EvalCase{"x^-1/2", 4, 0.125L, ""}, EvalCase{"2·-3", 0, -6, ""},
+        EvalCase{"2*-(1+2)", 0, -6, ""}, EvalCase{"2*-sin(0)+1", 0, 1, ""}, EvalCase{"2*-1'1/2", 0, -3, ""},
+        EvalCase{"3*-", 0, 0, ""}, EvalCase{"1/-0", 0, 0, "Div. durch Null"},
         EvalCase{"2*-pi", 0, 0, "Syntaxf. in pi"}));
 
 // Exponents as the program's number formats write them; a lower-case "e"
@@ -63,42 +51,30 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ExponentNotation, EvalTermAtTable,
     ::testing::Values(
-        EvalCase{"1,5E-20", 0, 1.5e-20L, ""}, EvalCase{"1.5E-20", 0, 1.5e-20L, ""}, EvalCase{"2E5", 0, 200000, ""},
-        EvalCase{"1E5", 0, 100000, ""}, EvalCase{"-5,01655761266833E-20", 0, -5.01655761266833e-20L, ""},
-        EvalCase{"1,23456789012345678E25", 0, 1.23456789012345678e25L, ""}, EvalCase{"1,5E+3", 0, 1500, ""},
-        EvalCase{"2E5*x", 2, 400000, ""}, EvalCase{"2E5x", 2, 400000, ""}, EvalCase{"3E-2^2", 0, 9e-4L, ""},
-        EvalCase{"1E-5-1E-5", 0, 0, ""}, EvalCase{"2^1E-1", 0, 1.07177346253629316421L, ""},
-        EvalCase{"(1E-5)", 0, 1e-5L, ""}, EvalCase{"1/1E-10", 0, 1e10L, ""},
+        EvalCase{"1.5E-20", 0, 1.5e-20L, ""}, EvalCase{"1,23456789012345678E25", 0, 1.23456789012345678e25L, ""},
+        EvalCase{"2E5x", 2, 400000, ""}, EvalCase{"2^1E-1", 0, 1.07177346253629316421L, ""},
         EvalCase{"1/1E-20", 0, 0, "Div. durch Null"}, EvalCase{"1E-5000", 0, 0, ""},
         EvalCase{"1E5000", 0, 0, "Syntaxf. in 1E5000"}, EvalCase{"1e5", 0, 0, "Syntaxf. in e5"},
         EvalCase{"2E", 0, 0, "Syntaxf. in E"}, EvalCase{"2E-x", 1, -1, "Syntaxf. in E"},
         EvalCase{"x2E5", 0, 0, "Syntaxf. in E5"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    ImplicitMultiplicationAndX, EvalTermAtTable,
+    ImplicitMultiplicationAndPowers, EvalTermAtTable,
     ::testing::Values(
-        EvalCase{"2x", 3, 6, ""}, EvalCase{"(x+1)(x-1)", 3, 8, ""}, EvalCase{"3(4+1)", 0, 15, ""},
-        EvalCase{"2Pi", 0, 2 * kPi, ""}, EvalCase{"x", -7.5L, -7.5L, ""}, EvalCase{"sqrt(x) [0;8]", 4, 2, ""},
-        EvalCase{"x2", 0, 0, "Syntaxf. in x2"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Powers, EvalTermAtTable,
-    ::testing::Values(
-        EvalCase{"2^0.5", 0, std::sqrt(2.0L), ""}, EvalCase{"0^0", 0, 1, ""}, EvalCase{"0^3", 0, 0, ""},
-        EvalCase{"(-8)^(1/3)", 0, 0, "Fehler in (-8)^(1/3)"}, EvalCase{"(-2)^3", 0, -8, ""},
-        EvalCase{"2^(-2)", 0, 0.25L, ""}, EvalCase{"2^10", 0, 1024, ""},
-        EvalCase{"0^(0-1)", 0, 0, "Fehler in 0^(0-1)"}, EvalCase{"10^5000", 0, 0, "Fehler in 10^5000"},
-        EvalCase{"10^(0-5000)", 0, 0, "Fehler in 10^(0-5000)"}));
+        EvalCase{"(x+1)(x-1)", 3, 8, ""}, EvalCase{"3(4+1)", 0, 15, ""}, EvalCase{"2Pi", 0, 2 * kPi, ""},
+        EvalCase{"sqrt(x) [0;8]", 4, 2, ""}, EvalCase{"x2", 0, 0, "Syntaxf. in x2"},
+        EvalCase{"2^0.5", 0, std::sqrt(2.0L), ""}, EvalCase{"0^0", 0, 1, ""},
+        EvalCase{"(-8)^(1/3)", 0, 0, "Fehler in (-8)^(1/3)"}, EvalCase{"0^(0-1)", 0, 0, "Fehler in 0^(0-1)"},
+        EvalCase{"10^5000", 0, 0, "Fehler in 10^5000"}, EvalCase{"10^(0-5000)", 0, 0, "Fehler in 10^(0-5000)"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, EvalTermAtTable,
     ::testing::Values(
-        EvalCase{"Pi", 0, kPi, ""}, EvalCase{"pi", 0, 0, "Syntaxf. in pi"}, EvalCase{"1/0", 0, 0, "Div. durch Null"},
-        EvalCase{"1/0.1^16", 0, 0, "Div. durch Null"}, EvalCase{"(2+3", 0, 3, "(2|-1 Klammern zu viel!"},
-        EvalCase{"2+3)", 0, 0, "Syntaxf. in 2+3)"}, EvalCase{"2+@", 0, 2, "Syntaxf. in @"},
+        EvalCase{"pi", 0, 0, "Syntaxf. in pi"}, EvalCase{"1/0.1^16", 0, 0, "Div. durch Null"},
+        EvalCase{"(2+3", 0, 3, "(2|-1 Klammern zu viel!"}, EvalCase{"2+3)", 0, 0, "Syntaxf. in 2+3)"},
+        EvalCase{"2+@", 0, 2, "Syntaxf. in @"},
         // The last failure met wins: left operands come first.
         EvalCase{"1/0+pi", 0, 0, "Syntaxf. in pi"}, EvalCase{"pi+1/0", 0, 0, "Div. durch Null"},
-        EvalCase{"exp(100000)", 0, 0, "Fehler in exp(100000)"},
         EvalCase{"1+exp(100000)", 0, 1, "Fehler in exp(100000)"}));
 
 class EvalTermTest : public testing::EngineTest {};

@@ -7,9 +7,7 @@
 #include <gmpxx.h>
 
 #include <cctype>
-#include <cmath>
 #include <stdexcept>
-#include <string>
 
 #include "support/engine_state.h"
 #include "term_generator.h"
@@ -22,9 +20,7 @@ namespace {
 struct Skip {};
 
 // The exact value, and a bound of how far an 80-bit evaluation of the same
-// steps may lie from it: each step rounds by a few units in the last place,
-// and carries the errors of its operands (a difference of nearly equal
-// values turns their errors into a large relative one).
+// steps may lie from it: each step rounds, and carries its operands' errors.
 constexpr long double kRounding = 0x1p-61L;
 
 struct Number {
@@ -73,11 +69,7 @@ class ReferenceReader {
   }
   Number Term() {
     Number r = Unary();
-    while (Peek() == '*' || Peek() == '/' || Peek() == ':') {
-      const char op = s_[p_++];
-      const Number right = Unary();
-      r = op == '*' ? Times(r, right) : Over(r, right);
-    }
+    while (Peek() == '*' || Peek() == '/' || Peek() == ':') r = s_[p_++] == '*' ? Times(r, Unary()) : Over(r, Unary());
     return r;
   }
   Number Unary() {
@@ -103,8 +95,7 @@ class ReferenceReader {
     if (Peek() == '(') {
       ++p_;
       const Number r = Expr();
-      if (Peek() != ')') throw std::logic_error("missing bracket in " + s_);
-      ++p_;
+      if (s_[p_++] != ')') throw std::logic_error("missing bracket in " + s_);
       return r;
     }
     // digits [, digits] [E [sign] digits]
@@ -115,12 +106,9 @@ class ReferenceReader {
       while (std::isdigit(static_cast<unsigned char>(Peek()))) num = num * 10 + (s_[p_++] - '0'), den *= 10;
     }
     if (Peek() == 'E') {
-      ++p_;
-      const bool negative = Peek() == '-';
+      const bool negative = s_[++p_] == '-';
       if (Peek() == '-' || Peek() == '+') ++p_;
-      int e = 0;
-      while (std::isdigit(static_cast<unsigned char>(Peek()))) e = e * 10 + (s_[p_++] - '0');
-      for (int i = 0; i < e; ++i) (negative ? den : num) *= 10;
+      for (int e = s_[p_++] - '0'; e > 0; --e) (negative ? den : num) *= 10;  // a single digit
     }
     return Rounded(mpq_class(num, den), 0);
   }
@@ -137,10 +125,9 @@ TEST_F(GeneratedTerms, AgreeWithExactReading) {
   int withSignAfterOperator = 0;
   for (int i = 0; i < 6000; ++i) {
     const std::string term = generator.readable(2);
-    ReferenceReader reference(term);
     Number exact;
     try {
-      exact = reference.Read();
+      exact = ReferenceReader(term).Read();
     } catch (const Skip&) {
       continue;
     }

@@ -16,14 +16,9 @@ namespace lumatik::testing {
 mpq_class CaseMaker::Coord() {
   // Zeros come often: they are where exact tests on floats break.
   if (Int(0, 5) == 0) return 0;
-  switch (style_) {
-    case Style::Integer:
-      return Int(-12, 12);
-    case Style::Decimal:
-      return Q(Int(-99, 99), 10);
-    default:
-      return Q(Int(-40, 40), Int(1, 7));
-  }
+  if (style_ == Style::Integer) return Int(-12, 12);
+  if (style_ == Style::Decimal) return Q(Int(-99, 99), 10);
+  return Q(Int(-40, 40), Int(1, 7));
 }
 
 Q3 CaseMaker::Point() { return {Coord(), Coord(), Coord()}; }
@@ -101,25 +96,18 @@ LD NumberValue(std::string text) {
   return EvalTerm(std::regex_replace(std::regex_replace(text, groupBlank, "$1"), exponent, "$1*10^($2)"));
 }
 
-namespace {
-
-// The first line that passes the test, or a failure naming what was missing.
-template <class Test>
-std::string FindLine(const Worksheet& sheet, Test test, const std::string& what) {
-  for (const std::string& line : sheet.lines())
-    if (test(line)) return line;
-  ADD_FAILURE() << "no line " << what;
-  return what;
-}
-
-}  // namespace
-
 std::string LineStarting(const Worksheet& sheet, const std::string& prefix) {
-  return FindLine(sheet, [&](const std::string& line) { return line.rfind(prefix, 0) == 0; }, "begins with " + prefix);
+  for (const std::string& line : sheet.lines())
+    if (line.rfind(prefix, 0) == 0) return line;
+  ADD_FAILURE() << "no line begins with " << prefix;
+  return prefix;
 }
 
 std::string LineContaining(const Worksheet& sheet, const std::string& text) {
-  return FindLine(sheet, [&](const std::string& line) { return line.find(text) != std::string::npos; }, "holds " + text);
+  for (const std::string& line : sheet.lines())
+    if (line.find(text) != std::string::npos) return line;
+  ADD_FAILURE() << "no line holds " << text;
+  return text;
 }
 
 bool HasLine(const Worksheet& sheet, const std::string& text) {

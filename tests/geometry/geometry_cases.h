@@ -1,10 +1,9 @@
 #pragma once
 
-// Generated geometry cases and the reading of worked solutions. Cases are
-// built from exact fractions, so their structure (parallel, tangent,
-// coplanar) is exact; they are typed as integers, fractions, decimals, or
-// scaled by sqrt(2) so that the program has to compute in floating point.
-// Results are read back from the printed text and checked by geometry.
+// Generated geometry cases, built from exact fractions so that their
+// structure (parallel, tangent, coplanar) is exact, typed as integers,
+// fractions, decimals or scaled by sqrt(2); and the reading of results
+// back from the printed worked solution.
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -32,19 +31,14 @@ inline LD ToLD(const mpq_class& q) { return static_cast<LD>(q.get_num().get_si()
 template <class T>
 struct V3 {
   T x1{}, x2{}, x3{};
+  friend V3 operator+(const V3& a, const V3& b) { return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3}; }
+  friend V3 operator-(const V3& a, const V3& b) { return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3}; }
+  friend V3 operator*(const T& s, const V3& a) { return {s * a.x1, s * a.x2, s * a.x3}; }
+  friend T Dot(const V3& a, const V3& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
+  friend V3 Cross(const V3& a, const V3& b) {
+    return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
+  }
 };
-template <class T>
-V3<T> operator+(const V3<T>& a, const V3<T>& b) { return {a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3}; }
-template <class T>
-V3<T> operator-(const V3<T>& a, const V3<T>& b) { return {a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3}; }
-template <class T>
-V3<T> operator*(const T& s, const V3<T>& a) { return {s * a.x1, s * a.x2, s * a.x3}; }
-template <class T>
-T Dot(const V3<T>& a, const V3<T>& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
-template <class T>
-V3<T> Cross(const V3<T>& a, const V3<T>& b) {
-  return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
-}
 using Q3 = V3<mpq_class>;  // exact, to build cases
 using L3 = V3<LD>;         // to check results
 inline LD Norm(const L3& a) { return std::sqrt(Dot(a, a)); }

@@ -1,8 +1,7 @@
 // "Dreieck" on generated triangles: the corners satisfy the plane line, the
 // angles add up to 180 degrees, the circumcentre is equidistant from the
-// corners, each height foot lies on its side at a right angle, and the area
-// is half the cross product's length. Degenerate triangles give the
-// worksheet's own texts instead of numbers that are none.
+// corners, the height feet lie on their sides at right angles, and the area
+// is half the cross product's length; degenerate ones give the sheet's texts.
 
 #include <gtest/gtest.h>
 
@@ -59,9 +58,7 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
       ExpectNear(Dot(from - foot, q - p), 0, size * size, exact, height + " at a right angle");
       ExpectNear(NumberValue(height.substr(height.find('=') + 1)), Norm(from - foot), size, exact, height);
     }
-    const std::string areaLine = LineStarting(sheet,
-                                              "Dreiecksfl\xE4"
-                                              "che=");
+    const std::string areaLine = LineStarting(sheet, "Dreiecksfl\xE4" "che=");
     ExpectNear(NumberValue(areaLine.substr(15)), area, size * size, exact, areaLine);
     ExpectNear(
         PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
@@ -75,9 +72,7 @@ TEST_F(TriangleTest, DegenerateTriangles) {
   const Worksheet line = RunGeometry("Dreieck", {"Dreieck A(0,1|0,2|0,3) B(0,2|0,4|0,6) C(0,3|0,6|0,9)"});
   EXPECT_EQ(line.line(2), "auf Ebene: 0*x1+0*x2+0*x3=0");
   EXPECT_TRUE(HasLine(line, "(Umkreis nicht berechnet)"));
-  EXPECT_EQ(line.lines().back(),
-            "Dreiecksfl\xE4"
-            "che=0");
+  EXPECT_EQ(line.lines().back(), "Dreiecksfl\xE4" "che=0");
   // Two equal corners: no height on the side between them, no area.
   const Worksheet twice = RunGeometry("Dreieck", {"Dreieck A(1|1|1) B(1|1|1) C(2|3|4)"});
   EXPECT_EQ(twice.lines().back(), "Hc ???");

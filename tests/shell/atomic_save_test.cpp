@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,20 +26,17 @@ class AtomicSave : public testing::FileTest {
     ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt", "x^2"}));
   }
 
-  // Saves 100 lines of 10 000 characters in a child process that may write
-  // at most 64 KB to any file, as on a full disk. With `killed` the child
-  // dies from the limit's signal in the middle of the save; otherwise the
-  // write fails and the save reports it. Returns the child's wait status.
+  // Saves 1 MB in a child process that may write at most 64 KB to any file,
+  // as on a full disk: `killed`, it dies from the limit's signal half-way;
+  // else the write fails and the save reports it. Gives the wait status.
   int SaveCutOffInAChild(bool killed) {
     const pid_t child = ::fork();
     if (child == 0) {
-      struct rlimit limit = {65536, 65536};
+      const struct rlimit limit = {65536, 65536}, noCore = {0, 0};
       ::setrlimit(RLIMIT_FSIZE, &limit);
-      struct rlimit noCore = {0, 0};
       ::setrlimit(RLIMIT_CORE, &noCore);
       std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
-      const std::vector<std::string> lines(100, std::string(10000, 'n'));
-      ::_exit(WriteTextLinesAtomically(path, lines) ? 0 : 3);
+      ::_exit(WriteTextLinesAtomically(path, std::vector<std::string>(100, std::string(10000, 'n'))) ? 0 : 3);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -74,25 +70,19 @@ TEST_F(AtomicSave, AFolderInThePlaceOfTheFileStays) {
   EXPECT_EQ(FilesInFolder(), 2u);
 }
 
-TEST_F(AtomicSave, AFileOfTheSameNameAsTheTemporaryOneIsLeftAlone) {
+// A file named as the temporary one is no temporary file of this save.
+TEST_F(AtomicSave, TheReplacedFileKeepsItsPermissionsALinkStaysAndOtherFilesStay) {
+  const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, kept);
   std::ofstream(path + ".tmp") << "fremd";
   ASSERT_TRUE(WriteTextLinesAtomically(path, {"neu"}));
-  EXPECT_EQ(Bytes(path), "neu\n");
+  EXPECT_EQ(fs::status(path).permissions(), kept);
   EXPECT_EQ(Bytes(path + ".tmp"), "fremd");
-}
-
-TEST_F(AtomicSave, TheReplacedFileKeepsItsPermissions) {
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  ASSERT_TRUE(WriteTextLinesAtomically(path, {"neu"}));
-  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(AtomicSave, ALinkStaysALinkAndItsTargetIsSaved) {
   const fs::path link = folder / "verweis.txt";
   fs::create_symlink(path, link);
-  ASSERT_TRUE(WriteTextLinesAtomically(link.string(), {"neu"}));
+  ASSERT_TRUE(WriteTextLinesAtomically(link.string(), {"neuer"}));
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Bytes(path), "neu\n");
+  EXPECT_EQ(Bytes(path), "neuer\n");
 }
 
 TEST_F(AtomicSave, AReadOnlyFileIsNotReplaced) {

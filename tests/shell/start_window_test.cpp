@@ -1,14 +1,13 @@
 // The start window as a user meets it: the plotter first, the areas after
-// leaving it, each area with its own worksheet file.
+// leaving it, each area with its own worksheet file; the end of a run.
 
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 
 #include "calc/windows/rechne.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
+#include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -25,6 +24,7 @@ class StartWindowTest : public FormsTest {
     return captions;
   }
   static void Click(QPushButton* button) {
+    FormStart->show();
     ActivateOnClick(FormStart);
     QTest::mouseClick(button, Qt::LeftButton);
     Settle();
@@ -52,15 +52,11 @@ TEST_F(StartWindowTest, RechnePutsTheCalculatorInTheLowerRightCorner) {
 }
 
 TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
-  struct Area {
-    QPushButton* TFormStart::*button;
-    char letter;
-  };
-  for (const Area& area : {Area{&TFormStart::BLSG, 'l'}, Area{&TFormStart::BCardano, 'c'},
-                           Area{&TFormStart::BGeometrie, 'g'}, Area{&TFormStart::B3D, 'd'}}) {
-    const std::string first = std::string("Blatt ") + area.letter;
-    ASSERT_TRUE(WriteTextLinesAtomically(SettingsFileName(area.letter), {first, "2 -1 5"}));
-    OpenFromStart(FormStart->*area.button, FormLSG);
+  for (const auto& [button, letter] : {std::pair{FormStart->BLSG, 'l'}, {FormStart->BCardano, 'c'},
+                                       {FormStart->BGeometrie, 'g'}, {FormStart->B3D, 'd'}}) {
+    const std::string first = std::string("Blatt ") + letter;
+    ASSERT_TRUE(WriteTextLinesAtomically(SettingsFileName(letter), {first, "2 -1 5"}));
+    OpenFromStart(button, FormLSG);
     EXPECT_TRUE(FormLSG->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(WorksheetMemo()->toPlainText(), QString::fromStdString(first + "\n2 -1 5"));
     ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
@@ -71,11 +67,28 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
 }
 
 TEST_F(StartWindowTest, SchliessenEndsTheRun) {
-  FormStart->show();
   QSignalSpy closed(FormStart, &TFormStart::closed);
   Click(FormStart->Button2);
   EXPECT_EQ(closed.count(), 1);
   EXPECT_FALSE(FormStart->isVisible());
+}
+
+class ProgramStartTest : public FormsTest {};
+
+TEST_F(ProgramStartTest, DestroyingLeavesNoWindowBehind) {
+  DestroyForms();
+  EXPECT_EQ(FormStart, nullptr);
+  EXPECT_EQ(FRechne, nullptr);
+  EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+  CreateForms();
+}
+
+// Texts cross the window boundary as Windows-1252: 0x80 is the euro sign and
+// 0x97 the long dash, not Latin-1 controls.
+TEST(QtTextTest, Windows1252BytesBecomeTheirCharacters) {
+  EXPECT_EQ(QtText("\x80 \x97 \xB0 \xB7 \xE4\r\n"), QString::fromUtf8("€ — ° · ä\n"));
+  EXPECT_EQ(CoreText(QString::fromUtf8("€ — ° · ä")), "\x80 \x97 \xB0 \xB7 \xE4");
+  EXPECT_EQ(CoreText(QString::fromUtf8("ℵ")), "?");
 }
 
 }  // namespace

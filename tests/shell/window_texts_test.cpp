@@ -1,6 +1,5 @@
 // The windows' designed texts and places, read from tests/data/window_texts.tsv:
-// one row per caption, menu list, help text or position, compared with what
-// the freshly created forms show.
+// captions, menu lists, help texts and positions of the freshly created forms.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,34 +28,12 @@
 namespace lumatik::testing {
 namespace {
 
-struct Row {
-  int line;
-  QString form, object, what, expected;
-};
-
-std::vector<Row> ReadRows() {
-  QFile file(QStringLiteral(LUMATIK_WINDOW_TEXTS));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-  std::vector<Row> rows;
-  QTextStream in(&file);
-  for (int line = 1; !in.atEnd(); ++line) {
-    const QString text = in.readLine();
-    if (text.isEmpty() || text.startsWith('#')) continue;
-    QStringList cells = text.split('\t');
-    EXPECT_EQ(cells.size(), 4) << "line " << line;
-    if (cells.size() != 4) continue;
-    rows.push_back({line, cells[0], cells[1], cells[2], cells[3].replace(QStringLiteral("\\n"), QStringLiteral("\n"))});
-  }
-  return rows;
-}
-
 QWidget* Form(const QString& name) {
   const std::map<QString, QWidget*> forms = {
       {"FormStart", FormStart}, {"Form3sb", Form3sb},   {"Form4sb", Form4sb},   {"Form1sb", Form1sb},
       {"FormLSG", FormLSG},     {"Formluinput", Formluinput}, {"FRechne", FRechne}, {"Form_ba1", Form_ba1},
       {"Form_ba2", Form_ba2},   {"Form_ba3", Form_ba3}, {"Form_ba4", Form_ba4}, {"Form2sb", Form2sb}};
-  const auto found = forms.find(name);
-  return found == forms.end() ? nullptr : found->second;
+  return forms.contains(name) ? forms.at(name) : nullptr;
 }
 
 QString Items(const QList<QAction*>& actions) {
@@ -104,24 +81,34 @@ QString Seen(QWidget* form, QObject* object, const QString& what) {
 
 class WindowTexts : public FormsTest {};
 
-// A trailing "*" in the table asks only for the start of the text.
+// Rows are: form, object ("-" for the form), what, expected text; a
+// trailing "*" asks only for the start of the text.
 TEST_F(WindowTexts, AsDesigned) {
-  const std::vector<Row> rows = ReadRows();
-  ASSERT_GT(rows.size(), 50u);
+  QFile file(QStringLiteral(LUMATIK_WINDOW_TEXTS));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
   FormStart->show();
   FormStart->RevealAreaButtons();
-  for (const Row& row : rows) {
-    SCOPED_TRACE("window_texts.tsv line " + std::to_string(row.line));
-    QWidget* form = Form(row.form);
-    ASSERT_NE(form, nullptr) << row.form.toStdString();
-    QObject* object = row.object == "-" ? form : form->findChild<QObject*>(row.object);
-    ASSERT_NE(object, nullptr) << row.object.toStdString();
-    const QString seen = Seen(form, object, row.what);
-    if (row.expected.endsWith('*'))
-      EXPECT_TRUE(seen.startsWith(row.expected.chopped(1))) << seen.toStdString();
+  QTextStream in(&file);
+  int rows = 0;
+  for (int line = 1; !in.atEnd(); ++line) {
+    const QString text = in.readLine();
+    if (text.isEmpty() || text.startsWith('#')) continue;
+    SCOPED_TRACE("window_texts.tsv line " + std::to_string(line));
+    QStringList cells = text.split('\t');
+    ASSERT_EQ(cells.size(), 4);
+    ++rows;
+    QWidget* form = Form(cells[0]);
+    ASSERT_NE(form, nullptr) << cells[0].toStdString();
+    QObject* object = cells[1] == "-" ? form : form->findChild<QObject*>(cells[1]);
+    ASSERT_NE(object, nullptr) << cells[1].toStdString();
+    const QString seen = Seen(form, object, cells[2]);
+    const QString expected = cells[3].replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    if (expected.endsWith('*'))
+      EXPECT_TRUE(seen.startsWith(expected.chopped(1))) << seen.toStdString();
     else
-      EXPECT_EQ(seen, row.expected);
+      EXPECT_EQ(seen, expected);
   }
+  EXPECT_GT(rows, 50);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-// Files that no save of this program wrote, made in a test's own folder,
-// and a disk that fills up: what loading and saving must survive.
+// A file that no save of this program wrote, and a disk that fills up:
+// what loading and saving must survive.
 
 #include <sys/resource.h>
 
@@ -15,20 +15,6 @@ namespace lumatik::testing {
 // Bytes of a picture, with NUL bytes among them.
 inline std::string MakeBinaryFile(const std::filesystem::path& path) {
   std::ofstream(path, std::ios::binary) << std::string("BM\x36\0\0\0\x01\x02\xFF", 9);
-  return path.string();
-}
-
-// A sparse file of the given size: it costs no disk, only what a reader
-// makes of it.
-inline std::string MakeHugeFile(const std::filesystem::path& path, std::uintmax_t bytes) {
-  std::ofstream(path, std::ios::binary) << "x^2\r\n";
-  std::filesystem::resize_file(path, bytes);
-  return path.string();
-}
-
-// A first line of its own, then one line of the given length.
-inline std::string MakeLongLineFile(const std::filesystem::path& path, std::size_t length) {
-  std::ofstream(path, std::ios::binary) << "x^2\r\n" << std::string(length, '1') << "\r\n";
   return path.string();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// Drives the program's real windows in tests: creates and destroys the
-// twelve forms, records the core's message boxes, and answers modal
-// dialogs that a handler opens.
+// Drives the program's real windows in tests: creates and destroys the forms,
+// records the core's message boxes, and answers the modal dialogs handlers open.
 
 #include <gtest/gtest.h>
 
@@ -24,8 +23,6 @@
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <string>
-#include <vector>
 
 #include "app/forms.h"
 #include "expr/lumath.h"
@@ -46,31 +43,34 @@ QT_END_NAMESPACE
 
 namespace lumatik::testing {
 
-inline bool BecomesActive(QWidget* window);
+// Whether the window is (or soon becomes) the one that gets the keys.
+inline bool BecomesActive(QWidget* window) {
+  return QTest::qWaitFor(
+      [window] {
+        return window->isActiveWindow() ||
+               (window->isVisible() && QGuiApplication::focusWindow() == window->windowHandle());
+      },
+      2000);
+}
 
 // Runs the action on the next modal widget as soon as it is up (the
 // handler that opens it blocks in its own event loop meanwhile).
 inline void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs = 5000) {
   auto poll = std::make_shared<std::function<void()>>();
-  auto deadline = std::make_shared<QDeadlineTimer>(limitMs);
-  *poll = [action = std::move(action), poll, deadline]() mutable {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      action(modal);
-      *poll = nullptr;  // breaks the cycle
-      return;
-    }
-    // A dialog that never comes must not catch a later one.
-    if (deadline->hasExpired()) {
-      *poll = nullptr;
-      return;
-    }
-    QTimer::singleShot(5, [poll] {
-      if (*poll) (*poll)();
-    });
-  };
-  QTimer::singleShot(0, [poll] {
+  const auto again = [poll] {
     if (*poll) (*poll)();
-  });
+  };
+  *poll = [action = std::move(action), poll, again, deadline = QDeadlineTimer(limitMs)]() mutable {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal) action(modal);
+    // Once answered, or when the dialog never came (it must not catch a
+    // later one), the poll ends and so does its cycle.
+    if (modal || deadline.hasExpired())
+      *poll = nullptr;
+    else
+      QTimer::singleShot(5, again);
+  };
+  QTimer::singleShot(0, again);
 }
 
 // Reads the next hint dialog's text and clicks "Ok" (or "Abbrechen").
@@ -83,9 +83,8 @@ inline void AnswerNextHint(QString& text, bool ok = true) {
   });
 }
 
-// Types each value into the field that has the caret and presses Return,
-// which moves on to the next field and confirms after the last; Escape for
-// no values at all.
+// Types each value into the field with the caret and presses Return (on to
+// the next field, or confirm after the last); Escape for no values at all.
 inline void AnswerNextInput(const QStringList& values, QString* caption = nullptr) {
   AnswerNextDialog([values, caption](QWidget* modal) {
     if (caption) *caption = modal->windowTitle();
@@ -131,9 +130,8 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton answer, QString* te
   });
 }
 
-// Without a window manager a window hidden while it had the focus keeps the
-// window system's focus, so asking to activate it again changes nothing.
-// Where a window manager would activate a window on a click, this does.
+// Activates the window as a window manager does on a click (without one, a
+// window hidden while it had the focus is not activated again).
 inline void ActivateOnClick(QWidget* window) {
   if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
 }
@@ -147,27 +145,13 @@ inline QAction* FindItem(const QList<QAction*>& items, const QString& caption) {
   return nullptr;
 }
 
-// Lets what follows a user's action run: paints and the passes a window
-// makes when it is shown.
+// Lets what follows a user's action run: paints, and a shown window's passes.
 inline void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-// Clicks the items of an open popup menu down the path.
-inline void ChooseIn(QMenu* menu, const QStringList& path) {
-  for (const QString& caption : path) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu)) << caption.toStdString();
-    QAction* item = FindItem(menu->actions(), caption);
-    ASSERT_NE(item, nullptr) << "no item " << caption.toStdString();
-    ASSERT_TRUE(item->isVisible() && item->isEnabled()) << caption.toStdString();
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    if (item->menu()) menu = item->menu();
-  }
-  Settle();
-}
-
-// Chooses a menu item as the user does: a click on its title in the
-// window's menu bar, then on each item down the path.
+// Chooses a menu item as the user does: its title in the menu bar, then
+// each item of the popup menus down the path.
 inline void ChooseMenu(QWidget* window, const QStringList& path) {
   ActivateOnClick(window);
   auto* bar = window->findChild<QMenuBar*>();
@@ -176,20 +160,16 @@ inline void ChooseMenu(QWidget* window, const QStringList& path) {
   ASSERT_NE(title, nullptr) << "no menu " << path.first().toStdString();
   ASSERT_TRUE(title->isVisible() && title->isEnabled()) << path.first().toStdString();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-  if (title->menu())
-    ChooseIn(title->menu(), path.mid(1));
-  else
-    Settle();
-}
-
-// Whether the window is (or soon becomes) the one that gets the keys.
-inline bool BecomesActive(QWidget* window) {
-  return QTest::qWaitFor(
-      [window] {
-        return window->isActiveWindow() ||
-               (window->isVisible() && QGuiApplication::focusWindow() == window->windowHandle());
-      },
-      2000);
+  QMenu* menu = title->menu();
+  for (const QString& caption : path.mid(1)) {
+    ASSERT_TRUE(menu && QTest::qWaitForWindowExposed(menu)) << caption.toStdString();
+    QAction* item = FindItem(menu->actions(), caption);
+    ASSERT_NE(item, nullptr) << "no item " << caption.toStdString();
+    ASSERT_TRUE(item->isVisible() && item->isEnabled()) << caption.toStdString();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    if (item->menu()) menu = item->menu();
+  }
+  Settle();
 }
 
 // A click into the control, near its right end where the caret goes.
@@ -201,8 +181,7 @@ inline void ClickInto(QWidget* control) {
 
 inline QWidget* Focused() { return QApplication::focusWidget(); }
 
-// Types the text into the widget key by key; characters beyond ASCII come
-// as the keyboard layout sends them, as key events that carry their text.
+// Types key by key; characters beyond ASCII come as key events carrying their text.
 inline void TypeText(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
     if (c.unicode() < 128)
@@ -244,8 +223,8 @@ class FormsTest : public ::testing::Test {
     DestroyForms();
     SetMessageSink(nullptr);
   }
-  // Opens a window as the user does: a click on its button in the start
-  // window (the area buttons shown as after leaving the plotter).
+  // Opens a window by a click on its button in the start window (the area
+  // buttons shown as after leaving the plotter).
   static void OpenFromStart(QAbstractButton* button, QWidget* window) {
     FormStart->show();
     FormStart->RevealAreaButtons();

@@ -1,13 +1,14 @@
 // The hint and input dialog: its height rules, its keys, and the values it
-// hands back.
+// hands back; the cancel dialog of the prime table: it is up while the table
+// grows, the calculator is disabled meanwhile, and only a confirmed cancel stops.
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
 
+#include "calc/windows/rechne.h"
+#include "exact/primes.h"
+#include "shell/windows/luabbrechen.h"
 #include "shell/windows/luinput.h"
 #include "support/window_test_support.h"
 
@@ -27,8 +28,7 @@ TEST_F(DialogTest, HintHeightFollowsTheLines) {
   } cases[] = {{"eine Zeile", 167},         {"", 93},      {"1\r2\r3\r4\r5\r6\r7\r8\r9\r10\r11", 367},
                {"1\r\n2\r\n3", 207},        {std::string(720, 'a'), 167}, {std::string(721, 'a'), screen}};
   for (const auto& c : cases) {
-    int height = 0;
-    int top = 0;
+    int height = 0, top = 0;
     AnswerNextDialog([&](QWidget* dialog) {
       height = dialog->height();
       top = dialog->frameGeometry().top();
@@ -40,32 +40,25 @@ TEST_F(DialogTest, HintHeightFollowsTheLines) {
   }
 }
 
-TEST_F(DialogTest, EnterOnAHintIsItsOk) {
+TEST_F(DialogTest, EnterOnAHintIsItsOkAndCancelSaysNo) {
   AnswerNextDialog([](QWidget* dialog) {
     QWidget* focus = dialog->focusWidget();
     QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
   });
   EXPECT_TRUE(ShowHintAsk("Weitermachen?"));
-}
-
-TEST_F(DialogTest, ShowHintAskOffersCancel) {
   QString text;
   AnswerNextHint(text, false);
   EXPECT_FALSE(ShowHintAsk("Weitermachen?"));
   EXPECT_EQ(text, "Weitermachen?");
-  AnswerNextHint(text, true);
-  EXPECT_TRUE(ShowHintAsk("Weitermachen?"));
 }
 
 TEST_F(DialogTest, EnterMovesOnThenConfirmsAndEscapeKeepsTheValues) {
   QString caption;
   AnswerNextInput({"5", "50"}, &caption);
-  std::string from = "1";
-  std::string to = "2";
+  std::string from = "1", to = "2";
   EXPECT_TRUE(InputPair("", "ab", "bis", "", from, to));
   EXPECT_EQ(caption, "Eingabe");  // an empty caption
-  EXPECT_EQ(from, "5");
-  EXPECT_EQ(to, "50");
+  EXPECT_EQ(from + " " + to, "5 50");
   AnswerNextInput({});
   EXPECT_FALSE(InputOne("Titel", "Wert", "", from));
   EXPECT_EQ(from, "5");
@@ -83,6 +76,43 @@ TEST_F(DialogTest, AClickOnAMemoLinePicksIt) {
   std::string value;
   EXPECT_TRUE(InputOne("", "Vorschlag", "Eins\r\nZwei\r\nx^2-5x+6 Gleichung\r\nVier", value));
   EXPECT_EQ(value, "x^2-5x+6 Gleichung");
+}
+
+class CancelDialogTest : public FormsTest {};
+
+// While the table grows, pending events run now and then: the timer below
+// fires inside the computation, looks at the windows and cancels.
+TEST_F(CancelDialogTest, GrowingTheTableShowsTheDialogAndCanBeCancelled) {
+  FRechne->show();
+  bool calculatorDisabled = false;
+  bool cancelledOnNo = true;
+  QString caption, progress, question;
+  QTimer::singleShot(0, [&] {
+    TFormabbrechen* dialog = PrimeProgress().AbortForm();
+    ASSERT_NE(dialog, nullptr);
+    calculatorDisabled = !FRechne->isEnabled();
+    caption = dialog->windowTitle();
+    progress = dialog->labbrechen->text();
+    AnswerNextMessageBox(QMessageBox::No, &question);
+    QTest::mouseClick(dialog->babbrechen, Qt::LeftButton);
+    cancelledOnNo = dialog->Abgebrochen;
+    AnswerNextMessageBox(QMessageBox::Yes);
+    QTest::mouseClick(dialog->babbrechen, Qt::LeftButton);
+  });
+  const std::int64_t wanted = PrimeCount() + 20000;
+  EXPECT_EQ(NthPrime(static_cast<Extended>(wanted)), 0);
+  EXPECT_LT(PrimeCount() + 1, wanted);
+  EXPECT_TRUE(calculatorDisabled);
+  EXPECT_EQ(question, "Wollen Sie wirklich abbrechen?");
+  EXPECT_FALSE(cancelledOnNo);  // only a confirmed cancel stops
+  EXPECT_EQ(caption, "Primzahlahlen werden berechnet");
+  bool isCount = false;
+  EXPECT_EQ(progress.toInt(&isCount) % 1000, 0);
+  EXPECT_TRUE(isCount);
+  EXPECT_EQ(PrimeProgress().AbortForm(), nullptr);
+  EXPECT_TRUE(FRechne->isEnabled() && FRechne->isVisible());
+  // A later request goes on from where the table stopped.
+  EXPECT_GT(NthPrime(static_cast<Extended>(wanted)), 0);
 }
 
 }  // namespace
