@@ -56,6 +56,7 @@ const EntriesCase kEntryCases[] = {
     {"sqrt(x-1)", -3, 3, 0.1, "", "", ""},
     // Each scan point of f = 0 is a zero without change of sign; the flat pieces give no turn.
     {"x-x", -1, 1, 0.5, "N(-1| N(-0,5| N(0| N(0,5|", "", ""},
+    {"x+abs(x)", -1, 1, 0.5, "N(-1| N(-0,5| N(0|", "", ""},
     // Faults of the literal scan: [-0,5; 0,5] is halved straight onto 0; an
     // inflection on a scan point; zeros on the interval's ends.
     {"x", -1.5, 1.5, 1, "N1(0|", nullptr, nullptr},

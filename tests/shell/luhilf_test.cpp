@@ -20,7 +20,8 @@ TEST(LenientReader, ReadsWhatStandsFirst) {
   const std::pair<const char*, Extended> cases[] = {
       {"x = 2,5 cm", 2.5L}, {"- 3", -3},         {"1.5E3", 1500},  {"1 234", 1234},  {"12  34", 12},
       {"1E-5", 1e-5L},      {"2E-3-1", 2e-3L},   {"abc", 0},       {"-", 0},         {"1,5,7", 1.5L},
-      {"7-2", 7},           {"10E3", 10000},     {"x = -5,01655761266833E-20 cm", -5.01655761266833e-20L}};
+      {"7-2", 7},           {"10E3", 10000},     {"x = -5,01655761266833E-20 cm", -5.01655761266833e-20L},
+      {"2E1E1", 2e10L}};  // an exponent that is itself a literal
   for (const auto& [text, expected] : cases) EXPECT_EQ(StrToExt(text), expected) << text;
   EXPECT_THROW(StrToIntRounded("1E400"), std::overflow_error);
 }

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "shell/codepage.h"
+#include "shell/luhilf.h"
 
 namespace lumatik {
 
@@ -70,9 +71,7 @@ void AddMemoLine(QPlainTextEdit* memo, const std::string& line) {
 }
 
 std::string MemoCaretText(const QPlainTextEdit* memo) {
-  const int line = memo->textCursor().blockNumber();
-  const std::vector<std::string> lines = MemoLines(memo);
-  return line < static_cast<int>(lines.size()) ? lines[line] : std::string();
+  return MemoCurrentLine(MemoLines(memo), memo->textCursor().blockNumber() + 1);
 }
 
 }  // namespace lumatik
