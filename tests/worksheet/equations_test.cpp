@@ -1,6 +1,5 @@
-// The equation commands, checked by reading the solutions they print back:
-// on generated polynomials with chosen roots, and on irrational cases by
-// putting every solution into the polynomial.
+// The equation commands: the solutions they print are read back and checked
+// on generated polynomials with chosen roots and on irrational cases.
 
 #include <gtest/gtest.h>
 
@@ -57,9 +56,8 @@ long double PrintedNumber(const std::string& text) {
   return value ? ToExtended(*value) : EvalTerm(text);
 }
 
-// Every solution the worksheet names for the variable of the equation: the
-// "Lösung:" lines of the quadratic steps, their "Eine Lösung:" line, the
-// "x=u+v=" lines of the reduced cubic and the "z=" line of the cubic.
+// The solutions named in "Lösung:" and "Eine Lösung:" lines, the reduced
+// cubic's "x=u+v=" and the cubic's "z=" lines.
 std::vector<long double> PrintedSolutions(const Worksheet& sheet, const Equation& equation) {
   const std::string solution = Cp1252("Lösung:");
   const std::string oneSolution = Cp1252("Eine Lösung: ") + equation.variable + "=";
@@ -81,9 +79,8 @@ std::vector<long double> PrintedSolutions(const Worksheet& sheet, const Equation
   return solutions;
 }
 
-// What gives rounding noise away in a line, or "" for a clean line: an
-// "E-" exponent, a run of seven 0s or 9s among decimals, or a sign right
-// after "+", "-" or "/".
+// Rounding noise in a line, or "": an "E-" exponent, a run of seven 0s or
+// 9s among decimals, or a sign right after "+", "-" or "/".
 std::string NoiseIn(const std::string& line) {
   // Digit groups of the long formats ("0,000 000 005") are read as one number.
   const std::string joined = std::regex_replace(line, std::regex("([0-9]) (?=[0-9])"), "$1");
@@ -96,9 +93,8 @@ std::string NoiseIn(const std::string& line) {
   return "";
 }
 
-// What is wrong with the worked solution, or "" when it prints each real
-// root and nothing else, with no rounding noise after the typed line. For
-// exact roots every check ("Probe") comes out exactly 0.
+// What is wrong with the worked solution, or "": each real root and nothing
+// else, no rounding noise, and for exact roots every "Probe" exactly 0.
 std::string ProblemWith(const Worksheet& sheet, const Equation& equation, const std::vector<long double>& roots,
                         bool exactRoots) {
   if (!sheet.notices().empty()) return "a hint: " + sheet.notices().front().text;
@@ -252,9 +248,8 @@ TEST_F(EquationTest, IrrationalDoubleRootIsFoundWithinTheNoise) {
   EXPECT_EQ(apart.lineCount(), 3);
 }
 
-// A resolvent that rounding drives below zero must not take the program
-// down; the command table turns the failure into a hint. Running out of
-// memory is no hint.
+// A failed square root (a resolvent rounded below zero) becomes a hint;
+// running out of memory does not.
 TEST_F(EquationTest, FailedSquareRootEndsTheCommandWithAHint) {
   const Worksheet sheet = RunWorksheetCommand(
       [](Worksheet&) { throw std::domain_error(Cp1252("Ungültige Gleitkommaoperation")); }, {"x"}, 2);
@@ -264,9 +259,8 @@ TEST_F(EquationTest, FailedSquareRootEndsTheCommandWithAHint) {
   EXPECT_THROW(RunWorksheetCommand([](Worksheet&) { throw std::bad_alloc(); }, {"x"}, 2), std::bad_alloc);
 }
 
-// Polynomials built from chosen roots (integers and fractions, double,
-// triple and fourfold roots, complex pairs, leading coefficients other than
-// 1), multiplied out exactly and typed as a user types them.
+// Polynomials built from chosen roots (fractions, roots of every
+// multiplicity, complex pairs, any lead), multiplied out exactly.
 
 using Rational = mpq_class;
 using Coefficients = std::vector<Rational>;  // highest power first
@@ -308,10 +302,8 @@ Coefficients Expand(const ChosenRoots& roots) {
 Rational RandomRoot(Dice& dice) {
   if (dice.chance(50)) return dice.between(-6, 6);
   const int den = dice.between(2, 7);
-  int num = 0;
-  do {
-    num = dice.between(-15, 15);
-  } while (num % den == 0);
+  int num = dice.between(-15, 15);
+  while (num % den == 0) num = dice.between(-15, 15);
   return Rational(num) / den;
 }
 
@@ -320,8 +312,7 @@ ComplexPair RandomPair(Dice& dice) {
   return {RandomRoot(dice), Rational(imNum) / (dice.chance(70) ? 1 : dice.between(2, 4))};
 }
 
-// Roots for a polynomial of the given degree: repeated roots and complex
-// pairs are frequent, as they are the hard cases.
+// Repeated roots and complex pairs are frequent: they are the hard cases.
 ChosenRoots RandomRoots(Dice& dice, int degree) {
   static const Rational leads[] = {2, 3, -1, -2, 4, -3, 5, 6, 12, Rational(1, 2), Rational(-1, 3), Rational(3, 4),
                                    Rational(-5, 2), Rational(7, 3), Rational(2, 5)};
@@ -338,11 +329,8 @@ ChosenRoots RandomRoots(Dice& dice, int degree) {
       }
       continue;
     }
-    int multiplicity = 1;
-    if (dice.chance(45)) multiplicity = 2;
-    if (dice.chance(20)) multiplicity = 3;
-    if (dice.chance(8)) multiplicity = 4;
-    multiplicity = std::min(multiplicity, left);
+    const bool two = dice.chance(45), three = dice.chance(20), four = dice.chance(8);
+    const int multiplicity = std::min(four ? 4 : three ? 3 : two ? 2 : 1, left);
     roots.real.insert(roots.real.end(), multiplicity, RandomRoot(dice));
     left -= multiplicity;
   }
@@ -379,9 +367,8 @@ std::string TypedText(const Rational& r, Dice& dice) {
   return r.get_str();
 }
 
-// The coefficient times Pi with 18 significant digits, a decimal that no
-// fraction search takes for a fraction: the commands then decide in floating
-// point, against the noise of their terms.
+// The coefficient times Pi with 18 significant digits, which no fraction
+// search takes for a fraction: the commands decide in floating point.
 std::string ScaledDecimalText(const Rational& r, Dice&) {
   const long double v = ToExtended(r) * 3.14159265358979323846264338327950288L;
   if (v == 0) return "0";
@@ -402,8 +389,7 @@ bool HasRepeatedRoot(const ChosenRoots& roots) {
          (roots.pairs.size() == 2 && roots.pairs[0] == roots.pairs[1]);
 }
 
-// Solves `count` polynomials; returns how many had a repeated root. Each
-// prints its chosen real roots, every one of them, and nothing else.
+// Solves `count` polynomials; returns how many had a repeated root.
 template <typename Choose>
 int SolveMany(const Equation& equation, int count, unsigned seed, Choose choose, Typist type = TypedText) {
   Dice dice(seed);
