@@ -1,6 +1,5 @@
-// Factorisation against independent references: trial division, GMP's
-// primality test (Baillie-PSW, without a counterexample below 2^64), and
-// the published primes just below 2^63 and 2^64.
+// Factorisation against trial division, GMP's Baillie-PSW test (exact below
+// 2^64) and the published primes below 2^63 and 2^64.
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>

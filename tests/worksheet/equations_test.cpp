@@ -225,13 +225,6 @@ TEST_F(EquationTest, WrongFirstLineIsRefusedWithItsHint) {
   }
 }
 
-TEST_F(EquationTest, AngleTakesItsHalfPlaneFromTheRealPart) {
-  EXPECT_EQ(AngleDegrees(-1, 0), 180);
-  EXPECT_NEAR(static_cast<double>(AngleDegrees(-1, 1e-30L)), 180, 1e-12);
-  EXPECT_EQ(AngleDegrees(0, 2), 90);
-  EXPECT_NEAR(static_cast<double>(AngleDegrees(-1, 1)), 135, 1e-12);
-}
-
 // x^2 + 2*sqrt(2)*x + 2 = (x + sqrt(2))^2: its discriminant is zero only up
 // to rounding; just below the tangent there are two solutions.
 TEST_F(EquationTest, IrrationalDoubleRootIsFoundWithinTheNoise) {

@@ -1,7 +1,6 @@
 // The worksheet window as a user meets it: the example and "Rechne" from the
-// menu, the worksheet saved when it closes and in a chosen file.
+// menu, and the worksheet saved when it closes, safely.
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "shell/codepage.h"
@@ -85,26 +84,6 @@ TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
   }
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
   EXPECT_EQ(FileLines(SettingsFileName('l')), saved);
-}
-
-TEST_F(WorksheetWindowTest, SaveAndLoadRememberTheLastFile) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
-  const QString folder = QFileInfo(QString::fromStdString(SettingsFileName('l'))).absolutePath();
-  const QString first = folder + "/erste.txt";
-  TypeLines({"n=1", "3 | 1", QString::fromUtf8("Grüße")});
-  const std::vector<std::string> typed = FormLSG->Lines();
-  AnswerNextFileDialog(first);
-  ChooseMenu(FormLSG, {"Datei", "Speichern"});
-  EXPECT_EQ(FileLines(first.toStdString()), typed);
-  EXPECT_EQ(FileLines(TFormLSG::LastFileRecordName()), std::vector<std::string>{first.toStdString()});
-  ChooseMenu(FormLSG, {QString::fromUtf8("Alles löschen")});
-  EXPECT_TRUE(Memo().isEmpty());
-  QString preset;
-  AnswerNextFileDialog(first, &preset);
-  ChooseMenu(FormLSG, {"Datei", "Einlesen"});
-  EXPECT_EQ(preset, first);
-  EXPECT_EQ(FormLSG->Lines(), typed);
-  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
