@@ -43,12 +43,6 @@ Worksheet Solve(const Equation& equation, const std::string& coefficients) {
   return RunWorksheetCommand(lookup.run, {std::string(equation.firstWords) + " " + coefficients}, 2);
 }
 
-std::string Text(const Worksheet& sheet) {
-  std::string text;
-  for (const std::string& line : sheet.lines()) text += Cp1252ToUtf8(line) + "\n";
-  return text;
-}
-
 // A number as the worksheet writes it: "5", "-2/3", "1'1/2", "-0,25"; any
 // other text (a root form) through the engine.
 long double PrintedNumber(const std::string& text) {
@@ -160,7 +154,7 @@ TEST_F(EquationTest, EverySolutionSatisfiesTheEquation) {
   };
   for (const auto& c : cases) {
     const Worksheet sheet = Solve(c.equation, c.coefficients);
-    EXPECT_EQ(ProblemWith(sheet, c.equation, c.roots, false), "") << Text(sheet);
+    EXPECT_EQ(ProblemWith(sheet, c.equation, c.roots, false), "") << ::testing::PrintToString(sheet.lines());
     const std::vector<long double> p = CoefficientsOf(c.coefficients, c.equation);
     for (const long double x : PrintedSolutions(sheet, c.equation)) EXPECT_LE(RelativeResidual(p, x), 1e-12L) << x;
   }
@@ -173,7 +167,7 @@ TEST_F(EquationTest, ApproximateQuadraticKeepsTheOrderOfItsSolutions) {
     const std::string coefficients = std::string("a=1 b=") + b + " c=1,41421356237309505";
     const Worksheet sheet = Solve(kQuadratic, coefficients);
     const std::vector<long double> x = PrintedSolutions(sheet, kQuadratic);
-    ASSERT_EQ(x.size(), 2u) << Text(sheet);
+    ASSERT_EQ(x.size(), 2u) << ::testing::PrintToString(sheet.lines());
     EXPECT_GT(x[0], x[1]);
     for (const long double s : x) EXPECT_LE(RelativeResidual(CoefficientsOf(coefficients, kQuadratic), s), 1e-17L);
   }
@@ -196,7 +190,7 @@ TEST_F(EquationTest, WorkedLinesReadLikeATeachersText) {
     const Worksheet sheet = Solve(c.equation, c.coefficients);
     const auto& lines = sheet.lines();
     for (const char* line : c.lines) {
-      EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(line)), lines.end()) << line << "\n" << Text(sheet);
+      EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(line)), lines.end()) << line << "\n" << ::testing::PrintToString(lines);
     }
   }
 }
@@ -404,7 +398,7 @@ int SolveMany(const Equation& equation, int count, unsigned seed, Choose choose,
     const std::string problem = ProblemWith(sheet, equation, real, true);
     if (problem.empty()) continue;
     ++failures;
-    ADD_FAILURE() << "polynomial " << i << ": " << problem << "\n" << Text(sheet);
+    ADD_FAILURE() << "polynomial " << i << ": " << problem << "\n" << ::testing::PrintToString(sheet.lines());
   }
   return repeated;
 }

@@ -23,20 +23,13 @@ using Tuple = std::vector<int>;
 // last entry and then the others: a^2+b^2(+c^2) = last^2.
 std::vector<Tuple> BruteForce(int size, int limit) {
   std::vector<Tuple> found;
-  for (int last = 1; last < limit; ++last) {
-    for (int a = 1; a <= last; ++a) {
-      for (int b = a; b <= last; ++b) {
-        if (size == 3) {
-          if (a * a + b * b == last * last && std::gcd(a, b) == 1) found.push_back({a, b, last});
-          continue;
-        }
-        for (int c = b; c <= last; ++c) {
+  const bool triples = size == 3;  // c stays 0
+  for (int last = 1; last < limit; ++last)
+    for (int a = 1; a <= last; ++a)
+      for (int b = a; b <= last; ++b)
+        for (int c = triples ? 0 : b; c <= (triples ? 0 : last); ++c)
           if (a * a + b * b + c * c == last * last && std::gcd(std::gcd(a, b), c) == 1)
-            found.push_back({a, b, c, last});
-        }
-      }
-    }
-  }
+            found.push_back(triples ? Tuple{a, b, last} : Tuple{a, b, c, last});
   return found;
 }
 
