@@ -190,7 +190,8 @@ TEST_F(EquationTest, WorkedLinesReadLikeATeachersText) {
     const Worksheet sheet = Solve(c.equation, c.coefficients);
     const auto& lines = sheet.lines();
     for (const char* line : c.lines) {
-      EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(line)), lines.end()) << line << "\n" << ::testing::PrintToString(lines);
+      EXPECT_NE(std::find(lines.begin(), lines.end(), Cp1252(line)), lines.end())
+          << line << ::testing::PrintToString(lines);
     }
   }
 }
