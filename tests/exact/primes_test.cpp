@@ -10,20 +10,14 @@ namespace lumatik {
 namespace {
 
 // Records the progress reports and cancels once they reach a chosen count.
-class CancellingObserver : public PrimeProgressObserver {
- public:
+struct CancellingObserver : PrimeProgressObserver {
   explicit CancellingObserver(int cancelAt) : cancelAt_(cancelAt) {}
   void opened() override { ++opened_; }
   void progressed(int count) override { counts_.push_back(count); }
   bool cancelled() const override { return !counts_.empty() && counts_.back() >= cancelAt_; }
   void closed() override { ++closed_; }
-
-  int opened_ = 0;
-  int closed_ = 0;
+  int cancelAt_, opened_ = 0, closed_ = 0;
   std::vector<int> counts_;
-
- private:
-  int cancelAt_;
 };
 
 bool IsPrimeByTrialDivision(std::int64_t n) {

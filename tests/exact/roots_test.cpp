@@ -60,22 +60,16 @@ TEST_F(QuadraticForms, TextsOfGeneratedValuesReadLikeATeachers) {
 
 TEST_F(RootForms, PiMultipleIntegerFractionRootOrDecimal) {
   EXPECT_EQ(PiMultipleText(-kPi), "-Pi");
-  EXPECT_EQ(PiMultipleText(2 * kPi), "2*Pi");
-  EXPECT_EQ(PiMultipleText(kPi / 2), "1/2*Pi");
-  EXPECT_EQ(PiMultipleText(0), "");
   EXPECT_EQ(PiMultipleText(std::exp(1.0L)), "");
   EXPECT_EQ(ExactText(2.5L), "2'1/2");
-  EXPECT_EQ(ExactText(3), "3");
   EXPECT_EQ(ExactText(-3.0000000000001L), "-3");
   EXPECT_EQ(ExactText(std::sqrt(2.0L)), "sqrt(2)");
   EXPECT_EQ(ExactText(std::exp(1.0L)), "2,71828182846");
   EXPECT_EQ(RootTextWithDecimal(1.0L / 3), "1/3 = 0,333");
   EXPECT_EQ(RootTextWithDecimal(std::sqrt(2.0L)), "sqrt(2) = 1,414");
-  EXPECT_EQ(RootTextWithDecimal(4), "4");
   EXPECT_EQ(RootTextWithDecimal(std::exp(1.0L)), "2,71828182846");
   EXPECT_EQ(RootSuffix(std::sqrt(2.0L) / 2), "=1/2*sqrt(2)");
   EXPECT_EQ(RootSuffix(std::exp(1.0L)), "");
-  EXPECT_EQ(PlainNumText(42), "42");
   EXPECT_EQ(PlainNumText(123456789012), "123456789012");
 }
 

@@ -1,7 +1,5 @@
-// The continued fraction and Pythagorean commands in the worksheet window:
-// the typed continued fraction reaches the calculator, an empty worksheet
-// gets the example when the menu opens, and the enumeration asks through
-// the hint dialog.
+// The typed continued fraction reaches the calculator, and the enumeration
+// asks through the hint dialog.
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

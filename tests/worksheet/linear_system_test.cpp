@@ -1,50 +1,241 @@
-// The linear systems against exact rational arithmetic: every system is
-// solved by the program, and its printed matrices, solution lines and test
-// lines are read back and checked with the reference.
+// The linear systems: all the program prints is read back and checked with
+// exact rational arithmetic (GMP) done here.
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <regex>
+#include <sstream>
 
-#include "linear_system_check.h"
+#include "exact/rational.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worksheet/linear_system.h"
-#include "worksheet/worksheet_commands.h"
+#include "worksheet/worksheet.h"
 
 namespace lumatik {
 namespace {
 
-using testing::Analyse;
-using testing::CheckSolvedSystem;
-using testing::PrintedOutput;
-using testing::RationalRow;
 using Lines = std::vector<std::string>;
+using RationalRow = std::vector<mpq_class>;
 
-class LinearSystemTest : public testing::EngineTest {
- protected:
-  static Worksheet Solve(Lines lines) {
-    Worksheet sheet(std::move(lines), 1);
-    SolveLinearSystem(sheet);
-    return sheet;
+Worksheet Solve(Lines lines) {
+  Worksheet sheet(std::move(lines), 1);
+  SolveLinearSystem(sheet);
+  return sheet;
+}
+
+std::vector<std::string> Words(std::string line) {
+  for (char& c : line) c = c == '|' ? ' ' : c;  // a wide entry runs into the bar
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+mpq_class Read(const std::string& text, const std::string& where) {
+  const auto value = ReadRationalLiteral(text);
+  EXPECT_TRUE(value) << "\"" << text << "\" in " << where;
+  return value.value_or(0);
+}
+
+RationalRow ReadRow(const std::string& line) {
+  RationalRow row;
+  for (const std::string& word : Words(line)) row.push_back(Read(word, line));
+  return row;
+}
+
+int RankOf(std::vector<RationalRow> rows) {
+  std::size_t rank = 0;
+  for (std::size_t c = 0; c < (rows.empty() ? 0 : rows[0].size()) && rank < rows.size(); ++c) {
+    std::size_t pivot = rank;
+    while (pivot < rows.size() && sgn(rows[pivot][c]) == 0) ++pivot;
+    if (pivot == rows.size()) continue;
+    std::swap(rows[pivot], rows[rank]);
+    for (std::size_t r = rank + 1; r < rows.size(); ++r) {
+      const mpq_class f = rows[r][c] / rows[rank][c];
+      for (std::size_t j = c; j < rows[r].size(); ++j) rows[r][j] -= f * rows[rank][j];
+    }
+    ++rank;
   }
+  return static_cast<int>(rank);
+}
+
+struct Reference {
+  int rank = 0;  // of the coefficient matrix
+  bool consistent = false;
 };
 
-// Shapes the random systems below seldom make.
+// Rows of n coefficients and the right side.
+Reference SolveReference(const std::vector<RationalRow>& rows, int n) {
+  std::vector<RationalRow> left;
+  for (const RationalRow& row : rows) left.emplace_back(row.begin(), row.begin() + n);
+  const int rank = RankOf(left);
+  return {rank, RankOf(rows) == rank};
+}
+
+struct PrintedOutput {
+  std::vector<Lines> matrices;  // printed blocks
+  Lines solutionLines;
+  Lines probeLines;
+  bool noSolution = false;
+};
+
+// The output below the m typed rows.
+PrintedOutput Analyse(const Lines& lines, int m) {
+  PrintedOutput out;
+  bool inBlock = false;
+  for (std::size_t i = m + 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line == "*********************") {
+      out.matrices.emplace_back();
+      inBlock = true;
+    } else if (line == Cp1252("Keine Lösung")) {
+      out.noSolution = true;
+    } else if (line.find("Probe") != std::string::npos) {
+      out.probeLines.push_back(line);
+    } else if (line.rfind("x", 0) == 0) {
+      out.solutionLines.push_back(line);
+      inBlock = false;
+    } else if (inBlock) {
+      out.matrices.back().push_back(line);
+    }
+  }
+  std::erase_if(out.matrices, [](const Lines& block) { return block.empty(); });
+  return out;
+}
+
+// One solution line read back: "x1=2689/1800  +3*x5  =1,49 +3*x5" is the
+// value 2689/1800 and the term +3 * x5; "x5 beliebig" is free. The decimal
+// half is the fraction to its last printed digit.
+struct PrintedUnknown {
+  bool free = false;
+  mpq_class value;
+  std::vector<std::pair<int, mpq_class>> terms;  // (unknown, coefficient)
+};
+
+PrintedUnknown ParseSolutionLine(const std::string& line) {
+  PrintedUnknown unknown;
+  if (line.size() > 9 && line.compare(line.size() - 9, 9, " beliebig") == 0) {
+    unknown.free = true;
+    return unknown;
+  }
+  const std::string rest = line.substr(line.find('=') + 1);
+  const auto halves = rest.find('=');
+  const std::string exactHalf = rest.substr(0, halves);
+  static const std::regex term(" ([+-])([0-9][0-9 /]*)\\*x([0-9]+)");
+  std::size_t valueEnd = exactHalf.size();
+  for (auto it = std::sregex_iterator(exactHalf.begin(), exactHalf.end(), term); it != std::sregex_iterator(); ++it) {
+    valueEnd = std::min(valueEnd, static_cast<std::size_t>(it->position()));
+    const mpq_class c = Read((*it)[2].str(), line);
+    unknown.terms.emplace_back(std::stoi((*it)[3].str()), (*it)[1].str() == "-" ? mpq_class(-c) : c);
+  }
+  unknown.value = Read(exactHalf.substr(0, valueEnd), line);
+  std::string decimal = halves == std::string::npos ? "E" : rest.substr(halves + 1);
+  std::smatch first;
+  if (std::regex_search(decimal, first, term)) decimal = decimal.substr(0, first.position());
+  if (decimal.find('E') != std::string::npos) return unknown;
+  const auto separator = std::min(decimal.find(','), decimal.size() - 1);
+  const long places = std::count_if(decimal.begin() + separator + 1, decimal.end(), [](char c) { return c != ' '; });
+  const Extended error = std::fabs(ToExtended(Read(decimal, line) - unknown.value));
+  EXPECT_LE(error, std::pow(10.0L, -places) + 1e-18L * std::fabs(ToExtended(unknown.value))) << line;
+  return unknown;
+}
+
+// Checks all the program prints for the typed system against `rows` (none:
+// the typed rows): matrices with integral left sides in the row space;
+// "Keine Lösung" exactly when inconsistent; else n - rank unknowns
+// "beliebig", and for any choice of them an exact solution that the
+// "o.K." test line shows.
+void CheckSolvedSystem(const Lines& input, std::vector<RationalRow> rows = {}) {
+  const auto number = [&](const std::string& name, int otherwise) {
+    const auto at = input.at(0).find(name);
+    return at == std::string::npos ? otherwise : std::stoi(input[0].substr(at + name.size()));
+  };
+  const int n = number("n=", 0);
+  const int m = number("m=", n);
+  for (int r = 1; rows.size() < static_cast<std::size_t>(m); ++r) {
+    rows.push_back(ReadRow(input.at(r)));
+    rows.back().resize(n + 1);
+  }
+  const Reference reference = SolveReference(rows, n);
+  const Worksheet sheet = Solve(input);
+  for (const WorksheetNotice& notice : sheet.notices()) ADD_FAILURE() << "hint: " << notice.text;
+  const PrintedOutput out = Analyse(sheet.lines(), m);
+  ASSERT_FALSE(out.matrices.empty());
+  for (const Lines& block : out.matrices) {
+    std::vector<RationalRow> together = rows;
+    for (const std::string& line : block) {
+      together.push_back(ReadRow(line));
+      ASSERT_EQ(together.back().size(), static_cast<std::size_t>(n + 1)) << line;
+      EXPECT_EQ(line.substr(0, line.find('|')).find('/'), std::string::npos) << line;
+    }
+    EXPECT_EQ(RankOf(together), RankOf(rows)) << "a printed matrix left the row space";
+  }
+  if (!reference.consistent) {
+    EXPECT_TRUE(out.noSolution && out.solutionLines.empty() && out.probeLines.empty());
+    return;
+  }
+  EXPECT_FALSE(out.noSolution);
+  ASSERT_EQ(out.solutionLines.size(), static_cast<std::size_t>(n));
+  std::vector<PrintedUnknown> unknowns;
+  std::vector<int> freeUnknowns;
+  for (int q = 1; q <= n; ++q) {
+    const std::string& line = out.solutionLines[q - 1];
+    ASSERT_EQ(line.rfind("x" + std::to_string(q) + (line.find("beliebig") == std::string::npos ? "=" : " "), 0), 0u)
+        << line;
+    unknowns.push_back(ParseSolutionLine(line));
+    if (unknowns.back().free) freeUnknowns.push_back(q);
+  }
+  if (::testing::Test::HasFailure()) return;
+  EXPECT_EQ(static_cast<int>(freeUnknowns.size()), n - reference.rank);
+
+  // The free unknowns all 0, then each set to 1 (with rank n the one
+  // solution, which the exact rows then single out).
+  ASSERT_EQ(out.probeLines.size(), 1 + freeUnknowns.size());
+  for (std::size_t choice = 0; choice <= freeUnknowns.size(); ++choice) {
+    std::vector<mpq_class> x(n);
+    if (choice > 0) x[freeUnknowns[choice - 1] - 1] = 1;
+    for (int q = 1; q <= n; ++q) {
+      if (unknowns[q - 1].free) continue;
+      x[q - 1] = unknowns[q - 1].value;
+      for (const auto& [k, coefficient] : unknowns[q - 1].terms) {
+        EXPECT_TRUE(unknowns.at(k - 1).free) << out.solutionLines[q - 1];
+        x[q - 1] += coefficient * x[k - 1];
+      }
+    }
+    for (const RationalRow& row : rows) {
+      mpq_class sum;
+      for (int j = 0; j < n; ++j) sum += row[j] * x[j];
+      EXPECT_EQ(sum, row[n]) << "free choice " << choice;
+    }
+    const std::string& probe = out.probeLines[choice];
+    const std::string start = choice == 0 ? "o.K.  Probe mit L"
+                                          : "o.K.  Probe(Variation mit x" + std::to_string(freeUnknowns[choice - 1]) +
+                                                ")";
+    EXPECT_EQ(probe.rfind(start, 0), 0u) << probe;
+    const auto open = probe.find('(', probe.find("mit L"));
+    std::istringstream tuple(probe.substr(open + 1, probe.find(')', open) - open - 1));
+    std::vector<mpq_class> shown;
+    for (std::string item; std::getline(tuple, item, ';');) shown.push_back(Read(item, probe));
+    EXPECT_TRUE(shown == x) << probe;
+  }
+}
+
+class LinearSystemTest : public testing::EngineTest {};
+
+// Shapes the generated systems below seldom make: zero rows, a zero first
+// column, and denominators that make the integral rows grow far beyond 10^7.
 TEST_F(LinearSystemTest, HandwrittenSystemsAgreeWithExactArithmetic) {
   const Lines cases[] = {
-      {"n=3 m=3", "1/2 1/3 1/4 | 1", "1/5 1/6 1/7 | 1/8", "2/3 -3/4 5/6 | 7/8"},
-      {"n=2 m=2", "0.25 0,5 | 1.5", "1 -1 | 0"},
-      {"n=2 m=2", "0 1 |2", "1 0 |3"},  // the pivot needs a column swap
-      {"n=3 m=2", "0 0 2 | 4", "1 1 1 | 1"},
-      {"n=2 m=3", "1 1 | 3", "1 -1 | 1", "1 2 | 5"},
       {"n=2 m=1", "0 0 | 0"},
       {"n=2 m=2", "1 1 | 1", "0 0 | 1"},
-      {"n=4 m=2", "1 2 0 -1 | 1/2", "0 0 1 3 | -2/3"},
-      {"n=1 m=1", "3 | 1"},
-      {"n=2 m=2", "1/3 1/7 1", "2 -5/2 0"},  // rows without bar
+      {"n=3 m=2", "0 0 2 | 4", "1 1 1 | 1"},
+      {"n=3 m=3", "1/999983 2/999979 -3/999961 | -303988802099078/20998383038618707617",
+       "-7/65537 11/65521 1/3 | 21466251752/12882149331", "41152/263 -1/1000003 22/7 | 241674725548/789002367"},
   };
   for (const Lines& lines : cases) {
     SCOPED_TRACE(lines[1]);
@@ -99,18 +290,12 @@ TEST_F(LinearSystemTest, RandomSystemsAgreeWithExactArithmetic) {
 
 TEST_F(LinearSystemTest, FreeUnknownAppearsAsTermInBothHalves) {
   const PrintedOutput out = Analyse(Solve({"n=2 m=1", "3 1 | 1"}).lines(), 1);
-  ASSERT_EQ(out.solutionLines.size(), 2u);
-  EXPECT_EQ(out.solutionLines[1], "x2 beliebig");
-  EXPECT_EQ(out.solutionLines[0], "x1=1/3        -1/3*x2            =0,333 333 333 333 333 333 -1/3*x2");
+  EXPECT_EQ(out.solutionLines,
+            (Lines{"x1=1/3        -1/3*x2            =0,333 333 333 333 333 333 -1/3*x2", "x2 beliebig"}));
 }
 
+// 25 unknowns in 25 equations: x_k = k with a coupling to the next unknown.
 TEST_F(LinearSystemTest, LimitIsTwentyFiveUnknowns) {
-  const Worksheet refused = Solve({"n=26 m=1", "1"});
-  ASSERT_EQ(refused.notices().size(), 1u);
-  EXPECT_EQ(refused.notices()[0].text,
-            Cp1252("Abbruch:Bitte Zahl der Unbekannten oder Zahl der Gleichungen höchstens 25"));
-  EXPECT_EQ(refused.lines(), (Lines{"n=26 m=1", "1"}));
-  // 25 unknowns in 25 equations: x_k = k with a coupling to the next unknown.
   Lines lines{"n=25 m=25"};
   for (int r = 1; r <= 25; ++r) {
     std::string line;
@@ -128,10 +313,11 @@ TEST_F(LinearSystemTest, InputProblemsShowTheirHint) {
   const struct {
     Lines lines;
     std::string hint;  // UTF-8
-    bool computes;     // the run goes on after the hint
+    bool computes;     // the run goes on after the hint; otherwise the worksheet stays
   } cases[] = {
       {{"2 3 | 4"}, first, false},
       {{"n=0 m=1", "1"}, first, false},
+      {{"n=26 m=1", "1"}, size, false},
       {{"n=2 m=26", "1 2 3"}, size, false},
       {{"n=2 m=3", "1 2 | 3", "4 5 | 6"}, count, false},
       {{"n=2 m=2", "1 2 | 3", "   "}, count, true},
@@ -143,46 +329,9 @@ TEST_F(LinearSystemTest, InputProblemsShowTheirHint) {
     EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Hint);
     EXPECT_EQ(sheet.notices()[0].text, Cp1252(c.hint));
     EXPECT_EQ(sheet.lineCount() > static_cast<int>(c.lines.size()), c.computes) << c.lines[0];
-  }
-}
-
-TEST_F(LinearSystemTest, ExampleItemsRefuseAWorksheetInUse) {
-  Worksheet sheet({"n=2", "1 2 | 3"}, 1);
-  WriteLinearSystemExample(sheet, LinearSystemExample::ThreeByThree);
-  ASSERT_EQ(sheet.notices().size(), 1u);
-  EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Message);
-  EXPECT_EQ(sheet.notices()[0].text, Cp1252("Zuerst \"Alles löschen\"!"));
-  EXPECT_EQ(sheet.lines(), (Lines{"n=2", "1 2 | 3"}));
-}
-
-// Large denominators make the integral rows grow far beyond 10^7; the
-// solution stays exact.
-TEST_F(LinearSystemTest, LargeDenominatorsGiveExactFractions) {
-  const Lines input{"n=3 m=3", "1/999983 2/999979 -3/999961 | -303988802099078/20998383038618707617",
-                    "-7/65537 11/65521 1/3 | 21466251752/12882149331",
-                    "41152/263 -1/1000003 22/7 | 241674725548/789002367"};
-  CheckSolvedSystem(input);
-  EXPECT_EQ(Analyse(Solve(input).lines(), 3).solutionLines,
-            (Lines{"x1=13/7" + std::string(26, ' ') + "=1,857 142 857 142 857 143",
-                   "x2=-2/3" + std::string(26, ' ') + "=-0,666 666 666 666 666 667", "x3=5"}));
-}
-
-// sqrt(3) and Pi/2 are terms, not the numbers 3 and 2 that follow a letter.
-TEST_F(LinearSystemTest, CoefficientsBeginningWithALetterAreComputed) {
-  const Worksheet sheet = Solve({"n=2 m=2", "wur(3) 1 | 2", "Pi/2 1 | 1"});
-  EXPECT_TRUE(sheet.notices().empty());
-  const PrintedOutput out = Analyse(sheet.lines(), 2);
-  ASSERT_EQ(out.solutionLines.size(), 2u);
-  ASSERT_EQ(out.probeLines.size(), 1u);
-  EXPECT_EQ(out.probeLines[0].rfind("o.K.  ", 0), 0u) << out.probeLines[0];
-  const long double x1 = 1 / (std::sqrt(3.0L) - 0x1.921fb54442d18469p+0L);
-  const long double expected[2] = {x1, 2 - std::sqrt(3.0L) * x1};
-  for (int q = 0; q < 2; ++q) {
-    std::string digits = out.solutionLines[q].substr(3);
-    digits.erase(std::remove(digits.begin(), digits.end(), ' '), digits.end());
-    std::replace(digits.begin(), digits.end(), ',', '.');
-    EXPECT_NEAR(static_cast<double>(std::strtold(digits.c_str(), nullptr)), static_cast<double>(expected[q]), 1e-15)
-        << out.solutionLines[q];
+    if (!c.computes) {
+      EXPECT_EQ(sheet.lines(), c.lines);
+    }
   }
 }
 
@@ -199,10 +348,10 @@ TEST_F(LinearSystemTest, UncomputableCoefficientStopsWithAHintAndLeavesTheWorksh
   }
 }
 
-// Irrational coefficients are eliminated in extended arithmetic, where an
-// entry is zero when it is below the rounding of the numbers it came from,
-// however large the rows have grown. A row of fractions among them is made
-// integral with a positive diagonal entry.
+// Irrational coefficients (terms beginning with a letter among them) are
+// eliminated in extended arithmetic, where an entry is zero below the
+// rounding of the numbers it came from, however large the rows have grown. A
+// row of fractions among them is made integral with a positive diagonal entry.
 TEST_F(LinearSystemTest, IrrationalSystemsAreJudgedRelativeToTheSizeOfTheirRows) {
   const std::string big = "10^12*wur(2)+3*Pi 10^12*wur(3)+3 10^12*wur(5)+6 | 10^12+";
   const struct {
@@ -213,7 +362,6 @@ TEST_F(LinearSystemTest, IrrationalSystemsAreJudgedRelativeToTheSizeOfTheirRows)
       {{"n=2 m=2", "wur(2) wur(3) | 1", "2*wur(2) 2*wur(3) | 3"}, "Keine Lösung"},
       {{"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3", big + "9"}, "x3 beliebig"},
       {{"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3", big + "1009"}, "Keine Lösung"},
-      {{"n=2 m=2", "10^12*wur(2) 3 | 1", "7 10^12*wur(5) | 2"}, "o.K.  Probe mit Lösung ("},
       {{"n=2 m=2", "wur(2) 1 | 1", "1 -3 | 1"}, "-1      3       | -1 "},
   };
   for (const auto& c : cases) {
@@ -235,20 +383,17 @@ TEST(SmallNumberText, WritesMantissaAndPower) {
   EXPECT_FALSE(SmallNumberText(std::numeric_limits<long double>::infinity()).empty());
 }
 
-// Linear systems of two to eight unknowns built with a known structure -
-// uniquely solvable, a row that is a combination of others, a combination
-// row with a wrong right side - typed the way users type numbers: fractions,
-// mixed numbers, decimals with point or comma, zeros, signs, large and tiny
-// fractions. Their printed solutions are checked with exact elimination.
+// Systems of two to eight unknowns: unique, dependent or contradicting,
+// typed as users type fractions, mixed numbers, decimals, large and tiny.
 
 enum class Kind { Unique, Dependent, Contradicting };
 
 // Makes coefficients and writes them as a user would.
 class Typist {
  public:
-  explicit Typist(std::uint32_t seed) : random_(seed) {}
+  explicit Typist(std::uint32_t seed) : random(seed) {}
   std::int64_t Between(std::int64_t low, std::int64_t high) {
-    return std::uniform_int_distribution<std::int64_t>(low, high)(random_);
+    return std::uniform_int_distribution<std::int64_t>(low, high)(random);
   }
   bool OneIn(int n) { return Between(1, n) == 1; }
   std::int64_t Sign() { return OneIn(2) ? -1 : 1; }
@@ -280,32 +425,21 @@ class Typist {
     const mpz_class num = abs(q.get_num());
     const mpz_class& den = q.get_den();
     const mpz_class trillion(1000000000000L);
-    if (mpz_class(trillion % den) == 0 && OneIn(2)) {
-      // den divides 10^12: a decimal with point or comma.
-      const mpz_class digits = num * (trillion / den);
-      std::string text = digits.get_str();
+    if (mpz_class(trillion % den) == 0 && OneIn(2)) {  // a decimal with point or comma
+      std::string text = mpz_class(num * (trillion / den)).get_str();
       if (text.size() < 13) text.insert(0, 13 - text.size(), '0');
       text.insert(text.size() - 12, OneIn(2) ? "," : ".");
       while (text.back() == '0') text.pop_back();
       return sign + text;
     }
     if (num > den && OneIn(3)) {
-      const mpz_class whole = num / den;
-      return sign + whole.get_str() + "'" + mpz_class(num % den).get_str() + "/" + den.get_str();
+      return sign + mpz_class(num / den).get_str() + "'" + mpz_class(num % den).get_str() + "/" + den.get_str();
     }
     return sign + num.get_str() + "/" + den.get_str();
   }
 
-  std::mt19937& random() { return random_; }
- private:
-  std::mt19937 random_;
+  std::mt19937 random;
 };
-
-RationalRow RandomRow(Typist& typist, int n) {
-  RationalRow row;
-  for (int j = 0; j <= n; ++j) row.push_back(typist.Coefficient());
-  return row;
-}
 
 // a * first + b * second, right side included.
 RationalRow Combination(Typist& typist, const RationalRow& first, const RationalRow& second) {
@@ -318,40 +452,31 @@ RationalRow Combination(Typist& typist, const RationalRow& first, const Rational
 
 std::vector<RationalRow> MakeRows(Typist& typist, Kind kind, int n) {
   std::vector<RationalRow> rows;
+  const auto addRandomRow = [&] {
+    rows.emplace_back();
+    for (int j = 0; j <= n; ++j) rows.back().push_back(typist.Coefficient());
+  };
   if (kind == Kind::Unique) {
-    for (int r = 0; r < n; ++r) rows.push_back(RandomRow(typist, n));
+    for (int r = 0; r < n; ++r) addRandomRow();
     if (typist.OneIn(4)) rows.push_back(Combination(typist, rows[0], rows[n - 1]));
   } else {
     const int m = static_cast<int>(typist.Between(2, 8));
     const int independent = static_cast<int>(typist.Between(1, std::min(m, n) - 1));
-    for (int r = 0; r < independent; ++r) rows.push_back(RandomRow(typist, n));
+    for (int r = 0; r < independent; ++r) addRandomRow();
     while (static_cast<int>(rows.size()) < m) {
       const auto pick = [&] { return rows[typist.Between(0, static_cast<std::int64_t>(rows.size()) - 1)]; };
       rows.push_back(Combination(typist, pick(), pick()));
     }
     if (kind == Kind::Contradicting) rows.back().back() += typist.NonZero();
   }
-  std::shuffle(rows.begin(), rows.end(), typist.random());
+  std::shuffle(rows.begin(), rows.end(), typist.random);
   return rows;
 }
 
 bool HasKind(const std::vector<RationalRow>& rows, int n, Kind kind) {
-  const testing::ReferenceSolution reference = testing::SolveReference(rows, n);
+  const Reference reference = SolveReference(rows, n);
   if (kind == Kind::Contradicting) return !reference.consistent;
   return reference.consistent && (reference.rank == n) == (kind == Kind::Unique);
-}
-
-// The worksheet as typed: the size line, then the rows with the bar
-// written in the ways users write it (or left out).
-Lines TypeSystem(Typist& typist, const std::vector<RationalRow>& rows, int n) {
-  std::vector<std::string> lines{"n=" + std::to_string(n) + " m=" + std::to_string(rows.size())};
-  for (const RationalRow& row : rows) {
-    std::string line;
-    for (int j = 0; j < n; ++j) line += typist.Text(row[j]) + (typist.OneIn(4) ? "   " : " ");
-    const char* bars[] = {"| ", "|", "", "  |  "};
-    lines.push_back(line + bars[typist.Between(0, 3)] + typist.Text(row[n]));
-  }
-  return lines;
 }
 
 using GeneratedSystems = LinearSystemTest;
@@ -363,40 +488,41 @@ TEST_F(GeneratedSystems, PrintedSolutionsAgreeWithExactElimination) {
     const int n = 2 + (round / 3) % 7;
     std::vector<RationalRow> rows = MakeRows(typist, kind, n);
     while (!HasKind(rows, n, kind)) rows = MakeRows(typist, kind, n);
-    const Lines lines = TypeSystem(typist, rows, n);
+    // The bar written in the ways users write it, or left out.
+    Lines lines{"n=" + std::to_string(n) + " m=" + std::to_string(rows.size())};
+    for (const RationalRow& row : rows) {
+      std::string line;
+      for (int j = 0; j < n; ++j) line += typist.Text(row[j]) + (typist.OneIn(4) ? "   " : " ");
+      const char* bars[] = {"| ", "|", "", "  |  "};
+      lines.push_back(line + bars[typist.Between(0, 3)] + typist.Text(row[n]));
+    }
     SCOPED_TRACE("round " + std::to_string(round) + ": " + ::testing::PrintToString(lines));
-    testing::CheckSolvedSystem(lines, rows);
+    CheckSolvedSystem(lines, rows);
     if (HasFailure()) return;
   }
 }
 
-// Square roots as coefficients keep the extended arithmetic. A row that is
-// a combination of others is typed as that combination of terms
-// ("3*wur(2)-1/2*wur(7)"), so the engine's rounding sits in every entry:
-// the elimination must still see the dependence, and the contradiction of
-// a wrong right side, at the size of the rows.
+// Square-root rows and a combination of them typed as terms
+// ("3*(...)-2*(...)"): the rounding of the engine sits in every entry, and
+// the elimination must still see dependence and contradiction.
 TEST_F(GeneratedSystems, IrrationalRowsAreJudgedAtTheirSize) {
   Typist typist(20261214);
+  const int primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
   for (int round = 0; round < 300; ++round) {
     const Kind kind = static_cast<Kind>(round % 3);
     const int n = 2 + (round / 3) % 5;
-    // Entry j of row r: c * wur(p) with a small fraction c and a prime p.
-    const int primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
-    std::vector<std::vector<std::string>> terms;
     const int m = kind == Kind::Unique ? n : static_cast<int>(typist.Between(2, n));
     const int independent = kind == Kind::Unique ? n : m - 1;
-    for (int r = 0; r < independent; ++r) {
-      // Rows of sizes from 1 to 10^9: the rounding of the large ones is far
-      // above 1e-12, and what a combination keeps of a small row far above
-      // 1e-12 of the large one. The sign comes first.
+    // Entries c * wur(p) in rows of sizes 1 to 10^9, whose rounding is far
+    // above 1e-12 of each other.
+    std::vector<std::vector<std::string>> terms(independent);
+    for (auto& row : terms) {
       const std::string scale = "1" + std::string(3 * typist.Between(0, 3), '0') + "*";
-      std::vector<std::string> row;
       for (int j = 0; j <= n; ++j) {
         const mpq_class c = Typist::Q(typist.Between(1, 9), typist.Between(1, 4));
         row.push_back((typist.OneIn(2) ? "-" : "") + scale + typist.Text(c) + "*wur(" +
                       std::to_string(primes[typist.Between(0, 7)]) + ")");
       }
-      terms.push_back(row);
     }
     if (kind != Kind::Unique) {
       const std::string a = std::to_string(typist.Between(1, 5));
@@ -408,23 +534,22 @@ TEST_F(GeneratedSystems, IrrationalRowsAreJudgedAtTheirSize) {
       if (kind == Kind::Contradicting) row[n] += "+10^9";
       terms.push_back(row);
     }
-    std::vector<std::string> lines{"n=" + std::to_string(n) + " m=" + std::to_string(terms.size())};
+    Lines lines{"n=" + std::to_string(n) + " m=" + std::to_string(terms.size())};
     for (const auto& row : terms) {
       std::string line;
       for (int j = 0; j <= n; ++j) line += (j == n ? " | " : (j > 0 ? " " : "")) + row[j];
       lines.push_back(line);
     }
     SCOPED_TRACE("round " + std::to_string(round) + ": " + ::testing::PrintToString(lines));
-    Worksheet sheet(lines, 1);
-    SolveLinearSystem(sheet);
+    const Worksheet sheet = Solve(lines);
     EXPECT_TRUE(sheet.notices().empty());
-    const testing::PrintedOutput out = testing::Analyse(sheet.lines(), static_cast<int>(terms.size()));
+    const PrintedOutput out = Analyse(sheet.lines(), static_cast<int>(terms.size()));
     EXPECT_EQ(out.noSolution, kind == Kind::Contradicting);
     // The random independent rows have full rank; the combination adds none.
     const std::size_t unknowns = kind == Kind::Contradicting ? 0 : n;
     ASSERT_EQ(out.solutionLines.size(), unknowns);
-    int free = 0;
-    for (const std::string& line : out.solutionLines) free += line.find("beliebig") != std::string::npos;
+    const int free = std::count_if(out.solutionLines.begin(), out.solutionLines.end(),
+                                   [](const std::string& line) { return line.find("beliebig") != std::string::npos; });
     EXPECT_TRUE(unknowns == 0 || free == n - independent) << free;
     EXPECT_EQ(out.probeLines.empty(), unknowns == 0);
     for (const std::string& probe : out.probeLines) EXPECT_EQ(probe.rfind("o.K.  ", 0), 0u) << probe;

@@ -1,8 +1,6 @@
-// The worksheet window as a user meets it: opened from the start window in
-// one of its areas, running the menu commands on the typed worksheet,
-// saving it when it closes and loading it again.
+// The worksheet window as a user meets it: the example and "Rechne" from the
+// menu, and the worksheet saved when it closes, safely.
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "shell/codepage.h"
@@ -50,18 +48,6 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
   EXPECT_EQ(messages, std::vector<std::string>{Cp1252("Zuerst \"Alles löschen\"!")});
 }
 
-TEST_F(WorksheetWindowTest, EquationsTwoClickConvention) {
-  OpenFromStart(FormStart->BCardano, FormLSG);
-  ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
-  EXPECT_TRUE(Memo().startsWith("Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24\n"));
-  ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
-  EXPECT_TRUE(Memo().contains(QString::fromUtf8("Lösung:x1=2                    x2=1"))) << Memo().toStdString();
-  QString hint;
-  AnswerNextHint(hint);
-  ChooseMenu(FormLSG, {QString::fromUtf8("Erläuterung")});
-  EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Klicken Sie auf \"Alles löschen\"!\nDann auf ihr gewünschtes Menü:")));
-}
-
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   OpenFromStart(FormStart->BLSG, FormLSG);
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
@@ -98,33 +84,6 @@ TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
   }
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
   EXPECT_EQ(FileLines(SettingsFileName('l')), saved);
-}
-
-TEST_F(WorksheetWindowTest, SaveAndLoadRememberTheLastFile) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
-  const QString folder = QFileInfo(QString::fromStdString(SettingsFileName('l'))).absolutePath();
-  const QString first = folder + "/erste.txt";
-  TypeLines({"n=1", "3 | 1", QString::fromUtf8("Grüße")});
-  const std::vector<std::string> typed = FormLSG->Lines();
-  AnswerNextFileDialog(first);
-  ChooseMenu(FormLSG, {"Datei", "Speichern"});
-  EXPECT_EQ(FileLines(first.toStdString()), typed);
-  EXPECT_EQ(FileLines(TFormLSG::LastFileRecordName()), std::vector<std::string>{first.toStdString()});
-  ChooseMenu(FormLSG, {QString::fromUtf8("Alles löschen")});
-  EXPECT_TRUE(Memo().isEmpty());
-  QString preset;
-  AnswerNextFileDialog(first, &preset);
-  ChooseMenu(FormLSG, {"Datei", "Einlesen"});
-  EXPECT_EQ(preset, first);
-  EXPECT_EQ(FormLSG->Lines(), typed);
-  EXPECT_TRUE(messages.empty());
-  // Cancelled dialogs say so and change nothing.
-  AnswerNextFileDialog(QString());
-  ChooseMenu(FormLSG, {"Datei", "Einlesen"});
-  AnswerNextFileDialog(QString());
-  ChooseMenu(FormLSG, {"Datei", "Speichern"});
-  EXPECT_EQ(messages, (std::vector<std::string>{"Abbruch!", "Nicht gespeichert"}));
-  EXPECT_EQ(FormLSG->Lines(), typed);
 }
 
 }  // namespace
