@@ -13,11 +13,9 @@ namespace lumatik::testing {
 namespace {
 
 // The first primes by the sieve of Eratosthenes.
-std::vector<long long> SievePrimes(long long count) {
+std::vector<long long> SievePrimes(std::size_t count) {
   std::vector<long long> primes;
-  long long limit = 1000;
-  while (static_cast<long long>(primes.size()) < count) {
-    limit *= 2;
+  for (long long limit = 2048; primes.size() < count; limit *= 2) {
     std::vector<bool> composite(limit + 1, false);
     primes.clear();
     for (long long n = 2; n <= limit; ++n) {
@@ -30,61 +28,49 @@ std::vector<long long> SievePrimes(long long count) {
   return primes;
 }
 
-std::vector<std::string> ListLines(Extended from, Extended to, bool* complete = nullptr) {
+template <typename Bound>
+std::vector<std::string> ListLines(Bound from, Bound to, bool* complete = nullptr) {
   std::vector<std::string> lines;
   const bool done = BuildPrimeList(from, to, [&](const std::string& line) { lines.push_back(line); });
   if (complete) *complete = done;
   return lines;
 }
 
-// Splits a list line back into primes and the marks between them.
-void ReadLine(const std::string& line, std::vector<long long>& primes, std::string& marks) {
-  std::string number;
-  for (char c : line) {
-    if (c == ' ' || c == '*') {
-      if (!number.empty()) primes.push_back(std::stoll(number));
-      number.clear();
-      marks += c;
-    } else {
-      number += c;
+// Splits list lines back into primes and the marks between them.
+void ReadLines(const std::vector<std::string>& lines, std::vector<long long>& primes, std::string& marks) {
+  for (const std::string& line : lines) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+      if (i < line.size() && line[i] != ' ' && line[i] != '*') continue;
+      if (i > start) primes.push_back(std::stoll(line.substr(start, i - start)));
+      if (i < line.size()) marks += line[i];
+      start = i + 1;
     }
   }
-  if (!number.empty()) primes.push_back(std::stoll(number));
 }
 
 class PrimeListTest : public EngineTest {};
 
-struct ListCase {
-  const char* from;
-  const char* to;
-  std::vector<std::string> lines;
-};
-
 TEST_F(PrimeListTest, SmallRanges) {
-  const ListCase cases[] = {{"1", "10", {"2 3*5*7 11*13 17*19 23 29"}}, {"5", "5", {"11"}}, {"3", "1", {"5"}},
-                             {"4", "7", {"7 11*13 17"}}, {"2*3", "3+4", {"13 17"}}, {"1.4", "2.6", {"2 3*5"}}};
-  for (const ListCase& c : cases) {
-    std::vector<std::string> lines;
-    EXPECT_TRUE(BuildPrimeList(std::string(c.from), std::string(c.to),
-                               [&](const std::string& line) { lines.push_back(line); }));
-    EXPECT_EQ(lines, c.lines) << c.from << " .. " << c.to;
-  }
+  const std::pair<std::pair<const char*, const char*>, std::string> cases[] = {
+      {{"1", "10"}, "2 3*5*7 11*13 17*19 23 29"}, {{"5", "5"}, "11"}, {{"3", "1"}, "5"}, {{"4", "7"}, "7 11*13 17"},
+      {{"2*3", "3+4"}, "13 17"}, {{"1.4", "2.6"}, "2 3*5"}};
+  for (const auto& [range, line] : cases)
+    EXPECT_EQ(ListLines(std::string(range.first), std::string(range.second)), std::vector<std::string>{line})
+        << range.first << " .. " << range.second;
 }
 
 TEST_F(PrimeListTest, LongListsBreakAfter65Characters) {
   const std::vector<long long> reference = SievePrimes(2000);
-  const std::vector<std::string> lines = ListLines(1, 2000);
+  const std::vector<std::string> lines = ListLines<Extended>(1, 2000);
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    EXPECT_GT(lines[i].size(), 65u) << i;
+    // The line was written by the first prime that made it too long.
+    EXPECT_LE(lines[i].find_last_of(" *"), 65u) << lines[i];
+  }
   std::vector<long long> primes;
   std::string marks;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i + 1 < lines.size()) {
-      EXPECT_GT(lines[i].size(), 65u) << i;
-      // The line was written by the first prime that made it too long.
-      const std::size_t lastMark = lines[i].find_last_of(" *");
-      EXPECT_LE(lastMark, 65u) << lines[i];
-    }
-    ReadLine(lines[i], primes, marks);
-  }
+  ReadLines(lines, primes, marks);
   EXPECT_EQ(primes, reference);
   // Every gap has its mark: "*" for twins, a blank otherwise.
   ASSERT_EQ(marks.size(), reference.size() - 1);
@@ -109,7 +95,7 @@ TEST_F(PrimeListTest, ACancelledTableEndsTheListAndDropsThePendingLine) {
   SetPrimeProgressObserver(&observer);
   const long long known = PrimeCount() + 1;
   bool complete = true;
-  const std::vector<std::string> lines = ListLines(1, static_cast<Extended>(known + 20000), &complete);
+  const std::vector<std::string> lines = ListLines<Extended>(1, static_cast<Extended>(known + 20000), &complete);
   SetPrimeProgressObserver(nullptr);
   EXPECT_FALSE(complete);
   EXPECT_EQ(observer.opens, 1);
@@ -117,16 +103,15 @@ TEST_F(PrimeListTest, ACancelledTableEndsTheListAndDropsThePendingLine) {
   for (const std::string& line : lines) EXPECT_GT(line.size(), 65u);
   std::vector<long long> primes;
   std::string marks;
-  for (const std::string& line : lines) ReadLine(line, primes, marks);
+  ReadLines(lines, primes, marks);
   EXPECT_LT(static_cast<long long>(primes.size()), known + 20000);
-  EXPECT_EQ(primes, SievePrimes(static_cast<long long>(primes.size())));
+  EXPECT_EQ(primes, SievePrimes(primes.size()));
 }
 
-// The first index already lies beyond 2^31: nothing to list, and nothing
-// to compute first.
+// An index beyond 2^31 names no prime: nothing to list, nothing to compute first.
 TEST_F(PrimeListTest, IndexesBeyondTheTableStopTheList) {
   bool complete = true;
-  EXPECT_TRUE(ListLines(2147483647.0L, 1e30L, &complete).empty());
+  EXPECT_TRUE(ListLines<Extended>(2147483647.0L, 1e30L, &complete).empty());
   EXPECT_FALSE(complete);
 }
 

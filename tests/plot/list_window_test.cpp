@@ -1,16 +1,14 @@
-// The list window and printing on the user's road: the list typed and taken
-// over, list files, raw text jobs to the printing system, and the graph
-// printed through the print dialog into a PDF file.
+// The list window and graph printing on the user's road: lists typed, taken over,
+// saved and read, raw text jobs to lp, and the graph printed into a PDF file.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -31,8 +29,7 @@ std::string FileBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Chooses the PDF entry of the next print dialog's printer list and types
-// the file name there.
+// Chooses the PDF printer in the next print dialog and types the file name there.
 void AnswerNextPrintDialog(const QString& path) {
   AnswerNextDialog([path](QWidget* modal) {
     auto* dialog = qobject_cast<QPrintDialog*>(modal);
@@ -49,14 +46,6 @@ void AnswerNextPrintDialog(const QString& path) {
   });
 }
 
-// The text on a PDF page, through poppler's pdftotext; empty without it.
-QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return QString();
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 class ListWindow : public PlotterOpened {
  protected:
   // "Liste ..." opened and its memo typed over.
@@ -70,29 +59,9 @@ class ListWindow : public PlotterOpened {
       TypeText(Focused(), lines[i]);
     }
   }
-  static std::vector<std::string> Memo() { return MemoLines(Form3sb->Memo1); }
 
   QTemporaryDir folder;
 };
-
-TEST_F(ListWindow, OkTakesTheListWithoutEmptyLinesAndAbbruchKeepsIt) {
-  TypeList({"x^2", "Text 1 2 12 |", "   ", "", "1/x", ""});
-  QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
-  EXPECT_EQ(Form1sb->FunctionText(), "x^2");
-  EXPECT_FALSE(Form3sb->isVisible());
-  TypeList({"x^7"});
-  QTest::mouseClick(Form3sb->BAbbruch, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
-}
-
-TEST_F(ListWindow, ShowAllChecksAllAndDraws) {
-  TypeList({"x^2", "x^3"});
-  QTest::mouseClick(Form3sb->BZurueck, Qt::LeftButton);
-  EXPECT_TRUE(Form1sb->CBAlle->isChecked());
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "x^3"}));
-  EXPECT_TRUE(Form1sb->isVisible());
-}
 
 // A stand-in for CUPS's lp keeps what it is given; without lp nothing is
 // printed, and the window says so.
@@ -114,63 +83,23 @@ TEST_F(ListWindow, DruckenHandsEachLineRawToLp) {
   QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
   qputenv("PATH", savedPath);
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
-  EXPECT_EQ(Memo().size(), 2u);
 }
 
-TEST_F(ListWindow, SavedListIsUtf8WithLfAndReadsBack) {
+// A binary file refused; saved as UTF-8 with LF, kept on a full disk, read back into the
+// memo; "OK" takes the list without its empty lines, "Abbruch" leaves it.
+TEST_F(ListWindow, ListFilesAreSavedSafelyReadBackAndTakenWithOk) {
   const QString path = folder.filePath(QStringLiteral("liste.txt"));
   TypeList({"x^2", QString::fromUtf8("Text 1 1 12 |Größe")});
-  AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
-  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\nText 1 1 12 |Gr\xC3\xB6\xC3\x9F" "e\n");
-  EXPECT_EQ(Plotter().LastListFile, path.toStdString());
-  TypeList({""});
-  AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  EXPECT_EQ(Form3sb->Memo1->toPlainText(), QString::fromUtf8("x^2\nText 1 1 12 |Größe"));
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));  // nothing taken before "OK"
-  AnswerNextFileDialog(QString());
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  EXPECT_EQ(Memo().size(), 2u);
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(ListWindow, EinlesenRefusesABinaryFileWithTheReason) {
-  const std::string file = MakeBinaryFile(folder.filePath(QStringLiteral("bild.bmp")).toStdString());
-  TypeList({"x^2"});
-  AnswerNextFileDialog(QString::fromStdString(file));
+  AnswerNextFileDialog(QString::fromStdString(MakeBinaryFile(folder.filePath("bild.bmp").toStdString())));
   QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
-  EXPECT_EQ(Memo(), (std::vector<std::string>{"x^2"}));
-}
-
-// A list read from a file is drawn with "Alle Schaubilder zeigen"; Esc while
-// it is drawn ends the redraw: the last line (a red circle) is never drawn,
-// and the input window and the graph answer as before.
-TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
-  const QString path = folder.filePath(QStringLiteral("lang.txt"));
-  {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    for (int i = 1; i <= 5000; ++i) out << "x^2/" << i << "\r\n";
-    out << "Kreis 3,5 3,5 0,3 rot\r\n";
-  }
-  ChooseMenu(Form1sb, {"Datei", "Liste ... "});
-  AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  QTimer::singleShot(300, Form2sb, [] { QTest::keyClick(Form2sb, Qt::Key_Escape); });
-  QTest::mouseClick(Form3sb->BZurueck, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList().size(), 5001u);
-  EXPECT_FALSE(PictureShows(kScreenRed, 3.5L, 3.5L));
-  EXPECT_TRUE(Form1sb->isVisible());
-  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-  EXPECT_FALSE(Form1sb->isVisible());
-}
-
-TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
-  const QString path = folder.filePath(QStringLiteral("liste.txt"));
-  TypeList({"x^2"});
+  EXPECT_EQ(MemoLines(Form3sb->Memo1).size(), 2u);
+  messages.clear();
   AnswerNextFileDialog(path);
   QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  const std::string saved = "x^2\nText 1 1 12 |Gr\xC3\xB6\xC3\x9F" "e\n";
+  EXPECT_EQ(FileBytes(path.toStdString()), saved);
+  EXPECT_EQ(Plotter().LastListFile, path.toStdString());
   TypeList({"1/3*x^3-3*x", "sin(x)", "cos(x)"});
   // The same name again: the dialog asks before it lets the file be replaced.
   AnswerNextDialog([path](QWidget* modal) {
@@ -185,30 +114,59 @@ TEST_F(ListWindow, AListSavedOnAFullDiskLeavesTheOldFileAndSaysSo) {
     QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
   }
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
-  EXPECT_EQ(FileBytes(path.toStdString()), "x^2\n");
+  EXPECT_EQ(FileBytes(path.toStdString()), saved);
+  AnswerNextFileDialog(path);
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(Form3sb->Memo1->toPlainText(), QString::fromUtf8("x^2\nText 1 1 12 |Größe"));
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));  // nothing taken before "OK"
+  TypeList({"x^2", "Text 1 2 12 |", "   ", "", "1/x", ""});
+  QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
+  EXPECT_EQ(Form1sb->FunctionText(), "x^2");
+  EXPECT_FALSE(Form3sb->isVisible());
+  TypeList({"x^7"});
+  QTest::mouseClick(Form3sb->BAbbruch, Qt::LeftButton);
+  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
 }
 
-// Both printed pages carry the axis labels; only the one with text the
-// function. The page of "Beispiel Liste" is kept for a look. A file that
-// cannot be written is no printout.
-TEST_F(ListWindow, PrintingWithAndWithoutText) {
+// Esc while a long list is drawn ends the redraw before its last line (a red circle);
+// a click on the graph and Esc hide and show the input window as before.
+TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
+  const QString path = folder.filePath(QStringLiteral("lang.txt"));
+  {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    for (int i = 1; i <= 5000; ++i) out << "x^2/" << i << "\r\n";
+    out << "Kreis 3,5 3,5 0,3 rot\r\n";
+  }
+  ChooseMenu(Form1sb, {"Datei", "Liste ... "});
+  AnswerNextFileDialog(path);
+  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  QTimer::singleShot(300, Form2sb, [] { QTest::keyClick(Form2sb, Qt::Key_Escape); });
+  QTest::mouseClick(Form3sb->BZurueck, Qt::LeftButton);
+  EXPECT_TRUE(Form1sb->CBAlle->isChecked());
+  EXPECT_EQ(Form1sb->PlotList().size(), 5001u);
+  EXPECT_FALSE(PictureShows(kScreenRed, 3.5L, 3.5L));
+  EXPECT_TRUE(Form1sb->isVisible());
+  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+  EXPECT_FALSE(Form1sb->isVisible());
+  QTest::keyClick(Form2sb, Qt::Key_Escape);  // the graph has the keys: Esc brings the input window back
+  EXPECT_TRUE(Form1sb->isVisible());
+}
+
+// Printed through the print dialog into a PDF file (that of "Beispiel Liste" is kept
+// for a look); a file that cannot be written is no printout.
+TEST_F(ListWindow, PrintingThroughThePrintDialog) {
   ChooseMenu(Form1sb, {"Hilfe", "Beispiel Liste"});
   for (int click = 0; click < 2; ++click)  // the input window takes the list's first line
     QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
   Settle();
-  const QString plain = folder.filePath(QStringLiteral("ohne.pdf"));
-  AnswerNextPrintDialog(plain);
-  ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
   AnswerNextPrintDialog(QStringLiteral(LUMATIK_PRINTOUT_PDF));
   ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken mit Text"});
   EXPECT_TRUE(messages.empty());
+  EXPECT_GT(QFileInfo(QStringLiteral(LUMATIK_PRINTOUT_PDF)).size(), 1000);
   AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
   ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
-  EXPECT_TRUE(PdfText(plain).contains(QStringLiteral("2,5")));
-  EXPECT_FALSE(PdfText(plain).contains(QStringLiteral("f(x)=")));
-  EXPECT_TRUE(PdfText(QStringLiteral(LUMATIK_PRINTOUT_PDF)).contains(QStringLiteral("f(x)=x")));
 }
 
 }  // namespace

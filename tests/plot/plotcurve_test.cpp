@@ -1,11 +1,10 @@
-// The curve's cuts, read back from a recording canvas and checked against
-// the function written out in C++: every drawn point lies on the graph,
-// nothing is drawn where the function is undefined, and no segment joins
-// the two sides of a pole.
+// The curve's cuts against the function written out in C++: every drawn point on the
+// graph, nothing where it is undefined, no segment across a pole.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -22,107 +21,65 @@ namespace {
 constexpr PlotFrame kFrame{0, 1600, 1200};
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-using Reference = std::function<double(double)>;
-
 struct CurveCase {
   const char* name;
   const char* term;
   const char* ley;
   int steps;
-  Reference f;                  // NaN where the function is undefined
-  std::vector<double> singular;  // poles and holes, each on half a pixel
+  std::function<double(double)> f;  // NaN where the function is undefined
+  std::vector<double> singular;     // poles and holes, each on half a pixel
 };
 
-std::ostream& operator<<(std::ostream& os, const CurveCase& c) { return os << c.name; }
-
-class CurveTest : public testing::EngineTest {
+class CurveCuts : public testing::EngineTest, public ::testing::WithParamInterface<CurveCase> {
  protected:
-  std::vector<RecordedOp> DrawCurve(const CurveCase& c) {
-    ley = EvalTerm(c.ley);
-    testing::DrawLine(canvas, c.term, testing::Fields("1", c.ley), kFrame, c.steps);
-    return testing::CurveOf(canvas, kWhite);
-  }
-
   double UserX(double px) const { return (px - 800) / 100; }
-  double PixelY(double y) const { return 600 - 100 * y * static_cast<double>(ley); }
-
+  double PixelY(double y) const { return 600 - 100 * y * ley; }
   // Whether the graph passes through the pixel: somewhere across its width
   // the function is defined and its height lies within half a pixel.
-  bool OnGraph(const Reference& f, CanvasPoint p) const {
+  bool OnGraph(CanvasPoint p) const {
     double lowest = 1e300;
     double highest = -1e300;
     for (int i = 0; i <= 400; ++i) {
-      const double y = f(UserX(p.x - 0.5 + i / 400.0));
+      const double y = GetParam().f(UserX(p.x - 0.5 + i / 400.0));
       if (std::isnan(y)) continue;
       lowest = std::min(lowest, PixelY(y));
       highest = std::max(highest, PixelY(y));
     }
     return p.y >= lowest - 0.5 && p.y <= highest + 0.5;
   }
-
-  RecordingCanvas canvas;
-  long double ley = 1;
+  double ley = 1;
 };
 
-class CurveCuts : public CurveTest, public ::testing::WithParamInterface<CurveCase> {};
-
-TEST_P(CurveCuts, EveryDrawnPointLiesOnTheGraph) {
+TEST_P(CurveCuts, TheDrawingFollowsTheFunction) {
   const CurveCase& c = GetParam();
-  const std::vector<RecordedOp> curve = DrawCurve(c);
+  ley = static_cast<double>(EvalTerm(c.ley));
+  RecordingCanvas canvas;
+  testing::DrawLine(canvas, c.term, testing::Fields("1", c.ley), kFrame, c.steps);
+  const std::vector<RecordedOp> curve = testing::CurveOf(canvas, kWhite);
   ASSERT_FALSE(curve.empty());
   for (const RecordedOp& r : curve) {
-    EXPECT_TRUE(OnGraph(c.f, r.a)) << r.a.x << "," << r.a.y;
-    EXPECT_TRUE(OnGraph(c.f, r.b)) << r.b.x << "," << r.b.y;
-  }
-}
-
-TEST_P(CurveCuts, NoSegmentCrossesAPoleOrAHole) {
-  const CurveCase& c = GetParam();
-  for (const RecordedOp& r : DrawCurve(c)) {
-    for (const double s : c.singular) {
-      const double px = 800 + 100 * s;  // half a pixel: no point rounds onto it
-      EXPECT_EQ(r.a.x < px, r.b.x < px) << "segment " << r.a.x << "," << r.a.y << " to " << r.b.x << "," << r.b.y;
+    // No point at the engine's substitute 0 where f is undefined.
+    for (const CanvasPoint p : {r.a, r.b}) EXPECT_TRUE(OnGraph(p)) << p.x << "," << p.y;
+    // The middle of a segment wider than a pixel lies inside the domain.
+    if (std::abs(r.b.x - r.a.x) >= 2) {
+      EXPECT_FALSE(std::isnan(c.f(UserX((r.a.x + r.b.x) / 2.0)))) << r.a.x;
     }
+    for (const double s : c.singular)
+      EXPECT_EQ(r.a.x < 800 + 100 * s, r.b.x < 800 + 100 * s) << "segment across " << s << " at " << r.a.x;
   }
-}
-
-TEST_P(CurveCuts, BothSidesOfAPoleRunToTheFrameEdge) {
-  const CurveCase& c = GetParam();
-  const std::vector<RecordedOp> curve = DrawCurve(c);
+  // Beside a pole the graph lies far beyond the frame: both branches run to its edge.
   for (const double s : c.singular) {
-    // A pole: just beside it the graph lies far beyond the frame.
-    const bool pole = std::fabs(PixelY(c.f(s - 1e-12)) - 600) > 600 && std::fabs(PixelY(c.f(s + 1e-12)) - 600) > 600;
-    if (!pole) continue;
+    if (std::fabs(PixelY(c.f(s - 1e-12)) - 600) <= 600 || std::fabs(PixelY(c.f(s + 1e-12)) - 600) <= 600) continue;
     const double px = 800 + 100 * s;
-    bool left = false;
-    bool right = false;
+    bool left = false, right = false;
     for (const RecordedOp& r : curve) {
       for (const CanvasPoint p : {r.a, r.b}) {
         if (p.y != 0 && p.y != 1200) continue;
-        if (p.x < px && p.x > px - 10) left = true;
-        if (p.x > px && p.x < px + 10) right = true;
+        left = left || (p.x < px && p.x > px - 10);
+        right = right || (p.x > px && p.x < px + 10);
       }
     }
     EXPECT_TRUE(left && right) << "pole at " << s;
-  }
-}
-
-TEST_P(CurveCuts, NothingIsDrawnWhereTheFunctionIsUndefined) {
-  const CurveCase& c = GetParam();
-  for (const RecordedOp& r : DrawCurve(c)) {
-    // The middle of a segment wider than a pixel lies inside the domain.
-    if (std::abs(r.b.x - r.a.x) < 2) continue;
-    EXPECT_FALSE(std::isnan(c.f(UserX((r.a.x + r.b.x) / 2.0)))) << r.a.x << " to " << r.b.x;
-  }
-  // No point of the engine's substitute 0 outside the domain: no pixel on
-  // the x axis where the function has no value anywhere across it.
-  for (const RecordedOp& r : DrawCurve(c)) {
-    for (const CanvasPoint p : {r.a, r.b}) {
-      if (p.y != 600) continue;
-      bool defined = false;
-      for (int i = 0; i <= 100; ++i) defined = defined || !std::isnan(c.f(UserX(p.x - 0.5 + i / 100.0)));
-      EXPECT_TRUE(defined) << p.x;
-    }
   }
 }
 
@@ -149,32 +106,75 @@ INSTANTIATE_TEST_SUITE_P(
                   [](double x) { return Over((x - 0.005) * (x - 0.005)); }, {0.005}},
         CurveCase{"EvenPoleOffCentre", "1/(x-0,005)^2", "1/10000", 30,
                   [](double x) { return Over((x - 0.005) * (x - 0.005)); }, {0.005}},
-        CurveCase{"LogPoleMidway", "ln(abs(x-0,005))", "1", 100,
-                  [](double x) { return Ln(std::fabs(x - 0.005)); }, {0.005}},
         CurveCase{"TangentPoles", "tan(Pi*(x-0,005))", "1/100", 100,
                   [](double x) { return std::tan(M_PI * (x - 0.005)); }, {-2.495, -1.495, -0.495, 0.505, 1.505}}),
     [](const ::testing::TestParamInfo<CurveCase>& info) { return std::string(info.param.name); });
 
-TEST_F(CurveTest, LnDrawsNothingLeftOfZeroAndRunsDownToTheFrameEdge) {
-  const std::vector<RecordedOp> curve =
-      DrawCurve({"", "ln(x)", "1", 100, [](double x) { return Ln(x); }, {}});
-  ASSERT_FALSE(curve.empty());
+class Curve : public testing::EngineTest {
+ protected:
+  RecordingCanvas canvas;
+};
+
+TEST_F(Curve, LnRunsDownToTheFrameEdgeAndLeavesItsMessage) {
+  testing::DrawLine(canvas, "ln(x)", testing::Fields("1", "1"), kFrame, 100);
   int lowest = 0;
-  for (const RecordedOp& r : curve) {
-    EXPECT_GE(std::min(r.a.x, r.b.x), 800);
-    lowest = std::max({lowest, r.a.y, r.b.y});
-  }
+  for (const RecordedOp& r : testing::CurveOf(canvas, kWhite)) lowest = std::max({lowest, r.a.y, r.b.y});
   EXPECT_EQ(lowest, 1200);
   // The engine's message stays the last one, for "Lezter Fehler".
   EXPECT_EQ(MathErrorText().rfind("Logarithmus von", 0), 0u) << MathErrorText();
 }
 
-TEST_F(CurveTest, DerivativeHasTheGapsOfItsFunction) {
-  testing::DrawLine(canvas, "ln(x)", testing::Fields("1", "1"), kFrame, 100, true, kRed);
-  const std::vector<RecordedOp> lines = testing::OpsOf(canvas, CanvasOp::LineTo);
-  EXPECT_FALSE(lines.empty());
-  for (const RecordedOp& r : lines) EXPECT_GE(std::min(r.a.x, r.b.x), 800);
+TEST_F(Curve, IntervalEndsCutTheCurve) {
+  testing::DrawLine(canvas, "x^2 [0;2]", testing::Fields("1", "1"), kFrame);
+  const std::vector<RecordedOp> curve = testing::CurveOf(canvas, kWhite);
+  // Samples 0, 0,1, ..., 2: the first moves the pen, then 20 lines.
+  ASSERT_EQ(curve.size(), 20u);
+  EXPECT_EQ(curve.front().a, (CanvasPoint{800, 600}));
+  EXPECT_EQ(curve.back().b, (CanvasPoint{1000, 200}));
 }
+
+// The derivative is drawn red without a grid, with the gaps of its function.
+TEST_F(Curve, DerivativeIsRedWithoutGridAndHasTheGapsOfItsFunction) {
+  testing::DrawLine(canvas, "ln(x)", testing::Fields("1", "1"), kFrame, 100, true, kRed);
+  EXPECT_TRUE(testing::OpsOf(canvas, CanvasOp::Text).empty());
+  bool seen = false;
+  for (const RecordedOp& r : testing::OpsOf(canvas, CanvasOp::LineTo)) {
+    EXPECT_EQ(r.pen, (CanvasPen{kRed, PenStyle::Solid, 1}));
+    EXPECT_GE(std::min(r.a.x, r.b.x), 800);
+    seen = seen || r.b == CanvasPoint{900, 500};  // 1/x at x = 1 is 1
+  }
+  EXPECT_TRUE(seen);
+}
+
+// A failing term that reads no x fails alike everywhere: nothing drawn, the text
+// evaluator's message left, decided from a few points instead of every sample.
+class UnreadableCurve : public testing::EngineTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnreadableCurve, DrawsNothingAndLeavesTheEvaluatorsMessage) {
+  const std::string term = GetParam();
+  // The evaluator's message once a parameter the first evaluation adds is there.
+  EvalTermAt(term, 0.5L);
+  MathErrorText().clear();
+  EvalTermAt(term, 0.25L);
+  const std::string expected = MathErrorText();
+  ASSERT_FALSE(expected.empty()) << "no failing term: " << term;
+  ParamLine() = " ";
+  ParamLines().setLines({});
+  messages.clear();
+  RecordingCanvas canvas;
+  const std::uint64_t before = MathErrorCount();
+  testing::DrawLine(canvas, term, PlotFieldTexts{}, kFrame, 100);
+  EXPECT_EQ(MathErrorText(), expected);
+  // 1 601 samples across the frame; a few evaluations decide them all.
+  EXPECT_LE(MathErrorCount() - before, 20u);
+  // Only "nue" shows a message box, for the parameter n it adds.
+  EXPECT_EQ(messages.size(), term.rfind("nue", 0) == 0 ? 1u : 0u);
+  EXPECT_TRUE(testing::CurveOf(canvas, kWhite).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Terms, UnreadableCurve,
+                         ::testing::Values("\xA7$%&", "5'/'", "1'1/0", "abc", "(3", "1/0", "wur(0-4)", "nue(3)+q",
+                                           "\x91\xFF'3/("));
 
 }  // namespace
 }  // namespace lumatik

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "expr/lumath.h"
 #include "plot/plotlist.h"
@@ -15,147 +14,97 @@ namespace {
 
 using testing::EngineTest;
 
-struct KindCase {
-  const char* line;  // UTF-8
-  PlotLineKind kind;
-};
-
-class PlotLineKindTest : public ::testing::TestWithParam<KindCase> {};
-
-TEST_P(PlotLineKindTest, DecidedAtTheFirstCharacter) {
-  EXPECT_EQ(PlotLineKindOf(Cp1252(GetParam().line)), GetParam().kind) << GetParam().line;
+TEST(PlotLineKindTest, DecidedByTheKeywordAtTheStart) {
+  const std::pair<const char*, PlotLineKind> cases[] = {  // UTF-8
+      {"Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2", PlotLineKind::Text}, {"Kreis 1 1 1/20 rot", PlotLineKind::Circle},
+      {"Rechteck 0 0 1 1", PlotLineKind::Rectangle}, {"Strecke 1,5 0 1,5 1", PlotLineKind::Segment},
+      {"Kästchen 1 1 1/20 rot", PlotLineKind::SmallSquare}, {"kreis 0 0 1", PlotLineKind::Function},
+      {" Kreis 0 0 1", PlotLineKind::Function}, {"Kaestchen 1 1 1", PlotLineKind::Function},
+      {"1/3*x^3-3*x", PlotLineKind::Function}, {"", PlotLineKind::Function}};
+  for (const auto& [line, kind] : cases) EXPECT_EQ(PlotLineKindOf(Cp1252(line)), kind) << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PlotLineKindTest,
-    ::testing::Values(
-        KindCase{"Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2", PlotLineKind::Text},
-        KindCase{"Textzeile", PlotLineKind::Text}, KindCase{"Kreis 1,5 1,5^2 1/20 rot", PlotLineKind::Circle},
-        KindCase{"Rechteck 0 0 1 1", PlotLineKind::Rectangle},
-        KindCase{"Strecke 1,5 0 1,5 1,5^2", PlotLineKind::Segment},
-        KindCase{"Kästchen 1 1 1/20 rot", PlotLineKind::SmallSquare}, KindCase{"kreis 0 0 1", PlotLineKind::Function},
-        KindCase{" Kreis 0 0 1", PlotLineKind::Function}, KindCase{"KREIS 0 0 1", PlotLineKind::Function},
-        KindCase{"text 1 1 12 |a", PlotLineKind::Function}, KindCase{"Kaestchen 1 1 1", PlotLineKind::Function},
-        KindCase{"1/3*x^3-3*x", PlotLineKind::Function}, KindCase{"", PlotLineKind::Function}));
+class SplitIntervalTest : public EngineTest {};
 
-struct IntervalCase {
-  const char* line;
-  const char* term;
-  long double lower;
-  long double upper;
-};
-
-class SplitIntervalTest : public EngineTest, public ::testing::WithParamInterface<IntervalCase> {};
-
-TEST_P(SplitIntervalTest, TermAndBounds) {
-  const IntervalCase& c = GetParam();
-  const FunctionLineParts parts = SplitInterval(c.line);
-  EXPECT_EQ(parts.term, c.term) << c.line;
-  EXPECT_NEAR(static_cast<double>(parts.lower), static_cast<double>(c.lower), 1e-15) << c.line;
-  EXPECT_NEAR(static_cast<double>(parts.upper), static_cast<double>(c.upper), 1e-15) << c.line;
+TEST_F(SplitIntervalTest, TermAndBounds) {
+  constexpr long double kNone = 1e100L;
+  const struct {
+    const char* line;
+    const char* term;
+    long double lower;
+    long double upper;
+  } cases[] = {{"1/3*x^3-3*x", "1/3*x^3-3*x", -kNone, kNone}, {"x^2 [0;2]", "x^2", 0, 2},
+               {"x^2 [2;0]", "x^2", 0, 2},   // bounds exchanged
+               {"x^2 [1", "x^2", 1, kNone},  // no closing bracket
+               {"x^2 [2]", "x^2", 2, kNone}, // no ";": lower bound only
+               {"x^2 [;3]", "x^2", 0, 3},    // the empty term is 0
+               {"-1/x [-6,5;-1]", "-1/x", -6.5L, -1}, {"sin(x) [0;2*Pi]", "sin(x)", 0, 6.283185307179586477L},
+               {"sqrt(x) [0;8]", "wur(x)", 0, 8}, {"x ^ 2 + 1", "x^2+1", -kNone, kNone}};
+  for (const auto& c : cases) {
+    const FunctionLineParts parts = SplitInterval(c.line);
+    EXPECT_EQ(parts.term, c.term) << c.line;
+    EXPECT_NEAR(static_cast<double>(parts.lower), static_cast<double>(c.lower), 1e-15) << c.line;
+    EXPECT_NEAR(static_cast<double>(parts.upper), static_cast<double>(c.upper), 1e-15) << c.line;
+  }
 }
 
-constexpr long double kNone = 1e100L;
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SplitIntervalTest,
-    ::testing::Values(
-        IntervalCase{"1/3*x^3-3*x", "1/3*x^3-3*x", -kNone, kNone}, IntervalCase{"x^2 [0;2]", "x^2", 0, 2},
-                      IntervalCase{"x^2 [2;0]", "x^2", 0, 2},  // bounds exchanged
-                      IntervalCase{"x^2 [1", "x^2", 1, kNone},  // no closing bracket
-                      IntervalCase{"x^2 [2]", "x^2", 2, kNone},  // no ";": lower bound only
-                      IntervalCase{"x^2 [;3]", "x^2", 0, 3},    // the empty term is 0
-                      IntervalCase{"-1/x [-6,5;-1]", "-1/x", -6.5L, -1},
-                      IntervalCase{"-1/x [1;5,5]", "-1/x", 1, 5.5L},
-                      IntervalCase{"sin(x) [0;2*Pi]", "sin(x)", 0, 6.283185307179586477L},
-                      IntervalCase{"sqrt(x) [0;8]", "wur(x)", 0, 8},
-                      IntervalCase{"x ^ 2 + 1", "x^2+1", -kNone, kNone}));
-
-TEST_F(SplitIntervalTest, ParametersAfterTwoBlanksReplaceTheParameterLine) {
+TEST_F(SplitIntervalTest, ParametersAfterTwoBlanksReplaceTheParameterLineAndStayInForce) {
   const FunctionLineParts parts = SplitInterval("a*x^3+b*x  a=1/3 b=-3");
   EXPECT_EQ(parts.term, "a*x^3+b*x");
   EXPECT_EQ(ParamLine(), " a=1/3 b=-3 ");
-  // 1/3*27 - 9 at x = 3, worked by hand.
-  EXPECT_NEAR(static_cast<double>(EvalTermAt(parts.term, 3)), 0.0, 1e-15);
+  // 1/3*216 - 18 at x = 6, worked by hand.
   EXPECT_NEAR(static_cast<double>(EvalTermAt(parts.term, 6)), 54.0, 1e-13);
-}
-
-TEST_F(SplitIntervalTest, ParametersStayInForceForLaterLines) {
-  SplitInterval("a*x^3+b*x  a=1/3 b=-3");
   const FunctionLineParts next = SplitInterval("a*x");
   EXPECT_EQ(ParamLine(), " a=1/3 b=-3 ");
   EXPECT_NEAR(static_cast<double>(EvalTermAt(next.term, 3)), 1.0, 1e-15);
 }
 
 TEST_F(SplitIntervalTest, AnInvalidBoundIsZeroWithAMessage) {
-  const FunctionLineParts parts = SplitInterval("x [abc;2]");
-  EXPECT_EQ(parts.lower, 0);
+  EXPECT_EQ(SplitInterval("x [abc;2]").lower, 0);
   EXPECT_FALSE(MathErrorText().empty());
 }
 
-struct FontSizeCase {
-  const char* line;
-  int size;
-};
+class TextLineFontSizeTest : public EngineTest {};
 
-class TextLineFontSizeTest : public EngineTest, public ::testing::WithParamInterface<FontSizeCase> {};
+TEST_F(TextLineFontSizeTest, Size) {
+  const std::pair<const char*, int> cases[] = {
+      {"Text 1 1 12 |a", 12}, {"Text 1 1 0 |a", 10}, {"Text 1 1 1,5 |a", 10}, {"Text 1 1 14,6 |a", 15},
+      {"Text 1 1 2,5 |a", 2},  // ties to even
+      {"Text 1 1 |a", 10},     // "|a" is no number
+      {"Text -7 5   12 |Die", 12}, {"Text 1 1 10^9 |a", kMaxTextFontSize}};
+  for (const auto& [line, size] : cases) EXPECT_EQ(TextLineFontSize(line), size) << line;
+}
 
-TEST_P(TextLineFontSizeTest, Size) { EXPECT_EQ(TextLineFontSize(GetParam().line), GetParam().size) << GetParam().line; }
-
-INSTANTIATE_TEST_SUITE_P(Lines, TextLineFontSizeTest,
-    ::testing::Values(
-        FontSizeCase{"Text 1 1 12 |a", 12}, FontSizeCase{"Text 1 1 0 |a", 10}, FontSizeCase{"Text 1 1 1,5 |a", 10},
-        FontSizeCase{"Text 1 1 14,6 |a", 15},
-                                           FontSizeCase{"Text 1 1 2,5 |a", 2},   // ties to even
-                                           FontSizeCase{"Text 1 1 3,5 |a", 4}, FontSizeCase{"Text 1 1 -20 |a", 10},
-                                           FontSizeCase{"Text 1 1 |a", 10},      // "|a" is no number
-                                           FontSizeCase{"Text -7 5   12 |Die", 12},
-                                           FontSizeCase{"Text 1 1 10^9 |a", kMaxTextFontSize}));
-
-TEST(TextLineText, EverythingAfterTheFirstBar) {
+// A text line's text follows the first bar, a circle's colour word may stand anywhere,
+// and keyword arguments are terms.
+TEST_F(SplitIntervalTest, TextColourAndArgumentsOfKeywordLines) {
   EXPECT_EQ(TextLineText("Text -7 4,5 12 |sowie  x - > 1/x, 1/x^2"), "sowie  x - > 1/x, 1/x^2");
   EXPECT_EQ(TextLineText("Text 1 1 12 | a|b "), " a|b ");
   EXPECT_EQ(TextLineText("Text 1 1 12 |"), "");
-}
-
-TEST(CircleColour, FoundAnywhereInTheLine) {
   EXPECT_EQ(CircleColourOf("Kreis 1,5 1,5^2 1/20 rot"), kRed);
   EXPECT_EQ(CircleColourOf("Kreis 0 0 1/20 schwarz"), kBlack);
   EXPECT_EQ(CircleColourOf(Cp1252("Kreis -1 -1 1/20 ohne Angabe weiß mglich noch rot und schwarz")), kRed);
   EXPECT_EQ(CircleColourOf(Cp1252("Kreis 0 0 1 grün")), kWhite);
-  EXPECT_EQ(CircleColourOf("Kreis 1 -1 1/20"), kWhite);
-}
-
-TEST_F(SplitIntervalTest, KeywordArgumentsAreTerms) {
-  const std::string line = Cp1252("Kreis 1,5   1,5^2 1/20 rot");
-  EXPECT_EQ(KeywordArgument(line, 2), 1.5L);
-  EXPECT_EQ(KeywordArgument(line, 3), 2.25L);
-  EXPECT_NEAR(static_cast<double>(KeywordArgument(line, 4)), 0.05, 1e-18);
+  EXPECT_EQ(KeywordArgument("Kreis 1,5   1,5^2 1/20 rot", 3), 2.25L);
   EXPECT_EQ(KeywordArgument("Strecke 1 2", 5), 0);  // a missing word is the empty term
 }
 
-struct ListCase {
-  const char* current;
-  std::vector<std::string> before;
-  std::vector<std::string> after;
-};
-
-class AddCurrentToListTest : public ::testing::TestWithParam<ListCase> {};
-
-TEST_P(AddCurrentToListTest, CurrentLineOnTop) {
-  std::vector<std::string> list = GetParam().before;
-  AddCurrentToList(GetParam().current, list);
-  EXPECT_EQ(list, GetParam().after);
+TEST(AddCurrentToListTest, CurrentLineOnTop) {
+  struct ListCase {
+    const char* current;
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+  };
+  const ListCase cases[] = {{"x^2", {"1/x", "x^2", "", "x"}, {"x^2", "1/x", "x"}}, {"  x^2 ", {"1/x"}, {"x^2", "1/x"}},
+                            {"", {"1/x", "  ", "x"}, {"1/x", "x"}}, {"   ", {}, {}},
+                            {"a\r\nb", {"b", "c"}, {"a", "b", "c"}}, {"1/x", {"1/x", "1/x"}, {"1/x"}},
+                            {"x", {" x "}, {"x", "x"}}};  // compared untrimmed, copied trimmed
+  for (const ListCase& c : cases) {
+    std::vector<std::string> list = c.before;
+    AddCurrentToList(c.current, list);
+    EXPECT_EQ(list, c.after) << c.current;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lists, AddCurrentToListTest,
-    ::testing::Values(
-        ListCase{"x^2", {"1/x", "x^2", "", "x"}, {"x^2", "1/x", "x"}},
-        ListCase{"  x^2 ", {"1/x"}, {"x^2", "1/x"}}, ListCase{"", {"1/x", "  ", "x"}, {"1/x", "x"}},
-        ListCase{"   ", {}, {}}, ListCase{"a\r\nb", {"b", "c"}, {"a", "b", "c"}},
-                      ListCase{"x", {" x "}, {"x", "x"}},  // compared untrimmed, copied trimmed
-                      ListCase{"1/x", {"1/x", "1/x"}, {"1/x"}}));
 
 TEST(SplitTextLines, AllLineEnds) {
   EXPECT_EQ(SplitTextLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));

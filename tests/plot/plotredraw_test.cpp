@@ -22,8 +22,7 @@ class RedrawTest : public testing::EngineTest {
     for (const RecordedOp& r : canvas.ops()) n += r.op == CanvasOp::Text && r.text == text;
     return n;
   }
-  // How often the axis label "-8" was written: once per grid, that is once
-  // per function line drawn without derivative.
+  // The axis label "-8" is written once per grid: per function line without derivative.
   int GridCount() const { return TextCount("-8"); }
   std::vector<Colour> CurveColours() const {
     std::vector<Colour> colours;
@@ -40,14 +39,14 @@ class RedrawTest : public testing::EngineTest {
   const std::vector<std::string> list{"x", "Text 1 1 12 |Hallo", "x^2/4"};
 };
 
-// On the screen "Alle" draws every line and the texts once more at the end;
-// without it only the function field and the texts. The export draws in
-// black: the first line alone, or with "Alle" every line once.
+// "Alle" draws every line and the texts once more at the end, without it the function field
+// and the texts; the export draws black: the first line, or with "Alle" every line once.
 struct RedrawCase {
   const char* name;
   const char* function;
   bool all;
   bool forExport;
+  bool derivative;
   int grids;
   int texts;
   std::vector<Colour> colours;
@@ -59,9 +58,9 @@ TEST_P(Redraws, DrawTheirLines) {
   const RedrawCase& c = GetParam();
   fields.function = c.function;
   if (c.forExport)
-    RedrawForExport(list, fields, c.all, false, canvas, kFrame);
+    RedrawForExport(list, fields, c.all, c.derivative, canvas, kFrame);
   else
-    RedrawPlotList(list, fields, {c.all, false, false, 10}, canvas, kFrame);
+    RedrawPlotList(list, fields, {c.all, c.derivative, false, 10}, canvas, kFrame);
   EXPECT_EQ(GridCount(), c.grids);
   EXPECT_EQ(TextCount("Hallo"), c.texts);
   EXPECT_EQ(CurveColours(), c.colours);
@@ -69,21 +68,16 @@ TEST_P(Redraws, DrawTheirLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, Redraws,
-    ::testing::Values(RedrawCase{"All", "x", true, false, 2, 2, {kWhite}},
-                      RedrawCase{"WithoutAll", "x^3", false, false, 1, 1, {kWhite}},
-                      RedrawCase{"Export", "", false, true, 1, 0, {kBlack}},
-                      RedrawCase{"ExportWithAll", "", true, true, 2, 1, {kBlack}}),
+    ::testing::Values(RedrawCase{"All", "x", true, false, false, 2, 2, {kWhite}},
+                      RedrawCase{"WithoutAll", "x^3", false, false, false, 1, 1, {kWhite}},
+                      // The derivative is drawn before its curve, without a grid of its own.
+                      RedrawCase{"Derivative", "x^2/4", false, false, true, 1, 1, {kRed, kWhite}},
+                      RedrawCase{"Export", "", false, true, false, 1, 0, {kBlack}},
+                      RedrawCase{"ExportWithAll", "", true, true, false, 2, 1, {kBlack}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RedrawTest, DerivativeBeforeEachCurve) {
-  fields.function = "x^2/4";
-  RedrawPlotList({"x^2/4"}, fields, {false, true, false, 10}, canvas, kFrame);
-  EXPECT_EQ(CurveColours(), (std::vector<Colour>{kRed, kWhite}));
-}
-
-// Drawn in steps: a redraw asked to stop after every line and called again
-// until it is finished draws what the whole redraw draws, and leaves the
-// parameter line and the last message alike.
+// A redraw stopped after every line and called until finished draws what the whole one
+// draws and leaves the parameter line and the last message alike.
 bool SameOps(const std::vector<RecordedOp>& a, const std::vector<RecordedOp>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const RecordedOp& x, const RecordedOp& y) {
     return x.op == y.op && x.a == y.a && x.b == y.b && x.text == y.text && x.pen == y.pen && x.brush == y.brush &&
@@ -128,15 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{{"a*x^2  a=2", "Kreis a 0 1/2 rot", "a*x", "b*x  b=1/0"}, true, 8},
                       StepCase{{"1/x [1;a]", "Strecke 0 0 wur(-1) 1", "Text c 0 12 |c", "ln(x)"}, true, 9},
                       StepCase{{"Kreis 0 0 1", "Rechteck 0 0 1 1", "K\xE4stchen 1 1 1/20"}, false, 3}));
-
-TEST_F(RedrawTest, AStoppedRedrawLeavesTheLaterLinesUndrawn) {
-  fields.function = "x";
-  PlotListRedraw redraw = PlotListRedraw::ForScreen(list, fields, {true, false, false, 10});
-  EXPECT_FALSE(redraw.draw(canvas, kFrame, [] { return false; }));
-  EXPECT_FALSE(redraw.finished());
-  EXPECT_EQ(GridCount(), 1);
-  EXPECT_EQ(TextCount("Hallo"), 0);
-}
 
 // A parameter set by a function line is in force for the keyword lines after
 // it: "Kreis a 0 1" with a = 2 has its box from x = 1 to x = 3.

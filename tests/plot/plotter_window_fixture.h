@@ -46,13 +46,6 @@ class PlotterOpened : public FormsTest {
     const int py = CmToPixelY(y / scale.sy + scale.dy, frame);
     return Form2sb->Image1->picture().pixel(px, py) == colour;
   }
-  static int PixelsOfColour(QRgb colour) {
-    const QImage& picture = Form2sb->Image1->picture();
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) count += picture.pixel(x, y) == colour;
-    return count;
-  }
 };
 
 constexpr QRgb kScreenWhite = 0xFFFFFFFF;

@@ -1,50 +1,76 @@
-// The list window's takeover, raw print jobs and the printed page.
+// The plotter windows' decisions without widgets: input fields and messages, the 3-D
+// view's menu, the list takeover, raw print jobs and the printed page.
 
 #include <algorithm>
+#include <vector>
 
 #include "plot/graphprint.h"
 #include "plot/listtransfer.h"
+#include "plot/plotinput.h"
 #include "plot/rawprint.h"
 #include "plot/recording_canvas.h"
+#include "shell/codepage.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
 namespace {
 
-TEST(ListTakeover, DropsEmptyTextLinesAndBlankLines) {
-  const TakenOverList taken = TakeOverListLines({"x^2", "Text 1 2 12 |", "", "   ", "1/x"});
-  EXPECT_EQ(taken.plotList, (std::vector<std::string>{"x^2", "1/x"}));
-  EXPECT_EQ(taken.functionText, "x^2");
+TEST(InputFields, PlainNumbersAndValuesPerCm) {
+  for (const char* plain : {"3", "1/2", "0,5", "1/90"}) EXPECT_TRUE(IsPlainNumber(plain)) << plain;
+  for (const char* other : {"Pi", "1.5", "2*Pi", "", "1/", "-2", " 2"}) EXPECT_FALSE(IsPlainNumber(other)) << other;
+  // The values per centimetre round ties to even.
+  EXPECT_EQ(ValuesPerCmOf(0.5L), 0);
+  EXPECT_EQ(ValuesPerCmOf(1.5L), 2);
+  EXPECT_EQ(ValuesPerCmOf(2.5L), 2);
+  EXPECT_EQ(ValuesPerCmOf(-3.2L), -3);
 }
 
-TEST(ListTakeover, AnEmptyFirstLineLeavesTheFunctionEmpty) {
-  const TakenOverList taken = TakeOverListLines({"", "x^2"});
-  EXPECT_EQ(taken.plotList, (std::vector<std::string>{"x^2"}));
+TEST(LastErrorReport, WithAndWithoutMessage) {
+  EXPECT_EQ(LastErrorReport(""), "Es ist kein Fehler aufgetreten");
+  EXPECT_EQ(LastErrorReport("Div. durch Null"),
+            Cp1252("Ungültige Funktionswerte werden nicht gezeichnet (zum Beispiel f(0) für f(x)=1/x).\r"
+                   "Beim Schaubild berechnen wurde gemeldet:Div. durch Null"));
+}
+
+TEST(ChangedView, EachItemChangesItsNumber) {
+  const View3DParams start{30, 1, 2, 4, 0, 0};
+  EXPECT_EQ(ChangedView(start, ViewChange::AlphaUp).alpha, 35);
+  EXPECT_EQ(ChangedView(start, ViewChange::AlphaDown).alpha, 25);
+  EXPECT_EQ(ChangedView(start, ViewChange::Down).shiftVertical, -1);
+  EXPECT_EQ(ChangedView(start, ViewChange::Up).shiftVertical, 1);
+  EXPECT_EQ(ChangedView(start, ViewChange::Right).shiftHorizontal, 1);
+  EXPECT_EQ(ChangedView(start, ViewChange::Left).shiftHorizontal, -1);
+  const View3DParams bigger = ChangedView(start, ViewChange::UnitYUp);
+  EXPECT_EQ((std::vector<long double>{bigger.alpha, bigger.k, bigger.lez}),
+            (std::vector<long double>{start.alpha, start.k, start.lez}));
+  // Two clicks double or halve a unit.
+  View3DParams v = start;
+  for (ViewChange c : {ViewChange::UnitXUp, ViewChange::UnitXUp, ViewChange::UnitYDown, ViewChange::UnitYDown,
+                       ViewChange::UnitZUp, ViewChange::UnitZUp})
+    v = ChangedView(v, c);
+  EXPECT_NEAR(static_cast<double>(v.k), 2.0, 1e-17);
+  EXPECT_NEAR(static_cast<double>(v.ley), 1.0, 1e-17);
+  EXPECT_NEAR(static_cast<double>(v.lez), 8.0, 1e-16);
+}
+
+// The first memo line is the function only where it is taken over itself.
+TEST(ListTakeover, DropsEmptyTextLinesAndBlankLines) {
+  const TakenOverList taken = TakeOverListLines({"", "x^2", "Text 1 2 12 |", "   ", "1/x"});
+  EXPECT_EQ(taken.plotList, (std::vector<std::string>{"x^2", "1/x"}));
   EXPECT_EQ(taken.functionText, "");
 }
 
-// Takes jobs until it has `accepted` of them, then refuses.
-class CountingSink : public RawPrintSink {
- public:
-  explicit CountingSink(std::size_t accepted = 100) : accepted_(accepted) {}
+// Takes the first job, then refuses.
+struct RefusingSink : RawPrintSink {
   bool sendJob(const std::string& bytes) override {
     jobs.push_back(bytes);
-    return jobs.size() <= accepted_;
+    return jobs.size() == 1;
   }
   std::vector<std::string> jobs;
-
- private:
-  std::size_t accepted_;
 };
 
-TEST(RawPrinting, OneJobPerLineAndAFormFeed) {
-  CountingSink sink;
-  EXPECT_TRUE(RawPrintText({"x^2", "1/x"}, sink));
-  EXPECT_EQ(sink.jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n", "\f"}));
-}
-
 TEST(RawPrinting, ARefusedJobEndsThePrintoutAndIsReported) {
-  CountingSink sink(1);
+  RefusingSink sink;
   EXPECT_FALSE(RawPrintText({"x^2", "1/x", "x"}, sink));
   EXPECT_EQ(sink.jobs, (std::vector<std::string>{"      x^2\r\n", "      1/x\r\n"}));
 }
@@ -68,7 +94,8 @@ class PrintedGraph : public testing::EngineTest {
   PlotFrame frame = PrintFrame(2480, 3508);
 };
 
-TEST_F(PrintedGraph, LabelOnlyWithAllAndText) {
+// The function's label only with "Alle" and text; the curves black and two pixels wide.
+TEST_F(PrintedGraph, LabelOnlyWithAllAndTextCurvesBlackAndTwoPixelsWide) {
   std::vector<std::string> list = {"1/x"};
   PlotFieldTexts fields;
   fields.function = "x^2";
@@ -78,12 +105,7 @@ TEST_F(PrintedGraph, LabelOnlyWithAllAndText) {
   PrintGraph(list, fields, {true, false, true}, canvas, frame);
   EXPECT_EQ(LabelCount(), 1);
   EXPECT_EQ(list, (std::vector<std::string>{"x^2", "1/x"}));
-}
-
-TEST_F(PrintedGraph, CurvesAreBlackAndTwoPixelsWide) {
-  std::vector<std::string> list;
-  PlotFieldTexts fields;
-  fields.function = "x";
+  canvas.clear();
   PrintGraph(list, fields, {false, true, false}, canvas, frame);
   bool sawCurve = false;
   for (const RecordedOp& op : canvas.ops()) {

@@ -14,12 +14,7 @@ namespace lumatik::testing {
 // The input window's units and centre as the drawing tests type them.
 inline PlotFieldTexts Fields(const std::string& lex, const std::string& ley, const std::string& x0 = "0",
                              const std::string& y0 = "0") {
-  PlotFieldTexts f;
-  f.lex = lex;
-  f.ley = ley;
-  f.x0 = x0;
-  f.y0 = y0;
-  return f;
+  return PlotFieldTexts{.lex = lex, .ley = ley, .x0 = x0, .y0 = y0, .function = {}};
 }
 
 // Draws the line as the input window's function, in a solid pen.
