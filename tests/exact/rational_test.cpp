@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "exact/rational.h"
 #include "shell/luhilf.h"
@@ -60,11 +61,7 @@ TEST(RationalTexts, FractionsInFullAndIntegersGroupedLikeTheDecimals) {
   EXPECT_EQ(IntegerDecimalText(mpz_class("123456789012345678901234567890")), "123 456 789 012 345 678 901 234 567 890");
 }
 
-struct RecognitionCase {
-  const char* name;
-  long double value;
-  const char* fraction;  // or "none"
-};
+using RecognitionCase = std::tuple<const char*, long double, const char*>;  // name, value, fraction or "none"
 
 // The equations take integers, decimals with up to eight places and
 // fractions with small denominators.
@@ -73,7 +70,7 @@ TEST(RecogniseTypedFraction, TypedFractionsButNoIrrationalValues) {
       {"-7/12", -7.0L / 12, "-7/12"}, {"1000/3", 1000.0L / 3, "1000/3"}, {"-42", -42, "-42"},
       {"2,00000001", 2.00000001L, "200000001/100000000"}, {"1E-30", 1e-30L, "none"},
       {"0,333333333333", 0.333333333333L, "none"}, {"42,7256600888211880", 42.7256600888211880L, "none"}};
-  for (const RecognitionCase& c : cases) EXPECT_EQ(Text(RecogniseTypedFraction(c.value)), c.fraction) << c.name;
+  for (const auto& [name, value, fraction] : cases) EXPECT_EQ(Text(RecogniseTypedFraction(value)), fraction) << name;
 }
 
 TEST(RecogniseTypedFraction, HardlyEverTakesAnIrrationalValueForAFraction) {
@@ -92,29 +89,23 @@ TEST(RecogniseDisplayedFraction, FractionsTheDisplayPrintsOnly) {
   const RecognitionCase cases[] = {
       {"-2,35", -2.35L, "-47/20"}, {"1E-7", 1e-7L, "1/10000000"}, {"1E14", 1e14L, "100000000000000"}, {"0", 0, "0"},
       {"sqrt(2)", std::sqrt(2.0L), "none"}, {"1E20", 1e20L, "none"}, {"1/3+1E-17", 1.0L / 3 + 1e-17L, "none"}};
-  for (const RecognitionCase& c : cases) {
-    const auto fraction = RecogniseDisplayedFraction(c.value);
-    EXPECT_EQ(Text(fraction), c.fraction) << c.name;
-    EXPECT_TRUE(!fraction || ToExtended(*fraction) == c.value) << c.name;
+  for (const auto& [name, value, expected] : cases) {
+    const auto fraction = RecogniseDisplayedFraction(value);
+    EXPECT_EQ(Text(fraction), expected) << name;
+    EXPECT_TRUE(!fraction || ToExtended(*fraction) == value) << name;
   }
 }
 
-struct RootCase {
-  const char* fraction;
-  const char* square;  // or "none"
-  const char* cube;
-};
-
 TEST(ExactRoots, OnlyOfSquaresAndCubes) {
-  const RootCase cases[] = {
+  const std::tuple<const char*, const char*, const char*> cases[] = {  // fraction, square root, cube root
       {"4/9", "2/3", "none"}, {"-8/27", "none", "-2/3"}, {"64", "8", "4"}, {"0", "0", "0"},
       {"-4", "none", "none"}, {"2/9", "none", "none"}, {"999999999999999999", "none", "none"},
       // Far beyond 128 bits: (10^30 + 1)^2 and its cube.
       {"1000000000000000000000000000002000000000000000000000000000001", "1000000000000000000000000000001", "none"},
   };
-  for (const RootCase& c : cases) {
-    EXPECT_EQ(Text(ExactSquareRoot(mpq_class(c.fraction))), c.square) << c.fraction;
-    EXPECT_EQ(Text(ExactCubeRoot(mpq_class(c.fraction))), c.cube) << c.fraction;
+  for (const auto& [fraction, square, cube] : cases) {
+    EXPECT_EQ(Text(ExactSquareRoot(mpq_class(fraction))), square) << fraction;
+    EXPECT_EQ(Text(ExactCubeRoot(mpq_class(fraction))), cube) << fraction;
   }
 }
 

@@ -108,9 +108,8 @@ PrintedOutput Analyse(const Lines& lines, int m) {
   return out;
 }
 
-// One solution line read back: "x1=2689/1800  +3*x5  =1,49 +3*x5" is the
-// value 2689/1800 and the term +3 * x5; "x5 beliebig" is free. The decimal
-// half is the fraction to its last printed digit.
+// "x1=2689/1800  +3*x5  =1,49 +3*x5" is the value 2689/1800 and the term +3 * x5, its decimal
+// half the fraction to its last printed digit; "x5 beliebig" is free.
 struct PrintedUnknown {
   bool free = false;
   mpq_class value;
@@ -145,11 +144,9 @@ PrintedUnknown ParseSolutionLine(const std::string& line) {
   return unknown;
 }
 
-// Checks all the program prints for the typed system against `rows` (none:
-// the typed rows): matrices with integral left sides in the row space;
-// "Keine Lösung" exactly when inconsistent; else n - rank unknowns
-// "beliebig", and for any choice of them an exact solution that the
-// "o.K." test line shows.
+// Checks the output against `rows` (none: the typed rows): integral matrices in the row space;
+// "Keine Lösung" exactly when inconsistent; else n - rank unknowns "beliebig",
+// and for each choice of them an exact solution that the "o.K." line shows.
 void CheckSolvedSystem(const Lines& input, std::vector<RationalRow> rows = {}) {
   const auto number = [&](const std::string& name, int otherwise) {
     const auto at = input.at(0).find(name);
@@ -193,8 +190,7 @@ void CheckSolvedSystem(const Lines& input, std::vector<RationalRow> rows = {}) {
   if (::testing::Test::HasFailure()) return;
   EXPECT_EQ(static_cast<int>(freeUnknowns.size()), n - reference.rank);
 
-  // The free unknowns all 0, then each set to 1 (with rank n the one
-  // solution, which the exact rows then single out).
+  // The free unknowns all 0, then each set to 1 (with rank n the one solution).
   ASSERT_EQ(out.probeLines.size(), 1 + freeUnknowns.size());
   for (std::size_t choice = 0; choice <= freeUnknowns.size(); ++choice) {
     std::vector<mpq_class> x(n);
@@ -227,10 +223,15 @@ void CheckSolvedSystem(const Lines& input, std::vector<RationalRow> rows = {}) {
 
 class LinearSystemTest : public testing::EngineTest {};
 
-// Shapes the generated systems below seldom make: zero rows, a zero first
-// column, and denominators that make the integral rows grow far beyond 10^7.
+// Shapes the generated systems below do not make: one unknown, one equation,
+// zero rows, a zero first column, and denominators that make the integral
+// rows grow far beyond 10^7.
 TEST_F(LinearSystemTest, HandwrittenSystemsAgreeWithExactArithmetic) {
   const Lines cases[] = {
+      {"n=1 m=2", "2 | 4", "-3 | -6"},
+      {"n=1 m=2", "2 | 4", "1 | 3"},
+      {"n=3 m=1", "1 -2 1/2 | 3"},
+      {"n=2 m=3", "1 1 | 3/2", "1 -1 | 1/2", "2 0 | 2"},
       {"n=2 m=1", "0 0 | 0"},
       {"n=2 m=2", "1 1 | 1", "0 0 | 1"},
       {"n=3 m=2", "0 0 2 | 4", "1 1 1 | 1"},
@@ -251,40 +252,6 @@ TEST_F(LinearSystemTest, MenuExamplesAgreeWithExactArithmetic) {
     WriteLinearSystemExample(sheet, example);
     SCOPED_TRACE(sheet.line(1));
     CheckSolvedSystem(sheet.lines());
-  }
-}
-
-// Random systems of every shape, with dependent rows made on purpose.
-TEST_F(LinearSystemTest, RandomSystemsAgreeWithExactArithmetic) {
-  std::mt19937 random(20261206);
-  std::uniform_int_distribution<int> entry(-6, 6);
-  std::uniform_int_distribution<int> denominator(1, 4);
-  // mpq_class as the result type: the bare quotient would be an expression
-  // that refers to the temporary numerator after the lambda returns.
-  const auto fraction = [&]() -> mpq_class { return mpq_class(entry(random)) / denominator(random); };
-  for (int round = 0; round < 400 && !HasFailure(); ++round) {
-    const int n = 1 + static_cast<int>(random() % 5);
-    const int m = 1 + static_cast<int>(random() % 6);
-    std::vector<RationalRow> rows;
-    Lines lines{"n=" + std::to_string(n) + " m=" + std::to_string(m)};
-    for (int r = 0; r < m; ++r) {
-      RationalRow row;
-      if (r >= 2 && random() % 3 == 0) {
-        // A combination of the first two rows; sometimes with a wrong right side.
-        const mpq_class a = entry(random);
-        const mpq_class b = fraction();
-        for (int j = 0; j <= n; ++j) row.push_back(a * rows[0][j] + b * rows[1][j]);
-        if (random() % 2 == 0) row[n] += 1;
-      } else {
-        for (int j = 0; j <= n; ++j) row.push_back(fraction());
-      }
-      rows.push_back(row);
-      std::string line;
-      for (int j = 0; j <= n; ++j) line += (j == n ? " | " : (j > 0 ? " " : "")) + row[j].get_str();
-      lines.push_back(line);
-    }
-    SCOPED_TRACE("round " + std::to_string(round) + ": " + ::testing::PrintToString(lines));
-    CheckSolvedSystem(lines, rows);
   }
 }
 
@@ -322,6 +289,10 @@ TEST_F(LinearSystemTest, InputProblemsShowTheirHint) {
       {{"n=2 m=3", "1 2 | 3", "4 5 | 6"}, count, false},
       {{"n=2 m=2", "1 2 | 3", "   "}, count, true},
       {{"n=3 m=2", "1 1 1 | 3", "1 2 | 3"}, "Die fehlenden Zahlen in der 3.Zeile  werden 0 gesetzt!", true},
+      {{"n=2 m=2", "1 2 | 3", "1 Pi/0 | 2"},
+       "Abbruch:In Zeile 3 kann \"Pi/0\" nicht berechnet werden (Div. durch Null).\rErlaubt sind Zahlen und "
+       "Rechenausdrücke ohne Leerstelle, z.B. 1/3, wur(3) oder Pi/2.",
+       false},
   };
   for (const auto& c : cases) {
     const Worksheet sheet = Solve(c.lines);
@@ -335,22 +306,8 @@ TEST_F(LinearSystemTest, InputProblemsShowTheirHint) {
   }
 }
 
-TEST_F(LinearSystemTest, UncomputableCoefficientStopsWithAHintAndLeavesTheWorksheet) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"wurzel(3) 1 | 2", "wurzel(3)"}, {"1 Pi/0 | 2", "Pi/0"}, {"1 1 | eins", "eins"}, {"x1 1 | 2", "x1"}};
-  for (const auto& [row, item] : cases) {
-    const Lines input{"n=2 m=2", "1 2 | 3", row};
-    const Worksheet sheet = Solve(input);
-    ASSERT_EQ(sheet.notices().size(), 1u);
-    const std::string start = "Abbruch:In Zeile 3 kann \"" + std::string(item) + "\" nicht berechnet werden";
-    EXPECT_EQ(sheet.notices()[0].text.rfind(start, 0), 0u) << sheet.notices()[0].text;
-    EXPECT_EQ(sheet.lines(), input);
-  }
-}
-
-// Irrational coefficients (terms beginning with a letter among them) are
-// eliminated in extended arithmetic, where an entry is zero below the
-// rounding of the numbers it came from, however large the rows have grown. A
+// Irrational rows are eliminated in extended arithmetic, where an entry is zero
+// below the rounding of its numbers however large the rows have grown; a
 // row of fractions among them is made integral with a positive diagonal entry.
 TEST_F(LinearSystemTest, IrrationalSystemsAreJudgedRelativeToTheSizeOfTheirRows) {
   const std::string big = "10^12*wur(2)+3*Pi 10^12*wur(3)+3 10^12*wur(5)+6 | 10^12+";
@@ -358,8 +315,6 @@ TEST_F(LinearSystemTest, IrrationalSystemsAreJudgedRelativeToTheSizeOfTheirRows)
     Lines lines;
     const char* expected;  // UTF-8, the start of a line that must be printed
   } cases[] = {
-      {{"n=2 m=2", "wur(2) wur(3) | 1", "2*wur(2) 2*wur(3) | 2"}, "x2 beliebig"},
-      {{"n=2 m=2", "wur(2) wur(3) | 1", "2*wur(2) 2*wur(3) | 3"}, "Keine Lösung"},
       {{"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3", big + "9"}, "x3 beliebig"},
       {{"n=3 m=3", "wur(2) wur(3) wur(5) | 1", "Pi 1 2 | 3", big + "1009"}, "Keine Lösung"},
       {{"n=2 m=2", "wur(2) 1 | 1", "1 -3 | 1"}, "-1      3       | -1 "},
@@ -397,11 +352,7 @@ class Typist {
   }
   bool OneIn(int n) { return Between(1, n) == 1; }
   std::int64_t Sign() { return OneIn(2) ? -1 : 1; }
-  static mpq_class Q(long num, long den) {
-    mpq_class q(num, den);
-    q.canonicalize();
-    return q;
-  }
+  static mpq_class Q(long num, long den) { return mpq_class(num) / den; }
 
   mpq_class Coefficient() {
     const int kind = static_cast<int>(Between(0, 9));
@@ -502,9 +453,8 @@ TEST_F(GeneratedSystems, PrintedSolutionsAgreeWithExactElimination) {
   }
 }
 
-// Square-root rows and a combination of them typed as terms
-// ("3*(...)-2*(...)"): the rounding of the engine sits in every entry, and
-// the elimination must still see dependence and contradiction.
+// Square-root rows and a combination of them typed as "3*(...)-2*(...)": the rounding of the
+// engine sits in every entry, and the elimination must still see dependence and contradiction.
 TEST_F(GeneratedSystems, IrrationalRowsAreJudgedAtTheirSize) {
   Typist typist(20261214);
   const int primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
@@ -513,8 +463,7 @@ TEST_F(GeneratedSystems, IrrationalRowsAreJudgedAtTheirSize) {
     const int n = 2 + (round / 3) % 5;
     const int m = kind == Kind::Unique ? n : static_cast<int>(typist.Between(2, n));
     const int independent = kind == Kind::Unique ? n : m - 1;
-    // Entries c * wur(p) in rows of sizes 1 to 10^9, whose rounding is far
-    // above 1e-12 of each other.
+    // Entries c * wur(p) in rows of sizes 1 to 10^9, whose roundings differ far beyond 1e-12.
     std::vector<std::vector<std::string>> terms(independent);
     for (auto& row : terms) {
       const std::string scale = "1" + std::string(3 * typist.Between(0, 3), '0') + "*";

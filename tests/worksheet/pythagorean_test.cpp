@@ -58,9 +58,8 @@ TEST(PythagoreanTriples, GoingOnOnceReachesTwoHundredWithWiderColumns) {
   ASSERT_EQ(linesWhenAsked.size(), 2u);
   EXPECT_GT(linesWhenAsked[0], 5u);  // the asker sees what was found so far
   EXPECT_EQ(ReadTuples(sheet), BruteForce(3, 200));
-  bool wide = false;
-  for (const std::string& line : sheet.lines()) wide = wide || line.find("( 20, 99,101)") != std::string::npos;
-  EXPECT_TRUE(wide);
+  EXPECT_TRUE(std::any_of(sheet.lines().begin(), sheet.lines().end(),
+                          [](const std::string& line) { return line.find("( 20, 99,101)") != std::string::npos; }));
 }
 
 TEST(PythagoreanQuadruples, FirstOnesAndTheBruteForceList) {
