@@ -1,8 +1,6 @@
-// Every number text the program writes reads back through the engine as the
-// value it was written from, within the digits the format keeps: grouped
-// decimals, the general 15- and 18-digit format with its "E" exponent,
-// fractions, mixed numbers, root and Pi texts. Decimal texts are also read
-// exactly: the engine's value is the C library's reading of the same digits.
+// Every number text the program writes (grouped decimals, the general format
+// with its "E", fractions, mixed numbers, root and Pi texts) reads back through
+// the engine within the digits it keeps; decimals as the C library reads them.
 
 #include <cstdlib>
 #include <functional>

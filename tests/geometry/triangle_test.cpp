@@ -40,9 +40,7 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
     for (const char* angle : {"alpha=", "beta=", "gamma="})
       sum += NumberAfter(LineStarting(sheet, angle), angle, "\xB0");
     ExpectNear(sum, 180, 180, exact, "angle sum");
-    if (n % 4 == 0) {
-      EXPECT_TRUE(HasLine(sheet, "gamma=90\xB0"));
-    }
+    if (n % 4 == 0) { EXPECT_TRUE(HasLine(sheet, "gamma=90\xB0")); }
     const std::string circle = LineStarting(sheet, "Umkreis U");
     const L3 u = PointAfter(circle, "U");
     const LD r = NumberValue(circle.substr(circle.find(" r=") + 3));
@@ -60,10 +58,8 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
     }
     const std::string areaLine = LineStarting(sheet, "Dreiecksfl\xE4" "che=");
     ExpectNear(NumberValue(areaLine.substr(15)), area, size * size, exact, areaLine);
-    ExpectNear(
-        PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
-        L3{(x[0].x1 + x[1].x1 + x[2].x1) / 3, (x[0].x2 + x[1].x2 + x[2].x2) / 3, (x[0].x3 + x[1].x3 + x[2].x3) / 3},
-        size, exact, "centroid");
+    ExpectNear(PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
+               LD(1) / 3 * (x[0] + x[1] + x[2]), size, exact, "centroid");
   });
 }
 
