@@ -44,8 +44,7 @@ const std::vector<DecimalFormat>& DecimalFormats() {
   const auto digits = [](int d) { return [d](Extended v) { return Significant(v, d); }; };
   const auto fixed = [](int decimals) { return [decimals](Extended v) { return FixedOrGeneral15(v, decimals); }; };
   static const std::vector<DecimalFormat> formats = {
-      // Rounded to 18 significant digits, then to 18 decimals, as the
-      // pattern formatter does.
+      // Rounded to 18 significant digits, then to 18 decimals, as patterns do.
       {"Rechne", ResultText, [](Extended v) { return Significant(v, 18) + Decimals(18); }},
       {"general 15", F([](Extended v) { return GeneralFloatText(v, 15); }), digits(15)},
       {"general 18", F([](Extended v) { return GeneralFloatText(v, 18); }), digits(18)},

@@ -54,7 +54,6 @@ TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
   }
 }
 
-// Irrational directions keep a true normal with coefficients of their own size.
 TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
   const Vec3 p{1, 2, 3}, u{std::sqrt(2.0L), 1, 0}, v{0, 1, std::sqrt(3.0L)};
   const PlaneEquation e = PlaneFromParam(p, u, v).plane;

@@ -1,7 +1,6 @@
-// "Dreieck" on generated triangles: the corners satisfy the plane line, the
-// angles add up to 180 degrees, the circumcentre is equidistant from the
-// corners, the height feet lie on their sides at right angles, and the area
-// is half the cross product's length; degenerate ones give the sheet's texts.
+// "Dreieck" on generated triangles: the corners lie in the plane, the angles add
+// up to 180 degrees, the circumcentre is equidistant from the corners, the height
+// feet lie on their sides at right angles, the area is half the cross product.
 
 #include <gtest/gtest.h>
 

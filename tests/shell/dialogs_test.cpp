@@ -1,6 +1,5 @@
-// The hint and input dialog: its height rules, its keys, and the values it
-// hands back; the cancel dialog of the prime table: it is up while the table
-// grows, the calculator is disabled meanwhile, and only a confirmed cancel stops.
+// The hint and input dialog: its heights, keys and the values it hands back;
+// the prime table's cancel dialog: up while the table grows, only a confirmed cancel stops.
 
 #include <QLabel>
 #include <QScreen>
