@@ -1,7 +1,6 @@
-// The compiled form against the text evaluator: generated and mutated terms,
-// evaluated through both at many points and under changing parameter lines,
-// must give the same 80-bit value, the same message, and leave the
-// parameters and the shown message boxes alike.
+// The compiled form against the text evaluator: generated and mutated terms at
+// many points and under changing parameter lines give the same 80-bit value and
+// message, and leave the parameters and the shown message boxes alike.
 
 #include <cstring>
 #include <limits>
@@ -42,9 +41,8 @@ struct EngineState {
   bool operator==(const EngineState&) const = default;
 };
 
-// Stops prime table extensions far beyond what a school term asks for, so
-// that a mutated "PrZ(9^9)" ends quickly (with its own message, alike in
-// both evaluators).
+// Stops prime tables far beyond what a school term asks for: a mutated
+// "PrZ(9^9)" ends quickly, with the same message in both evaluators.
 class PrimeLimit : public PrimeProgressObserver {
  public:
   void opened() override {}
@@ -83,9 +81,8 @@ class CompiledTermTest : public testing::EngineTest {
     EngineTest::TearDown();
   }
 
-  // Evaluates the points through the text evaluator one by one and through
-  // the compiled form (one call per point, or the whole row at once), both
-  // from the same state; false (with a report) when they differ.
+  // The points through the text evaluator and the compiled form (per point or
+  // as one row), both from the same state; false (with a report) if they differ.
   bool SameOutcome(const CompiledTerm& compiled, const std::vector<Extended>& xs, const EngineState& before,
                    bool asRow = false) {
     before.restore();

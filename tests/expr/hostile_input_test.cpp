@@ -59,33 +59,25 @@ TEST_F(HostileInput, RandomBytesNeverCrash) {
 // Running out of memory is no failure of a term: no guard of the engine may
 // turn it into "Fehler in" and 0. The message box that "nue" shows when it
 // adds its parameter n stands in for an allocation that fails.
-struct Road {
-  const char* name;
-  std::function<void(const std::string& term)> evaluate;
-};
-
-class OutOfMemory : public testing::EngineTest, public ::testing::WithParamInterface<Road> {};
-
-TEST_P(OutOfMemory, LeavesTheEngineInsteadOfBecomingAMessage) {
+TEST_F(HostileInput, OutOfMemoryLeavesTheEngineInsteadOfBecomingAMessage) {
+  const std::pair<const char*, std::function<void(const std::string&)>> roads[] = {
+      {"EvalTermAt", [](const std::string& t) { EvalTermAt(t, 1); }},
+      {"EvalTerm", [](const std::string& t) { EvalTerm(t); }},
+      {"EvalTermGuarded", [](const std::string& t) { EvalTermGuarded(t); }},
+      {"NthValuePlain", [](const std::string& t) { NthValuePlain("0+" + t + "|1", 1); }},
+      {"CompiledTerm", [](const std::string& t) { CompiledTerm{t}(1); }},
+      {"FastEvalTermAt", [](const std::string& t) { FastEvalTermAt(t, 1); }},
+      {"Calculate", [](const std::string& t) { Calculate(t); }}};
   SetMessageSink([](const std::string&) { throw std::bad_alloc(); });
-  for (const char* term : {"nue(6)", "2+nue(6)*3", "sin(nue(6))", "(1'1/2+nue(6))"}) {
-    UseParams({});  // n is missing again, so "nue" asks for memory once more
-    MathErrorText().clear();
-    EXPECT_THROW(GetParam().evaluate(term), std::bad_alloc) << term;
-    EXPECT_EQ(MathErrorText(), "") << term;
+  for (const auto& [road, evaluate] : roads) {
+    for (const char* term : {"nue(6)", "2+nue(6)*3", "sin(nue(6))", "(1'1/2+nue(6))"}) {
+      UseParams({});  // n is missing again, so "nue" asks for memory once more
+      MathErrorText().clear();
+      EXPECT_THROW(evaluate(term), std::bad_alloc) << road << " " << term;
+      EXPECT_EQ(MathErrorText(), "") << road << " " << term;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Roads, OutOfMemory,
-    ::testing::Values(Road{"EvalTermAt", [](const std::string& t) { EvalTermAt(t, 1); }},
-                      Road{"EvalTerm", [](const std::string& t) { EvalTerm(t); }},
-                      Road{"EvalTermGuarded", [](const std::string& t) { EvalTermGuarded(t); }},
-                      Road{"NthValuePlain", [](const std::string& t) { NthValuePlain("0+" + t + "|1", 1); }},
-                      Road{"CompiledTerm", [](const std::string& t) { CompiledTerm{t}(1); }},
-                      Road{"FastEvalTermAt", [](const std::string& t) { FastEvalTermAt(t, 1); }},
-                      Road{"Calculate", [](const std::string& t) { Calculate(t); }}),
-    [](const ::testing::TestParamInfo<Road>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lumatik

@@ -1,8 +1,6 @@
-// Every number text the program writes reads back through the engine as the
-// value it was written from, within the digits the format keeps: grouped
-// decimals, the general 15- and 18-digit format with its "E" exponent,
-// fractions, mixed numbers, root and Pi texts. Decimal texts are also read
-// exactly: the engine's value is the C library's reading of the same digits.
+// Every number text the program writes (grouped decimals, the general format
+// with its "E", fractions, mixed numbers, root and Pi texts) reads back through
+// the engine within the digits it keeps; decimals as the C library reads them.
 
 #include <cstdlib>
 #include <functional>
@@ -46,8 +44,7 @@ const std::vector<DecimalFormat>& DecimalFormats() {
   const auto digits = [](int d) { return [d](Extended v) { return Significant(v, d); }; };
   const auto fixed = [](int decimals) { return [decimals](Extended v) { return FixedOrGeneral15(v, decimals); }; };
   static const std::vector<DecimalFormat> formats = {
-      // Rounded to 18 significant digits, then to 18 decimals, as the
-      // pattern formatter does.
+      // Rounded to 18 significant digits, then to 18 decimals, as patterns do.
       {"Rechne", ResultText, [](Extended v) { return Significant(v, 18) + Decimals(18); }},
       {"general 15", F([](Extended v) { return GeneralFloatText(v, 15); }), digits(15)},
       {"general 18", F([](Extended v) { return GeneralFloatText(v, 18); }), digits(18)},

@@ -69,7 +69,6 @@ TEST_F(Parameters, SplitTermAndParamsOfAPlotLine) {
 class Values : public testing::EngineTest {};
 
 TEST_F(Values, NthValueReadsPointsAndLists) {
-  EXPECT_EQ(NthValue("A(1|2|3)", 3), 3);
   EXPECT_EQ(NthValue("1 2 3", 2), 2);
   EXPECT_EQ(NthValue("1|2", 5), 0);
   EXPECT_EQ(NthValue("P(1|-2|1/3)", 3), 1.0L / 3);

@@ -13,6 +13,9 @@
 
 namespace lumatik::testing {
 
+// Digit groups lose their blanks: "62,424 952 289" reads as one number.
+static const std::regex kGroupBlank("([0-9]) (?=[0-9])");
+
 mpq_class CaseMaker::Coord() {
   // Zeros come often: they are where exact tests on floats break.
   if (Int(0, 5) == 0) return 0;
@@ -90,10 +93,8 @@ Worksheet RunGeometry(const char* caption, std::vector<std::string> lines) {
 }
 
 LD NumberValue(std::string text) {
-  // Digit groups lose their blanks; 1,5E-20 becomes 1,5*10^(-20).
-  static const std::regex groupBlank("([0-9]) (?=[0-9])");
-  static const std::regex exponent("([0-9])E([-+]?[0-9]+)");
-  return EvalTerm(std::regex_replace(std::regex_replace(text, groupBlank, "$1"), exponent, "$1*10^($2)"));
+  static const std::regex exponent("([0-9])E([-+]?[0-9]+)");  // 1,5E-20 becomes 1,5*10^(-20)
+  return EvalTerm(std::regex_replace(std::regex_replace(text, kGroupBlank, "$1"), exponent, "$1*10^($2)"));
 }
 
 std::string LineStarting(const Worksheet& sheet, const std::string& prefix) {
@@ -176,10 +177,8 @@ void ExpectClean(const Worksheet& sheet, bool exact) {
     EXPECT_EQ(lower.find("nan"), std::string::npos) << line;
     if (!exact) continue;
     // Rounding noise: 1E-19, 2,99999999999999999, 3,00000000000000001.
-    // Grouped digits ("62,424 952 289") are read without their blanks.
-    static const std::regex groupBlank("([0-9]) (?=[0-9])");
     static const std::regex noise("[0-9]E-|,[0-9]*(999999|000000)");
-    EXPECT_FALSE(std::regex_search(std::regex_replace(line, groupBlank, "$1"), noise)) << line;
+    EXPECT_FALSE(std::regex_search(std::regex_replace(line, kGroupBlank, "$1"), noise)) << line;
   }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Generated geometry cases, built from exact fractions so that their
-// structure (parallel, tangent, coplanar) is exact, typed as integers,
-// fractions, decimals or scaled by sqrt(2); and the reading of results
-// back from the printed worked solution.
+// Generated geometry cases, built from exact fractions so that parallel,
+// tangent and coplanar are exact, typed as integers, fractions, decimals or
+// scaled by sqrt(2); and reading results back from the worked solution.
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -70,15 +69,13 @@ class CaseMaker {
   std::mt19937 rng_;
 };
 
-// Runs `check` on 80 cases of each style, the cases of a style drawn from
-// `seed`; n counts the cases of the style.
+// Runs `check` on 80 cases of each style drawn from `seed`; n counts them.
 void ForEachCase(unsigned seed, const std::function<void(CaseMaker& make, int n)>& check);
 
 // The worksheet after one click on a geometry menu item.
 Worksheet RunGeometry(const char* caption, std::vector<std::string> lines);
 
-// A printed number: a term of the engine, with digit-group blanks and an
-// "E" exponent allowed.
+// A printed number: an engine term, with digit-group blanks and "E" allowed.
 LD NumberValue(std::string text);
 // The line that begins with `prefix`; fails the test when there is none.
 std::string LineStarting(const Worksheet& sheet, const std::string& prefix);
@@ -92,8 +89,7 @@ LD NumberAfter(const std::string& line, const std::string& label, const char* en
 // relative to the sizes of its terms.
 LD EquationResidual(const std::string& equation, const L3& x);
 
-// No inf or nan anywhere; for exact input no rounding noise either
-// (1E-19, 2,99999999999999999, 3,00000000000000001).
+// No inf or nan anywhere; for exact input no rounding noise either.
 void ExpectClean(const Worksheet& sheet, bool exact);
 
 // |a - b| within the tolerance of the style, relative to `size`.

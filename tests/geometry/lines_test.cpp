@@ -37,9 +37,7 @@ TEST_F(LinesTest, PointLineDistanceIsTheDistanceToAFootOnTheLine) {
     ExpectNear(NumberValue(distance.substr(2)), Norm(Cross(P - A, V)) / Norm(V), size, exact, distance);
     ExpectNear(EquationResidual(sheet.line(4).substr(6, sheet.line(4).find(" durch") - 6), P), 0, 0, exact,
                "the perpendicular plane passes through P");
-    if (n % 4 == 0) {
-      EXPECT_EQ(distance, "d=0");
-    }
+    if (n % 4 == 0) { EXPECT_EQ(distance, "d=0"); }
   });
 }
 
@@ -75,9 +73,7 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
       ExpectNear(d, std::fabs(Dot(Q - P, Cross(U, V))) / Norm(Cross(U, V)), size, exact, "skew distance");
     }
     const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)) == 0;
-    if (kind == 0 || identical) {
-      EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0");
-    }
+    if (kind == 0 || identical) { EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0"); }
     EXPECT_EQ(HasLine(sheet, "g und h sind identisch!"), identical) << feet;
     if (parallel && !identical) {
       const std::string plane = LineStarting(sheet, "g und h spannen die Ebene auf:").substr(30);
@@ -133,9 +129,7 @@ TEST_F(LinePlaneTest, IntersectionPointLiesOnBothOrTheLineRunsParallel) {
     ExpectNear(Dot(N, s), make.Value(d), size * size * size, exact, result + " in E");
     ExpectNear(s, L3{P.x1 + t * U.x1, P.x2 + t * U.x2, P.x3 + t * U.x3}, size * size, exact, result + " on g");
     // Rational input gives an exact point.
-    if (exact) {
-      EXPECT_EQ(result.find(','), std::string::npos) << result;
-    }
+    if (exact) { EXPECT_EQ(result.find(','), std::string::npos) << result; }
   });
 }
 

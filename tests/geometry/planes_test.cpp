@@ -26,17 +26,15 @@ double Residual(const PlaneEquation& e, const Vec3& x) {
   return D(e.a) * D(x.x1) + D(e.b) * D(x.x2) + D(e.c) * D(x.x3) - D(e.d);
 }
 
-struct ParamCase {
-  Vec3 p, u, v;
-};
-
 TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
-  const ParamCase cases[] = {
+  const struct {
+    Vec3 p, u, v;
+  } cases[] = {
       {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},    {{2, -3, 5}, {0, 2, 7}, {3, 0, -1}},
       {{0, 0, 0}, {1, 1, 0}, {1, 0, 1}},    {{-1, 4, 2}, {0.5L, 1, -1}, {2, 1.0L / 3, 0}},
       {{7, 7, 7}, {0, 0, 2}, {1, 3, 0}},    {{1, 2, 3}, {6, 4, 2}, {9, 6, 4}},
   };
-  for (const ParamCase& c : cases) {
+  for (const auto& c : cases) {
     const PlaneEquation e = PlaneFromParam(c.p, c.u, c.v).plane;
     const std::string label = PointText(" ", c.p) + PointText(" ", c.u) + PointText(" ", c.v);
     ASSERT_FALSE(e.a == 0 && e.b == 0 && e.c == 0) << label;
@@ -56,7 +54,6 @@ TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
   }
 }
 
-// Irrational directions keep a true normal with coefficients of their own size.
 TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
   const Vec3 p{1, 2, 3}, u{std::sqrt(2.0L), 1, 0}, v{0, 1, std::sqrt(3.0L)};
   const PlaneEquation e = PlaneFromParam(p, u, v).plane;
@@ -88,12 +85,11 @@ TEST_F(PlanesTest, DirectionsWithoutFirstCoordinateStillGiveThePlane) {
 }
 
 TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
-  struct Case {
+  const struct {
     PlaneEquation e;
     Vec3 p;
-  };
-  const Case cases[] = {{{1, 2, 2, 9}, {0, 0, 0}}, {{0, 0, 3, 6}, {4, -1, 7}}, {{3, 4, 0, -2}, {1, 1, 1}}};
-  for (const Case& c : cases) {
+  } cases[] = {{{1, 2, 2, 9}, {0, 0, 0}}, {{0, 0, 3, 6}, {4, -1, 7}}, {{3, 4, 0, -2}, {1, 1, 1}}};
+  for (const auto& c : cases) {
     const std::string planeLine = PlaneCoefficientLine(c.e, "x");
     const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, PointText(" ", c.p)});
     ASSERT_EQ(sheet.lineCount(), 7) << planeLine;

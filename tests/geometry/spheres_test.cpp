@@ -60,12 +60,8 @@ TEST_F(SpheresTest, LinePointsLieOnTheSphereAndTangentsTouchOnce) {
       ExpectNear(Norm(s - M), make.Value(r), size, exact, points + " on the sphere");
       ExpectNear(Norm(Cross(s - P, U)), 0, size * size, exact, points + " on the line");
     }
-    if (exact) {
-      EXPECT_EQ(points.find(','), std::string::npos) << points;
-    }
-    if (kind == 1) {
-      EXPECT_EQ(points.substr(10, points.find("S2") - 10), points.substr(points.find("S2") + 2));
-    }
+    if (exact) { EXPECT_EQ(points.find(','), std::string::npos) << points; }
+    if (kind == 1) { EXPECT_EQ(points.substr(10, points.find("S2") - 10), points.substr(points.find("S2") + 2)); }
   });
 }
 
@@ -96,9 +92,7 @@ TEST_F(SpheresTest, SpherePassesThroughItsFourPointsOrThereIsNone) {
     for (const char* probe : {"Probe  MA=", "       MD="}) {
       ExpectNear(NumberValue(LineStarting(sheet, probe).substr(10)), radius, size, exact, probe);
     }
-    if (exact) {
-      EXPECT_EQ(scene.find(','), std::string::npos) << scene;
-    }
+    if (exact) { EXPECT_EQ(scene.find(','), std::string::npos) << scene; }
   });
 }
 

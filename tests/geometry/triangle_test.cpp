@@ -1,7 +1,6 @@
-// "Dreieck" on generated triangles: the corners satisfy the plane line, the
-// angles add up to 180 degrees, the circumcentre is equidistant from the
-// corners, the height feet lie on their sides at right angles, and the area
-// is half the cross product's length; degenerate ones give the sheet's texts.
+// "Dreieck" on generated triangles: the corners lie in the plane, the angles add
+// up to 180 degrees, the circumcentre is equidistant from the corners, the height
+// feet lie on their sides at right angles, the area is half the cross product.
 
 #include <gtest/gtest.h>
 
@@ -40,9 +39,7 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
     for (const char* angle : {"alpha=", "beta=", "gamma="})
       sum += NumberAfter(LineStarting(sheet, angle), angle, "\xB0");
     ExpectNear(sum, 180, 180, exact, "angle sum");
-    if (n % 4 == 0) {
-      EXPECT_TRUE(HasLine(sheet, "gamma=90\xB0"));
-    }
+    if (n % 4 == 0) { EXPECT_TRUE(HasLine(sheet, "gamma=90\xB0")); }
     const std::string circle = LineStarting(sheet, "Umkreis U");
     const L3 u = PointAfter(circle, "U");
     const LD r = NumberValue(circle.substr(circle.find(" r=") + 3));
@@ -60,10 +57,8 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
     }
     const std::string areaLine = LineStarting(sheet, "Dreiecksfl\xE4" "che=");
     ExpectNear(NumberValue(areaLine.substr(15)), area, size * size, exact, areaLine);
-    ExpectNear(
-        PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
-        L3{(x[0].x1 + x[1].x1 + x[2].x1) / 3, (x[0].x2 + x[1].x2 + x[2].x2) / 3, (x[0].x3 + x[1].x3 + x[2].x3) / 3},
-        size, exact, "centroid");
+    ExpectNear(PointAfter(LineStarting(sheet, "               SCHWERPUNKT"), "SCHWERPUNKT"),
+               LD(1) / 3 * (x[0] + x[1] + x[2]), size, exact, "centroid");
   });
 }
 

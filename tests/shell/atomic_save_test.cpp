@@ -26,9 +26,8 @@ class AtomicSave : public testing::FileTest {
     ASSERT_TRUE(WriteTextLinesAtomically(path, {"alt", "x^2"}));
   }
 
-  // Saves 1 MB in a child process that may write at most 64 KB to any file,
-  // as on a full disk: `killed`, it dies from the limit's signal half-way;
-  // else the write fails and the save reports it. Gives the wait status.
+  // Saves 1 MB in a child that may write 64 KB, as on a full disk: `killed`, it
+  // dies of the limit's signal half-way, else the save fails. The wait status.
   int SaveCutOffInAChild(bool killed) {
     const pid_t child = ::fork();
     if (child == 0) {

@@ -1,6 +1,5 @@
-// The hint and input dialog: its height rules, its keys, and the values it
-// hands back; the cancel dialog of the prime table: it is up while the table
-// grows, the calculator is disabled meanwhile, and only a confirmed cancel stops.
+// The hint and input dialog: its heights, keys and the values it hands back;
+// the prime table's cancel dialog: up while the table grows, only a confirmed cancel stops.
 
 #include <QLabel>
 #include <QScreen>
@@ -17,16 +16,15 @@ namespace {
 
 class DialogTest : public FormsTest {};
 
-// The hint window is 167 pixels high for one line, 20 more for each line
-// break, the whole screen for a text longer than 720 characters, and only
-// its button row for no text; it stands in the middle of the screen.
+// The hint window is 167 pixels high for one line, 20 more for each line break,
+// the screen for over 720 characters, its button row for none; it is centred.
 TEST_F(DialogTest, HintHeightFollowsTheLines) {
   const int screen = QApplication::primaryScreen()->geometry().height();
   const struct {
     std::string text;
     int height;
-  } cases[] = {{"eine Zeile", 167},         {"", 93},      {"1\r2\r3\r4\r5\r6\r7\r8\r9\r10\r11", 367},
-               {"1\r\n2\r\n3", 207},        {std::string(720, 'a'), 167}, {std::string(721, 'a'), screen}};
+  } cases[] = {{"eine Zeile", 167}, {"", 93}, {"1\r2\r3\r4\r5\r6\r7\r8\r9\r10\r11", 367}, {"1\r\n2\r\n3", 207},
+               {std::string(720, 'a'), 167}, {std::string(721, 'a'), screen}};
   for (const auto& c : cases) {
     int height = 0, top = 0;
     AnswerNextDialog([&](QWidget* dialog) {

@@ -42,8 +42,6 @@ TEST_F(HostileFiles, BigFilesAreRefusedUnread) {
   const std::string path = Write("riesig.txt", "");
   fs::resize_file(path, 100u * 1024 * 1024);
   EXPECT_EQ(Outcome(path), "Die Datei ist zu groß (mehr als 4 MB).");
-  EXPECT_EQ(Outcome(Write("zeile.txt", "x^2\r\n" + std::string(10u * 1024 * 1024, '1') + "\r\n")),
-            "Die Datei ist zu groß (mehr als 4 MB).");
 }
 
 TEST_F(HostileFiles, ALineLongerThanAnyTermIsRefusedByNumber) {

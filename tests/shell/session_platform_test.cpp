@@ -8,31 +8,24 @@
 namespace lumatik {
 namespace {
 
-struct SessionCase {
-  DesktopSession session;
-  bool wayland;
-  const char* platform;
-};
-
-class SessionPlatform : public ::testing::TestWithParam<SessionCase> {};
-
-TEST_P(SessionPlatform, XcbOnlyWhereWaylandHidesWindowPlaces) {
-  EXPECT_EQ(IsWaylandSession(GetParam().session), GetParam().wayland);
-  EXPECT_EQ(PlatformForSession(GetParam().session), GetParam().platform);
+TEST(SessionPlatform, XcbOnlyWhereWaylandHidesWindowPlaces) {
+  const struct {
+    DesktopSession session;
+    bool wayland;
+    const char* platform;
+  } cases[] = {
+      // Wayland with XWayland, also without the session type (a nested compositor)
+      {{"wayland", "wayland-0", ":0", ""}, true, "xcb"}, {{"", "wayland-1", ":1", ""}, true, "xcb"},
+      // the user asked for a platform himself; no XWayland
+      {{"wayland", "wayland-0", ":0", "offscreen"}, true, ""}, {{"wayland", "wayland-0", "", ""}, true, ""},
+      // X11 sessions, a console, tests under Xvfb
+      {{"x11", "", ":0", ""}, false, ""}, {{"tty", "", "", ""}, false, ""}, {{"", "", ":9", ""}, false, ""}};
+  for (const auto& [session, wayland, platform] : cases) {
+    const std::string label = session.sessionType + " " + session.waylandDisplay + " " + session.x11Display;
+    EXPECT_EQ(IsWaylandSession(session), wayland) << label;
+    EXPECT_EQ(PlatformForSession(session), platform) << label << " " << session.chosenPlatform;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sessions, SessionPlatform,
-    ::testing::Values(
-        // Wayland with XWayland, also without the session type (a nested compositor)
-        SessionCase{{"wayland", "wayland-0", ":0", ""}, true, "xcb"},
-        SessionCase{{"", "wayland-1", ":1", ""}, true, "xcb"},
-        // the user asked for a platform himself; no XWayland
-        SessionCase{{"wayland", "wayland-0", ":0", "offscreen"}, true, ""},
-        SessionCase{{"wayland", "wayland-0", "", ""}, true, ""},
-        // X11 sessions, a console, tests under Xvfb
-        SessionCase{{"x11", "", ":0", ""}, false, ""}, SessionCase{{"tty", "", "", ""}, false, ""},
-        SessionCase{{"", "", ":9", ""}, false, ""}));
 
 }  // namespace
 }  // namespace lumatik

@@ -11,29 +11,16 @@
 #include <QPlainTextEdit>
 #include <QTextStream>
 
-#include <map>
-
-#include "calc/windows/rechne.h"
-#include "discuss/windows/unit4sb.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
-#include "plot/windows/unit3sb.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
-#include "screenshot/windows/unit_ba4.h"
 #include "support/window_test_support.h"
-#include "worksheet/windows/unitlsg.h"
 
 namespace lumatik::testing {
 namespace {
 
+// The freshly created form of that object name.
 QWidget* Form(const QString& name) {
-  const std::map<QString, QWidget*> forms = {
-      {"FormStart", FormStart}, {"Form3sb", Form3sb},   {"Form4sb", Form4sb},   {"Form1sb", Form1sb},
-      {"FormLSG", FormLSG},     {"Formluinput", Formluinput}, {"FRechne", FRechne}, {"Form_ba1", Form_ba1},
-      {"Form_ba2", Form_ba2},   {"Form_ba3", Form_ba3}, {"Form_ba4", Form_ba4}, {"Form2sb", Form2sb}};
-  return forms.contains(name) ? forms.at(name) : nullptr;
+  for (QWidget* form : QApplication::topLevelWidgets())
+    if (form->objectName() == name) return form;
+  return nullptr;
 }
 
 QString Items(const QList<QAction*>& actions) {
