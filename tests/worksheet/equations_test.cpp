@@ -179,6 +179,8 @@ TEST_F(EquationTest, WorkedLinesReadLikeATeachersText) {
       {kQuadratic, "a=1 b=2,00000001 c=1,00000001",
        {"          wur(d) = 1/100000000", "Lösung:x1=-1                   x2=-1,00000001"}},
       {kReduced, "p=-4/3 q=16/27", {"d=0 Sonderfall ergibt zwei reelle Lösungen", "Eine Lösung: x=2/3"}},
+      // The third u of the casus irreducibilis lies below the real axis.
+      {kReduced, "p=-7/3 q=20/27", {"u=1/6+i*-1/2*sqrt(3)=1/3*sqrt(7)*cis(280,893 394 649 130 905 605°)"}},
   };
   for (const auto& c : cases) {
     const Worksheet sheet = Solve(c.equation, c.coefficients);
