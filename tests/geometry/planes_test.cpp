@@ -64,9 +64,9 @@ TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
 }
 
 TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
-  const PlaneEquation e = PlaneFromParam({1, 2, 3}, {1, 2, 3}, {-2, -4, -6}).plane;
+  const PlaneEquation e = PlaneFromParam(Vec3{1, 2, 3}, Vec3{1, 2, 3}, Vec3{-2, -4, -6}).plane;
   EXPECT_TRUE(e.a == 0 && e.b == 0 && e.c == 0 && e.d == 0);
-  const PlaneEquation z = PlaneFromParam({1, 2, 3}, {0, 0, 0}, {1, 0, 0}).plane;
+  const PlaneEquation z = PlaneFromParam(Vec3{1, 2, 3}, Vec3{0, 0, 0}, Vec3{1, 0, 0}).plane;
   EXPECT_TRUE(z.a == 0 && z.b == 0 && z.c == 0);
 }
 
