@@ -213,15 +213,15 @@ std::optional<Q3> ExactPointAfter(const std::string& line, const std::string& la
   return Q3{*x1, *x2, *x3};
 }
 
-void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, bool exact, const std::string& what) {
+void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, const std::string& what) {
   const LD value = NumberValue(text);
   EXPECT_EQ(value < 0 ? -1 : value > 0 ? 1 : 0, sign) << what;
-  const std::optional<mpq_class> printed = exact ? PrintedSquare(text) : std::nullopt;
+  const std::optional<mpq_class> printed = PrintedSquare(text);
   if (printed) {
     EXPECT_EQ(*printed, square) << what;
   } else {
     const LD root = std::sqrt(ToLD(square));
-    ExpectNear(std::fabs(value), root, root, exact, what);
+    ExpectNear(std::fabs(value), root, root, true, what);
   }
 }
 

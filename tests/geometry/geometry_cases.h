@@ -97,9 +97,10 @@ std::optional<mpq_class> PrintedSquare(const std::string& text);
 // The point written right after `label`, read exactly; nothing when a
 // coordinate is a decimal.
 std::optional<Q3> ExactPointAfter(const std::string& line, const std::string& label);
-// A printed value that is exact must be exactly the root of `square`, with
-// the sign of `sign`; a decimal must be near it.
-void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, bool exact, const std::string& what);
+// A result of rational input: printed exactly, it is exactly the root of
+// `square`; a decimal (where the exact form is too long) is near it. The
+// sign is that of `sign`.
+void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, const std::string& what);
 
 // No inf or nan anywhere; for exact input no rounding noise and no multiple
 // of Pi either (no result of rational input is one).

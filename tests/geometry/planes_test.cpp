@@ -84,31 +84,35 @@ TEST_F(PlanesTest, DirectionsWithoutFirstCoordinateStillGiveThePlane) {
   EXPECT_EQ(sheet.line(5), "DREIECK der Spurpunkte  S1(3|0|0)");
 }
 
-TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
-  const struct {
-    PlaneEquation e;
-    Vec3 p;
-  } cases[] = {{{1, 2, 2, 9}, {0, 0, 0}}, {{0, 0, 3, 6}, {4, -1, 7}}, {{3, 4, 0, -2}, {1, 1, 1}}};
-  for (const auto& c : cases) {
-    const std::string planeLine = PlaneCoefficientLine(c.e, "x");
-    const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, PointText(" ", c.p)});
+TEST_F(PlanesTest, DistanceAndFootPointOfGeneratedPointsAndPlanes) {
+  ForEachCase(1408, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    const Q3 normal = make.NonZero();
+    const mpq_class d = make.Coord();
+    // Every third point lies in the plane: its distance is exactly 0.
+    Q3 p = make.Point();
+    if (n % 3 == 0) p = p + ((d - Dot(normal, p)) / Dot(normal, normal)) * normal;
+    const std::string planeLine = make.Text(normal.x1, false) + " " + make.Text(normal.x2, false) + " " +
+                                  make.Text(normal.x3, false) + " " + make.Text(d) + " (Ebene";
+    const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, make.Text(p, " ")});
+    ExpectClean(sheet, exact);
     ASSERT_EQ(sheet.lineCount(), 7) << planeLine;
-    const double n = std::sqrt(D(c.e.a) * D(c.e.a) + D(c.e.b) * D(c.e.b) + D(c.e.c) * D(c.e.c));
-    const double signedDistance = Residual(c.e, c.p) / n;
-    const std::string distance = sheet.line(5);
-    ASSERT_EQ(distance.rfind("+/-Abstand=", 0), 0u);
-    EXPECT_NEAR(D(EvalTerm(distance.substr(11))), signedDistance, 1e-9) << distance;
-    // The foot point lies in the plane, at that distance from P, on the normal.
-    const std::string foot = sheet.line(6);
-    ASSERT_EQ(foot.rfind(Cp1252("Fußpunkt=F("), 0), 0u) << foot;
-    const Vec3 f = LineValues(foot.substr(foot.find('(') - 1)).vec3(1);
-    EXPECT_NEAR(Residual(c.e, f), 0, 1e-9) << foot;
-    const Vec3 pf = f - c.p;
-    EXPECT_NEAR(std::sqrt(D(Dot(pf, pf))), std::fabs(signedDistance), 1e-9) << foot;
-    const Vec3 across = Cross(pf, c.e.normal());
-    EXPECT_NEAR(D(Dot(across, across)), 0, 1e-9) << foot;
-    EXPECT_EQ(sheet.line(7), "STRECKE P" + PointText("|", c.p) + " F" + PointText("|", f));
-  }
+    const mpq_class offset = Dot(normal, p) - d;
+    const std::string distance = sheet.line(5).substr(11);
+    if (exact) ExpectRootOf(distance, offset * offset / Dot(normal, normal), sgn(offset), sheet.line(5));
+    if (n % 3 == 0) { EXPECT_EQ(distance, "0") << planeLine; }
+    // The foot point lies in the plane, on the normal through P.
+    const std::string footLine = sheet.line(6);
+    const L3 N{ToLD(normal.x1), ToLD(normal.x2), ToLD(normal.x3)}, P = make.Value(p);
+    const L3 f = PointAfter(footLine, Cp1252("Fußpunkt=F"));
+    const LD size = Norm(N) * (Norm(P) + 1) + std::fabs(make.Value(d));
+    ExpectNear(Dot(N, f), make.Value(d), size, exact, footLine + " in E");
+    ExpectNear(Norm(Cross(f - P, N)), 0, size * size, exact, footLine + " on the normal");
+    if (const std::optional<Q3> foot = exact ? ExactPointAfter(footLine, Cp1252("Fußpunkt=F")) : std::nullopt) {
+      EXPECT_EQ(Dot(normal, *foot), d) << footLine;
+      EXPECT_EQ(Dot(Cross(*foot - p, normal), Cross(*foot - p, normal)), 0) << footLine;
+    }
+  });
 }
 
 TEST_F(PlanesTest, ZeroNormalStopsAfterTheTraceLineWithAHint) {

@@ -30,6 +30,17 @@ TEST_F(VectorsTest, LengthsDotProductAndAngleAgreeWithTheVectors) {
     ExpectNear(NumberAfter(lengths, "|v| = "), Norm(V), Norm(V), exact, lengths);
     ExpectNear(NumberAfter(lengths, "u*v = "), Dot(U, V), size, exact, lengths);
     const std::string angle = sheet.line(3);
+    if (exact) {
+      // "|u| = 1/2*sqrt(5) = 1,118 |v| = ..." and "cos phi = ... = 0,707  phi = ...".
+      auto before = [](const std::string& line, const std::string& label) {
+        const std::string rest = line.substr(line.find(label) + label.size());
+        return rest.substr(0, rest.find(' '));
+      };
+      ExpectRootOf(before(lengths, "|u| = "), Dot(u, u), 1, lengths);
+      ExpectRootOf(before(lengths, "u*v = "), Dot(u, v) * Dot(u, v), sgn(Dot(u, v)), lengths);
+      ExpectRootOf(before(angle, "cos phi = "), Dot(u, v) * Dot(u, v) / (Dot(u, u) * Dot(v, v)), sgn(Dot(u, v)),
+                   angle);
+    }
     const LD cosine = Dot(U, V) / size;
     ExpectNear(NumberAfter(angle, "cos phi = "), cosine, 1, exact, angle);
     EXPECT_NEAR(static_cast<double>(NumberAfter(angle, "  phi = ")),
