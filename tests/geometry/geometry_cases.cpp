@@ -1,6 +1,7 @@
 #include "geometry_cases.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -121,18 +122,27 @@ bool HasLine(const Worksheet& sheet, const std::string& text) {
   return std::find(sheet.lines().begin(), sheet.lines().end(), text) != sheet.lines().end();
 }
 
-L3 PointAfter(const std::string& line, const std::string& label) {
+namespace {
+
+// The three coordinate texts of label(x1|x2|x3) in the line.
+std::array<std::string, 3> CoordinatesAfter(const std::string& line, const std::string& label) {
   const auto at = line.find(label + "(");
   if (at == std::string::npos) {
     ADD_FAILURE() << "no " << label << "( in " << line;
-    return {};
+    return {"0", "0", "0"};
   }
   const auto open = at + label.size() + 1;
   const std::string inner = line.substr(open, line.find(')', open) - open);
   const auto bar1 = inner.find('|');
   const auto bar2 = inner.find('|', bar1 + 1);
-  return {NumberValue(inner.substr(0, bar1)), NumberValue(inner.substr(bar1 + 1, bar2 - bar1 - 1)),
-          NumberValue(inner.substr(bar2 + 1))};
+  return {inner.substr(0, bar1), inner.substr(bar1 + 1, bar2 - bar1 - 1), inner.substr(bar2 + 1)};
+}
+
+}  // namespace
+
+L3 PointAfter(const std::string& line, const std::string& label) {
+  const auto x = CoordinatesAfter(line, label);
+  return {NumberValue(x[0]), NumberValue(x[1]), NumberValue(x[2])};
 }
 
 LD NumberAfter(const std::string& line, const std::string& label, const char* ends) {
@@ -197,19 +207,10 @@ std::optional<mpq_class> PrintedSquare(const std::string& text) {
 }
 
 std::optional<Q3> ExactPointAfter(const std::string& line, const std::string& label) {
-  const auto at = line.find(label + "(");
-  if (at == std::string::npos) {
-    ADD_FAILURE() << "no " << label << "( in " << line;
-    return std::nullopt;
-  }
-  const auto open = at + label.size() + 1;
-  const std::string inner = line.substr(open, line.find(')', open) - open);
-  const auto bar1 = inner.find('|');
-  const auto bar2 = inner.find('|', bar1 + 1);
-  const auto x1 = ReadRationalLiteral(inner.substr(0, bar1));
-  const auto x2 = ReadRationalLiteral(inner.substr(bar1 + 1, bar2 - bar1 - 1));
-  const auto x3 = ReadRationalLiteral(inner.substr(bar2 + 1));
-  if (inner.find(',') != std::string::npos || !x1 || !x2 || !x3) return std::nullopt;
+  const auto x = CoordinatesAfter(line, label);
+  if ((x[0] + x[1] + x[2]).find(',') != std::string::npos) return std::nullopt;
+  const auto x1 = ReadRationalLiteral(x[0]), x2 = ReadRationalLiteral(x[1]), x3 = ReadRationalLiteral(x[2]);
+  if (!x1 || !x2 || !x3) return std::nullopt;
   return Q3{*x1, *x2, *x3};
 }
 

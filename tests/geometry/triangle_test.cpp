@@ -43,6 +43,9 @@ TEST_F(TriangleTest, TriangleIdentitiesHoldOnThePrintedResults) {
       const Q3 normal{mpq_class(m[1].str()), mpq_class(m[2].str().substr(m[2].str()[0] == '+')),
                       mpq_class(m[3].str().substr(m[3].str()[0] == '+'))};
       for (const Q3& corner : {a, b, c}) EXPECT_EQ(Dot(normal, corner), mpq_class(m[4].str())) << plane;
+      mpz_class g = 0;
+      for (const mpq_class& x : {normal.x1, normal.x2, normal.x3}) g = gcd(g, x.get_num());
+      EXPECT_EQ(gcd(g, mpz_class(m[4].str())), 1) << plane;
     }
     const std::string sideA = sheet.line(3);
     if (exact) ExpectRootOf(sideA.substr(sideA.find(" a=") + 3), Dot(c - b, c - b), 1, sideA);
