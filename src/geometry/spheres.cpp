@@ -11,6 +11,7 @@
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
+#include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"
 
@@ -75,6 +76,7 @@ LineSphereResult LineSphereIn(const TypedVec3& pIn, const TypedVec3& uIn, const 
       return result;
     }
   }
+  result.irrational = std::is_same_v<T, mpq_class>;
   IrrationalRoots(result.a, result.b, result.c, ValueOf(discriminant), result.s1, result.s2);
   const Vec3 pv{ValueOf(p.x1), ValueOf(p.x2), ValueOf(p.x3)};
   const Vec3 uv{ValueOf(u.x1), ValueOf(u.x2), ValueOf(u.x3)};
@@ -167,9 +169,17 @@ void LineSphere(Worksheet& sheet) {
     sheet.append("Keine Schnittpunkte");
     return;
   }
-  sheet.append(Cp1252("Lsg.: s1=") + NumberTextMixed(r.s1) + " s2=" + NumberTextMixed(r.s2) +
+  // What is known to be irrational is not looked up as a fraction.
+  auto number = [&](Extended x, bool rational) { return rational ? NumberTextMixed(x) : GeneralFloatText(x, 18); };
+  const Vec3 direction = ValueOf(u);
+  auto point = [&](const Vec3& x) {
+    return "(" + number(x.x1, !r.irrational || direction.x1 == 0) + "|" +
+           number(x.x2, !r.irrational || direction.x2 == 0) + "|" + number(x.x3, !r.irrational || direction.x3 == 0) +
+           ")";
+  };
+  sheet.append(Cp1252("Lsg.: s1=") + number(r.s1, !r.irrational) + " s2=" + number(r.s2, !r.irrational) +
                " Schnittpunkte Gerade Kugel");
-  sheet.append("STRECKE S1" + PointText("|", r.p1) + "S2" + PointText("|", r.p2));
+  sheet.append("STRECKE S1" + point(r.p1) + "S2" + point(r.p2));
 }
 
 void SphereThroughFourPoints(Worksheet& sheet) {

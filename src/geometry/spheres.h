@@ -17,6 +17,9 @@ struct LineSphereResult {
   bool noQuadratic = false;  // A = 0: the direction is the zero vector
   bool meets = false;        // a real solution
   bool touches = false;  // one double solution: the line is a tangent
+  // Rational line and sphere, but the root of the discriminant is not: s1,
+  // s2 and the coordinates along u are irrational and written as decimals.
+  bool irrational = false;
   Extended s1 = 0, s2 = 0;
   Vec3 p1, p2;
 };
