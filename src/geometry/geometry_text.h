@@ -41,8 +41,6 @@ class LineValues {
   // "-1'1/2" and "1,5E-3" are read exactly, not through their extended value.
   Typed typed(int n);
   TypedVec3 typedVec3(int first);
-  // Aufpunkt p from the first three values, direction u from the next three.
-  Line3 line3() { return {vec3(1), vec3(4)}; }
   // a, b, c, d as the first four values: "2 -1 -2 3   (Ebene E: ...)".
   PlaneEquation plane();
 
