@@ -36,17 +36,39 @@ class NotExact : public std::exception {
 inline Extended ValueOf(Extended x) { return x; }
 inline Extended ValueOf(const mpq_class& x) { return ToExtended(x); }
 
+// A number as the pupil typed it: its extended value and, when it is a
+// fraction, that fraction exactly - "0,865" is 173/200, not the extended
+// value nearest to it. A value that was not read from a worksheet line
+// counts as a fraction only when it is one the display would print, to
+// the last bit.
+struct Typed {
+  Extended value = 0;
+  std::optional<mpq_class> exact;
+
+  Typed() : exact(mpq_class(0)) {}
+  Typed(Extended x) : value(x), exact(RecogniseDisplayedFraction(x)) {}
+  Typed(Extended x, std::optional<mpq_class> q) : value(x), exact(std::move(q)) {}
+};
+
+inline Typed operator+(const Typed& a, const Typed& b) {
+  if (a.exact && b.exact) return Typed(ToExtended(*a.exact + *b.exact), mpq_class(*a.exact + *b.exact));
+  return Typed(a.value + b.value, std::nullopt);
+}
+inline Typed operator-(const Typed& a, const Typed& b) {
+  if (a.exact && b.exact) return Typed(ToExtended(*a.exact - *b.exact), mpq_class(*a.exact - *b.exact));
+  return Typed(a.value - b.value, std::nullopt);
+}
+
 template <class T>
-T InputAs(Extended x);
+T InputAs(const Typed& x);
 template <>
-inline Extended InputAs<Extended>(Extended x) {
-  return x;
+inline Extended InputAs<Extended>(const Typed& x) {
+  return x.value;
 }
 template <>
-inline mpq_class InputAs<mpq_class>(Extended x) {
-  const std::optional<mpq_class> exact = RecogniseDisplayedFraction(x);
-  if (!exact) throw NotExact();
-  return *exact;
+inline mpq_class InputAs<mpq_class>(const Typed& x) {
+  if (!x.exact) throw NotExact();
+  return *x.exact;
 }
 
 // Zero, for a value computed from terms whose absolute values add up to
@@ -103,8 +125,13 @@ Vec3Of<T> Cross(const Vec3Of<T>& a, const Vec3Of<T>& b) {
   return {a.x2 * b.x3 - a.x3 * b.x2, a.x3 * b.x1 - a.x1 * b.x3, a.x1 * b.x2 - a.x2 * b.x1};
 }
 
+using TypedVec3 = Vec3Of<Typed>;
+
+inline TypedVec3 TypedOf(const Vec3& v) { return {v.x1, v.x2, v.x3}; }
+inline Vec3 ValueOf(const TypedVec3& v) { return {v.x1.value, v.x2.value, v.x3.value}; }
+
 template <class T>
-Vec3Of<T> InputAs(const Vec3& v) {
+Vec3Of<T> InputAs(const TypedVec3& v) {
   return {InputAs<T>(v.x1), InputAs<T>(v.x2), InputAs<T>(v.x3)};
 }
 
@@ -150,12 +177,70 @@ Extended LengthOf(const Vec3Of<T>& v, Extended scale) {
   }
 }
 
+// A length, distance, area or cosine as the worksheet writes it: its value
+// and, when the input was exact, the fraction whose square root its
+// absolute value is - so that sqrt(17129969)/200 is written as that root,
+// never as a fraction or a multiple of Pi that merely comes close.
+struct RootValue {
+  Extended value = 0;
+  std::optional<mpq_class> square;
+};
+
+// The length of a vector, with its exact square where there is one.
+template <class T>
+RootValue LengthValue(const Vec3Of<T>& v, Extended scale) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    const mpq_class square = Dot(v, v);
+    return {RootOf(square, 0), square};
+  } else {
+    return {LengthOf(v, scale), std::nullopt};
+  }
+}
+
+// A signed value: a fraction (its square is exact), or a floating value
+// cleaned against `scale`.
+template <class T>
+RootValue SignedValue(const T& x, Extended scale) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    return {ToExtended(x), mpq_class(x * x)};
+  } else {
+    return {Cleaned(x, scale), std::nullopt};
+  }
+}
+
+// numerator / sqrt(denominatorSquare) with the sign of the numerator: the
+// signed distance from a plane, the cosine of an angle.
+template <class T>
+RootValue SignedQuotientByRoot(const T& numerator, const T& denominatorSquare, Extended scale) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    const mpq_class square = numerator * numerator / denominatorSquare;
+    const Extended root = RootOf(square, 0);
+    return {sgn(numerator) < 0 ? -root : root, square};
+  } else {
+    return {Cleaned(numerator, scale) / std::sqrt(denominatorSquare), std::nullopt};
+  }
+}
+
 // The angle in degrees between two nonzero vectors. Computed as atan2 of
 // the cross product's length and the dot product, which stays accurate for
 // nearly parallel vectors, where the arc cosine of a rounded cosine would
 // not; angles that are whole degrees up to rounding are whole degrees.
 template <class T>
 Extended AngleDegrees(const Vec3Of<T>& u, const Vec3Of<T>& v) {
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    // The angles whose cosine is the root of a fraction with a known arc
+    // cosine are exact: 0, 30, 45, 60, 90 degrees and their supplements.
+    const mpq_class dot = Dot(u, v);
+    const mpq_class square = dot * dot / (Dot(u, u) * Dot(v, v));
+    static const struct {
+      mpq_class square;
+      int degrees;
+    } known[] = {{mpq_class(0), 90}, {mpq_class(1, 4), 60}, {mpq_class(1, 2), 45}, {mpq_class(3, 4), 30},
+                 {mpq_class(1), 0}};
+    for (const auto& k : known) {
+      if (square == k.square) return sgn(dot) < 0 ? 180 - k.degrees : k.degrees;
+    }
+  }
   const Extended scale = ProductScale(u, v);
   const Extended sine = LengthOf(Cross(u, v), scale);
   const Extended cosine = Cleaned(Dot(u, v), scale);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "exact/roots.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
 
@@ -45,11 +44,6 @@ bool InputsInRange(std::initializer_list<Vec3> points, Worksheet& sheet) {
     if (!InputsInRange({p.x1, p.x2, p.x3}, sheet)) return false;
   }
   return true;
-}
-
-std::string LengthText(Extended length) {
-  const std::string text = ExactText(length);
-  return text == "0" && length != 0 ? GeneralFloatText(length, 12) : text;
 }
 
 }  // namespace lumatik

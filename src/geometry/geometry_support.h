@@ -1,8 +1,7 @@
 #pragma once
 
 // Pieces the line, sphere, vector and triangle commands share: reading a
-// single value, the size limit of typed numbers, and the text of a
-// distance.
+// single value and the size limit of typed numbers.
 
 #include <initializer_list>
 #include <string>
@@ -27,10 +26,5 @@ bool ValuesComputed(Worksheet& sheet, std::initializer_list<std::pair<int, const
 // every value is in range.
 bool InputsInRange(std::initializer_list<Extended> values, Worksheet& sheet);
 bool InputsInRange(std::initializer_list<Vec3> points, Worksheet& sheet);
-
-// A length as the exact display writes it, except that a small length the
-// exact display would round to "0" (it takes values within 1e-12 of an
-// integer for that integer) is written as a decimal: only 0 reads 0.
-std::string LengthText(Extended length);
 
 }  // namespace lumatik

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "exact/fractions.h"
+#include "exact/rational.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/typed_value.h"
@@ -218,6 +219,17 @@ Extended LineValues::value(int n) {
   }
   return typed.value;
 }
+
+Typed LineValues::typed(int n) {
+  const Extended x = value(n);
+  if (n < 1 || n > static_cast<int>(items_.size())) return Typed(x, mpq_class(0));
+  if (std::optional<mpq_class> literal = ReadRationalLiteral(items_[n - 1])) return Typed(x, std::move(literal));
+  // A term such as 2*3 or 1/2+1/4: the fraction whose value it is to the
+  // last bit; sqrt(2) has none.
+  return Typed(x);
+}
+
+TypedVec3 LineValues::typedVec3(int first) { return {typed(first), typed(first + 1), typed(first + 2)}; }
 
 Vec3 LineValues::vec3(int first) { return {value(first), value(first + 1), value(first + 2)}; }
 

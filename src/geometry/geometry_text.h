@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/geometry_scalar.h"
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
 
@@ -36,8 +37,10 @@ class LineValues {
   // Value n, counted from 1; 0 where the line has fewer values.
   Extended value(int n);
   Vec3 vec3(int first);
-  // Aufpunkt p from the first three values, direction u from the next three.
-  Line3 line3() { return {vec3(1), vec3(4)}; }
+  // The same with the fraction each value was typed as: "0,865", "7/3",
+  // "-1'1/2" and "1,5E-3" are read exactly, not through their extended value.
+  Typed typed(int n);
+  TypedVec3 typedVec3(int first);
   // a, b, c, d as the first four values: "2 -1 -2 3   (Ebene E: ...)".
   PlaneEquation plane();
 

@@ -16,13 +16,14 @@ namespace lumatik {
 namespace {
 
 template <class T>
-LinePlaneResult LinePlaneIn(const Line3& gIn, const PlaneEquation& eIn) {
-  const Vec3Of<T> p = InputAs<T>(gIn.p);
-  const Vec3Of<T> u = InputAs<T>(gIn.u);
-  const Vec3Of<T> n = InputAs<T>(eIn.normal());
-  const T d = InputAs<T>(eIn.d);
+LinePlaneResult LinePlaneIn(const TypedVec3& pIn, const TypedVec3& uIn, const TypedVec3& nIn, const Typed& dIn) {
+  const Vec3Of<T> p = InputAs<T>(pIn);
+  const Vec3Of<T> u = InputAs<T>(uIn);
+  const Vec3Of<T> n = InputAs<T>(nIn);
+  const T d = InputAs<T>(dIn);
   LinePlaneResult result;
   result.noPlane = IsZeroVector(n);
+  result.noLine = IsZeroVector(u);
   const T nu = Dot(n, u);
   const T np = Dot(n, p);
   const Extended nuScale = ProductScale(n, u);
@@ -43,8 +44,8 @@ LinePlaneResult LinePlaneIn(const Line3& gIn, const PlaneEquation& eIn) {
 
 }  // namespace
 
-LinePlaneResult ComputeLinePlane(const Line3& g, const PlaneEquation& e) {
-  return ExactOrFloat([&](auto zero) { return LinePlaneIn<decltype(zero)>(g, e); });
+LinePlaneResult ComputeLinePlane(const TypedVec3& p, const TypedVec3& u, const TypedVec3& n, const Typed& d) {
+  return ExactOrFloat([&](auto zero) { return LinePlaneIn<decltype(zero)>(p, u, n, d); });
 }
 
 void LinePlane(Worksheet& sheet) {
@@ -61,8 +62,12 @@ void LinePlane(Worksheet& sheet) {
     return;
   LineValues lineValues(first);
   LineValues planeValues(second);
-  const Line3 g = lineValues.line3();
-  const PlaneEquation e = planeValues.plane();
+  const TypedVec3 p = lineValues.typedVec3(1);
+  const TypedVec3 u = lineValues.typedVec3(4);
+  const TypedVec3 n = planeValues.typedVec3(1);
+  const Typed d = planeValues.typed(4);
+  const Line3 g{ValueOf(p), ValueOf(u)};
+  const PlaneEquation e{n.x1.value, n.x2.value, n.x3.value, d.value};
   if (!ValuesComputed(sheet, {{1, &lineValues}, {2, &planeValues}}) ||
       !InputsInRange({g.p, g.u, e.normal()}, sheet) || !InputsInRange({e.d}, sheet))
     return;
@@ -70,10 +75,15 @@ void LinePlane(Worksheet& sheet) {
   sheet.append("p" + PointText("|", g.p) + " u" + PointText(" ", g.u) + "  Gerade g: x=p+s*u\r\n" +
                NumberTextMixed(e.a) + " " + NumberTextMixed(e.b) + " " + NumberTextMixed(e.c) + " " +
                NumberTextMixed(e.d) + "  Ebene n*x=d bzw. ax1+bx2+cx3=d");
-  const LinePlaneResult r = ComputeLinePlane(g, e);
+  const LinePlaneResult r = ComputeLinePlane(p, u, n, d);
   if (r.noPlane) {
     // 0 = d is no plane: neither "in E" nor "parallel" would mean anything.
     sheet.hint("Keine Ebene: a, b und c sind alle 0.");
+    return;
+  }
+  if (r.noLine) {
+    // Without a direction p + s*u is one point, which is never "in E".
+    sheet.append("Der Richtungsvektor ist der Nullvektor: keine Gerade!");
     return;
   }
   sheet.append(Cp1252("\"g in E\" führt auf n*u*s+n*p=d, hier: ") + NumberTextMixed(r.nu) + "*s" +

@@ -3,6 +3,7 @@
 // "Gerade Ebene": where a line x = p + s*u meets a plane n*x = d, or
 // whether it runs parallel to it or lies in it.
 
+#include "geometry/geometry_scalar.h"
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
 
@@ -10,6 +11,7 @@ namespace lumatik {
 
 struct LinePlaneResult {
   bool noPlane = false;  // n = 0
+  bool noLine = false;   // u = 0
   Extended nu = 0;       // n.u
   Extended np = 0;       // n.p
   bool parallel = false;  // n.u = 0
@@ -18,7 +20,8 @@ struct LinePlaneResult {
   Vec3 point;  // the intersection point S
 };
 
-LinePlaneResult ComputeLinePlane(const Line3& g, const PlaneEquation& e);
+// The line x = p + s*u and the plane n.x = d.
+LinePlaneResult ComputeLinePlane(const TypedVec3& p, const TypedVec3& u, const TypedVec3& n, const Typed& d);
 
 // "Gerade Ebene"
 void LinePlane(Worksheet& sheet);

@@ -5,6 +5,7 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
+#include "geometry/exact_value_text.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
@@ -17,7 +18,7 @@ namespace lumatik {
 namespace {
 
 template <class T>
-PointLineDistanceResult PointLineDistanceIn(const Vec3& pIn, const Vec3& aIn, const Vec3& vIn) {
+PointLineDistanceResult PointLineDistanceIn(const TypedVec3& pIn, const TypedVec3& aIn, const TypedVec3& vIn) {
   const Vec3Of<T> p = InputAs<T>(pIn);
   const Vec3Of<T> a = InputAs<T>(aIn);
   const Vec3Of<T> v = InputAs<T>(vIn);
@@ -30,29 +31,16 @@ PointLineDistanceResult PointLineDistanceIn(const Vec3& pIn, const Vec3& aIn, co
   const Extended footScale = SizeOf(a) + SizeOf(p);
   result.foot = CleanedVec(f, footScale);
   result.s = foot ? ValueOf(foot->s) : 0;
-  result.distance = LengthOf(f - p, footScale);
+  result.distance = LengthValue(f - p, footScale);
   return result;
 }
 
-// The cosine of the angle between u and v, uv / sqrt(uu*vv), exact where it
-// is a root of a fraction.
 template <class T>
-Extended CosineOf(const T& uv, const T& uu, const T& vv, Extended scale) {
-  if constexpr (std::is_same_v<T, mpq_class>) {
-    const Extended root = RootOf(uv * uv / (uu * vv), 0);
-    return sgn(uv) < 0 ? -root : root;
-  } else {
-    const Extended cosine = Cleaned(uv, scale) / std::sqrt(uu * vv);
-    return cosine > 1 ? 1 : cosine < -1 ? -1 : cosine;
-  }
-}
-
-template <class T>
-TwoLinesResult TwoLinesIn(const Line3& gIn, const Line3& hIn) {
-  const Vec3Of<T> p = InputAs<T>(gIn.p);
-  const Vec3Of<T> u = InputAs<T>(gIn.u);
-  const Vec3Of<T> q = InputAs<T>(hIn.p);
-  const Vec3Of<T> v = InputAs<T>(hIn.u);
+TwoLinesResult TwoLinesIn(const TypedVec3& pIn, const TypedVec3& uIn, const TypedVec3& qIn, const TypedVec3& vIn) {
+  const Vec3Of<T> p = InputAs<T>(pIn);
+  const Vec3Of<T> u = InputAs<T>(uIn);
+  const Vec3Of<T> q = InputAs<T>(qIn);
+  const Vec3Of<T> v = InputAs<T>(vIn);
   TwoLinesResult result;
   if (IsZeroVector(u) || IsZeroVector(v)) {
     result.zeroDirection = true;
@@ -108,26 +96,28 @@ TwoLinesResult TwoLinesIn(const Line3& gIn, const Line3& hIn) {
   result.t = ValueOf(t);
   result.g = CleanedVec(g, pointScale);
   result.h = CleanedVec(h, pointScale);
-  result.distance = LengthOf(h - g, pointScale);
-  result.cosPhi = CosineOf(uv, uu, vv, uvScale);
+  result.distance = LengthValue(h - g, pointScale);
+  result.cosPhi = SignedQuotientByRoot(uv, T(uu * vv), uvScale);
+  if (result.cosPhi.value > 1) result.cosPhi.value = 1;
+  if (result.cosPhi.value < -1) result.cosPhi.value = -1;
   result.phi = AngleDegrees(u, v);
   return result;
 }
 
 std::string AngleText(Extended phi) {
-  std::string text = NumberTextMixed(phi) + kDegreeSign;
-  if (phi > 90) text += "(phi'=" + NumberTextMixed(180 - phi) + kDegreeSign + ")";
+  std::string text = GeneralFloatText(phi, 15) + kDegreeSign;
+  if (phi > 90) text += "(phi'=" + GeneralFloatText(180 - phi, 15) + kDegreeSign + ")";
   return text;
 }
 
 }  // namespace
 
-PointLineDistanceResult ComputePointLineDistance(const Vec3& p, const Vec3& a, const Vec3& v) {
+PointLineDistanceResult ComputePointLineDistance(const TypedVec3& p, const TypedVec3& a, const TypedVec3& v) {
   return ExactOrFloat([&](auto zero) { return PointLineDistanceIn<decltype(zero)>(p, a, v); });
 }
 
-TwoLinesResult ComputeTwoLines(const Line3& g, const Line3& h) {
-  return ExactOrFloat([&](auto zero) { return TwoLinesIn<decltype(zero)>(g, h); });
+TwoLinesResult ComputeTwoLines(const TypedVec3& p, const TypedVec3& u, const TypedVec3& q, const TypedVec3& v) {
+  return ExactOrFloat([&](auto zero) { return TwoLinesIn<decltype(zero)>(p, u, q, v); });
 }
 
 void PointLineDistance(Worksheet& sheet) {
@@ -143,15 +133,18 @@ void PointLineDistance(Worksheet& sheet) {
     return;
   const std::string data = sheet.line(2);
   LineValues values(data);
-  const Vec3 p = values.vec3(1);
-  const Vec3 a = values.vec3(4);
-  const Vec3 v = values.vec3(7);
+  const TypedVec3 pTyped = values.typedVec3(1);
+  const TypedVec3 aTyped = values.typedVec3(4);
+  const TypedVec3 vTyped = values.typedVec3(7);
+  const Vec3 p = ValueOf(pTyped);
+  const Vec3 a = ValueOf(aTyped);
+  const Vec3 v = ValueOf(vTyped);
   if (!ValuesComputed(sheet, {{2, &values}}) || !InputsInRange({p, a, v}, sheet)) return;
   sheet.clear();
   sheet.append("Abstand Punkt Gerade");
   sheet.append(data);
   sheet.append("Gerade A" + PointText("|", a) + " v=" + PointText(" ", v));
-  const PointLineDistanceResult r = ComputePointLineDistance(p, a, v);
+  const PointLineDistanceResult r = ComputePointLineDistance(pTyped, aTyped, vTyped);
   if (r.zeroDirection) {
     sheet.hint("Der Richtungsvektor v ist der Nullvektor: gemessen wird der Abstand zum Punkt A.");
   }
@@ -162,7 +155,7 @@ void PointLineDistance(Worksheet& sheet) {
                "PUNKT F" + PointText("|", f) + (whole ? "" : "=F" + PointTextDecimal("|", f)) +
                " (s=" + NumberTextMixed(r.s) + ")\r\n"
                "STRECKE P" + PointText("|", p) + " F" + PointText("|", f) + " ergibt Abstand:\r\n"
-               "d=" + LengthText(r.distance));
+               "d=" + ExactValueText(r.distance));
 }
 
 void TwoLines(Worksheet& sheet) {
@@ -181,15 +174,17 @@ void TwoLines(Worksheet& sheet) {
   const std::string second = sheet.line(2);
   LineValues firstValues(first);
   LineValues secondValues(second);
-  const Line3 g = firstValues.line3();
-  const Line3 h = secondValues.line3();
+  const TypedVec3 p = firstValues.typedVec3(1);
+  const TypedVec3 u = firstValues.typedVec3(4);
+  const TypedVec3 q = secondValues.typedVec3(1);
+  const TypedVec3 v = secondValues.typedVec3(4);
   if (!ValuesComputed(sheet, {{1, &firstValues}, {2, &secondValues}}) ||
-      !InputsInRange({g.p, g.u, h.p, h.u}, sheet))
+      !InputsInRange({ValueOf(p), ValueOf(u), ValueOf(q), ValueOf(v)}, sheet))
     return;
   sheet.clear();
   sheet.append(first);
   sheet.append(second);
-  const TwoLinesResult r = ComputeTwoLines(g, h);
+  const TwoLinesResult r = ComputeTwoLines(p, u, q, v);
   if (r.zeroDirection) {
     // Without a direction there is no line, no perpendicular and no angle.
     sheet.append("Ein Richtungsvektor ist der Nullvektor: keine Gerade!");
@@ -212,10 +207,10 @@ void TwoLines(Worksheet& sheet) {
   }
   sheet.append("s=" + NumberTextMixed(r.s) + " t=" + NumberTextMixed(r.t) + " G" + PointText("|", r.g) + " H" +
                PointText("|", r.h));
-  sheet.append("Abstand d(g,h)=g(G,H)=" + LengthText(r.distance));
+  sheet.append("Abstand d(g,h)=g(G,H)=" + ExactValueText(r.distance));
   sheet.append("Winkel zwischen u und v: cos(phi)=" + NumberTextMixed(r.uv) + "/(wur(" + NumberTextMixed(r.uu) +
-               ")*wur(" + NumberTextMixed(r.vv) + "))=" + NumberTextMixed(r.cosPhi) + "\r\n" +
-               RootSuffix(r.cosPhi) + " => phi=" + AngleText(r.phi));
+               ")*wur(" + NumberTextMixed(r.vv) + "))=" + MixedValueText(r.cosPhi) + "\r\n" +
+               RootSuffixText(r.cosPhi) + " => phi=" + AngleText(r.phi));
   sheet.append("---------- Jetzt \"Zeichne\" klicken!-----------------\r\nSTRECKE G" + PointTextDecimal("|", r.g) +
                " H" + PointTextDecimal("|", r.h));
 }

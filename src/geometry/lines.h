@@ -34,10 +34,10 @@ struct PointLineDistanceResult {
   Extended planeRight = 0;     // v.P, the right side of the perpendicular plane
   Vec3 foot;
   Extended s = 0;
-  Extended distance = 0;
+  RootValue distance;
 };
 
-PointLineDistanceResult ComputePointLineDistance(const Vec3& p, const Vec3& a, const Vec3& v);
+PointLineDistanceResult ComputePointLineDistance(const TypedVec3& p, const TypedVec3& a, const TypedVec3& v);
 
 struct TwoLinesResult {
   bool zeroDirection = false;  // u or v is the zero vector: no line
@@ -49,12 +49,13 @@ struct TwoLinesResult {
   bool solvable = true;
   Extended s = 0, t = 0;
   Vec3 g, h;  // the feet of the common perpendicular
-  Extended distance = 0;
-  Extended cosPhi = 0;
+  RootValue distance;
+  RootValue cosPhi;
   Extended phi = 0;  // degrees
 };
 
-TwoLinesResult ComputeTwoLines(const Line3& g, const Line3& h);
+// The lines x = p + s*u and x = q + t*v.
+TwoLinesResult ComputeTwoLines(const TypedVec3& p, const TypedVec3& u, const TypedVec3& q, const TypedVec3& v);
 
 // "Abstand Punkt Gerade"
 void PointLineDistance(Worksheet& sheet);

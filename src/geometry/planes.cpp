@@ -9,6 +9,7 @@
 #include "shell/floatformat.h"
 #include "shell/matherror.h"
 #include "expr/numeric.h"
+#include "geometry/exact_value_text.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
@@ -52,12 +53,17 @@ std::string PlaneExample(bool threePoints) {
   return Cp1252(text);
 }
 
+template <class T>
+struct PlaneOf {
+  T a = 0, b = 0, c = 0, d = 0;
+};
+
 // Eliminates s and t from x = p + s*u + t*v the way one does it by hand;
 // nothing when u and v are parallel. Exact fractions give the coefficients
 // without rounding; floating ones are cleaned of noise against the sizes
 // they are made of.
 template <class T>
-std::optional<PlaneEquation> EliminateIn(const Vec3& pIn, const Vec3& uIn, const Vec3& vIn) {
+std::optional<PlaneOf<T>> EliminateIn(const TypedVec3& pIn, const TypedVec3& uIn, const TypedVec3& vIn) {
   const Vec3Of<T> p = InputAs<T>(pIn);
   Vec3Of<T> u = InputAs<T>(uIn);
   Vec3Of<T> v = InputAs<T>(vIn);
@@ -70,36 +76,49 @@ std::optional<PlaneEquation> EliminateIn(const Vec3& pIn, const Vec3& uIn, const
   const T r2v = u.x2 * v.x1 - u.x1 * v.x2;
   const T r3p = u.x3 * p.x1 - u.x1 * p.x3;
   const T r3v = u.x3 * v.x1 - u.x1 * v.x3;
-  PlaneEquation e;
+  PlaneOf<T> e;
   if (Negligible(r2v, uvScale)) {
-    e = {ValueOf(u.x2), -ValueOf(u.x1), 0, Cleaned(r2p, upScale)};
+    e = {u.x2, -u.x1, 0, Snapped(r2p, upScale)};
   } else if (Negligible(r3v, uvScale)) {
-    e = {ValueOf(u.x3), 0, -ValueOf(u.x1), Cleaned(r3p, upScale)};
+    e = {u.x3, 0, -u.x1, Snapped(r3p, upScale)};
   } else {
     const Extended abcScale = SizeOf(u) * uvScale;
-    e = {Cleaned(r3v * u.x2 - r2v * u.x3, abcScale), Cleaned(-r3v * u.x1, abcScale), Cleaned(r2v * u.x1, abcScale),
-         Cleaned(r3v * r2p - r2v * r3p, abcScale * SizeOf(p))};
+    e = {Snapped(r3v * u.x2 - r2v * u.x3, abcScale), Snapped(-r3v * u.x1, abcScale), Snapped(r2v * u.x1, abcScale),
+         Snapped(r3v * r2p - r2v * r3p, abcScale * SizeOf(p))};
   }
-  if (e.a != 0 || e.b != 0 || e.c != 0) return e;
+  if (ValueOf(e.a) != 0 || ValueOf(e.b) != 0 || ValueOf(e.c) != 0) return e;
   // With both first coordinates zero the elimination can lose the plane
   // x1 = p1; the cross product does not.
   Vec3Of<T> n = Cross(u, v);
   const T first = ValueOf(n.x1) != 0 ? n.x1 : ValueOf(n.x2) != 0 ? n.x2 : n.x3;
   if (ValueOf(first) < 0) n = T(-1) * n;
-  const Vec3 normal = CleanedVec(n, uvScale);
-  return PlaneEquation{normal.x1, normal.x2, normal.x3, Cleaned(Dot(n, p), uvScale * SizeOf(p))};
+  return PlaneOf<T>{Snapped(n.x1, uvScale), Snapped(n.x2, uvScale), Snapped(n.x3, uvScale),
+                    Snapped(Dot(n, p), uvScale * SizeOf(p))};
 }
 
 Extended Nearest(Extended x) { return std::nearbyint(x) + 0.0L; }
 
-}  // namespace
 
-PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v) {
+// Exact coefficients become coprime integers: times the common
+// denominator, divided by the greatest common divisor.
+PlaneEquation IntegerPlane(const PlaneOf<mpq_class>& e) {
+  const mpq_class* values[4] = {&e.a, &e.b, &e.c, &e.d};
+  mpz_class lcm = 1;
+  mpz_class gcd = 0;
+  for (const mpq_class* value : values) mpz_lcm(lcm.get_mpz_t(), lcm.get_mpz_t(), value->get_den().get_mpz_t());
+  for (const mpq_class* value : values) {
+    const mpz_class whole = value->get_num() * (lcm / value->get_den());
+    mpz_gcd(gcd.get_mpz_t(), gcd.get_mpz_t(), whole.get_mpz_t());
+  }
+  auto integer = [&](const mpq_class& x) { return ToExtended(mpq_class(x.get_num() * (lcm / x.get_den()) / gcd)); };
+  return {integer(e.a), integer(e.b), integer(e.c), integer(e.d)};
+}
+
+// Floating coefficients that are fractions the display would print are
+// brought to integers the same way.
+PlaneFromParamResult FloatIntegerPlane(const PlaneOf<Extended>& plane) {
   PlaneFromParamResult result;
-  const std::optional<PlaneEquation> eliminated =
-      ExactOrFloat([&](auto zero) { return EliminateIn<decltype(zero)>(p, u, v); });
-  if (!eliminated) return result;
-  PlaneEquation e = *eliminated;
+  PlaneEquation e{plane.a, plane.b, plane.c, plane.d};
   Extended* values[4] = {&e.a, &e.b, &e.c, &e.d};
   Extended lcm = 1;
   for (Extended* value : values) {
@@ -133,6 +152,52 @@ PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v)
   }
   result.plane = e;
   return result;
+}
+
+template <class T>
+PlaneFromParamResult PlaneFromParamIn(const TypedVec3& p, const TypedVec3& u, const TypedVec3& v) {
+  const std::optional<PlaneOf<T>> eliminated = EliminateIn<T>(p, u, v);
+  if (!eliminated) return {};
+  if constexpr (std::is_same_v<T, mpq_class>) {
+    return {IntegerPlane(*eliminated)};
+  } else {
+    return FloatIntegerPlane(*eliminated);
+  }
+}
+
+// The signed distance of P from the plane n.x = d and the foot point.
+struct PointPlaneResult {
+  RootValue distance;
+  Vec3 foot;
+  Extended s = 0;
+};
+
+template <class T>
+PointPlaneResult PointPlaneIn(const TypedVec3& nIn, const Typed& dIn, const TypedVec3& pIn) {
+  const Vec3Of<T> n = InputAs<T>(nIn);
+  const T d = InputAs<T>(dIn);
+  const Vec3Of<T> p = InputAs<T>(pIn);
+  const T nn = Dot(n, n);
+  const Extended scale = ProductScale(n, p) + std::fabs(ValueOf(d));
+  const T offset = Snapped(Dot(n, p) - d, scale);
+  PointPlaneResult result;
+  // The length of a small normal vector is no rounding noise: 0,0000001*x1=1
+  // is a plane 10 000 000 away from the origin.
+  result.distance = SignedQuotientByRoot(offset, nn, scale);
+  const T s = -offset / nn;
+  result.s = ValueOf(s);
+  result.foot = CleanedVec(p + s * n, SizeOf(p) + std::fabs(ValueOf(s)) * SizeOf(n));
+  return result;
+}
+
+}  // namespace
+
+PlaneFromParamResult PlaneFromParam(const TypedVec3& p, const TypedVec3& u, const TypedVec3& v) {
+  return ExactOrFloat([&](auto zero) { return PlaneFromParamIn<decltype(zero)>(p, u, v); });
+}
+
+PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v) {
+  return PlaneFromParam(TypedOf(p), TypedOf(u), TypedOf(v));
 }
 
 std::string ParamFormText(const Vec3& p, const Vec3& u, const Vec3& v) {
@@ -193,9 +258,9 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
                            "als Erkennungsmerkmal enthalten.\r") + ClickTwiceAgainText()))
     return;
   LineValues values(head);
-  Vec3 p = values.vec3(1);
-  Vec3 u = values.vec3(4);
-  Vec3 v = values.vec3(7);
+  const TypedVec3 p = values.typedVec3(1);
+  TypedVec3 u = values.typedVec3(4);
+  TypedVec3 v = values.typedVec3(7);
   if (!values.computed()) {
     sheet.hint(values.hint(1));
     return;
@@ -207,11 +272,11 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
   }
   sheet.clear();
   if (typedPoints) {
-    sheet.append(TriangleFormText(p, u, v));
-    sheet.append(ParamFormText(p, u, v));
+    sheet.append(TriangleFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
+    sheet.append(ParamFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
   } else {
-    sheet.append(ParamFormText(p, u, v));
-    sheet.append(TriangleFormText(p, u, v));
+    sheet.append(ParamFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
+    sheet.append(TriangleFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
   }
   MathErrorText().clear();
   const PlaneFromParamResult result = PlaneFromParam(p, u, v);
@@ -263,33 +328,32 @@ void PointPlaneDistance(Worksheet& sheet) {
                         ClickTwiceAgainText()))
     return;
   LineValues planeValues(sheet.line(2));
-  const PlaneEquation e = planeValues.plane();
+  const TypedVec3 n = planeValues.typedVec3(1);
+  const Typed d = planeValues.typed(4);
   LineValues pointValues(sheet.line(3));
-  const Vec3 p = pointValues.vec3(1);
+  const TypedVec3 pTyped = pointValues.typedVec3(1);
   if (!planeValues.computed() || !pointValues.computed()) {
     sheet.hint(planeValues.computed() ? pointValues.hint(3) : planeValues.hint(2));
     return;
   }
+  const PlaneEquation e{n.x1.value, n.x2.value, n.x3.value, d.value};
+  const Vec3 p = ValueOf(pTyped);
   sheet.clear();
   sheet.append("Abstand Punkt Ebene");
   sheet.append(PlaneCoefficientLine(e, CoordinateEquationText(e)));
   sheet.append(PaddedNumberText(p.x1) + " " + PaddedNumberText(p.x2) + " " + PadRight(NumberTextMixed(p.x3), 11) +
                "(Punkt P" + PointText("|", p) + ")");
   sheet.append(TraceTriangleText(e));
-  const Vec3 n = e.normal();
-  const Extended nn = Dot(n, n);
-  if (nn == 0) {
+  if (e.a == 0 && e.b == 0 && e.c == 0) {
     // Without a normal vector there is no plane to measure from.
     sheet.hint("Keine Ebene: a, b und c sind alle 0.");
     return;
   }
-  // The length of a small normal vector is no rounding noise: 0,0000001*x1=1
-  // is a plane 10 000 000 away from the origin.
-  sheet.append("+/-Abstand=" + LengthText((Dot(n, p) - e.d) / std::sqrt(nn)));
-  const Extended s = (e.d - Dot(n, p)) / nn;
-  const Vec3 f = p + s * n;
-  sheet.append(Cp1252("Fußpunkt=F") + PointText("|", f) + "=F" + PointTextDecimal("|", f) + " s=" + NumberTextMixed(s));
-  sheet.append("STRECKE P" + PointText("|", p) + " F" + PointText("|", f));
+  const auto r = ExactOrFloat([&](auto zero) { return PointPlaneIn<decltype(zero)>(n, d, pTyped); });
+  sheet.append("+/-Abstand=" + ExactValueText(r.distance));
+  sheet.append(Cp1252("Fußpunkt=F") + PointText("|", r.foot) + "=F" + PointTextDecimal("|", r.foot) +
+               " s=" + NumberTextMixed(r.s));
+  sheet.append("STRECKE P" + PointText("|", p) + " F" + PointText("|", r.foot));
 }
 
 }  // namespace lumatik

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/geometry_scalar.h"
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
 
@@ -19,6 +20,7 @@ struct PlaneFromParamResult {
 
 // The coordinate equation through p spanned by u and v, brought to coprime
 // integer coefficients where the coefficients are rational.
+PlaneFromParamResult PlaneFromParam(const TypedVec3& p, const TypedVec3& u, const TypedVec3& v);
 PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v);
 
 std::string ParamFormText(const Vec3& p, const Vec3& u, const Vec3& v);

@@ -6,10 +6,12 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
+#include "geometry/exact_value_text.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
+#include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/equation_support.h"
 
@@ -32,11 +34,11 @@ void IrrationalRoots(Extended a, Extended b, Extended c, Extended discriminant, 
 }
 
 template <class T>
-LineSphereResult LineSphereIn(const Line3& gIn, const Sphere& kIn) {
-  const Vec3Of<T> p = InputAs<T>(gIn.p);
-  const Vec3Of<T> u = InputAs<T>(gIn.u);
-  const Vec3Of<T> m = InputAs<T>(kIn.m);
-  const T r = InputAs<T>(kIn.r);
+LineSphereResult LineSphereIn(const TypedVec3& pIn, const TypedVec3& uIn, const TypedVec3& mIn, const Typed& rIn) {
+  const Vec3Of<T> p = InputAs<T>(pIn);
+  const Vec3Of<T> u = InputAs<T>(uIn);
+  const Vec3Of<T> m = InputAs<T>(mIn);
+  const T r = InputAs<T>(rIn);
   const Vec3Of<T> pm = p - m;
   const Extended pmScale = SizeOf(p) + SizeOf(m);
   const Extended bScale = 2 * pmScale * SizeOf(u);
@@ -74,6 +76,7 @@ LineSphereResult LineSphereIn(const Line3& gIn, const Sphere& kIn) {
       return result;
     }
   }
+  result.irrational = std::is_same_v<T, mpq_class>;
   IrrationalRoots(result.a, result.b, result.c, ValueOf(discriminant), result.s1, result.s2);
   const Vec3 pv{ValueOf(p.x1), ValueOf(p.x2), ValueOf(p.x3)};
   const Vec3 uv{ValueOf(u.x1), ValueOf(u.x2), ValueOf(u.x3)};
@@ -85,7 +88,7 @@ LineSphereResult LineSphereIn(const Line3& gIn, const Sphere& kIn) {
 }
 
 template <class T>
-SphereFromPointsResult SphereFromPointsIn(const std::array<Vec3, 4>& in) {
+SphereFromPointsResult SphereFromPointsIn(const std::array<TypedVec3, 4>& in) {
   std::array<Vec3Of<T>, 4> x;
   Extended scale = 0;
   for (int k = 0; k < 4; ++k) {
@@ -117,7 +120,7 @@ SphereFromPointsResult SphereFromPointsIn(const std::array<Vec3, 4>& in) {
   const T half = T(1) / T(2);
   const Vec3Of<T> m = -half * coefficients;
   result.m = CleanedVec(m, scale);
-  for (int k = 0; k < 4; ++k) result.distances[k] = LengthOf(m - x[k], scale);
+  for (int k = 0; k < 4; ++k) result.distances[k] = LengthValue(m - x[k], scale);
   return result;
 }
 
@@ -127,11 +130,11 @@ std::string RowText(const std::array<Extended, 4>& row) {
 
 }  // namespace
 
-LineSphereResult ComputeLineSphere(const Line3& g, const Sphere& k) {
-  return ExactOrFloat([&](auto zero) { return LineSphereIn<decltype(zero)>(g, k); });
+LineSphereResult ComputeLineSphere(const TypedVec3& p, const TypedVec3& u, const TypedVec3& m, const Typed& r) {
+  return ExactOrFloat([&](auto zero) { return LineSphereIn<decltype(zero)>(p, u, m, r); });
 }
 
-SphereFromPointsResult ComputeSphereFromPoints(const std::array<Vec3, 4>& points) {
+SphereFromPointsResult ComputeSphereFromPoints(const std::array<TypedVec3, 4>& points) {
   return ExactOrFloat([&](auto zero) { return SphereFromPointsIn<decltype(zero)>(points); });
 }
 
@@ -148,15 +151,17 @@ void LineSphere(Worksheet& sheet) {
     return;
   LineValues lineValues(first);
   LineValues sphereValues(second);
-  const Line3 g = lineValues.line3();
-  const Sphere k{sphereValues.vec3(1), sphereValues.value(4)};
+  const TypedVec3 p = lineValues.typedVec3(1);
+  const TypedVec3 u = lineValues.typedVec3(4);
+  const TypedVec3 m = sphereValues.typedVec3(1);
+  const Typed radius = sphereValues.typed(4);
   if (!ValuesComputed(sheet, {{1, &lineValues}, {2, &sphereValues}}) ||
-      !InputsInRange({g.p, g.u, k.m}, sheet) || !InputsInRange({k.r}, sheet))
+      !InputsInRange({ValueOf(p), ValueOf(u), ValueOf(m)}, sheet) || !InputsInRange({radius.value}, sheet))
     return;
   sheet.clear();
   sheet.append(first);
   sheet.append(second);
-  const LineSphereResult r = ComputeLineSphere(g, k);
+  const LineSphereResult r = ComputeLineSphere(p, u, m, radius);
   sheet.append(Cp1252("Gerade in Kugel führt auf Gleichung ") + NumberTextMixed(r.a) + "*s^2" + SignChar(r.b) +
                ParenNumberText(std::fabs(r.b)) + "*s" + SignChar(r.c) + ParenNumberText(std::fabs(r.c)) + "=0");
   if (r.noQuadratic) sheet.hint("Keine quadratische Gleichung");
@@ -164,9 +169,17 @@ void LineSphere(Worksheet& sheet) {
     sheet.append("Keine Schnittpunkte");
     return;
   }
-  sheet.append(Cp1252("Lsg.: s1=") + NumberTextMixed(r.s1) + " s2=" + NumberTextMixed(r.s2) +
+  // What is known to be irrational is not looked up as a fraction.
+  auto number = [&](Extended x, bool rational) { return rational ? NumberTextMixed(x) : GeneralFloatText(x, 18); };
+  const Vec3 direction = ValueOf(u);
+  auto point = [&](const Vec3& x) {
+    return "(" + number(x.x1, !r.irrational || direction.x1 == 0) + "|" +
+           number(x.x2, !r.irrational || direction.x2 == 0) + "|" + number(x.x3, !r.irrational || direction.x3 == 0) +
+           ")";
+  };
+  sheet.append(Cp1252("Lsg.: s1=") + number(r.s1, !r.irrational) + " s2=" + number(r.s2, !r.irrational) +
                " Schnittpunkte Gerade Kugel");
-  sheet.append("STRECKE S1" + PointText("|", r.p1) + "S2" + PointText("|", r.p2));
+  sheet.append("STRECKE S1" + point(r.p1) + "S2" + point(r.p2));
 }
 
 void SphereThroughFourPoints(Worksheet& sheet) {
@@ -178,9 +191,10 @@ void SphereThroughFourPoints(Worksheet& sheet) {
                     "In die erste Zeile muss \"Kugel durch ...\" stehen!\r\n" + ClickTwiceAgainText()))
     return;
   LineValues values(first);
-  const std::array<Vec3, 4> points = {values.vec3(1), values.vec3(4), values.vec3(7), values.vec3(10)};
+  const std::array<TypedVec3, 4> points = {values.typedVec3(1), values.typedVec3(4), values.typedVec3(7),
+                                           values.typedVec3(10)};
   if (!ValuesComputed(sheet, {{1, &values}}) ||
-      !InputsInRange({points[0], points[1], points[2], points[3]}, sheet))
+      !InputsInRange({ValueOf(points[0]), ValueOf(points[1]), ValueOf(points[2]), ValueOf(points[3])}, sheet))
     return;
   sheet.clear();
   std::string text = first + Cp1252("\r\n"
@@ -199,14 +213,14 @@ void SphereThroughFourPoints(Worksheet& sheet) {
     sheet.append(Cp1252("Nicht oder nicht eindeutig lösbar."));
     return;
   }
-  const Extended radius = r.distances[0];
+  const RootValue& radius = r.distances[0];
   sheet.append(Cp1252("Lösung: a=") + NumberTextMixed(r.a) + " b=" + NumberTextMixed(r.b) + " c=" +
                NumberTextMixed(r.c) + "\r\n" + "        in (1) => d=" + NumberTextMixed(r.d) + "\r\n" +
-               "Mittelpunkt M" + PointText("|", r.m) + " Radius r=" + NumberTextMixed(radius) + "\r\n" + "KUGEL M" +
-               PointText("|", r.m) + " Radius r=" + LengthText(radius));
-  sheet.append("Probe  MA=" + NumberTextMixed(radius) + "\r\n" + "       MB=" + NumberTextMixed(r.distances[1]) +
-               "\r\n" + "       MC=" + NumberTextMixed(r.distances[2]) + "\r\n" + "       MD=" +
-               NumberTextMixed(r.distances[3]));
+               "Mittelpunkt M" + PointText("|", r.m) + " Radius r=" + MixedValueText(radius) + "\r\n" + "KUGEL M" +
+               PointText("|", r.m) + " Radius r=" + ExactValueText(radius));
+  sheet.append("Probe  MA=" + MixedValueText(radius) + "\r\n" + "       MB=" + MixedValueText(r.distances[1]) +
+               "\r\n" + "       MC=" + MixedValueText(r.distances[2]) + "\r\n" + "       MD=" +
+               MixedValueText(r.distances[3]));
 }
 
 }  // namespace lumatik

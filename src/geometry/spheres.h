@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "geometry/geometry_scalar.h"
 #include "geometry/geometry_types.h"
 #include "worksheet/worksheet.h"
 
@@ -16,11 +17,15 @@ struct LineSphereResult {
   bool noQuadratic = false;  // A = 0: the direction is the zero vector
   bool meets = false;        // a real solution
   bool touches = false;  // one double solution: the line is a tangent
+  // Rational line and sphere, but the root of the discriminant is not: s1,
+  // s2 and the coordinates along u are irrational and written as decimals.
+  bool irrational = false;
   Extended s1 = 0, s2 = 0;
   Vec3 p1, p2;
 };
 
-LineSphereResult ComputeLineSphere(const Line3& g, const Sphere& k);
+// The line x = p + s*u and the sphere with centre m and radius r.
+LineSphereResult ComputeLineSphere(const TypedVec3& p, const TypedVec3& u, const TypedVec3& m, const Typed& r);
 
 struct SphereFromPointsResult {
   // The rows a*X1 + b*X2 + c*X3 - d = -|X|^2 for X = A, B, C, D, and the
@@ -30,10 +35,10 @@ struct SphereFromPointsResult {
   bool solved = false;  // the points do not lie on one plane
   Extended a = 0, b = 0, c = 0, d = 0;
   Vec3 m;
-  std::array<Extended, 4> distances{};  // |MA| = r, |MB|, |MC|, |MD|
+  std::array<RootValue, 4> distances{};  // |MA| = r, |MB|, |MC|, |MD|
 };
 
-SphereFromPointsResult ComputeSphereFromPoints(const std::array<Vec3, 4>& points);
+SphereFromPointsResult ComputeSphereFromPoints(const std::array<TypedVec3, 4>& points);
 
 // "Gerade-Kugel"
 void LineSphere(Worksheet& sheet);

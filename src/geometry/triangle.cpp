@@ -6,6 +6,7 @@
 #include "exact/fractions.h"
 #include "exact/roots.h"
 #include "shell/matherror.h"
+#include "geometry/exact_value_text.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
@@ -26,7 +27,7 @@ Extended CornerAngle(const Vec3Of<T>& x, const Vec3Of<T>& y, bool xZero, bool yZ
 }
 
 template <class T>
-TriangleResult TriangleIn(const Vec3& aIn, const Vec3& bIn, const Vec3& cIn) {
+TriangleResult TriangleIn(const TypedVec3& aIn, const TypedVec3& bIn, const TypedVec3& cIn) {
   const Vec3Of<T> a = InputAs<T>(aIn);
   const Vec3Of<T> b = InputAs<T>(bIn);
   const Vec3Of<T> c = InputAs<T>(cIn);
@@ -42,12 +43,13 @@ TriangleResult TriangleIn(const Vec3& aIn, const Vec3& bIn, const Vec3& cIn) {
 
   TriangleResult result;
   result.collinear = NegligibleVec(normal, normalScale);
+  result.coinciding = abZero || acZero || bcZero;
   result.ab = CleanedVec(ab, scale);
   result.ac = CleanedVec(ac, scale);
   result.bc = CleanedVec(bc, scale);
-  result.a = LengthOf(bc, scale);
-  result.b = LengthOf(ac, scale);
-  result.c = LengthOf(ab, scale);
+  result.a = LengthValue(bc, scale);
+  result.b = LengthValue(ac, scale);
+  result.c = LengthValue(ab, scale);
   result.alpha = CornerAngle(ab, ac, abZero, acZero);
   result.beta = CornerAngle(a - b, bc, abZero, bcZero);
   result.gamma = CornerAngle(a - c, b - c, acZero, bcZero);
@@ -66,7 +68,8 @@ TriangleResult TriangleIn(const Vec3& aIn, const Vec3& bIn, const Vec3& cIn) {
     }};
     if (const std::optional<std::array<T, 3>> u = Solve3x3(rows)) {
       const Vec3Of<T> centre{(*u)[0], (*u)[1], (*u)[2]};
-      result.circumcircle = Sphere{CleanedVec(centre, scale), LengthOf(a - centre, scale)};
+      result.circumcentre = CleanedVec(centre, scale);
+      result.circumradius = LengthValue(a - centre, scale);
     }
   }
 
@@ -78,20 +81,20 @@ TriangleResult TriangleIn(const Vec3& aIn, const Vec3& bIn, const Vec3& cIn) {
     const Vec3Of<T>& p = *corners[k][1];
     const Vec3Of<T>& q = *corners[k][2];
     if (const std::optional<FootPoint<T>> foot = FootOnLine(from, p, q - p, SizeOf(p) + SizeOf(q))) {
-      result.heights[k] = TriangleHeight{CleanedVec(foot->f, scale), LengthOf(from - foot->f, scale)};
+      result.heights[k] = TriangleHeight{CleanedVec(foot->f, scale), LengthValue(from - foot->f, scale)};
     }
   }
-  result.area = LengthOf(half * normal, normalScale);
+  result.area = LengthValue(half * normal, normalScale);
   return result;
 }
 
-std::string SideLine(const std::string& name, const Vec3& side, const std::string& length, Extended value) {
-  return PadRight(name + "=" + PointText(" ", side), 30) + " " + length + "=" + LengthText(value);
+std::string SideLine(const std::string& name, const Vec3& side, const std::string& length, const RootValue& value) {
+  return PadRight(name + "=" + PointText(" ", side), 30) + " " + length + "=" + ExactValueText(value);
 }
 
 }  // namespace
 
-TriangleResult ComputeTriangle(const Vec3& a, const Vec3& b, const Vec3& c) {
+TriangleResult ComputeTriangle(const TypedVec3& a, const TypedVec3& b, const TypedVec3& c) {
   return ExactOrFloat([&](auto zero) { return TriangleIn<decltype(zero)>(a, b, c); });
 }
 
@@ -106,21 +109,31 @@ void Triangle(Worksheet& sheet) {
                         ClickTwiceAgainText()))
     return;
   LineValues values(head);
-  const Vec3 a = values.vec3(1);
-  const Vec3 b = values.vec3(4);
-  const Vec3 c = values.vec3(7);
+  const TypedVec3 aTyped = values.typedVec3(1);
+  const TypedVec3 bTyped = values.typedVec3(4);
+  const TypedVec3 cTyped = values.typedVec3(7);
+  const Vec3 a = ValueOf(aTyped);
+  const Vec3 b = ValueOf(bTyped);
+  const Vec3 c = ValueOf(cTyped);
   if (!ValuesComputed(sheet, {{1, &values}}) || !InputsInRange({a, b, c}, sheet)) return;
   sheet.clear();
   sheet.append(head);
-  const TriangleResult r = ComputeTriangle(a, b, c);
+  const TriangleResult r = ComputeTriangle(aTyped, bTyped, cTyped);
+  // Points on one line span no plane, and every further line would be
+  // about a triangle that is not there.
+  if (r.coinciding) {
+    sheet.append("Zwei Punkte fallen zusammen: kein Dreieck!");
+    return;
+  }
+  if (r.collinear) {
+    sheet.append("Die drei Punkte liegen auf einer Geraden: kein Dreieck!");
+    return;
+  }
 
   MathErrorText().clear();
-  PlaneEquation plane;
-  if (!r.collinear) {
-    const PlaneFromParamResult found = PlaneFromParam(a, r.ab, r.ac);
-    if (found.notUnique) sheet.hint("Die Ebene ist nicht eindeutig bestimmt");
-    plane = found.plane;
-  }
+  const PlaneFromParamResult found = PlaneFromParam(aTyped, bTyped - aTyped, cTyped - aTyped);
+  if (found.notUnique) sheet.hint("Die Ebene ist nicht eindeutig bestimmt");
+  const PlaneEquation& plane = found.plane;
   sheet.append("auf Ebene: " + CleanFloatText(plane.a) + "*x1" + SignChar(plane.b) +
                CleanFloatText(std::fabs(plane.b)) + "*x2" + SignChar(plane.c) + CleanFloatText(std::fabs(plane.c)) +
                "*x3=" + CleanFloatText(plane.d) + MathErrorText());
@@ -130,19 +143,19 @@ void Triangle(Worksheet& sheet) {
   sheet.append(SideLine("AB", r.ab, "c", r.c));
 
   sheet.append(Spaces(15) + "Winkel");
-  sheet.append("alpha=" + FloatText18(r.alpha) + kDegreeSign);
-  sheet.append("beta=" + FloatText18(r.beta) + kDegreeSign);
-  sheet.append("gamma=" + FloatText18(r.gamma) + kDegreeSign);
+  sheet.append("alpha=" + AngleDegreesText(r.alpha) + kDegreeSign);
+  sheet.append("beta=" + AngleDegreesText(r.beta) + kDegreeSign);
+  sheet.append("gamma=" + AngleDegreesText(r.gamma) + kDegreeSign);
 
   sheet.append(Spaces(15) + "Seitenhalbierenden");
   sheet.append("Strecke A" + PointText("|", a) + " Ma" + PointText("|", r.midpoints[0]));
   sheet.append("Strecke B" + PointText("|", b) + " Mb" + PointText("|", r.midpoints[1]));
   sheet.append("Strecke C" + PointText("|", c) + " Mc" + PointText("|", r.midpoints[2]));
 
-  if (r.circumcircle) {
-    const Vec3& u = r.circumcircle->m;
-    const Extended radius = r.circumcircle->r;
-    sheet.append("Umkreis U" + PointText("|", u) + " r=" + LengthText(radius));
+  if (r.circumcentre) {
+    const Vec3& u = *r.circumcentre;
+    const Extended radius = r.circumradius.value;
+    sheet.append("Umkreis U" + PointText("|", u) + " r=" + ExactValueText(r.circumradius));
     sheet.append("Kreis U(" + FloatTextGrouped(3, u.x1) + "|" + FloatTextGrouped(3, u.x2) + "|" +
                  FloatTextGrouped(3, u.x3) + ") r=" + FloatTextGrouped(3, radius) + " orthogonal zu v" +
                  PointText(" ", plane.a, plane.b, plane.c));
@@ -160,9 +173,9 @@ void Triangle(Worksheet& sheet) {
       continue;
     }
     sheet.append(PadRight(label + PointText("|", r.heights[k]->foot), 33) + " h" + names[k] + "=" +
-                 LengthText(r.heights[k]->length));
+                 ExactValueText(r.heights[k]->length));
   }
-  if (r.heights[2]) sheet.append(Cp1252("Dreiecksfläche=") + LengthText(r.area));
+  if (r.heights[2]) sheet.append(Cp1252("Dreiecksfläche=") + ExactValueText(r.area));
 }
 
 }  // namespace lumatik

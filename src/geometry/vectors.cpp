@@ -3,6 +3,7 @@
 #include <string>
 
 #include "exact/roots.h"
+#include "geometry/exact_value_text.h"
 #include "geometry/geometry_scalar.h"
 #include "geometry/geometry_support.h"
 #include "geometry/geometry_text.h"
@@ -15,31 +16,27 @@ namespace lumatik {
 namespace {
 
 template <class T>
-VectorsResult VectorsIn(const Vec3& uIn, const Vec3& vIn) {
+VectorsResult VectorsIn(const TypedVec3& uIn, const TypedVec3& vIn) {
   const Vec3Of<T> u = InputAs<T>(uIn);
   const Vec3Of<T> v = InputAs<T>(vIn);
   VectorsResult result;
-  result.lengthU = LengthOf(u, 0);
-  result.lengthV = LengthOf(v, 0);
+  result.lengthU = LengthValue(u, 0);
+  result.lengthV = LengthValue(v, 0);
   const T dot = Dot(u, v);
   const Extended scale = ProductScale(u, v);
-  result.dot = Cleaned(dot, scale);
+  result.dot = SignedValue(dot, scale);
   if (IsZeroVector(u) || IsZeroVector(v)) return result;
   // cos phi = u.v / (|u|*|v|), as the root of a fraction where it is one.
-  if constexpr (std::is_same_v<T, mpq_class>) {
-    const Extended root = RootOf(dot * dot / (Dot(u, u) * Dot(v, v)), 0);
-    result.cosPhi = sgn(dot) < 0 ? -root : root;
-  } else {
-    const Extended cosine = result.dot / result.lengthU / result.lengthV;
-    result.cosPhi = cosine > 1 ? 1 : cosine < -1 ? -1 : cosine;
-  }
+  result.cosPhi = SignedQuotientByRoot(dot, T(Dot(u, u) * Dot(v, v)), scale);
+  if (result.cosPhi.value > 1) result.cosPhi.value = 1;
+  if (result.cosPhi.value < -1) result.cosPhi.value = -1;
   result.phi = AngleDegrees(u, v);
   return result;
 }
 
 }  // namespace
 
-VectorsResult ComputeVectors(const Vec3& u, const Vec3& v) {
+VectorsResult ComputeVectors(const TypedVec3& u, const TypedVec3& v) {
   return ExactOrFloat([&](auto zero) { return VectorsIn<decltype(zero)>(u, v); });
 }
 
@@ -55,22 +52,27 @@ void Vectors(Worksheet& sheet, bool twoVectors) {
                         ClickTwiceAgainText()))
     return;
   LineValues values(head);
-  const Vec3 u = values.vec3(1);
+  const TypedVec3 u = values.typedVec3(1);
   // Only a lower-case "v" announces the second vector ("Vektor" has none).
   const bool withV = head.find('v') != std::string::npos;
-  const Vec3 v = withV ? values.vec3(4) : Vec3{};
-  if (!ValuesComputed(sheet, {{1, &values}}) || !InputsInRange({u, v}, sheet)) return;
+  const TypedVec3 v = withV ? values.typedVec3(4) : TypedVec3{};
+  if (!ValuesComputed(sheet, {{1, &values}}) || !InputsInRange({ValueOf(u), ValueOf(v)}, sheet)) return;
   sheet.clear();
   sheet.append(head);
   const VectorsResult r = ComputeVectors(u, v);
-  std::string lengths = "|u| = " + RootTextWithDecimal(r.lengthU);
-  if (!withV || r.lengthV == 0) {
+  std::string lengths = "|u| = " + ValueWithDecimalText(r.lengthU);
+  if (!withV) {
     sheet.append(lengths);
     return;
   }
-  sheet.append(lengths + " |v| = " + RootTextWithDecimal(r.lengthV) + " u*v = " + RootTextWithDecimal(r.dot));
-  if (r.lengthU == 0) return;
-  sheet.append("cos phi = " + RootTextWithDecimal(r.cosPhi) + "  phi = " + FloatTextFixed(4, r.phi) + kDegreeSign);
+  if (r.lengthU.value == 0 || r.lengthV.value == 0) {
+    // A zero vector has no direction, so there is no angle to give.
+    sheet.append(lengths + " |v| = " + ValueWithDecimalText(r.lengthV));
+    sheet.append("Ein Vektor ist der Nullvektor: kein Winkel!");
+    return;
+  }
+  sheet.append(lengths + " |v| = " + ValueWithDecimalText(r.lengthV) + " u*v = " + ValueWithDecimalText(r.dot));
+  sheet.append("cos phi = " + ValueWithDecimalText(r.cosPhi) + "  phi = " + FloatTextFixed(4, r.phi) + kDegreeSign);
 }
 
 }  // namespace lumatik

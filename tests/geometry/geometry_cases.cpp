@@ -1,11 +1,13 @@
 #include "geometry_cases.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <regex>
 
+#include "exact/rational.h"
 #include "expr/lumath.h"
 #include "geometry/geometry_commands.h"
 #include "shell/codepage.h"
@@ -20,7 +22,12 @@ mpq_class CaseMaker::Coord() {
   // Zeros come often: they are where exact tests on floats break.
   if (Int(0, 5) == 0) return 0;
   if (style_ == Style::Integer) return Int(-12, 12);
-  if (style_ == Style::Decimal) return Q(Int(-99, 99), 10);
+  if (style_ == Style::Decimal) {
+    // One to three places, as in 8,89, 0,865 or 0,005.
+    const int places = Int(1, 3);
+    const int scale = places == 1 ? 10 : places == 2 ? 100 : 1000;
+    return Q(Int(-10 * scale + 1, 10 * scale - 1), scale);
+  }
   return Q(Int(-40, 40), Int(1, 7));
 }
 
@@ -115,18 +122,27 @@ bool HasLine(const Worksheet& sheet, const std::string& text) {
   return std::find(sheet.lines().begin(), sheet.lines().end(), text) != sheet.lines().end();
 }
 
-L3 PointAfter(const std::string& line, const std::string& label) {
+namespace {
+
+// The three coordinate texts of label(x1|x2|x3) in the line.
+std::array<std::string, 3> CoordinatesAfter(const std::string& line, const std::string& label) {
   const auto at = line.find(label + "(");
   if (at == std::string::npos) {
     ADD_FAILURE() << "no " << label << "( in " << line;
-    return {};
+    return {"0", "0", "0"};
   }
   const auto open = at + label.size() + 1;
   const std::string inner = line.substr(open, line.find(')', open) - open);
   const auto bar1 = inner.find('|');
   const auto bar2 = inner.find('|', bar1 + 1);
-  return {NumberValue(inner.substr(0, bar1)), NumberValue(inner.substr(bar1 + 1, bar2 - bar1 - 1)),
-          NumberValue(inner.substr(bar2 + 1))};
+  return {inner.substr(0, bar1), inner.substr(bar1 + 1, bar2 - bar1 - 1), inner.substr(bar2 + 1)};
+}
+
+}  // namespace
+
+L3 PointAfter(const std::string& line, const std::string& label) {
+  const auto x = CoordinatesAfter(line, label);
+  return {NumberValue(x[0]), NumberValue(x[1]), NumberValue(x[2])};
 }
 
 LD NumberAfter(const std::string& line, const std::string& label, const char* ends) {
@@ -169,8 +185,51 @@ LD EquationResidual(const std::string& equation, const L3& x) {
   return (a * x.x1 + b * x.x2 + c * x.x3 - d) / (size > 0 ? size : 1);
 }
 
+std::optional<mpq_class> PrintedSquare(const std::string& text) {
+  if (text.find_first_of(",E") != std::string::npos) return std::nullopt;
+  const std::size_t root = text.find("sqrt(");
+  if (root == std::string::npos) {
+    const std::optional<mpq_class> q = ReadRationalLiteral(text);
+    if (!q) return std::nullopt;
+    return mpq_class(*q * *q);
+  }
+  std::string factorText = text.substr(0, root);
+  if (!factorText.empty() && factorText[0] == '-') factorText.erase(0, 1);
+  if (!factorText.empty() && factorText.back() == '*') factorText.pop_back();
+  const std::optional<mpq_class> factor = factorText.empty() ? mpq_class(1) : ReadRationalLiteral(factorText);
+  const std::size_t close = text.find(')', root);
+  if (!factor || close != text.size() - 1) {
+    ADD_FAILURE() << "no root form: " << text;
+    return std::nullopt;
+  }
+  const mpq_class radicand(text.substr(root + 5, close - root - 5));
+  return mpq_class(*factor * *factor * radicand);
+}
+
+std::optional<Q3> ExactPointAfter(const std::string& line, const std::string& label) {
+  const auto x = CoordinatesAfter(line, label);
+  if ((x[0] + x[1] + x[2]).find(',') != std::string::npos) return std::nullopt;
+  const auto x1 = ReadRationalLiteral(x[0]), x2 = ReadRationalLiteral(x[1]), x3 = ReadRationalLiteral(x[2]);
+  if (!x1 || !x2 || !x3) return std::nullopt;
+  return Q3{*x1, *x2, *x3};
+}
+
+void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, const std::string& what) {
+  const LD value = NumberValue(text);
+  EXPECT_EQ(value < 0 ? -1 : value > 0 ? 1 : 0, sign) << what;
+  const std::optional<mpq_class> printed = PrintedSquare(text);
+  if (printed) {
+    EXPECT_EQ(*printed, square) << what;
+  } else {
+    const LD root = std::sqrt(ToLD(square));
+    ExpectNear(std::fabs(value), root, root, true, what);
+  }
+}
+
 void ExpectClean(const Worksheet& sheet, bool exact) {
   for (const std::string& line : sheet.lines()) {
+    // Results of irrational input are recognised from their floating value.
+    if (exact) { EXPECT_EQ(line.find("Pi"), std::string::npos) << line; }
     std::string lower;
     for (char c : line) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_EQ(lower.find("inf"), std::string::npos) << line;

@@ -9,10 +9,12 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "exact/rational.h"
 #include "worksheet/worksheet.h"
 
 namespace lumatik::testing {
@@ -25,7 +27,7 @@ inline mpq_class Q(long num, long den = 1) {
   q.canonicalize();
   return q;
 }
-inline LD ToLD(const mpq_class& q) { return static_cast<LD>(q.get_num().get_si()) / q.get_den().get_si(); }
+inline LD ToLD(const mpq_class& q) { return ToExtended(q); }
 
 template <class T>
 struct V3 {
@@ -89,7 +91,19 @@ LD NumberAfter(const std::string& line, const std::string& label, const char* en
 // relative to the sizes of its terms.
 LD EquationResidual(const std::string& equation, const L3& x);
 
-// No inf or nan anywhere; for exact input no rounding noise either.
+// The square of a printed exact value - a fraction, a mixed number or a root
+// such as "-1/200*sqrt(17129969)" - read with GMP; nothing for a decimal.
+std::optional<mpq_class> PrintedSquare(const std::string& text);
+// The point written right after `label`, read exactly; nothing when a
+// coordinate is a decimal.
+std::optional<Q3> ExactPointAfter(const std::string& line, const std::string& label);
+// A result of rational input: printed exactly, it is exactly the root of
+// `square`; a decimal (where the exact form is too long) is near it. The
+// sign is that of `sign`.
+void ExpectRootOf(const std::string& text, const mpq_class& square, int sign, const std::string& what);
+
+// No inf or nan anywhere; for exact input no rounding noise and no multiple
+// of Pi either (no result of rational input is one).
 void ExpectClean(const Worksheet& sheet, bool exact);
 
 // |a - b| within the tolerance of the style, relative to `size`.

@@ -38,6 +38,8 @@ TEST_F(LinesTest, PointLineDistanceIsTheDistanceToAFootOnTheLine) {
     ExpectNear(EquationResidual(sheet.line(4).substr(6, sheet.line(4).find(" durch") - 6), P), 0, 0, exact,
                "the perpendicular plane passes through P");
     if (n % 4 == 0) { EXPECT_EQ(distance, "d=0"); }
+    const Q3 across = Cross(p - a, v);
+    if (exact) ExpectRootOf(distance.substr(2), Dot(across, across) / Dot(v, v), n % 4 == 0 ? 0 : 1, distance);
   });
 }
 
@@ -71,6 +73,16 @@ TEST_F(LinesTest, TwoLinesMeetTheirCommonPerpendicularAtRightAngles) {
     } else {
       ExpectNear(Dot(h - g, U), 0, size * size, exact, "GH orthogonal to u");
       ExpectNear(d, std::fabs(Dot(Q - P, Cross(U, V))) / Norm(Cross(U, V)), size, exact, "skew distance");
+    }
+    if (exact) {
+      const Q3 n = parallel ? Cross(q - p, u) : Cross(u, v);
+      const mpq_class square =
+          parallel ? mpq_class(Dot(n, n) / Dot(u, u)) : mpq_class(Dot(q - p, n) * Dot(q - p, n) / Dot(n, n));
+      const std::string text = LineStarting(sheet, "Abstand d(g,h)=g(G,H)=").substr(22);
+      ExpectRootOf(text, square, square == 0 ? 0 : 1, "distance " + text);
+      const std::string cosine = LineContaining(sheet, "))=");
+      ExpectRootOf(cosine.substr(cosine.find("))=") + 3), Dot(u, v) * Dot(u, v) / (Dot(u, u) * Dot(v, v)),
+                   sgn(Dot(u, v)), cosine);
     }
     const bool identical = parallel && Dot(Cross(q - p, u), Cross(q - p, u)) == 0;
     if (kind == 0 || identical) { EXPECT_EQ(LineStarting(sheet, "Abstand"), "Abstand d(g,h)=g(G,H)=0"); }
@@ -128,8 +140,13 @@ TEST_F(LinePlaneTest, IntersectionPointLiesOnBothOrTheLineRunsParallel) {
     const LD t = NumberAfter(result, "s=");
     ExpectNear(Dot(N, s), make.Value(d), size * size * size, exact, result + " in E");
     ExpectNear(s, L3{P.x1 + t * U.x1, P.x2 + t * U.x2, P.x3 + t * U.x3}, size * size, exact, result + " on g");
-    // Rational input gives an exact point.
-    if (exact) { EXPECT_EQ(result.find(','), std::string::npos) << result; }
+    // Rational input gives the point exactly, unless its fractions are too
+    // long to show.
+    if (const std::optional<Q3> exactS = exact ? ExactPointAfter(result, "S") : std::nullopt) {
+      EXPECT_EQ(Dot(normal, *exactS), d) << result;
+      const Q3 along = *exactS - p;
+      EXPECT_EQ(Dot(Cross(along, u), Cross(along, u)), 0) << result;
+    }
   });
 }
 

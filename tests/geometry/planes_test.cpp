@@ -1,14 +1,11 @@
-// The plane commands, checked by geometry: the normal is orthogonal to both
-// directions, the points satisfy the equation, the distance is |n.p - d|/|n|;
-// degenerate input gives a hint or a message instead of a number.
+// The plane commands, checked by geometry: the distance is |n.p - d|/|n| and
+// the foot lies in the plane on the normal (the plane through three points is
+// checked with the triangle); degenerate input gives a hint or a message.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numeric>
 
-#include "expr/lumath.h"
-#include "geometry/geometry_text.h"
 #include "geometry/planes.h"
 #include "geometry_cases.h"
 #include "shell/codepage.h"
@@ -19,54 +16,10 @@ namespace {
 
 class PlanesTest : public EngineTest {};
 
-double D(Extended x) { return static_cast<double>(x); }
-
-// a*x1 + b*x2 + c*x3 - d, in double arithmetic.
-double Residual(const PlaneEquation& e, const Vec3& x) {
-  return D(e.a) * D(x.x1) + D(e.b) * D(x.x2) + D(e.c) * D(x.x3) - D(e.d);
-}
-
-TEST_F(PlanesTest, NormalIsOrthogonalAndThePointsLieInThePlane) {
-  const struct {
-    Vec3 p, u, v;
-  } cases[] = {
-      {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},    {{2, -3, 5}, {0, 2, 7}, {3, 0, -1}},
-      {{0, 0, 0}, {1, 1, 0}, {1, 0, 1}},    {{-1, 4, 2}, {0.5L, 1, -1}, {2, 1.0L / 3, 0}},
-      {{7, 7, 7}, {0, 0, 2}, {1, 3, 0}},    {{1, 2, 3}, {6, 4, 2}, {9, 6, 4}},
-  };
-  for (const auto& c : cases) {
-    const PlaneEquation e = PlaneFromParam(c.p, c.u, c.v).plane;
-    const std::string label = PointText(" ", c.p) + PointText(" ", c.u) + PointText(" ", c.v);
-    ASSERT_FALSE(e.a == 0 && e.b == 0 && e.c == 0) << label;
-    EXPECT_NEAR(D(Dot(e.normal(), c.u)), 0, 1e-9) << label;
-    EXPECT_NEAR(D(Dot(e.normal(), c.v)), 0, 1e-9) << label;
-    EXPECT_NEAR(Residual(e, c.p), 0, 1e-9) << label;
-    EXPECT_NEAR(Residual(e, c.p + c.u), 0, 1e-9) << label;
-    EXPECT_NEAR(Residual(e, c.p - 3 * c.u + 2 * c.v), 0, 1e-9) << label;
-    // Rational input ends in coprime integers.
-    const Extended values[4] = {e.a, e.b, e.c, e.d};
-    long long g = 0;
-    for (Extended value : values) {
-      EXPECT_NEAR(D(value), std::nearbyint(D(value)), 1e-12) << label;
-      g = std::gcd(g, std::llabs(static_cast<long long>(std::nearbyint(value))));
-    }
-    EXPECT_EQ(g, 1) << label;
-  }
-}
-
-TEST_F(PlanesTest, IrrationalDirectionsKeepAnUnnormalisedButTrueNormal) {
-  const Vec3 p{1, 2, 3}, u{std::sqrt(2.0L), 1, 0}, v{0, 1, std::sqrt(3.0L)};
-  const PlaneEquation e = PlaneFromParam(p, u, v).plane;
-  EXPECT_NEAR(D(Dot(e.normal(), u)), 0, 1e-12);
-  EXPECT_NEAR(D(Dot(e.normal(), v)), 0, 1e-12);
-  EXPECT_NEAR(Residual(e, p), 0, 1e-12);
-  EXPECT_LT(std::fabs(D(e.a)) + std::fabs(D(e.b)) + std::fabs(D(e.c)), 100);
-}
-
 TEST_F(PlanesTest, ParallelDirectionsGiveNoPlane) {
-  const PlaneEquation e = PlaneFromParam({1, 2, 3}, {1, 2, 3}, {-2, -4, -6}).plane;
+  const PlaneEquation e = PlaneFromParam(Vec3{1, 2, 3}, Vec3{1, 2, 3}, Vec3{-2, -4, -6}).plane;
   EXPECT_TRUE(e.a == 0 && e.b == 0 && e.c == 0 && e.d == 0);
-  const PlaneEquation z = PlaneFromParam({1, 2, 3}, {0, 0, 0}, {1, 0, 0}).plane;
+  const PlaneEquation z = PlaneFromParam(Vec3{1, 2, 3}, Vec3{0, 0, 0}, Vec3{1, 0, 0}).plane;
   EXPECT_TRUE(z.a == 0 && z.b == 0 && z.c == 0);
 }
 
@@ -84,31 +37,35 @@ TEST_F(PlanesTest, DirectionsWithoutFirstCoordinateStillGiveThePlane) {
   EXPECT_EQ(sheet.line(5), "DREIECK der Spurpunkte  S1(3|0|0)");
 }
 
-TEST_F(PlanesTest, DistanceAndFootPointAgreeWithTheFormula) {
-  const struct {
-    PlaneEquation e;
-    Vec3 p;
-  } cases[] = {{{1, 2, 2, 9}, {0, 0, 0}}, {{0, 0, 3, 6}, {4, -1, 7}}, {{3, 4, 0, -2}, {1, 1, 1}}};
-  for (const auto& c : cases) {
-    const std::string planeLine = PlaneCoefficientLine(c.e, "x");
-    const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, PointText(" ", c.p)});
+TEST_F(PlanesTest, DistanceAndFootPointOfGeneratedPointsAndPlanes) {
+  ForEachCase(1408, [](CaseMaker& make, int n) {
+    const bool exact = make.exact();
+    const Q3 normal = make.NonZero();
+    const mpq_class d = make.Coord();
+    // Every third point lies in the plane: its distance is exactly 0.
+    Q3 p = make.Point();
+    if (n % 3 == 0) p = p + ((d - Dot(normal, p)) / Dot(normal, normal)) * normal;
+    const std::string planeLine = make.Text(normal.x1, false) + " " + make.Text(normal.x2, false) + " " +
+                                  make.Text(normal.x3, false) + " " + make.Text(d) + " (Ebene";
+    const Worksheet sheet = RunGeometry("Abstand Punkt Ebene", {"Abstand Punkt Ebene", planeLine, make.Text(p, " ")});
+    ExpectClean(sheet, exact);
     ASSERT_EQ(sheet.lineCount(), 7) << planeLine;
-    const double n = std::sqrt(D(c.e.a) * D(c.e.a) + D(c.e.b) * D(c.e.b) + D(c.e.c) * D(c.e.c));
-    const double signedDistance = Residual(c.e, c.p) / n;
-    const std::string distance = sheet.line(5);
-    ASSERT_EQ(distance.rfind("+/-Abstand=", 0), 0u);
-    EXPECT_NEAR(D(EvalTerm(distance.substr(11))), signedDistance, 1e-9) << distance;
-    // The foot point lies in the plane, at that distance from P, on the normal.
-    const std::string foot = sheet.line(6);
-    ASSERT_EQ(foot.rfind(Cp1252("Fußpunkt=F("), 0), 0u) << foot;
-    const Vec3 f = LineValues(foot.substr(foot.find('(') - 1)).vec3(1);
-    EXPECT_NEAR(Residual(c.e, f), 0, 1e-9) << foot;
-    const Vec3 pf = f - c.p;
-    EXPECT_NEAR(std::sqrt(D(Dot(pf, pf))), std::fabs(signedDistance), 1e-9) << foot;
-    const Vec3 across = Cross(pf, c.e.normal());
-    EXPECT_NEAR(D(Dot(across, across)), 0, 1e-9) << foot;
-    EXPECT_EQ(sheet.line(7), "STRECKE P" + PointText("|", c.p) + " F" + PointText("|", f));
-  }
+    const mpq_class offset = Dot(normal, p) - d;
+    const std::string distance = sheet.line(5).substr(11);
+    if (exact) ExpectRootOf(distance, offset * offset / Dot(normal, normal), sgn(offset), sheet.line(5));
+    if (n % 3 == 0) { EXPECT_EQ(distance, "0") << planeLine; }
+    // The foot point lies in the plane, on the normal through P.
+    const std::string footLine = sheet.line(6);
+    const L3 N{ToLD(normal.x1), ToLD(normal.x2), ToLD(normal.x3)}, P = make.Value(p);
+    const L3 f = PointAfter(footLine, Cp1252("Fußpunkt=F"));
+    const LD size = Norm(N) * (Norm(P) + 1) + std::fabs(make.Value(d));
+    ExpectNear(Dot(N, f), make.Value(d), size, exact, footLine + " in E");
+    ExpectNear(Norm(Cross(f - P, N)), 0, size * size, exact, footLine + " on the normal");
+    if (const std::optional<Q3> foot = exact ? ExactPointAfter(footLine, Cp1252("Fußpunkt=F")) : std::nullopt) {
+      EXPECT_EQ(Dot(normal, *foot), d) << footLine;
+      EXPECT_EQ(Dot(Cross(*foot - p, normal), Cross(*foot - p, normal)), 0) << footLine;
+    }
+  });
 }
 
 TEST_F(PlanesTest, ZeroNormalStopsAfterTheTraceLineWithAHint) {

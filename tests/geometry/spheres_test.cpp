@@ -89,6 +89,7 @@ TEST_F(SpheresTest, SpherePassesThroughItsFourPointsOrThereIsNone) {
     for (const Q3& point : x) size += Norm(make.Value(point));
     for (const Q3& point : x) ExpectNear(Norm(make.Value(point) - centre), radius, size, exact, scene);
     ExpectNear(radius, make.Value(r), size, exact, scene);
+    if (exact) ExpectRootOf(scene.substr(scene.find("r=") + 2), r * r, 1, scene);
     for (const char* probe : {"Probe  MA=", "       MD="}) {
       ExpectNear(NumberValue(LineStarting(sheet, probe).substr(10)), radius, size, exact, probe);
     }

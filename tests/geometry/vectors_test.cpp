@@ -30,6 +30,17 @@ TEST_F(VectorsTest, LengthsDotProductAndAngleAgreeWithTheVectors) {
     ExpectNear(NumberAfter(lengths, "|v| = "), Norm(V), Norm(V), exact, lengths);
     ExpectNear(NumberAfter(lengths, "u*v = "), Dot(U, V), size, exact, lengths);
     const std::string angle = sheet.line(3);
+    if (exact) {
+      // "|u| = 1/2*sqrt(5) = 1,118 |v| = ..." and "cos phi = ... = 0,707  phi = ...".
+      auto before = [](const std::string& line, const std::string& label) {
+        const std::string rest = line.substr(line.find(label) + label.size());
+        return rest.substr(0, rest.find(' '));
+      };
+      ExpectRootOf(before(lengths, "|u| = "), Dot(u, u), 1, lengths);
+      ExpectRootOf(before(lengths, "u*v = "), Dot(u, v) * Dot(u, v), sgn(Dot(u, v)), lengths);
+      ExpectRootOf(before(angle, "cos phi = "), Dot(u, v) * Dot(u, v) / (Dot(u, u) * Dot(v, v)), sgn(Dot(u, v)),
+                   angle);
+    }
     const LD cosine = Dot(U, V) / size;
     ExpectNear(NumberAfter(angle, "cos phi = "), cosine, 1, exact, angle);
     EXPECT_NEAR(static_cast<double>(NumberAfter(angle, "  phi = ")),
@@ -45,9 +56,12 @@ TEST_F(VectorsTest, LengthsDotProductAndAngleAgreeWithTheVectors) {
 TEST_F(VectorsTest, RootCosineAndZeroVectors) {
   EXPECT_EQ(RunGeometry("Vektor", {"Vektor u=(1 1 0) v=(1 0 0)"}).line(3),
             "cos phi = 1/2*sqrt(2) = 0,707  phi = 45\xB0");
-  // A zero vector ends the output: no angle to a vector without direction.
-  EXPECT_EQ(RunGeometry("Vektor", {"Vektor u=(0 0 0) v=(1 2 2)"}).lines().back(), "|u| = 0 |v| = 3 u*v = 0");
-  EXPECT_EQ(RunGeometry("Vektor", {"Vektor u=(1 2 2) v=(0 0 0)"}).lines().back(), "|u| = 3");
+  // A zero vector has no direction: the lengths, then the reason for no angle.
+  for (const char* line : {"Vektor u=(0 0 0) v=(1 2 2)", "Zwei Vektoren u=(1 2 2) v=(0 0 0)"}) {
+    const Worksheet sheet = RunGeometry("Vektor", {line});
+    ASSERT_EQ(sheet.lineCount(), 3) << line;
+    EXPECT_EQ(sheet.line(3), "Ein Vektor ist der Nullvektor: kein Winkel!");
+  }
 }
 
 }  // namespace
