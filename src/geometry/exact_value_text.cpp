@@ -22,7 +22,7 @@ constexpr unsigned long kLargestTrialFactor = 100000;
 constexpr std::size_t kLongestRootForm = 18;
 
 // "-2'1/3", "5/7", "-4"; empty when the fraction is too long to show.
-std::string FractionText(const mpq_class& q) {
+std::string ShortFractionText(const mpq_class& q) {
   if (sgn(q) == 0) return "0";
   if (abs(q.get_num()) * q.get_den() > kLargestShownFraction) return "";
   if (q.get_den() == 1) return q.get_num().get_str();
@@ -66,7 +66,7 @@ std::string RootFormText(const mpq_class& square, bool negative) {
 std::string ExactForm(const RootValue& x) {
   if (!x.square) return "";
   if (const std::optional<mpq_class> root = ExactSquareRoot(*x.square)) {
-    return FractionText(x.value < 0 ? mpq_class(-*root) : *root);
+    return ShortFractionText(x.value < 0 ? mpq_class(-*root) : *root);
   }
   return RootFormText(*x.square, x.value < 0);
 }
@@ -76,7 +76,7 @@ std::string ExactForm(const RootValue& x) {
 std::string MixedValueText(const RootValue& x) {
   if (!x.square) return NumberTextMixed(x.value);
   if (const std::optional<mpq_class> root = ExactSquareRoot(*x.square)) {
-    const std::string text = FractionText(x.value < 0 ? mpq_class(-*root) : *root);
+    const std::string text = ShortFractionText(x.value < 0 ? mpq_class(-*root) : *root);
     if (!text.empty()) return text;
   }
   return GeneralFloatText(x.value, 18);

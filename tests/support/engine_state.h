@@ -16,7 +16,7 @@ namespace lumatik::testing {
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ParamLine() = " ";
+    ParamLine().assign(1, ' ');
     ParamLines().setLines({});
     ParamLines().setOnChanged(nullptr);
     MathErrorText().clear();
