@@ -2,6 +2,8 @@
 // plotter's menu "Diskussion", the interval typed into its edits, its
 // buttons clicked, "Stop" clicked while a run goes on.
 
+#include <QScrollBar>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,6 +80,16 @@ TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   EXPECT_EQ(memo[6], "T(0|-2)");
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
   EXPECT_TRUE(Form4sb->BPunkte->isEnabled());
+  // The memo follows to the lines "Wertetafel" and "Integral" add: the
+  // value table from its first line, then the integral's bounds.
+  const QScrollBar* scroll = Form4sb->Memo1->verticalScrollBar();
+  Click(Form4sb->Button2);
+  ASSERT_GT(MemoText().size(), 200u);
+  EXPECT_EQ(scroll->value(), 9);
+  Click(Form4sb->Bintegral);
+  const int lines = static_cast<int>(MemoText().size());
+  EXPECT_EQ(Form4sb->Memo1->textCursor().blockNumber(), lines - 3);
+  EXPECT_GT(scroll->value(), lines - 3 - Form4sb->Memo1->height() / Form4sb->Memo1->fontMetrics().height());
 }
 
 // "?" shows the help; "Stop" ends a long scan, and the help stays.
