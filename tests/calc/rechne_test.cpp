@@ -82,7 +82,7 @@ TEST_F(CalculatorTest, PfzAndAlsWurzel) {
   EXPECT_EQ(Fraction(), "1/2*sqrt(2)");
   EXPECT_EQ(History().size(), lines);
   // 64 factors: the field shows their start, and all of them under the mouse.
-  TypeInto(FRechne->EEing, "2^64");
+  Compute("2^64");
   ChooseMenu(FRechne, {"PFZ"});
   EXPECT_EQ(Fraction().count('2'), 64);
   EXPECT_EQ(FRechne->EBruch->cursorPosition(), 0);

@@ -61,13 +61,10 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
     EXPECT_EQ(WorksheetMemo()->toPlainText(), QString::fromStdString(first + "\n2 -1 5"));
     ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
   }
-  // The hover text's approximations of sqrt(2) are its convergents p/q,
-  // each with p^2 - 2q^2 = -1 or 1.
+  // The hover text's approximations of sqrt(2) are convergents p/q: p^2 - 2q^2 = -1 or 1.
   QTest::mouseMove(FormStart->Button4);
   const QString hover = FormStart->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
-  const qsizetype from = hover.indexOf(QStringLiteral("sqrt(2) ~ "));
-  ASSERT_GE(from, 0);
-  const QString list = hover.mid(from + 10, hover.indexOf(QStringLiteral(" ("), from) - from - 10);
+  const QString list = hover.section(QStringLiteral("sqrt(2) ~ "), 1).section(QStringLiteral(" ("), 0, 0);
   for (const QString& fraction : list.split(QStringLiteral(", "))) {
     const long long p = fraction.section('/', 0, 0).toLongLong(), q = fraction.section('/', 1).toLongLong();
     EXPECT_EQ(std::abs(p * p - 2 * q * q), 1) << fraction.toStdString();
