@@ -128,7 +128,8 @@ bool IsEngineMessage(const std::string& message) {
       message == kTermTooLongMessage || message == kTermTooDeepMessage || message == kPrimeTableCancelled ||
       message == Cp1252("Die Primzahltabelle reicht nur bis zur 105097565. Primzahl"))
     return true;
-  if (StartsWith(message, "Syntaxf. in ") || StartsWith(message, "Fehler in ") || IsBracketMessage(message))
+  if (StartsWith(message, "Syntaxf. in ") || StartsWith(message, "Unbekannter Name ") ||
+      StartsWith(message, "Fehler in ") || IsBracketMessage(message))
     return true;
   for (const char* domain : {"Logarithmus von ", "asn", "acs"})
     if (StartsWith(message, domain) && IsNumberText(message.substr(std::strlen(domain)))) return true;

@@ -1,6 +1,7 @@
 #include "calc/calculator_settings.h"
 
 #include "calc/calculation.h"
+#include "shell/luhilf.h"
 #include "shell/settingsfiles.h"
 
 namespace lumatik {
@@ -32,6 +33,8 @@ bool SaveCalculatorSettings(const std::vector<std::string>& params,
   return paramsSaved && historySaved;
 }
 
-std::string TermBeforeEquals(const std::string& line) { return line.substr(0, line.find('=')); }
+// Without the blank before the "=": computed again, the term must give the
+// same history line, not a near twin of it.
+std::string TermBeforeEquals(const std::string& line) { return Trim(line.substr(0, line.find('='))); }
 
 }  // namespace lumatik

@@ -25,8 +25,8 @@ bool LoadCalculatorSettings(std::vector<std::string>& params, std::vector<std::s
 // Drops the oldest lines beyond kHistoryLinesKept.
 void TrimHistory(std::vector<std::string>& history);
 
-// The term of a history line: everything before its first "=" (the blank
-// in front of the "=" stays), or the whole line.
+// The term of a history line: everything before its first "=", trimmed, or
+// the whole line.
 std::string TermBeforeEquals(const std::string& line);
 
 }  // namespace lumatik

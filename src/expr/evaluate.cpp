@@ -98,7 +98,7 @@ Extended Dispatch(const std::string& s, Extended x) {
   } catch (const ConversionError&) {
     // No number: the syntax message below.
   }
-  SetMathError("Syntaxf. in " + s);
+  SetMathError(UnreadableLeafMessage(s));
   return 0;
 }
 
@@ -165,6 +165,13 @@ bool CouldBeNumber(const std::string& text) {
     if (!possible) return false;
   }
   return true;
+}
+
+std::string UnreadableLeafMessage(const std::string& text) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  bool name = !text.empty() && letter(text[0]);
+  for (char c : text) name = name && (letter(c) || (c >= '0' && c <= '9') || c == '_' || c == '\'');
+  return (name ? "Unbekannter Name " : "Syntaxf. in ") + text;
 }
 
 Extended StrToNumber(const std::string& text) {

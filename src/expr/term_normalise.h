@@ -17,4 +17,9 @@ std::string RewriteMixedNumbers(const std::string& s);
 // the exponent of a literal stays whole: "1,5E-20", "2E5".
 std::string InsertImplicitMultiplication(const std::string& s);
 
+// The message for a sub-term that is nothing the evaluator knows: a name
+// (a letter, then letters, digits, "_" or "'") is most likely a parameter
+// the user forgot, "Unbekannter Name c"; anything else is "Syntaxf. in ...".
+std::string UnreadableLeafMessage(const std::string& text);
+
 }  // namespace lumatik

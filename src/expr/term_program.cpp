@@ -6,6 +6,7 @@
 #include "exact/fractions.h"
 #include "expr/limits.h"
 #include "expr/lumath.h"
+#include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
 #include "shell/textconvert.h"
 #include "shell/floatformat.h"
@@ -198,7 +199,7 @@ TermProgram::Operand TermProgram::leaf(TermLeaf& leaf) {
     }
   }
   if (leaf.isNumber) return constant(leaf.number);
-  emitMessage("Syntaxf. in " + leaf.text);
+  emitMessage(UnreadableLeafMessage(leaf.text));
   return constant(0);
 }
 

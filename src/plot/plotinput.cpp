@@ -14,7 +14,7 @@ namespace lumatik {
 bool IsPlainNumber(const std::string& s) {
   if (s.empty() || !std::isdigit(static_cast<unsigned char>(s.back()))) return false;
   return std::all_of(s.begin(), s.end(), [](char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) || c == '/' || c == ',';
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '/' || c == ',' || c == '.';
   });
 }
 

@@ -11,7 +11,8 @@
 namespace lumatik {
 
 // A unit typed into LEx or LEy that Enter accepts at once: digits, "/" and
-// "," only, ending in a digit ("1/2", "0,5"; not "Pi", "1.5" or "2*Pi").
+// either decimal separator only, ending in a digit ("1/2", "0,5", "1.5";
+// not "Pi" or "2*Pi").
 bool IsPlainNumber(const std::string& s);
 
 // "Schrittweite": the value rounded to the nearest integer, ties to even,

@@ -22,6 +22,9 @@ struct PlotterState {
   // The file name of the list window's last save or read dialog, chosen or
   // not (a path as the file system spells it).
   std::string LastListFile;
+  // The PDF file the graph was last printed into; the print dialog offers
+  // it again.
+  std::string LastPrintFile;
 };
 
 PlotterState& Plotter();

@@ -1,6 +1,7 @@
 #include "worksheet/continued_fraction.h"
 
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 
 #include "exact/fractions.h"
@@ -228,6 +229,15 @@ TypedContinuedFraction EvaluateContinuedFractionList(const std::string& text) {
   result.listText = text;
   for (char& c : result.listText) {
     if (c == ',' || c == '[' || c == ']') c = ' ';
+  }
+  // The integer reader skips what is no number: "[a b c]" would be 0 and
+  // "[1 a 2]" would be [1 2], without a word. An entry must begin like one.
+  std::istringstream words(result.listText);
+  for (std::string word; words >> word;) {
+    if (word.find_first_of("+-0123456789") != 0) {
+      result.error = "Eintrag " + word + " ist keine ganze Zahl";
+      return result;
+    }
   }
   constexpr int kEntries = 40;
   std::int64_t a[kEntries + 1] = {};

@@ -128,9 +128,12 @@ std::optional<TypedSystem> ReadSystem(Worksheet& sheet) {
   system.m = static_cast<int>(mValue);
 
   // A row that is no number usually means that the equation count is
-  // missing from line 1; a missing line reads as empty.
+  // missing from line 1; a missing line reads as empty. A line with the bar
+  // was typed as an equation, though: its letters are entries, and the
+  // first that cannot be computed is named.
   std::vector<bool> words(system.m + 2, false);
-  for (int line = 2; line <= system.m + 1; ++line) words[line] = HoldsNoNumber(sheet.line(line));
+  for (int line = 2; line <= system.m + 1; ++line)
+    words[line] = HoldsNoNumber(sheet.line(line)) && sheet.line(line).find('|') == std::string::npos;
   for (int line = 2; line <= system.m + 1; ++line) {
     if (sheet.line(line).find('0') == std::string::npos && words[line]) {
       sheet.hint(Cp1252(

@@ -167,6 +167,8 @@ std::string WorksheetCaption(int area) {
     case 2: return "quadratische Gleichung und Gleichungen 3. und 4. Grades";
     case 3: return "Geraden, Ebenen und Kugeln im Raum";
     case 4: return Cp1252("Dreidimensionale Körper zeichnen");
+    // Without a caption of its own the area kept the one of the area before.
+    case 5: return Cp1252("Kettenbrüche");
     case 6: return "Algebra";
     default: return std::string();
   }

@@ -30,7 +30,7 @@ class CalculatorSettingsTest : public FileTest {
 
 TEST(TermBeforeEqualsTest, CutsBeforeTheFirstEquals) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2*8+4*(27-3/2) = 118", "2*8+4*(27-3/2) "}, {"524 287=524287(PZ)", "524 287"}, {"=5", ""}, {"a=b=c", "a"}};
+      {"2*8+4*(27-3/2) = 118", "2*8+4*(27-3/2)"}, {"524 287=524287(PZ)", "524 287"}, {"=5", ""}, {"a=b=c", "a"}};
   for (const auto& [line, term] : cases) EXPECT_EQ(TermBeforeEquals(line), term) << line;
 }
 

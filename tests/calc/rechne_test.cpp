@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTextBlock>
 #include <fstream>
 #include <iterator>
 
@@ -80,6 +81,30 @@ TEST_F(CalculatorTest, PfzAndAlsWurzel) {
   ChooseMenu(FRechne, {"Als Wurzel"});
   EXPECT_EQ(Fraction(), "1/2*sqrt(2)");
   EXPECT_EQ(History().size(), lines);
+  // 64 factors: the field shows their start, and all of them under the mouse.
+  Compute("2^64");
+  ChooseMenu(FRechne, {"PFZ"});
+  EXPECT_EQ(Fraction().count('2'), 64);
+  EXPECT_EQ(FRechne->EBruch->cursorPosition(), 0);
+  EXPECT_EQ(FRechne->EBruch->toolTip().remove('\n'), Fraction());
+}
+
+// A click on a history line brings its term back into the term field, which
+// takes the keys: Enter computes it again, and the history stays as it was.
+TEST_F(CalculatorTest, AClickOnAHistoryLineRecallsItsTermForTheNextEnter) {
+  Compute("1/4");
+  Compute("c*x^2");  // no parameter c: the name is named
+  EXPECT_EQ(Result(), QString::fromUtf8("0  ungültig: Unbekannter Name c"));
+  const QStringList history = History();
+  const QTextBlock line = FRechne->MVerlauf->document()->findBlockByNumber(1);
+  ActivateOnClick(FRechne);
+  QTest::mouseClick(FRechne->MVerlauf->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    FRechne->MVerlauf->cursorRect(QTextCursor(line)).center() + QPoint(20, 0));
+  EXPECT_EQ(FRechne->EEing->text(), "1/4");
+  EXPECT_EQ(Focused(), FRechne->EEing);
+  Press(Qt::Key_Return);
+  EXPECT_EQ(Result(), "0,25");
+  EXPECT_EQ(History(), history);
 }
 
 TEST_F(CalculatorTest, ParametersAndTheNewest30HistoryLinesSurviveARestart) {
@@ -92,7 +117,7 @@ TEST_F(CalculatorTest, ParametersAndTheNewest30HistoryLinesSurviveARestart) {
   EXPECT_EQ(bytes, "x=5\n\xC3\xA4=2\n");  // UTF-8 with LF
   EXPECT_EQ(FRechne->MParameter->toPlainText(), QString::fromUtf8("x=5\nä=2"));
   EXPECT_EQ(History(), newest);
-  EXPECT_EQ(FRechne->EEing->text(), "35/7 ");
+  EXPECT_EQ(FRechne->EEing->text(), "35/7");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // plotter's menu "Diskussion", the interval typed into its edits, its
 // buttons clicked, "Stop" clicked while a run goes on.
 
+#include <QScrollBar>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,6 +80,19 @@ TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   EXPECT_EQ(memo[6], "T(0|-2)");
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
   EXPECT_TRUE(Form4sb->BPunkte->isEnabled());
+}
+
+// The memo follows to the lines "Wertetafel" and "Integral" add, from the first on.
+TEST_F(DiscussionWindow, TheMemoFollowsToTheNewLines) {
+  OpenDiscussion();
+  TypeInterval("-10", "10", "1/10");
+  Click(Form4sb->Button2);
+  const int table = static_cast<int>(MemoText().size());
+  Click(Form4sb->Button2);
+  EXPECT_EQ(Form4sb->Memo1->verticalScrollBar()->value(), table);  // the second table at the top
+  Click(Form4sb->Bintegral);  // three lines of bounds at the end
+  EXPECT_EQ(Form4sb->Memo1->textCursor().blockNumber(), static_cast<int>(MemoText().size()) - 3);
+  EXPECT_GT(Form4sb->Memo1->verticalScrollBar()->value(), table);
 }
 
 // "?" shows the help; "Stop" ends a long scan, and the help stays.

@@ -46,11 +46,12 @@ TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine)
     ASSERT_NE(dialog, nullptr);
     caption = dialog->windowTitle();
     offered = dialog->Edit1->text();
-    // The ninth line of the list is the sphere: a click picks it.
+    // The ninth line of the list is the sphere: a click picks it, Enter takes it.
+    ASSERT_TRUE(BecomesActive(dialog));
     const QTextBlock sphere = dialog->Memo1->document()->findBlockByNumber(8);
     const QPoint at = dialog->Memo1->cursorRect(QTextCursor(sphere)).center() + QPoint(20, 0);
     QTest::mouseClick(dialog->Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseClick(dialog->BOk, Qt::LeftButton);
+    QTest::keyClick(Focused(), Qt::Key_Return);
   });
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(caption, "Punkt, Gerade, ...");

@@ -21,27 +21,27 @@ class EvalTermTest : public testing::EngineTest {};
 
 TEST_F(EvalTermTest, ValuesAndMessagesOfTheTermLanguage) {
   const EvalCase cases[] = {
-      {"2*8,5+4*(27.3-3/2)", 0, 120.2L, ""}, {"a-b+c", 0, 0, "Syntaxf. in c"}, {"3·4", 0, 12, ""},
+      {"2*8,5+4*(27.3-3/2)", 0, 120.2L, ""}, {"a-b+c", 0, 0, "Unbekannter Name c"}, {"3·4", 0, 12, ""},
       {"1'1/2+4'5/22", 0, 63.0L / 11.0L, ""}, {"-2'1/3", 0, -7.0L / 3.0L, ""}, {"   ", 0, 0, ""},
       // A sign directly after an operator belongs to what follows and binds
       // like the leading minus, below the power.
       {"2^-x", 3, 0.125L, ""}, {"x^-1/2", 4, 0.125L, ""}, {"2·-3", 0, -6, ""}, {"2*-sin(0)+1", 0, 1, ""},
       {"2*-1'1/2", 0, -3, ""}, {"3*-", 0, 0, ""}, {"1/-0", 0, 0, "Div. durch Null"},
-      {"2*-pi", 0, 0, "Syntaxf. in pi"},
+      {"2*-pi", 0, 0, "Unbekannter Name pi"},
       // Exponents as the program's number formats write them; a lower-case
       // "e" and a literal glued to a name are no exponents.
       {"1.5E-20", 0, 1.5e-20L, ""}, {"1,23456789012345678E25", 0, 1.23456789012345678e25L, ""},
       {"2E5x", 2, 400000, ""}, {"2^1E-1", 0, 1.07177346253629316421L, ""}, {"1/1E-20", 0, 0, "Div. durch Null"},
-      {"1E-5000", 0, 0, ""}, {"1E5000", 0, 0, "Syntaxf. in 1E5000"}, {"1e5", 0, 0, "Syntaxf. in e5"},
-      {"2E", 0, 0, "Syntaxf. in E"}, {"2E-x", 1, -1, "Syntaxf. in E"}, {"x2E5", 0, 0, "Syntaxf. in E5"},
+      {"1E-5000", 0, 0, ""}, {"1E5000", 0, 0, "Syntaxf. in 1E5000"}, {"1e5", 0, 0, "Unbekannter Name e5"},
+      {"2E", 0, 0, "Unbekannter Name E"}, {"2E-x", 1, -1, "Unbekannter Name E"}, {"x2E5", 0, 0, "Unbekannter Name E5"},
       // Implicit multiplication and powers.
       {"(x+1)(x-1)", 3, 8, ""}, {"3(4+1)", 0, 15, ""}, {"2Pi", 0, 2 * kPi, ""}, {"sqrt(x) [0;8]", 4, 2, ""},
-      {"x2", 0, 0, "Syntaxf. in x2"}, {"2^0.5", 0, std::sqrt(2.0L), ""}, {"0^0", 0, 1, ""},
+      {"x2", 0, 0, "Unbekannter Name x2"}, {"2^0.5", 0, std::sqrt(2.0L), ""}, {"0^0", 0, 1, ""},
       {"(-8)^(1/3)", 0, 0, "Fehler in (-8)^(1/3)"}, {"0^(0-1)", 0, 0, "Fehler in 0^(0-1)"},
       {"10^5000", 0, 0, "Fehler in 10^5000"}, {"10^(0-5000)", 0, 0, "Fehler in 10^(0-5000)"},
       // Failures; the last one met wins, and left operands come first.
       {"1/0.1^16", 0, 0, "Div. durch Null"}, {"(2+3", 0, 3, "(2|-1 Klammern zu viel!"},
-      {"2+3)", 0, 0, "Syntaxf. in 2+3)"}, {"2+@", 0, 2, "Syntaxf. in @"}, {"1/0+pi", 0, 0, "Syntaxf. in pi"},
+      {"2+3)", 0, 0, "Syntaxf. in 2+3)"}, {"2+@", 0, 2, "Syntaxf. in @"}, {"1/0+pi", 0, 0, "Unbekannter Name pi"},
       {"pi+1/0", 0, 0, "Div. durch Null"}, {"1+exp(100000)", 0, 1, "Fehler in exp(100000)"}};
   for (const EvalCase& c : cases) {
     MathErrorText().clear();

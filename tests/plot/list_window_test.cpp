@@ -29,9 +29,10 @@ std::string FileBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Chooses the PDF printer in the next print dialog and types the file name there.
-void AnswerNextPrintDialog(const QString& path) {
-  AnswerNextDialog([path](QWidget* modal) {
+// Chooses the PDF printer in the next print dialog and types the file name
+// there; `offered` gets the file name the dialog came with.
+void AnswerNextPrintDialog(const QString& path, QString* offered = nullptr) {
+  AnswerNextDialog([path, offered](QWidget* modal) {
     auto* dialog = qobject_cast<QPrintDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
@@ -41,6 +42,7 @@ void AnswerNextPrintDialog(const QString& path) {
     printers->setCurrentIndex(pdf);
     auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
     ASSERT_NE(fileName, nullptr);
+    if (offered) *offered = fileName->text();
     fileName->setText(path);
     QMetaObject::invokeMethod(dialog, "accept");
   });
@@ -164,9 +166,11 @@ TEST_F(ListWindow, PrintingThroughThePrintDialog) {
   ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken mit Text"});
   EXPECT_TRUE(messages.empty());
   EXPECT_GT(QFileInfo(QStringLiteral(LUMATIK_PRINTOUT_PDF)).size(), 1000);
-  AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")));
+  QString offered;
+  AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")), &offered);
   ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
+  EXPECT_EQ(offered, QStringLiteral(LUMATIK_PRINTOUT_PDF));  // the last file chosen
 }
 
 }  // namespace

@@ -30,14 +30,25 @@ TEST_F(PlotterWindows, ATermTypedIntoTheFunctionFieldIsDrawnAfterEnter) {
   QTest::keyClick(Focused(), Qt::Key_Down);  // the next line of the list
   Settle();
   EXPECT_EQ(Form1sb->FunctionText(), "x^2-2");
-  TypeInto(Form1sb->ELEx, "2");
+  TypeInto(Form1sb->ELEx, "1.5");  // a point or a comma
   PressEnter();
-  EXPECT_EQ(Form1sb->ELEy->text(), QStringLiteral("2"));
-  // One unit is 2 cm now: the curve passes 2 cm right of the axis at f(1) = -1.
+  EXPECT_EQ(Form1sb->ELEy->text(), QStringLiteral("1.5"));
+  // One unit is 1,5 cm now: the curve passes 1,5 cm right of the axis at f(1) = -1.
   EXPECT_TRUE(PictureShows(kScreenWhite, 1, -1));
   DrawTyped("1/x");
   ChooseMenu(Form1sb, {"Hilfe", "Lezter Fehler"});
   EXPECT_EQ(messages, std::vector<std::string>{LastErrorReport("Div. durch Null")});
+}
+
+// Left through "Beenden" and opened again in the same run: the graph is
+// there again, not an empty screen behind the input window.
+TEST_F(PlotterWindows, SchaubildOpenedAgainShowsTheGraph) {
+  ChooseMenu(Form1sb, {"Datei", "Beenden"});
+  ASSERT_TRUE(BecomesActive(FormStart));
+  EXPECT_FALSE(Form2sb->isVisible());
+  OpenPlotter();
+  EXPECT_TRUE(Form2sb->isVisible());
+  EXPECT_TRUE(PictureShows(kScreenWhite, 1.5L, -3.375L));
 }
 
 TEST_F(PlotterWindows, ExampleListFillsTheListAndIsSavedAtProgramEnd) {
@@ -67,6 +78,7 @@ TEST_F(PlotterWindows, ARightClickAfterTextEinfuegenLetsTheUserTypeTheText) {
   QTest::keyClicks(Focused(), QStringLiteral("Mitte"));
   QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
   EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x", "Text 0 0 12 |Mitte"}));
+  EXPECT_TRUE(BecomesActive(Form1sb));  // over the graph the click had raised
 }
 
 // The menu "Von der Sekante zur Tangente": an example, then secant,

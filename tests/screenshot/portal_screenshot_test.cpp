@@ -118,7 +118,7 @@ TEST_F(WaylandScreenshot, VorschauShowsTheMarkedRectangleOfThePortalsPicture) {
   EXPECT_EQ(portal->seenOptions.value(QStringLiteral("interactive")), QVariant(false));
   EXPECT_FALSE(portal->seenOptions.value(QStringLiteral("handle_token")).toString().isEmpty());
   ASSERT_TRUE(Form_ba4->isVisible());
-  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("312x107"));
+  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("Vorschau 312x107"));
   const QImage expected = QuarteredPicture(desktop.size()).copy(QRect(upperLeft, QSize(312, 107)));
   EXPECT_EQ(Form_ba4->Picture().convertToFormat(QImage::Format_RGB32), expected);
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);

@@ -58,11 +58,15 @@ TEST_F(ScreenshotTool, MarkierungenThenVorschauShowsThePreviewAndFillsTheClipboa
   const QSize size = QGuiApplication::clipboard()->image().size();
   EXPECT_NEAR(size.width(), 382, 2);
   EXPECT_NEAR(size.height(), 187, 2);
-  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+  // The title the help of "?" names, and the size.
+  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("Vorschau %1x%2").arg(size.width()).arg(size.height()));
   EXPECT_EQ(Form_ba4->Image1->size(), size);
   Form_ba1->show();
   CaptureBetween({500, 400}, {100, 100, 112, 27});  // an empty rectangle
   EXPECT_NE(std::find(messages.begin(), messages.end(), "Fehler"), messages.end());
+  ChooseMenu(Form_ba4, {U("Datei"), U("Bild in die Zwischenablage und beenden")});
+  EXPECT_FALSE(Form_ba4->isVisible());  // the tool has ended, its preview too
+  EXPECT_FALSE(Form_ba1->isVisible());
 }
 
 TEST_F(ScreenshotTool, SavedBmpAndJpegFilesHoldThePicture) {

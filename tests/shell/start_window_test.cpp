@@ -61,9 +61,18 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
     EXPECT_EQ(WorksheetMemo()->toPlainText(), QString::fromStdString(first + "\n2 -1 5"));
     ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
   }
-  // Continued fractions keep no file: the memo starts empty.
+  // The hover text's approximations of sqrt(2) are convergents p/q: p^2 - 2q^2 = -1 or 1.
+  QTest::mouseMove(FormStart->Button4);
+  const QString hover = FormStart->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+  const QString list = hover.section(QStringLiteral("sqrt(2) ~ "), 1).section(QStringLiteral(" ("), 0, 0);
+  for (const QString& fraction : list.split(QStringLiteral(", "))) {
+    const long long p = fraction.section('/', 0, 0).toLongLong(), q = fraction.section('/', 1).toLongLong();
+    EXPECT_EQ(std::abs(p * p - 2 * q * q), 1) << fraction.toStdString();
+  }
+  // Continued fractions keep no file: the memo starts empty, under the area's own title.
   OpenFromStart(FormStart->Button4, FormLSG);
   EXPECT_TRUE(WorksheetMemo()->toPlainText().isEmpty());
+  EXPECT_EQ(FormLSG->windowTitle(), QString::fromUtf8("Kettenbrüche"));
 }
 
 TEST_F(StartWindowTest, SchliessenEndsTheRun) {

@@ -190,7 +190,7 @@ TEST_F(ContinuedFractionTest, TypedListIsTheFractionOfItsEntries) {
     for (char& ch : blanked) ch = ch == ',' || ch == '[' || ch == ']' ? ' ' : ch;
     EXPECT_EQ(typed.listText, blanked);
   }
-  for (const char* text : {"[1 2 99999999999999999999]", "[1,1E30]", "[2,1,-1]"}) {
+  for (const char* text : {"[1 2 99999999999999999999]", "[1,1E30]", "[2,1,-1]", "[a b c]", "[1 a 2]"}) {
     const TypedContinuedFraction typed = EvaluateContinuedFractionList(text);
     EXPECT_FALSE(typed.ok) << text;
     EXPECT_FALSE(typed.error.empty()) << text;

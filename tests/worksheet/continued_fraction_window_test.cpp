@@ -15,14 +15,26 @@ class AlgebraWindowTest : public FormsTest {};
 
 const QString kMenu = QString::fromUtf8("Kettenbrüche");
 
+// "Abbrechen" cancels, a list of letters is named, and a list that can be
+// computed goes to the calculator, whose field shows its start.
 TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
   OpenFromStart(FormStart->Button4, FormLSG);
+  EXPECT_EQ(FormLSG->windowTitle(), kMenu);
+  QString hint;
+  AnswerNextHint(hint, false);
+  ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
+  EXPECT_TRUE(FormLSG->isVisible());
+  EXPECT_FALSE(FRechne->isVisible());
+  AnswerNextInput({"[a b c]"});
+  ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
+  EXPECT_EQ(messages, std::vector<std::string>{"Eintrag a ist keine ganze Zahl"});
+  EXPECT_FALSE(FRechne->isVisible());
   QString caption;
-  AnswerNextInput({"[2,2]"}, &caption);
+  AnswerNextInput({"[1 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1]"}, &caption);
   ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
   EXPECT_EQ(caption, "Eingabe Kettenbruch");
-  EXPECT_EQ(FRechne->EEing->text(), "2,5");
-  EXPECT_TRUE(FRechne->EBruch->text().endsWith(" = Kettenbruch [ 2 2 ]")) << FRechne->EBruch->text().toStdString();
+  EXPECT_TRUE(FRechne->EBruch->text().startsWith("sqrt(3) = Kettenbruch [ 1 1 2")) << FRechne->EBruch->text().toStdString();
+  EXPECT_EQ(FRechne->EBruch->cursorPosition(), 0);
   EXPECT_FALSE(FormLSG->isVisible());
   EXPECT_TRUE(FRechne->isVisible());
 }

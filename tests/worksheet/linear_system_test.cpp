@@ -293,6 +293,10 @@ TEST_F(LinearSystemTest, InputProblemsShowTheirHint) {
        "Abbruch:In Zeile 3 kann \"Pi/0\" nicht berechnet werden (Div. durch Null).\rErlaubt sind Zahlen und "
        "Rechenausdrücke ohne Leerstelle, z.B. 1/3, wur(3) oder Pi/2.",
        false},
+      {{"n=2 m=2", "1 2 | 3", "a b | c"},
+       "Abbruch:In Zeile 3 kann \"a\" nicht berechnet werden (Unbekannter Name a).\rErlaubt sind Zahlen und "
+       "Rechenausdrücke ohne Leerstelle, z.B. 1/3, wur(3) oder Pi/2.",
+       false},
   };
   for (const auto& c : cases) {
     const Worksheet sheet = Solve(c.lines);

@@ -48,6 +48,23 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
   EXPECT_EQ(messages, std::vector<std::string>{Cp1252("Zuerst \"Alles löschen\"!")});
 }
 
+// Tasks typed by hand: a row of letters is refused by name, and a quartic
+// on a single line gets its worked text with the blank lines.
+TEST_F(WorksheetWindowTest, TasksTypedByHand) {
+  OpenFromStart(FormStart->BLSG, FormLSG);
+  TypeLines({"n=2 m=2", "1 2 | 3", "a b | c"});
+  QString hint;
+  AnswerNextHint(hint);
+  ChooseMenu(FormLSG, {"LSG", kRechne});
+  EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Abbruch:In Zeile 3 kann \"a\" nicht berechnet werden"))) << hint.toStdString();
+  EXPECT_FALSE(Memo().contains("o.K."));
+  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  OpenFromStart(FormStart->BCardano, FormLSG);
+  TypeLines({"Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"});
+  ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
+  EXPECT_TRUE(Memo().contains("\n\n1.Schritt:\n")) << Memo().toStdString();
+}
+
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   OpenFromStart(FormStart->BLSG, FormLSG);
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});

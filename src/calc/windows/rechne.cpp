@@ -249,10 +249,22 @@ bool TFRechne::ShowCalculation(const Calculation& calculation) {
                                        ? EBruch->palette().color(QPalette::Text)
                                        : QColor(Qt::red));
   EAusg->setPalette(palette);
-  EBruch->setText(QtText(calculation.fraction));
+  ShowFraction(QtText(calculation.fraction));
   AlsWurzel->setEnabled(calculation.rootEnabled);
   PFZ1->setEnabled(calculation.primeFactorsEnabled);
   return true;
+}
+
+// A long text, such as the 64 factors of 2^64, shows its beginning in the
+// field and the whole of it, line by line, under the mouse.
+void TFRechne::ShowFraction(const QString& text) {
+  constexpr int kTipLineLength = 64;
+  EBruch->setText(text);
+  EBruch->setCursorPosition(0);
+  QStringList tipLines;
+  if (EBruch->fontMetrics().horizontalAdvance(text) > EBruch->contentsRect().width() - 8)
+    for (qsizetype from = 0; from < text.size(); from += kTipLineLength) tipLines << text.mid(from, kTipLineLength);
+  EBruch->setToolTip(tipLines.join(QLatin1Char('\n')));
 }
 
 void TFRechne::AddHistoryLineOnTop(const std::string& line) {
@@ -277,7 +289,7 @@ void TFRechne::BPFZClick() {
   const PrimeFactorCalculation pfz =
       CalculatePrimeFactors(CoreText(EEing->text()), MemoLines(MVerlauf));
   if (!pfz.calculation.failure.empty()) return;
-  EBruch->setText(QtText(pfz.calculation.fraction));
+  ShowFraction(QtText(pfz.calculation.fraction));
   if (!pfz.historyLine.empty()) AddHistoryLineOnTop(pfz.historyLine);
 }
 
@@ -288,7 +300,7 @@ void TFRechne::BalsWurzelClick() {
   BRechneClick();
   ParamLines().setLines(MemoLines(MParameter));
   const RootCalculation root = CalculateRoot(CoreText(EEing->text()));
-  if (root.written) EBruch->setText(QtText(root.rootText));
+  if (root.written) ShowFraction(QtText(root.rootText));
 }
 
 void TFRechne::Primzahlen1Click() {
@@ -302,9 +314,12 @@ void TFRechne::Primzahlen1Click() {
   BuildPrimeList(from, to, [this](const std::string& line) { AddMemoLine(MVerlauf, line); });
 }
 
-// The part of the clicked line before its "=" becomes the term again.
+// The part of the clicked line before its "=" becomes the term again, and
+// the term field takes the keys: the next Enter computes it instead of
+// breaking the history line. A selection being made stays where it is.
 void TFRechne::MVerlaufClick() {
   EEing->setText(QtText(TermBeforeEquals(Trim(MemoCaretText(MVerlauf)))));
+  if (!MVerlauf->textCursor().hasSelection()) EEing->setFocus();
 }
 
 void TFRechne::LGrossClick() {

@@ -35,6 +35,8 @@ class TFRechne : public QMainWindow {
   void Zeilezurckholen1Click();
   void BSchliessenClick();
   void MVerlaufClick();
+  // EBruch := text, shown from its start.
+  void ShowFraction(const QString& text);
 
   QLineEdit* EEing = nullptr;
   QLineEdit* EAusg = nullptr;

@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "discuss/discuss_texts.h"
@@ -76,8 +79,16 @@ QFrame* Panel(const char* name, QWidget* parent, QLabel* caption, QWidget* left,
   return panel;
 }
 
+// The view follows to the new lines, from their first one on.
 void AddMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  const QTextDocument* document = memo->document();
+  const int first = document->lastBlock().text().isEmpty() ? document->blockCount() - 1 : document->blockCount();
   for (const std::string& line : lines) AddMemoLine(memo, line);
+  memo->moveCursor(QTextCursor::End);
+  memo->ensureCursorVisible();
+  memo->setTextCursor(QTextCursor(document->findBlockByNumber(first)));
+  memo->ensureCursorVisible();
 }
 
 }  // namespace

@@ -335,8 +335,13 @@ void TForm1sb::FormPaint() {
   if (list != PlotList()) SetPlotList(list);
   if (IsBlank(FunctionText())) SetFunctionText(FunctionTextWhenBlank(list));
   ComboBox1->setFocus();
+  // Each change of a check box redraws. Opened again in the same run, with
+  // the boxes as they were, nothing would draw the graph the start window
+  // hid: the input window would stand over an empty screen.
+  const bool boxesRedraw = CBAbleitung->isChecked() || !CBAlle->isChecked();
   CBAbleitung->setChecked(false);
   CBAlle->setChecked(true);
+  if (!boxesRedraw && Form2sb && !Form2sb->isVisible()) Schaubild1Click();
 }
 
 void TForm1sb::closeEvent(QCloseEvent* e) {

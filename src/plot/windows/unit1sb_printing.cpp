@@ -15,6 +15,7 @@
 
 #include "plot/graphprint.h"
 #include "plot/paint/plot_picture.h"
+#include "plot/plotter_state.h"
 #include "plot/windows/unit1sb.h"
 #include "shell/messagesink.h"
 
@@ -37,8 +38,11 @@ bool CanPrintTo(const QPrinter& printer) {
 
 void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
   QPrinter printer(QPrinter::HighResolution);
+  if (!Plotter().LastPrintFile.empty()) printer.setOutputFileName(QString::fromStdString(Plotter().LastPrintFile));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+    Plotter().LastPrintFile = printer.outputFileName().toStdString();
   if (!PrintGraphOn(printer, sender != nullptr && sender == SchaubilddruckenmitText1)) {
     ShowMessage("Nicht gedruckt");
   }

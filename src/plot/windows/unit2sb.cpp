@@ -245,6 +245,9 @@ void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons,
   const UserPoint p = PixelToUser(pos.x(), pos.y(), width(), height(), scale);
   const std::string line = TextInsertionLine(p.x, p.y);
   Form1sb->AddToPlotList(line);
+  // The click raised the graph over the input window; the user goes on
+  // there once the text is typed into the list.
+  Form1sb->ShowInFront();
   Form1sb->Listebearbeiten1Click();
   ShowMessage(TextInsertionMessage(line, p.x, p.y));
 }

@@ -117,9 +117,19 @@ void TForm3sb::BOkClick() {
     Form1sb->SetFunctionText(taken.functionText);
   }
   close();
+  ShowInputWindowAgain();
 }
 
-void TForm3sb::BAbbruchClick() { close(); }
+void TForm3sb::BAbbruchClick() {
+  close();
+  ShowInputWindowAgain();
+}
+
+// The list came over the input window, and over the full-screen graph a
+// click had raised; the user goes on in the input window.
+void TForm3sb::ShowInputWindowAgain() {
+  if (Form1sb && Form1sb->isVisible()) Form1sb->ShowInFront();
+}
 
 std::string TForm3sb::RunListDialog(QFileDialog* dialog) {
   if (!Plotter().LastListFile.empty()) {

@@ -46,6 +46,7 @@ class TForm3sb : public QWidget {
 
  private:
   void FormCreate();
+  void ShowInputWindowAgain();
   // Runs the dialog preset with LastListFile; the chosen path or "".
   std::string RunListDialog(QFileDialog* dialog);
 

@@ -21,6 +21,18 @@ MarkerWindow::MarkerWindow(const char* objectName, const char* caption, QPoint p
   setCursor(Qt::SizeAllCursor);
 }
 
+QRect MarkerWindow::OuterRect() const {
+  QRect frame = frameGeometry();
+  if (!isVisible()) frame.setSize(frame.size().expandedTo(size() + frameExtra_));
+  return frame;
+}
+
+// The frame is still counted at this moment.
+void MarkerWindow::hideEvent(QHideEvent* event) {
+  frameExtra_ = frameGeometry().size() - size();
+  QWidget::hideEvent(event);
+}
+
 // The caption again inside, for desktops that draw no title bar.
 void MarkerWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -14,8 +14,14 @@ class MarkerWindow : public QWidget {
  public:
   MarkerWindow(const char* objectName, const char* caption, QPoint place, QSize largest, QWidget* parent);
 
+  // The window's outer rectangle, title bar and border included, also
+  // while it is hidden for the capture: a hidden window keeps its place,
+  // but an X11 window manager no longer counts its frame in its size.
+  QRect OuterRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -23,6 +29,7 @@ class MarkerWindow : public QWidget {
  private:
   QPoint grip_;  // where the body was taken, relative to the window's corner
   bool dragging_ = false;
+  QSize frameExtra_;  // frame size less inner size, as the window was last hidden
 };
 
 }  // namespace lumatik

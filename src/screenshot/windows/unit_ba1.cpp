@@ -55,8 +55,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return button;
 }
 
-WindowRect OuterRect(const QWidget* window) {
-  const QRect frame = window->frameGeometry();
+WindowRect AsWindowRect(const QRect& frame) {
   return WindowRect{frame.left(), frame.top(), frame.width(), frame.height()};
 }
 
@@ -163,7 +162,8 @@ void TForm_ba1::BvorschauClick() {
   LetTheScreenRepaint(500);
   if (!Form_ba2 || !Form_ba3) return;
   const QSize screen = ScreenSize();
-  const CapturePlan plan = PlanCapture(OuterRect(Form_ba2), OuterRect(Form_ba3), screen.width(), screen.height());
+  const CapturePlan plan = PlanCapture(AsWindowRect(Form_ba2->OuterRect()), AsWindowRect(Form_ba3->OuterRect()),
+                                       screen.width(), screen.height());
   Form_ba3->move(plan.lowerRightLeft, plan.lowerRightTop);
   const ScreenCapture capture = CaptureScreen(plan.x, plan.y, plan.width, plan.height);
   if (!Form_ba4) return;

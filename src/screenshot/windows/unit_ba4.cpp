@@ -130,14 +130,18 @@ void TForm_ba4::SetPicture(const QImage& picture) {
   ground_->resize(kImageLeft + picture_.width(), kImageTop + picture_.height());
 }
 
+// The caption keeps the name the help of "?" gives the window, the
+// picture's size beside it.
 void TForm_ba4::ShowCapture(const QImage& picture) {
   SetPicture(picture);
   showMaximized();
-  setWindowTitle(QString::number(picture_.width()) + QLatin1Char('x') + QString::number(picture_.height()));
+  setWindowTitle(Ui("Vorschau ") + QString::number(picture_.width()) + QLatin1Char('x') +
+                 QString::number(picture_.height()));
 }
 
 void TForm_ba4::ShowSizeInCaption() {
-  setWindowTitle(QString::number(picture_.width()) + QLatin1Char('*') + QString::number(picture_.height()));
+  setWindowTitle(Ui("Vorschau ") + QString::number(picture_.width()) + QLatin1Char('*') +
+                 QString::number(picture_.height()));
 }
 
 void TForm_ba4::Zurck1Click() {
@@ -150,6 +154,7 @@ void TForm_ba4::Zurck1Click() {
 void TForm_ba4::BildindieZwischenablageundschlieen1Click() {
   if (!picture_.isNull()) QGuiApplication::clipboard()->setImage(picture_);
   if (Form_ba1) Form_ba1->close();
+  close();
 }
 
 void TForm_ba4::kleinerClick() {

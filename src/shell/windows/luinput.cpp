@@ -214,8 +214,12 @@ void TFormluinput::BAbbrechenClick() {
   reject();
 }
 
-// A line of a list of suggestions is picked by a click.
-void TFormluinput::Memo1Click() { Edit1->setText(QtText(MemoCaretText(Memo1))); }
+// A line of a list of suggestions is picked by a click; the value field
+// takes the keys again, so that Enter takes the line as Ok does.
+void TFormluinput::Memo1Click() {
+  Edit1->setText(QtText(MemoCaretText(Memo1)));
+  if (Edit1->isVisible() && !Memo1->textCursor().hasSelection()) EnterValue(Edit1);
+}
 
 bool TFormluinput::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {

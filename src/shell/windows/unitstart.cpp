@@ -107,7 +107,7 @@ constexpr HelpText kHelpTexts[] = {
      "Zum Beispiel: Pi = q=[3,7,15,1,292,1,1,1,2,1,3,...]\r\n"
      "              Pi ~ 22/7, 333/106, 355/113 (immer besser)\r\n"
      "         sqrt(2) = [1,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,...]\r\n"
-     "         sqrt(2) ~ 3/2, 1/5, 17/12, 41/29, 99/70 (immer besser)\r\n"
+     "         sqrt(2) ~ 3/2, 7/5, 17/12, 41/29, 99/70 (immer besser)\r\n"
      "         lb(3/2) = [0,1,1,2,2,3,1,5,2,23,2,2,1,1,...]\r\n"
      "         lb(3/2) = 1/2, 7/12, 24/41, 31/53\r\n"
      "         (wichtig in der Musiktheorie:\r\n"

@@ -312,7 +312,10 @@ void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
         !asked && after.size() > before.size() && std::equal(before.begin(), before.end(), after.begin()) &&
         !before.empty();
     if (appended) {
-      for (std::size_t i = before.size(); i < after.size(); ++i) AddMemoLine(Memo1, after[i]);
+      // The first new line may go into the empty line a final Enter opened;
+      // the others each open their own, empty lines of the solution too.
+      AddMemoLine(Memo1, after[before.size()]);
+      AppendMemoLines(Memo1, after, before.size() + 1);
     } else {
       SetMemoLines(Memo1, after);
     }

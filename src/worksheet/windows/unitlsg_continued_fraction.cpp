@@ -17,8 +17,10 @@ namespace lumatik {
 
 void TFormLSG::EingabeKettenbruch1Click() {
   std::string text = ContinuedFractionInputPreset();
-  // The text counts whether or not the dialog was confirmed.
-  InputOne(ContinuedFractionInputCaption(), ContinuedFractionInputLabel(), ContinuedFractionInputHint(), text);
+  // "Abbrechen" cancels: nothing is computed and the worksheet stays.
+  if (!InputOne(ContinuedFractionInputCaption(), ContinuedFractionInputLabel(), ContinuedFractionInputHint(),
+                text))
+    return;
   const TypedContinuedFraction typed = EvaluateContinuedFractionList(text);
   if (!typed.ok) {
     ShowMessage(typed.error);
@@ -28,7 +30,7 @@ void TFormLSG::EingabeKettenbruch1Click() {
   FRechne->EEing->setText(QtText(FloatText18(typed.value)));
   FRechne->BRechneClick();
   FRechne->BalsWurzelClick();
-  FRechne->EBruch->setText(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
+  FRechne->ShowFraction(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
   hide();
   BringToFront(FRechne);
 }
