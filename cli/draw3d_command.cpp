@@ -11,7 +11,6 @@
 #include "draw3d/scene_commands.h"
 #include "draw3d/scene_view.h"
 #include "picture_output.h"
-#include "plot/paint/plot_picture.h"
 #include "shell/codepage.h"
 #include "shell/settingsfiles.h"
 
@@ -21,10 +20,11 @@ namespace {
 
 void PrintDraw3dUsage() {
   std::cerr << "lumatik-cli draw3d [--size BxH] [--screen] [--decimal=,|.] [--beispiel] [--standard]\n"
-               "                   [--change MEN\xC3\x9CPUNKT]... --out DATEI.png [BLATT]\n"
+               "                   [--change MEN\xC3\x9CPUNKT]... --out DATEI.png|.svg|.pdf [BLATT]\n"
                "  zeichnet die Szene des Arbeitsblatts wie \"Zeichne\" und gibt das Blatt danach aus.\n"
                "  --beispiel: vorher \"Beispiele\" mit \"Ok\" (die angebotene Zeile kommt dazu).\n"
                "  Schwarz auf Wei\xC3\x9F, mit --screen wie am Bildschirm; Standardgr\xC3\xB6\xC3\x9F" "e 1600x1200.\n"
+               "  Das Format folgt der Endung von --out: PNG, SVG oder PDF.\n"
                "  --standard: danach \"Zeichne mit Standardeinheiten\"; --change: ein Punkt des\n"
                "  Kontextmen\xC3\xBCs des Schaubilds, z.B. --change \"Alpha vergr\xC3\xB6\xC3\x9F" "ern\".\n";
 }
@@ -82,20 +82,15 @@ int RunDraw3d(Arguments args) {
   const auto app = EnsureGuiApplication();
   RouteMessagesToStderr();
   const SceneColours colours = screen ? ScreenColours() : PaperColours();
-  QImage image = NewPlotPicture(QSize(target.width, target.height), screen ? Qt::black : Qt::white);
   std::optional<SceneDrawing> drawing;
-  CanvasState state;
-  PaintPlot(image, state, [&](Canvas& canvas) {
+  const bool written = WritePictureFile(*out, target.width, target.height, screen, [&](Canvas& canvas) {
     drawing = DrawWorksheetScene(lines, std::nullopt, false, canvas, target, colours);
     if (standardUnits) drawing = DrawWorksheetScene(drawing->lines, drawing->view, true, canvas, target, colours);
     for (const ViewChange change : changes) {
       drawing = DrawWithChangedView(drawing->lines, drawing->view, change, canvas, target, colours);
     }
   });
-  if (!image.save(QString::fromStdString(*out), "PNG")) {
-    std::cerr << "Bild nicht gespeichert: " << *out << '\n';
-    return 1;
-  }
+  if (!written) return 1;
   if (!drawing->hint.empty()) std::cerr << Cp1252ToUtf8(WithLineFeeds(drawing->hint)) << '\n';
   for (const std::string& line : drawing->lines) PrintLine(line);
   return 0;

@@ -1,6 +1,9 @@
 #include "picture_output.h"
 
-#include <stdexcept>
+#include <iostream>
+
+#include "plot/paint/picture_writer.h"
+#include "plot/picture_files.h"
 
 namespace lumatik::cli {
 
@@ -15,19 +18,20 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
 }
 
 bool ParsePictureSize(const std::string& text, int& width, int& height) {
-  const auto x = text.find_first_of("xX");
-  if (x == std::string::npos) return false;
-  try {
-    std::size_t used = 0;
-    width = std::stoi(text.substr(0, x), &used);
-    if (used != x) return false;
-    height = std::stoi(text.substr(x + 1), &used);
-    if (used != text.size() - x - 1) return false;
-  } catch (const std::logic_error&) {  // std::stoi: no number, or out of range
-    return false;
-  }
-  constexpr int kLargest = 10000;
-  return width >= 16 && height >= 12 && width <= kLargest && height <= kLargest;
+  const auto size = lumatik::ParsePictureSize(text);
+  if (!size) return false;
+  width = size->width;
+  height = size->height;
+  return true;
+}
+
+bool WritePictureFile(const std::string& out, int width, int height, bool screen,
+                      const std::function<void(Canvas&)>& drawing) {
+  const QSize size(width, height);
+  if (WritePicture(QString::fromStdString(out), PictureFormatOf(out), size, size, screen ? kBlack : kWhite, drawing))
+    return true;
+  std::cerr << "Bild nicht gespeichert: " << out << '\n';
+  return false;
 }
 
 }  // namespace lumatik::cli

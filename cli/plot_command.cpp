@@ -9,7 +9,6 @@
 #include "commands.h"
 #include "picture_output.h"
 #include "expr/lumath.h"
-#include "plot/paint/plot_picture.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
 #include "shell/codepage.h"
@@ -21,9 +20,11 @@ namespace {
 
 void PrintPlotUsage() {
   std::cerr << "lumatik-cli plot [--lex T] [--ley T] [--mx T] [--my T] [--steps N] [--derivative] [--all]\n"
-               "                 [--screen] [--size BxH] [--decimal=,|.] --out DATEI.png (--list DATEI | ZEILE...)\n"
+               "                 [--screen] [--size BxH] [--decimal=,|.] --out DATEI.png|.svg|.pdf\n"
+               "                 (--list DATEI | ZEILE...)\n"
                "  zeichnet die Zeilen wie \"Schaubild\"; die erste Zeile steht im Funktionsfeld.\n"
-               "  Schwarz auf Weiß, mit --screen Weiß auf Schwarz; Standardgröße 1600x1200.\n";
+               "  Schwarz auf Weiß, mit --screen Weiß auf Schwarz; Standardgröße 1600x1200.\n"
+               "  Das Format folgt der Endung von --out: PNG, SVG oder PDF.\n";
 }
 
 }  // namespace
@@ -90,16 +91,11 @@ int RunPlot(Arguments args) {
   MathErrorText().clear();
   AddCurrentToList(fields.function, list);
 
-  QImage image = NewPlotPicture(QSize(width, height), screen ? Qt::black : Qt::white);
-  CanvasState state;
-  PaintPlot(image, state, [&](Canvas& canvas) {
+  const bool written = WritePictureFile(*out, width, height, screen, [&](Canvas& canvas) {
     ClearCanvas(canvas, screen ? kBlack : kWhite, width, height);
     RedrawPlotList(list, fields, options, canvas, PlotFrame{0, width, height});
   });
-  if (!image.save(QString::fromStdString(*out), "PNG")) {
-    std::cerr << "Bild nicht gespeichert: " << *out << "\n";
-    return 1;
-  }
+  if (!written) return 1;
   if (!MathErrorText().empty()) std::cerr << Cp1252ToUtf8(MathErrorText()) << "\n";
   return 0;
 }

@@ -5,10 +5,17 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumatik)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "lumatik <lumatik@lumatik.de>")
+# The maintainer and homepage are build options (data/CMakeLists.txt); a
+# package without a homepage leaves the field out.
+set(CPACK_PACKAGE_CONTACT "${LUMATIK_MAINTAINER}")
+if(LUMATIK_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LUMATIK_HOMEPAGE}")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Schulmathematik mit Rechenweg")
+# Debian shows the description in lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Rechner mit Brüchen und Wurzeln, Funktionsplotter, Gleichungssysteme, Gleichungen bis zum 4. Grad,\nKettenbrüche, analytische Geometrie im Raum und ein Werkzeug für Bildschirmausschnitte, mit\ndeutscher Oberfläche; dazu lumatik-cli für die Kommandozeile.")
+    "Rechner mit Brüchen und Wurzeln, Funktionsplotter, Gleichungssysteme,\nGleichungen bis zum 4. Grad, Kettenbrüche, analytische Geometrie im Raum\nund ein Werkzeug für Bildschirmausschnitte, mit deutscher Oberfläche;\ndazu lumatik-cli für die Kommandozeile. Schaubilder gehen als PNG, SVG\noder PDF in Dateien, Arbeitsblätter aufs Papier.")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
@@ -23,10 +30,12 @@ if(LUMATIK_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${lumatik_unlinked_depends}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6dbus6, libjpeg62-turbo, libgmp10, ${lumatik_unlinked_depends}")
+      "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6dbus6, libqt6svg6, libjpeg62-turbo, libgmp10, ${lumatik_unlinked_depends}")
 endif()
 # The pictures and printouts are drawn with these fonts' metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Control files as dpkg makes them (lintian refuses others).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Only the programs and their data: the tests and libraries stay in the build.
 set(CPACK_STRIP_FILES ON)
 # cpack packs what is built; scripts/package builds first. Without this, every

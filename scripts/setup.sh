@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs what is missing and builds.
 # Sourced, not run.
 
-LUMATIK_PACKAGES=(cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+LUMATIK_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
                   libgmp-dev fonts-liberation xvfb qt6-translations-l10n)
 
 # The fuzz targets alone need clang with its libFuzzer and sanitizer runtimes.

@@ -69,6 +69,12 @@ std::string ShownResult(const Calculation& calculation) {
   return calculation.result + kInvalidResultMark + calculation.message;
 }
 
+std::string PlainNumberText(const std::string& shown) {
+  std::string number = shown.substr(0, shown.find(kInvalidResultMark));
+  std::erase(number, ' ');
+  return number;
+}
+
 std::string HistoryLine(const std::string& typed, const Calculation& calculation) {
   std::string line = typed + " = " + ShownResult(calculation);
   if (!calculation.fraction.empty()) line += " = " + calculation.fraction;

@@ -29,6 +29,12 @@ inline constexpr const char* kInvalidResultMark = "  ung\xFCltig: ";
 // EAusg: the grouped decimal, and the message beside it if there is one.
 std::string ShownResult(const Calculation& calculation);
 
+// What "Zahl kopieren" and Ctrl+C in EAusg give: the shown number (or the
+// part of it the user selected) without its grouping blanks and without a
+// message beside it, "1,6329004329004329", so that it pastes into a
+// spreadsheet as one number.
+std::string PlainNumberText(const std::string& shown);
+
 // The term as typed, with "sqrt(", "round(" and "°" rewritten.
 std::string ReadTerm(const std::string& typed);
 

@@ -1,15 +1,19 @@
 #include "draw3d/scene_colours.h"
 
+#include "plot/picture_files.h"
+
 namespace lumatik {
 
 SceneColours ScreenColours() { return SceneColours{}; }
 
+// Each colour of the screen as paper takes it; the grid offsets are sums,
+// not colours.
 SceneColours PaperColours() {
   SceneColours colours;
-  colours.background = kWhite;
-  colours.object = kBlack;
-  colours.perpendicular = 0x0080C0;  // dark gold
-  colours.sphere = 0xA0A000;         // dark cyan
+  for (Colour* colour : {&colours.background, &colours.object, &colours.perpendicular, &colours.auxiliary,
+                         &colours.vector, &colours.circle, &colours.sphere, &colours.floorGrid,
+                         &colours.backWallGrid, &colours.sideWallGrid})
+    *colour = OnPaper(*colour);
   return colours;
 }
 

@@ -34,7 +34,7 @@ std::vector<WorksheetMenuInfo> BuildMenus() {
 
   WorksheetMenuInfo datei{WorksheetMenu::Datei, "Datei1", "Datei", {}, {}, {}};
   datei.items = {Item("Einlesen", "Einlesen1Click"), Item("Speichern", "Speichern1Click"),
-                 Item("Blatt zu oberst", "Blattzuoberst1Click"), Item("Schließen", "Schlieen1Click")};
+                 Item("Drucken …", "Drucken1Click"), Item("Blatt zu oberst", "Blattzuoberst1Click"), Item("Schließen", "Schlieen1Click")};
   datei.items.back().separatorBefore = true;
   menus.push_back(std::move(datei));
 
@@ -172,6 +172,12 @@ std::string WorksheetCaption(int area) {
     case 6: return "Algebra";
     default: return std::string();
   }
+}
+
+std::string WorksheetPrintTitle(int area) {
+  if (area == 5) return Cp1252("Kettenbrüche");
+  const std::string caption = WorksheetCaption(area);
+  return caption.empty() ? std::string("Arbeitsblatt") : caption;
 }
 
 WorksheetCommandLookup FindWorksheetCommand(int area, const std::string& caption) {

@@ -57,6 +57,9 @@ bool WorksheetMenuShown(WorksheetMenu menu, int area);
 char WorksheetSettingsLetter(int area);
 // The caption an area sets on activation; empty leaves the caption as it is.
 std::string WorksheetCaption(int area);
+// The title over a printed worksheet: the area's caption, "Kettenbrüche"
+// for the area that sets none.
+std::string WorksheetPrintTitle(int area);
 
 struct WorksheetCommandLookup {
   bool found = false;  // the area shows an item with this caption

@@ -1,6 +1,11 @@
 // "Rechne" and "PFZ" without the window.
 
+#include <gmpxx.h>
+
+#include <random>
+
 #include "calc/calculation.h"
+#include "expr/lumath.h"
 #include "support/engine_state.h"
 
 namespace lumatik {
@@ -72,6 +77,40 @@ TEST_F(Rechne, RootFormOnlyWhileTheCommandIsEnabled) {
   EXPECT_TRUE(c.rootEnabled && !c.primeFactorsEnabled);
   EXPECT_EQ(CalculateRoot("sin(Pi/4)").rootText, "1/2*sqrt(2)");
   for (const char* term : {"1/3", "7", "3000000000.5"}) EXPECT_FALSE(CalculateRoot(term).written) << term;
+}
+
+// The copied number, "1,6329004329004329" for "1,632 900 432 900 432 9":
+// read back through the engine it is shown as before, and as an exact
+// decimal it lies within the shown digits of the fraction computed.
+TEST_F(Rechne, TheCopiedNumberReadsBackToTheShownValue) {
+  EXPECT_EQ(PlainNumberText(ShownResult(Calculate("-5/2*(14/22-17/21) +1.2"))), "1,6329004329004329");
+  EXPECT_EQ(PlainNumberText(ShownResult(Calculate("1/0"))), "0");
+  std::mt19937_64 random(28);
+  const long long numerators[] = {1, -1, 999999, 1000000, 123456789012345678LL, -999999999999999999LL};
+  const long long denominators[] = {1, 3, 7, 1000, 1155, 999983};
+  for (int i = 0; i < 600; ++i) {
+    const long long p = i < 36 ? numerators[i % 6]
+                               : static_cast<long long>(random() % 2000000000000ULL) - 1000000000000LL;
+    const long long q = i < 36 ? denominators[i / 6] : static_cast<long long>(random() % 1000000) + 1;
+    const std::string term = std::to_string(p) + "/" + std::to_string(q);
+    const Calculation shown = Calculate(term);
+    const std::string copy = PlainNumberText(ShownResult(shown));
+    ASSERT_EQ(copy.find(' '), std::string::npos) << term;
+    EXPECT_EQ(ResultText(EvalTerm(copy)), shown.result) << term << " -> " << copy;
+    // The copy as an exact decimal fraction.
+    const auto comma = copy.find(',');
+    const std::string fraction = comma == std::string::npos ? "" : copy.substr(comma + 1);
+    const mpz_class digits(copy.substr(0, comma) + fraction, 10);
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, fraction.size());
+    mpq_class exact(term);
+    exact.canonicalize();
+    const mpq_class error = abs(mpq_class(digits, scale) - exact);
+    // 18 significant digits, and at most 18 after the comma.
+    EXPECT_TRUE(error <= abs(exact) * mpq_class("6/1000000000000000000") ||
+                error <= mpq_class("6/10000000000000000000"))
+        << term << " -> " << copy;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QTextBlock>
 #include <fstream>
 #include <iterator>
@@ -118,6 +119,30 @@ TEST_F(CalculatorTest, ParametersAndTheNewest30HistoryLinesSurviveARestart) {
   EXPECT_EQ(FRechne->MParameter->toPlainText(), QString::fromUtf8("x=5\nä=2"));
   EXPECT_EQ(History(), newest);
   EXPECT_EQ(FRechne->EEing->text(), "35/7");
+}
+
+// The result goes to a spreadsheet as one number: Ctrl+C in the result
+// field, or "Zahl kopieren" in its context menu.
+TEST_F(CalculatorTest, TheResultIsCopiedWithoutItsGroupingBlanks) {
+  Compute("-5/2*(14/22-17/21) +1.2");
+  ClickInto(FRechne->EAusg);
+  QTest::keyClick(Focused(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "1,6329004329004329");
+  EXPECT_EQ(Result(), "1,632 900 432 900 432 9");
+  Compute("-1234567/2");
+  QApplication::clipboard()->clear();
+  // A right click into the field (the offscreen platform delivers the
+  // context menu request a click makes, not the click itself).
+  ClickInto(FRechne->EAusg);
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(8, 8), FRechne->EAusg->mapToGlobal(QPoint(8, 8)));
+  QApplication::sendEvent(FRechne->EAusg, &rightClick);
+  QMenu* menu = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor([&menu] { return (menu = FRechne->EAusg->findChild<QMenu*>()) && menu->isVisible(); }, 2000));
+  QAction* item = FindItem(menu->actions(), "Zahl kopieren");
+  ASSERT_NE(item, nullptr);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  EXPECT_EQ(QApplication::clipboard()->text(), "-617283,5");
+  EXPECT_EQ(Result(), "-617 283,5");
 }
 
 }  // namespace

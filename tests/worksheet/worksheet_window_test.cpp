@@ -1,10 +1,15 @@
 // The worksheet window as a user meets it: the example and "Rechne" from the
 // menu, and the worksheet saved when it closes, safely.
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QTemporaryDir>
 
 #include "shell/codepage.h"
 #include "support/hostile_files.h"
+#include "support/pdf_text.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -101,6 +106,36 @@ TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
   }
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
   EXPECT_EQ(FileLines(SettingsFileName('l')), saved);
+}
+
+// "Datei > Drucken …" through the print dialog's PDF printer: the page
+// holds the area's title and every line of the memo.
+TEST_F(WorksheetWindowTest, PrintingPutsTheLinesOnPaper) {
+  OpenFromStart(FormStart->BCardano, FormLSG);
+  ChooseMenu(FormLSG, {QString::fromUtf8("Alles löschen")});
+  QStringList lines;
+  for (int i = 1; i <= 100; ++i) lines << QStringLiteral("Zeile %1: x^2-%1*x+1=0").arg(i);
+  TypeLines(lines);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("blatt.pdf"));
+  AnswerNextDialog([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+    TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("filename")), path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Drucken …")});
+  EXPECT_TRUE(messages.empty());
+  ASSERT_TRUE(QFileInfo::exists(path));
+  const std::optional<QString> text = PdfText(path);
+  if (!text) GTEST_SKIP() << "no pdftotext";
+  EXPECT_TRUE(text->contains(QStringLiteral("quadratische Gleichung und Gleichungen 3. und 4. Grades")));
+  // A hundred lines take two pages.
+  EXPECT_TRUE(text->contains(QStringLiteral("1/2")) && text->contains(QStringLiteral("2/2")));
+  for (const QString& line : lines) EXPECT_TRUE(text->contains(line)) << line.toStdString();
 }
 
 }  // namespace

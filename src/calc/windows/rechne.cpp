@@ -20,6 +20,7 @@
 #include "calc/calculator_settings.h"
 #include "calc/primelist.h"
 #include "calc/windows/calculator_texts.h"
+#include "calc/windows/plain_number_copy.h"
 #include "expr/parameters.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
@@ -74,6 +75,7 @@ void TFRechne::BuildControls() {
   EEing = ResultEdit("EEing", central);
   EEing->setText(QString::fromLatin1(kDefaultTerm));
   EAusg = ResultEdit("EAusg", central);
+  InstallPlainNumberCopy(EAusg);
   EBruch = ResultEdit("EBruch", central);
 
   Label2 = new QLabel(QStringLiteral("Parameter"), central);

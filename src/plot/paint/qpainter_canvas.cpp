@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <algorithm>
 
 #include "shell/codepage.h"
@@ -11,11 +12,20 @@ namespace lumatik {
 
 QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
-QPainterCanvas::QPainterCanvas(QPaintDevice* device, const CanvasState& state) : Canvas(state) {
+QPainterCanvas::QPainterCanvas(QPaintDevice* device, const CanvasState& state, const QTransform& transform)
+    : Canvas(state) {
   painter_.begin(device);
+  if (!transform.isIdentity()) {
+    painter_.setWorldTransform(transform);
+    // A smaller picture keeps its lines one pixel wide.
+    const qreal scale = std::min(transform.m11(), transform.m22());
+    if (scale > 0 && scale < 1) thinnestPen_ = 1 / scale;
+  }
   // Plain pixels as on the screen's own canvas: no smoothing of lines.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  const QPaintEngine* engine = painter_.paintEngine();
+  joinsPolylines_ = engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::SVG);
   if (device->devType() == QInternal::Image) {
     auto* image = static_cast<QImage*>(device);
     if (image->format() == QImage::Format_RGB32) image_ = image;
@@ -23,14 +33,14 @@ QPainterCanvas::QPainterCanvas(QPaintDevice* device, const CanvasState& state) :
 }
 
 QPainterCanvas::~QPainterCanvas() {
-  drawRun();
+  drawJoined();
   painter_.end();
 }
 
 void QPainterCanvas::applyPen(const CanvasPen& pen) {
   if (painterPen_ == pen) return;
   QPen qpen(ToQColor(pen.colour));
-  qpen.setWidth(std::max(pen.width, 1));
+  qpen.setWidthF(std::max<qreal>(pen.width, thinnestPen_));
   qpen.setStyle(pen.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
   painter_.setPen(qpen);
   painterPen_ = pen;
@@ -55,6 +65,27 @@ void QPainterCanvas::drawRun() {
     painter_.drawLine(run_->from.x, run_->from.y, run_->to.x, run_->to.y);
   }
   run_.reset();
+}
+
+bool QPainterCanvas::joinPolyline(CanvasPoint from, CanvasPoint to) {
+  if (!joinsPolylines_) return false;
+  const QPoint start(from.x, from.y);
+  if (!polyline_.isEmpty() && polylinePen_ == state().pen && polyline_.last() == start) {
+    polyline_.append(QPoint(to.x, to.y));
+    return true;
+  }
+  drawJoined();
+  polyline_ = QPolygon({start, QPoint(to.x, to.y)});
+  polylinePen_ = state().pen;
+  return true;
+}
+
+void QPainterCanvas::drawJoined() {
+  drawRun();
+  if (polyline_.isEmpty()) return;
+  applyPen(polylinePen_);
+  painter_.drawPolyline(polyline_);
+  polyline_.clear();
 }
 
 void QPainterCanvas::applyBrush() {
@@ -142,7 +173,7 @@ bool QPainterCanvas::drawLineDirectly(CanvasPoint from, CanvasPoint to, const Ca
 }
 
 void QPainterCanvas::drawLine(CanvasPoint from, CanvasPoint to) {
-  if (joinRun(from, to)) return;
+  if (joinPolyline(from, to) || joinRun(from, to)) return;
   drawRun();
   if (drawLineDirectly(from, to, state().pen)) return;
   applyPen(state().pen);
@@ -150,21 +181,21 @@ void QPainterCanvas::drawLine(CanvasPoint from, CanvasPoint to) {
 }
 
 void QPainterCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) {
-  drawRun();
+  drawJoined();
   applyPen(state().pen);
   applyBrush();
   painter_.drawRect(BoxOf(a, b));
 }
 
 void QPainterCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) {
-  drawRun();
+  drawJoined();
   applyPen(state().pen);
   applyBrush();
   painter_.drawEllipse(BoxOf(a, b));
 }
 
 void QPainterCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
-  drawRun();
+  drawJoined();
   const CanvasFont& font = state().font;
   if (!textFont_ || textFont_->name != font.name || textFont_->size != font.size) {
     QFont qfont = font.name.empty() ? QFont() : QFont(QString::fromUtf8(Cp1252ToUtf8(font.name)));

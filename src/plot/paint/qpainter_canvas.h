@@ -7,7 +7,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <QStaticText>
+#include <QTransform>
 
 #include <map>
 #include <optional>
@@ -22,7 +24,8 @@ namespace lumatik {
 
 class QPainterCanvas : public Canvas {
  public:
-  QPainterCanvas(QPaintDevice* device, const CanvasState& state);
+  // The transform scales a drawing made for one size onto a device of another.
+  QPainterCanvas(QPaintDevice* device, const CanvasState& state, const QTransform& transform = QTransform());
   ~QPainterCanvas() override;
 
  protected:
@@ -39,6 +42,12 @@ class QPainterCanvas : public Canvas {
   // line, which sets the same pixels; the run is drawn before anything else.
   bool joinRun(CanvasPoint from, CanvasPoint to);
   void drawRun();
+  // On a vector device (an SVG or PDF file, a printed page) the steps of a curve are
+  // joined into one polyline with one pen: a file then holds one path per
+  // curve, and a dotted pen's pattern runs on along the curve.
+  bool joinPolyline(CanvasPoint from, CanvasPoint to);
+  // Draws the joined run or polyline not drawn yet.
+  void drawJoined();
   // Writes a line straight across or down an RGB32 picture into its pixels;
   // false where the toolkit must draw it.
   bool drawLineDirectly(CanvasPoint from, CanvasPoint to, const CanvasPen& pen);
@@ -76,6 +85,11 @@ class QPainterCanvas : public Canvas {
     CanvasPen pen;
   };
   std::optional<Run> run_;
+  bool joinsPolylines_ = false;
+  QPolygon polyline_;
+  CanvasPen polylinePen_;
+  // The thinnest pen in the painter's units.
+  qreal thinnestPen_ = 1;
 };
 
 QColor ToQColor(Colour colour);

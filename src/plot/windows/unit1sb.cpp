@@ -175,6 +175,10 @@ void TForm1sb::BuildMenu() {
   SchaubildinZwischenablagefrWordetc1 = item(Drucken1, "SchaubildinZwischenablagefrWordetc1",
                                              "Bildschirmausschnitt speichern",
                                              &TForm1sb::SchaubildinZwischenablagefrWordetc1Click);
+  AlsBildspeichern1 = item(Drucken1, "AlsBildspeichern1", "Als Bild speichern …", nullptr);
+  connect(AlsBildspeichern1, &QAction::triggered, this, [] {
+    if (Form2sb) Form2sb->AlsBildspeichern1Click();
+  });
   separator(Drucken1, "N3");
   Texteinfgen1 = item(Drucken1, "Texteinfgen1", "Text einfügen", &TForm1sb::Texteinfgen1Click);
 

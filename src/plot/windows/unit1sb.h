@@ -141,6 +141,7 @@ class TForm1sb : public QMainWindow {
   QAction* Schaubilddrucken1 = nullptr;
   QAction* SchaubilddruckenmitText1 = nullptr;
   QAction* SchaubildinZwischenablagefrWordetc1 = nullptr;
+  QAction* AlsBildspeichern1 = nullptr;
   QAction* Texteinfgen1 = nullptr;
   QMenu* Hilfe1 = nullptr;
   QAction* erstesBeispiel1 = nullptr;

@@ -119,6 +119,9 @@ void TForm2sb::BuildPopupMenu() {
   Bidschirmausschnittspeichern1 = PopupMenu1->addAction(Ui("Bidschirmausschnitt speichern"));
   Bidschirmausschnittspeichern1->setObjectName(QStringLiteral("Bidschirmausschnittspeichern1"));
   connect(Bidschirmausschnittspeichern1, &QAction::triggered, this, &TForm2sb::Bidschirmausschnittspeichern1Click);
+  AlsBildspeichern1 = PopupMenu1->addAction(Ui("Als Bild speichern …"));
+  AlsBildspeichern1->setObjectName(QStringLiteral("AlsBildspeichern1"));
+  connect(AlsBildspeichern1, &QAction::triggered, this, &TForm2sb::AlsBildspeichern1Click);
 }
 
 // Borderless over the whole screen.
@@ -143,7 +146,11 @@ bool TForm2sb::event(QEvent* e) {
 void TForm2sb::FormActivate() { image1PopupMenu_ = StartMode != 0 ? PopupMenu1 : nullptr; }
 
 void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
-  PaintPlot(Image1->picture(), canvasState_, drawing);
+  tape_.setArea(width(), height());
+  PaintPlot(Image1->picture(), canvasState_, [&](Canvas& canvas) {
+    TapingCanvas taping(canvas, tape_);
+    drawing(taping);
+  });
   Image1->update();
 }
 

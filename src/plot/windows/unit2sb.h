@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "plot/canvas.h"
+#include "plot/drawing_tape.h"
 #include "plot/plotinput.h"
 
 class QAction;
@@ -72,6 +73,11 @@ class TForm2sb : public QWidget {
                        QPoint pos);
   void AlphavergroessernClick(ViewChange change);
   void Bidschirmausschnittspeichern1Click();
+  // "Als Bild speichern …": the graph as it is shown into a PNG, SVG or PDF
+  // file, black on white unless the user keeps the screen's colours.
+  void AlsBildspeichern1Click();
+  // What the graph shows, as canvas operations (for the picture files).
+  const DrawingTape& Tape() const { return tape_; }
   // The popup menu attached to the picture, or null (start mode 0).
   QMenu* Image1PopupMenu() const { return image1PopupMenu_; }
 
@@ -91,6 +97,7 @@ class TForm2sb : public QWidget {
   QAction* Nachrechts = nullptr;
   QAction* Nachlinks1 = nullptr;
   QAction* Bidschirmausschnittspeichern1 = nullptr;
+  QAction* AlsBildspeichern1 = nullptr;
 
  protected:
   bool event(QEvent* e) override;
@@ -103,6 +110,7 @@ class TForm2sb : public QWidget {
   void ShowControllingWindow();
 
   CanvasState canvasState_;
+  DrawingTape tape_;
   // The drawing under way (PaintInSlices) and whether the user stopped it.
   int drawingRun_ = 0;
   bool drawing_ = false;

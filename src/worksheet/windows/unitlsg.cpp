@@ -93,6 +93,7 @@ bool TFormLSG::ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action)
   const std::map<std::string, std::function<void()>> handlers = {
       {"Einlesen1Click", [this] { Einlesen1Click(); }},
       {"Speichern1Click", [this] { Speichern1Click(); }},
+      {"Drucken1Click", [this] { Drucken1Click(); }},
       {"Blattzuoberst1Click", [this] { Blattzuoberst1Click(); }},
       {"Schlieen1Click", [this] { Schlieen1Click(); }},
       {"EingabeKettenbruch1Click", [this] { EingabeKettenbruch1Click(); }},

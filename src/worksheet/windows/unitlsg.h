@@ -31,6 +31,9 @@ class TFormLSG : public QMainWindow {
   // Frame commands.
   void Einlesen1Click();
   void Speichern1Click();
+  // "Drucken …": the worksheet's lines on paper (or into a PDF file) under
+  // the area's title and the date.
+  void Drucken1Click();
   void Blattzuoberst1Click();
   void Schlieen1Click();
   void Alleslschen1Click();

@@ -1,0 +1,80 @@
+#include "plot/drawing_tape.h"
+
+#include <algorithm>
+
+#include "plot/picture_files.h"
+
+namespace lumatik {
+
+namespace {
+
+void ReplayOne(const RecordedOp& op, Canvas& canvas, bool onPaper) {
+  CanvasState state{op.pen, op.brush, op.font, op.a};
+  if (onPaper) {
+    state.pen.colour = OnPaper(state.pen.colour);
+    state.brush.colour = FillOnPaper(state.brush.colour);
+    state.font.colour = OnPaper(state.font.colour);
+  }
+  canvas.setState(state);
+  switch (op.op) {
+    case CanvasOp::MoveTo:
+      canvas.moveTo(op.a.x, op.a.y);
+      break;
+    case CanvasOp::LineTo:
+      canvas.lineTo(op.b.x, op.b.y);
+      break;
+    case CanvasOp::Rectangle:
+      canvas.rectangle(op.a.x, op.a.y, op.b.x, op.b.y);
+      break;
+    case CanvasOp::Ellipse:
+      canvas.ellipse(op.a.x, op.a.y, op.b.x, op.b.y);
+      break;
+    case CanvasOp::Text:
+      canvas.textOut(op.a.x, op.a.y, op.text);
+      break;
+  }
+}
+
+}  // namespace
+
+void DrawingTape::setArea(int width, int height) {
+  width_ = width;
+  height_ = height;
+}
+
+void DrawingTape::add(const RecordedOp& op) {
+  if (op.op == CanvasOp::Rectangle && op.brush.style == BrushStyle::Solid && std::min(op.a.x, op.b.x) <= 0 &&
+      std::min(op.a.y, op.b.y) <= 0 && std::max(op.a.x, op.b.x) >= width_ && std::max(op.a.y, op.b.y) >= height_) {
+    ops_.clear();
+    background_ = op.brush.colour;
+  }
+  ops_.push_back(op);
+}
+
+TapingCanvas::TapingCanvas(Canvas& target, DrawingTape& tape) : Canvas(target.state()), target_(target), tape_(tape) {}
+
+TapingCanvas::~TapingCanvas() { target_.setState(state()); }
+
+void TapingCanvas::pass(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text) {
+  const RecordedOp recorded{op, a, b, text, state().pen, state().brush, state().font};
+  ReplayOne(recorded, target_, false);
+  tape_.add(recorded);
+}
+
+void TapingCanvas::onMoveTo(CanvasPoint p) { pass(CanvasOp::MoveTo, p, p); }
+
+void TapingCanvas::drawLine(CanvasPoint from, CanvasPoint to) { pass(CanvasOp::LineTo, from, to); }
+
+void TapingCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) { pass(CanvasOp::Rectangle, a, b); }
+
+void TapingCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) { pass(CanvasOp::Ellipse, a, b); }
+
+void TapingCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
+  pass(CanvasOp::Text, topLeft, topLeft, text);
+}
+
+void Replay(const std::vector<RecordedOp>& ops, Canvas& canvas, bool onPaper) {
+  for (const RecordedOp& op : ops) ReplayOne(op, canvas, onPaper);
+}
+
+}  // namespace lumatik
