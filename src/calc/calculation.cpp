@@ -5,8 +5,10 @@
 #include <stdexcept>
 
 #include "exact/fractions.h"
+#include "exact/rational.h"
 #include "exact/primes.h"
 #include "exact/roots.h"
+#include "expr/exact_term.h"
 #include "expr/lumath.h"
 #include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
@@ -20,11 +22,33 @@ std::string ReadTerm(const std::string& typed) { return RewriteWords(typed); }
 std::string ResultText(Extended v) {
   if (std::fabs(v) >= 1e18L) return GeneralFloatText(v, 18);
   const FixedParts parts = ToFixedParts(v, 18, 18);
+  // A value too small for the 18 places is written with its exponent, never as 0.
+  if (parts.integer.empty() && parts.fraction.empty() && v != 0) return GeneralFloatText(v, 18);
   std::string text = parts.integer.empty() ? "0" : GroupDigits3(parts.integer);
   if (!parts.fraction.empty()) text += DecimalSeparator() + GroupFractionDigits3(parts.fraction);
   if (parts.negative) text = "-" + text;
-  return CollapseAfterFirst(text);
+  return JoinFourDigitInteger(text);
 }
+
+namespace {
+
+// Beyond 2^64 the extended value of an integer is rounded, and its prime
+// factors would be those of another number.
+bool FactorsExactly(const mpq_class& q) { return abs(q) < mpq_class(mpz_class("18446744073709551616")); }
+
+// The fraction field and the commands for a value known exactly: its own
+// fraction and mixed number, whatever their size within the display.
+void ShowExact(Calculation& c, const mpq_class& q) {
+  c.value = ToExtended(q);
+  c.result = ResultText(c.value);
+  c.rootEnabled = false;  // a rational value has no root form beyond itself
+  c.primeFactorsEnabled = q.get_den() == 1 && FactorsExactly(q);
+  if (q.get_den() == 1 || !FitsFractionDisplay(q)) return;
+  c.fraction = RationalText(q);
+  if (abs(q) > 1) c.fraction += " = " + MixedRationalText(q);
+}
+
+}  // namespace
 
 Calculation Calculate(const std::string& typed) {
   Calculation c;
@@ -43,6 +67,10 @@ Calculation Calculate(const std::string& typed) {
   if (!c.message.empty()) {
     c.primeFactorsEnabled = false;
     c.rootEnabled = false;
+    return c;
+  }
+  if (const std::optional<mpq_class> exact = ExactTermValue(ReadTerm(typed)); exact && std::isfinite(v)) {
+    ShowExact(c, *exact);
     return c;
   }
   std::string f = NumberText(v);
@@ -95,7 +123,7 @@ PrimeFactorCalculation CalculatePrimeFactors(const std::string& typed,
   PrimeFactorCalculation pfz;
   pfz.calculation = Calculate(typed);
   const Calculation& c = pfz.calculation;
-  if (!c.failure.empty() || !c.message.empty() || !IsWholeNumber(c.value, 1e-12L)) return pfz;
+  if (!c.failure.empty() || !c.message.empty() || !c.primeFactorsEnabled) return pfz;
   pfz.calculation.fraction = PrimeFactorText(c.value);
   const std::string line = c.result + "=" + c.fraction;
   if (!c.fraction.empty() && !HistoryContains(history, line)) pfz.historyLine = line;

@@ -18,14 +18,18 @@ constexpr int kMaxContinuedFractionRounds = 50;
 
 bool IsInf(Extended v) { return std::isinf(v) && v > 0; }
 
-// How close a fraction must come to X. Beyond 16 the absolute tolerance
-// 1e-18 is finer than the spacing of extended values, and a result with a
-// single rounding error (1/3*125-15) would lose its fraction 80/3; so the
-// tolerance never drops below a few units in the last place of X.
+// How close a fraction must come to X. The finest tolerance, 1e-18, asks
+// for the value to its last bits: a few units in the last place of X,
+// relative at every magnitude (an absolute 1e-18 would take any value
+// below 1e-6 for some fraction, Pi/10^6 for 1643/522983143, and beyond 16
+// would lose 80/3 to a single rounding error in 1/3*125-15). A coarser
+// tolerance is the caller's own and never drops below those few units.
 Extended FractionTolerance(Extended ax, Extended eps) {
-  const Extended ulp = std::nextafter(ax, std::numeric_limits<Extended>::infinity()) - ax;
-  return std::max(eps, 8 * ulp);
+  const Extended ulp = UnitInLastPlace(ax);
+  return eps <= 1e-18L ? kProvenUlps * ulp : std::max(eps, kProvenUlps * ulp);
 }
+
+
 
 // A whole extended value in decimal digits, with sign.
 std::string IntegerText(Extended v) {
@@ -35,6 +39,11 @@ std::string IntegerText(Extended v) {
 }
 
 }  // namespace
+
+Extended UnitInLastPlace(Extended x) {
+  const Extended ax = std::fabs(x);
+  return std::nextafter(ax, std::numeric_limits<Extended>::infinity()) - ax;
+}
 
 bool NearlyEqual(Extended a, Extended b) { return std::fabs(a - b) < 0.5L; }
 

@@ -9,7 +9,8 @@ namespace lumatik {
 // Integers here are extended values without a fractional part; +infinity is
 // the "overflow" result of the integer routines.
 
-// Continued-fraction search for Num/Den within Eps of X (sign carried by Num).
+// Continued-fraction search for Num/Den within Eps of X (sign carried by Num);
+// Eps = 1e-18 asks for a few units in the last place of X, at any magnitude.
 bool FindFraction(Extended& num, Extended& den, Extended x, Extended eps);
 
 // "2/3", mixed "26'2/3", an integer "118", or "" when no fraction fits.
@@ -21,6 +22,11 @@ std::string NumberTextMixed(Extended x);
 
 // "=1/3" for a short fraction, otherwise empty.
 std::string FractionSuffix(Extended x);
+
+// The distance from |X| to the next larger extended value.
+Extended UnitInLastPlace(Extended x);
+// How many of those units a recognised exact form may differ from the value.
+inline constexpr Extended kProvenUlps = 8;
 
 bool NearlyEqual(Extended a, Extended b);
 

@@ -221,6 +221,21 @@ std::string RationalText(const mpq_class& q) {
   return q.get_num().get_str() + "/" + q.get_den().get_str();
 }
 
+std::string MixedRationalText(const mpq_class& q) {
+  const mpz_class absNum = abs(q.get_num());
+  if (q.get_den() == 1 || absNum < q.get_den()) return RationalText(q);
+  const mpz_class whole = absNum / q.get_den();
+  const mpz_class rest = absNum % q.get_den();
+  return (sgn(q) < 0 ? "-" : "") + whole.get_str() + "'" + rest.get_str() + "/" + q.get_den().get_str();
+}
+
+bool FitsFractionDisplay(const mpq_class& q) {
+  // A rough count first, so that a huge number is never written out.
+  if (mpz_sizeinbase(q.get_num_mpz_t(), 10) + mpz_sizeinbase(q.get_den_mpz_t(), 10) > kMaxFractionDigits + 2)
+    return false;
+  return mpz_class(abs(q.get_num())).get_str().size() + q.get_den().get_str().size() <= kMaxFractionDigits;
+}
+
 std::string IntegerDecimalText(const mpz_class& z) {
   const mpz_class magnitude = abs(z);
   if (magnitude < mpz_class(1000000000000000000L)) return FloatText18(static_cast<Extended>(z.get_si()));

@@ -53,6 +53,14 @@ std::optional<mpq_class> ExactCubeRoot(const mpq_class& q);
 // "-46/11", "5", "0": numerator and denominator with all their digits.
 std::string RationalText(const mpq_class& q);
 
+// "26'2/3", "-1'731/1155"; a proper fraction or an integer as RationalText.
+std::string MixedRationalText(const mpq_class& q);
+
+// A fraction known exactly is written while numerator and denominator
+// together have at most this many digits.
+inline constexpr std::size_t kMaxFractionDigits = 36;
+bool FitsFractionDisplay(const mpq_class& q);
+
 // An integer as the 18-digit decimals write it (FloatText18); beyond 10^18,
 // where they would round, every digit, grouped by three:
 // "-1 234 567 890 123 456 789".

@@ -1,5 +1,6 @@
 #include "exact/roots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
@@ -62,13 +63,20 @@ std::string QuadraticFormText(long long m, bool plus, long long radicand, long l
   return text;
 }
 
+// A form is shown only when its own value comes back to X within a few
+// units in the last place of the larger of the two: what the search found
+// on X squared or X/Pi must still hold for X itself.
+bool Reproduces(Extended form, Extended x, Extended ulps = 2 * kProvenUlps) {
+  return std::fabs(form - x) <= ulps * UnitInLastPlace(std::max(std::fabs(form), std::fabs(x)));
+}
+
 std::string SquareRootForm(const std::string& name, Extended x) {
+  if (x == 0) return "0";
   const Extended square = x * x;
   Extended num = 0;
   Extended den = 0;
-  const bool found = FindFraction(num, den, square, 1e-15L);
-  if (den != 0 && std::fabs(num) < 1e-12L) return "0";
-  if (!found || !(std::fabs(den) < 1e9L)) return "";
+  // X squared carries twice the relative error of X.
+  if (!FindFraction(num, den, square, 1e-18L) || !(std::fabs(den) < 1e9L)) return "";
   Extended r = num * den;  // sqrt(num/den) = sqrt(num*den)/den
   Extended f = 1;
   if (r > 1e6L) return "";
@@ -81,6 +89,7 @@ std::string SquareRootForm(const std::string& name, Extended x) {
     }
     if (p * p > r) break;
   }
+  if (!Reproduces(std::copysign(f / den * std::sqrt(r), x), x)) return "";
   return RootFormat(name, x, f, den, r);
 }
 
@@ -99,7 +108,11 @@ std::string RootText(const std::string& name, Extended x) {
 std::string PiMultipleText(Extended x) {
   Extended num = 0;
   Extended den = 0;
-  if (!FindFraction(num, den, x / kPi, 1e-15L) || !(std::fabs(den) < 1e6L)) return "";
+  if (!FindFraction(num, den, x / kPi, 1e-18L) || !(std::fabs(den) < 1e6L)) return "";
+  // Fractions of Pi this long are never meant, and would be matched by
+  // chance about once in ten thousand values (numerator times denominator
+  // up to 1e12 leaves one in a million).
+  if (!(std::fabs(num * den) <= 1e12L) || !Reproduces(num * kPi / den, x)) return "";
   if (den == 1) {
     if (num == 1) return "Pi";
     if (num == -1) return "-Pi";
@@ -114,11 +127,17 @@ std::string QuadraticRootText(Extended x) {
       const Extended v = (n * x - m) * (n * x - m);
       Extended p = 0;
       Extended q = 0;
-      if (!FindFraction(p, q, v, 1e-12L) || !(std::fabs(p * q) < 1000)) continue;
+      // n*x - m may cancel a few digits, so v is matched more loosely than
+      // to the last bit; the form itself must then reproduce x.
+      if (!FindFraction(p, q, v, 1e-15L * std::max<Extended>(1, v)) || !(std::fabs(p * q) < 1000)) continue;
       const Extended w = n * x * q - m * q;
       const Extended t = std::sqrt(p * q);
       const bool plus = std::fabs(w - t) < std::fabs(t + w);
-      if (std::fabs(plus ? w - t : w + t) > 1e-12L) return "";
+      const Extended form = (m * q + (plus ? t : -t)) / (n * q);
+      // Measured against the larger of the form's two terms, whose
+      // difference may cancel.
+      const Extended scale = (std::fabs(m * q) + t) / (n * q);
+      if (std::fabs(form - x) > 8 * kProvenUlps * UnitInLastPlace(scale) || form == 0) return "";
       return QuadraticFormText(std::llround(m * q), plus, std::llround(p * q), std::llround(n * q));
     }
   }
@@ -128,10 +147,10 @@ std::string QuadraticRootText(Extended x) {
 std::string ExactText(Extended x) {
   std::string text;
   try {
-    if (IsWholeNumber(x, 1e-12L)) {
-      const Extended rounded = std::round(x);
+    // Whole to the last bits, not within an absolute 1e-12: 1E-13 is no 0.
+    const Extended rounded = std::round(x);
+    if (rounded != 0 ? Reproduces(rounded, x, kProvenUlps) : x == 0)
       return rounded == 0 ? "0" : GeneralFloatText(rounded, 18);
-    }
     text = FractionText(true, x, 1e-18L);
     if (text.find('/') != std::string::npos) return text;
     if (text.empty()) text = RootText("sqrt", x);

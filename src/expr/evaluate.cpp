@@ -119,6 +119,12 @@ Extended EvalTermAt(const std::string& term, Extended x) {
   if (s.find('\'') != std::string::npos) s = RewriteMixedNumbers(s);
   s = InsertImplicitMultiplication(s);
   if (s.empty()) return 0;
+  // A sign with nothing to sign is no term: "+" alone would otherwise read
+  // as 0+0 without a word.
+  if (s == "+" || s == "-") {
+    SetMathError("Syntaxf. in " + s);
+    return 0;
+  }
   // 6. A leading sign: -x^2 is 0-x^2. A sign after an operator reaches this
   // step as the leading sign of the operand it belongs to.
   if (s[0] == '-' || s[0] == '+') s = "0" + s;

@@ -8,13 +8,13 @@ namespace {
 
 // Steps 2 to 4 of the value reader: skip to the first number character, take
 // the text up to the first "|" or blank.
-Extended NthValueOfPlainText(std::string s, int n) {
+std::string NthWordOfPlainText(std::string s, int n) {
   for (;;) {
     const auto start = s.find_first_of("()+,-.0123456789");
     s = start == std::string::npos ? std::string() : s.substr(start);
     const auto separator = s.find_first_of("| ");
-    if (separator == std::string::npos) return n <= 1 ? EvalTermGuarded(s) : 0;
-    if (n <= 1) return EvalTermGuarded(s.substr(0, separator));
+    if (separator == std::string::npos) return n <= 1 ? s : std::string();
+    if (n <= 1) return s.substr(0, separator);
     s = s.substr(separator + 1);
     --n;
   }
@@ -22,7 +22,7 @@ Extended NthValueOfPlainText(std::string s, int n) {
 
 }  // namespace
 
-Extended NthValue(const std::string& s, int n) {
+std::string NthValueText(const std::string& s, int n) {
   // P(1|2|3): the name with its bracket and the closing bracket become blanks.
   std::string blanked = s;
   for (std::size_t i = 1; i < blanked.size(); ++i) {
@@ -33,9 +33,11 @@ Extended NthValue(const std::string& s, int n) {
       blanked[i] = ' ';
     }
   }
-  return NthValueOfPlainText(blanked, n);
+  return NthWordOfPlainText(blanked, n);
 }
 
-Extended NthValuePlain(const std::string& s, int n) { return NthValueOfPlainText(s, n); }
+Extended NthValue(const std::string& s, int n) { return EvalTermGuarded(NthValueText(s, n)); }
+
+Extended NthValuePlain(const std::string& s, int n) { return EvalTermGuarded(NthWordOfPlainText(s, n)); }
 
 }  // namespace lumatik

@@ -10,6 +10,9 @@
 
 namespace lumatik {
 
+// The term that NthValue evaluates ("" when there is none), for readers
+// that want it exactly (ExactTermValue).
+std::string NthValueText(const std::string& s, int n);
 // The N-th value of a coordinate or list text such as P(1|2|3) or 1 2 3.
 Extended NthValue(const std::string& s, int n);
 // NthValue without blanking the brackets, for lines such as "2 -1 -5 3"

@@ -44,21 +44,17 @@ bool HasParam(const std::string& name) {
   return ParamLine().find(" " + name + "=") != std::string::npos;
 }
 
-Extended ParamValue(const std::string& name) {
+std::string ParamTerm(const std::string& name) {
   const std::string& line = ParamLine();
   const auto entry = line.find(" " + name + "=");
-  if (entry == std::string::npos) return ParamTermValue("");
+  if (entry == std::string::npos) return "";
   const auto termStart = line.find('=', entry) + 1;
   const auto termEnd = line.find(' ', termStart);
-  return ParamTermValue(line.substr(termStart, termEnd == std::string::npos ? std::string::npos
-                                                                             : termEnd - termStart));
+  return line.substr(termStart, termEnd == std::string::npos ? std::string::npos : termEnd - termStart);
 }
 
-namespace {
+Extended ParamValue(const std::string& name) { return ParamTermValue(ParamTerm(name)); }
 
-// Split position of the reduced evaluator, 0-based, or npos. "+", "*" and
-// "^" take the first position at depth 0, "-" and "/" the last. Signs are
-// skipped as in the evaluator: b=2*-3 is -6 and c=1,5E-20 a number.
 std::size_t FindParamSplit(const std::string& s, char op, bool takeLast) {
   int depth = 0;
   std::size_t found = std::string::npos;
@@ -72,6 +68,8 @@ std::size_t FindParamSplit(const std::string& s, char op, bool takeLast) {
   }
   return found;
 }
+
+namespace {
 
 Extended Finite(Extended value) {
   if (!std::isfinite(value)) throw EMathError("Gleitkomma\xFC" "berlauf");

@@ -34,10 +34,16 @@ ParamLineList& ParamLines();
 std::string& ParamLine();
 
 bool HasParam(const std::string& name);
+// The entry's term as written, "" without the entry.
+std::string ParamTerm(const std::string& name);
 // Throws when the entry's term is no number (or divides by zero).
 Extended ParamValue(const std::string& name);
 // The reduced evaluator for parameter terms: + - * / ^ and brackets only.
 Extended ParamTermValue(const std::string& text);
+// Split position of the parameter evaluator, 0-based, or npos. "+", "*"
+// and "^" take the first position at depth 0, "-" and "/" the last. Signs
+// are skipped as in the evaluator: b=2*-3 is -6 and c=1,5E-20 a number.
+std::size_t FindParamSplit(const std::string& s, char op, bool takeLast);
 // ParamLine := the parameter lines joined by blanks; blank lines are dropped.
 void ReadParams();
 // Adds Name=DefaultTerm when Name is missing and says so in a message.

@@ -31,6 +31,11 @@ std::string RewriteWords(const std::string& s) {
 }
 
 std::string RewriteMixedNumbers(const std::string& s) {
+  // Only digits and "/" are evaluated here, so x plays no part.
+  return RewriteMixedNumbersWith(s, [](const std::string& sum) { return NumberText(EvalTermAt(sum, 0)); });
+}
+
+std::string RewriteMixedNumbersWith(const std::string& s, const std::function<std::string(const std::string&)>& valueText) {
   std::string result;
   std::string rest = s;
   for (auto p = rest.find('\''); p != std::string::npos; p = rest.find('\'')) {
@@ -38,9 +43,9 @@ std::string RewriteMixedNumbers(const std::string& s) {
     while (e + 1 < rest.size() && (rest[e + 1] == ' ' || rest[e + 1] == '/' || IsDigit(rest[e + 1]))) ++e;
     auto b = p;  // first character of the whole part
     while (b > 0 && (rest[b - 1] == ' ' || IsDigit(rest[b - 1]))) --b;
-    // Only digits and "/" are evaluated here, so x plays no part.
-    const Extended value = EvalTermAt(rest.substr(b, p - b) + "+" + rest.substr(p + 1, e - p), 0);
-    result += rest.substr(0, b) + "(" + NumberText(value) + ")";
+    const std::string value = valueText(rest.substr(b, p - b) + "+" + rest.substr(p + 1, e - p));
+    if (value.empty()) return "";
+    result += rest.substr(0, b) + "(" + value + ")";
     rest = rest.substr(e + 1);
   }
   return result + rest;

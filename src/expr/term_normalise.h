@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace lumatik {
@@ -12,6 +13,9 @@ std::string RewriteWords(const std::string& s);
 // "1'1/2+4'5/22" -> "(3/2)+(93/22)": whole part, apostrophe and fraction
 // become one bracketed fraction.
 std::string RewriteMixedNumbers(const std::string& s);
+// The same with the text of each sum "1+1/2" given by valueText; an empty
+// answer leaves nothing of the whole term.
+std::string RewriteMixedNumbersWith(const std::string& s, const std::function<std::string(const std::string&)>& valueText);
 
 // "2x" -> "2*x", "3(4+1)" -> "3*(4+1)", "(x+1)(x-1)" -> "(x+1)*(x-1)";
 // the exponent of a literal stays whole: "1,5E-20", "2E5".

@@ -67,6 +67,10 @@ class TreeBuilder {
       tree_.levels[index] = level;
       return index;
     }
+    if (s == "+" || s == "-") {
+      tree_.literalOnly = true;  // the text evaluator reports the lone sign
+      return -1;
+    }
     if (s[0] == '-' || s[0] == '+') s = "0" + s;
     level.text = textFor(s, raw, rawPiece, depth);
 

@@ -45,6 +45,14 @@ std::string PadRight(const std::string& s, int width) {
   return static_cast<int>(s.size()) >= width ? s : s + Spaces(width - static_cast<int>(s.size()));
 }
 
+std::string JoinFourDigitInteger(std::string s) {
+  const std::size_t start = !s.empty() && s[0] == '-' ? 1 : 0;
+  std::size_t end = start;
+  while (end < s.size() && ((s[end] >= '0' && s[end] <= '9') || s[end] == ' ')) ++end;
+  if (end - start == 5 && s[start + 1] == ' ') s.erase(start + 1, 1);
+  return s;
+}
+
 std::string CollapseAfterFirst(std::string s) {
   while (s.size() >= 2 && s[1] == ' ') s.erase(1, 1);
   return s;
@@ -181,12 +189,13 @@ int PlaceholdersIn(const std::string& pattern, int length) {
 
 // Steps 3 to 5 shared by the fixed and grouped writers.
 std::string FinishNumberText(std::string text, Extended x) {
-  // A value that rounds away to nothing at this precision is written as 0.
   if (text.empty()) text = "0";
   if (text[0] == DecimalSeparator()) text = "0" + text;
   if (x < 0 && text != "0") text = "-" + text;
-  if (text.find('E') != std::string::npos) text = GeneralFloatText(x, 15);
-  return CollapseAfterFirst(text);
+  // A value that rounds away to nothing at this precision is no 0: it is
+  // written with its exponent.
+  if (text.find('E') != std::string::npos || (text == "0" && x != 0)) return GeneralFloatText(x, 15);
+  return JoinFourDigitInteger(text);
 }
 
 const std::string kFractionPattern = "### ### ### ### ### ### ##";
@@ -225,10 +234,11 @@ std::string FloatTextGrouped(int digits, Extended x) {
       const Extended integerPart = std::trunc(ax);
       const Extended fractionPart = ax - integerPart;
       // The round-up test reads fewer digits than the text writes.
-      const int testDigits = PlaceholdersIn(kFractionPattern, digits);
+      // The round-up test reads as many digits as the text writes: with
+      // fewer, 1,9998 would show as 2 at four places.
       const int writtenDigits = PlaceholdersIn(kFractionPattern, digits + digits / 3);
-      if (ToFixedParts(fractionPart, 18, testDigits).integer == "1") {
-        text = WholeText(integerPart + 1);
+      if (ToFixedParts(fractionPart, 18, writtenDigits).integer == "1") {
+        text = GroupDigits3(WholeText(integerPart + 1));
       } else {
         const FixedParts fraction = ToFixedParts(fractionPart, 18, writtenDigits);
         text = integerPart == 0 ? std::string() : GroupDigits3(WholeText(integerPart));
@@ -277,11 +287,12 @@ std::string GroupedDecimalText(int digits, Extended x) {
     if (text.empty()) text = "0";
     if (x < 0 && text != "0") text = "-" + text;
     if (text.find('E') != std::string::npos) text = GeneralFloatText(x, 15);
+    if (text == "0" && x != 0) return GeneralFloatText(x, 15);
     // Rounding noise such as 0.29999999999999999 is written again with fewer digits.
     if (digits > 9 && (text.find("000 000 000") != std::string::npos ||
                        text.find("999 999 999") != std::string::npos))
       return GroupedDecimalText(digits - 3, x);
-    return CollapseAfterFirst(text);
+    return JoinFourDigitInteger(text);
   } catch (const std::overflow_error&) {
     return GeneralFloatText(x, 15);  // an integer part beyond the pattern
   }

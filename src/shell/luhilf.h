@@ -22,6 +22,9 @@ std::string RemoveBlanks(const std::string& s);
 std::string Spaces(int n);
 std::string PadRight(const std::string& s, int width);
 std::string CollapseAfterFirst(std::string s);  // "-   5" -> "-5"
+// Only a four-digit integer part goes without its blank: "1 234,5" ->
+// "1234,5", "-1 234" -> "-1234"; "12 345" and "1 234 567" stay.
+std::string JoinFourDigitInteger(std::string s);
 std::string SignChar(Extended x);
 std::string Trim(const std::string& s);  // drops control characters and blanks at both ends
 

@@ -6,6 +6,9 @@
 
 #include "exact/fractions.h"
 #include "exact/roots.h"
+#include "expr/exact_term.h"
+#include "expr/lumath.h"
+#include "expr/nth_value.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
 
@@ -110,6 +113,19 @@ Coefficient Coefficient::Approximate(Extended value, Extended size) {
   c.value_ = value;
   c.size_ = std::max(std::fabs(size), std::fabs(value));
   return c;
+}
+
+Coefficient Coefficient::TypedAt(const std::string& line, int n) {
+  const std::string term = NthValueText(line, n);
+  const std::string earlier = MathErrorText();
+  MathErrorText().clear();
+  const Extended value = EvalTermGuarded(term);
+  const bool clean = MathErrorText().empty();
+  if (clean) MathErrorText() = earlier;  // as if the term had been evaluated alone
+  if (clean && std::isfinite(value)) {
+    if (const std::optional<mpq_class> exact = ExactTermValue(term)) return Coefficient(*exact);
+  }
+  return Typed(value);
 }
 
 Coefficient Coefficient::Typed(Extended value) {

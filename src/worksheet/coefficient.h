@@ -26,6 +26,9 @@ class Coefficient {
   // A value typed by the user: exact when it is a fraction (see
   // RecogniseTypedFraction), otherwise approximate.
   static Coefficient Typed(Extended value);
+  // The N-th value of a worksheet line (NthValue): its exact value when the
+  // term is made of rational numbers ("0,865", "1/3+2"), otherwise Typed.
+  static Coefficient TypedAt(const std::string& line, int n);
 
   Extended value() const { return value_; }
   // The size of the terms the value was computed from.

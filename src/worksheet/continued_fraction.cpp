@@ -1,10 +1,14 @@
 #include "worksheet/continued_fraction.h"
 
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
 #include "exact/fractions.h"
+#include "exact/rational.h"
+#include "expr/exact_term.h"
 #include "expr/lumath.h"
 #include "expr/numeric.h"
 #include "shell/codepage.h"
@@ -42,6 +46,58 @@ std::string ProofText(Extended num, Extended den, Extended p, Extended q) {
   }
   return statement + "-" + CleanFloatText(num) + "*" + CleanFloatText(q) + "+" + CleanFloatText(den) + "*" +
          CleanFloatText(p) + "=" + CleanFloatText(-num * q + den * p);
+}
+
+std::string ExactProofText(const mpz_class& num, const mpz_class& den, const mpz_class& p, const mpz_class& q) {
+  const std::string statement = IntegerDecimalText(num) + "*Z" + "+" + IntegerDecimalText(den) + "*Z=Z.\r\nBeweis:";
+  const mpz_class difference = num * q - den * p;
+  if (difference >= 0) {
+    return statement + num.get_str() + "*" + q.get_str() + "-" + den.get_str() + "*" + p.get_str() + "=" +
+           difference.get_str();
+  }
+  return statement + "-" + num.get_str() + "*" + q.get_str() + "+" + den.get_str() + "*" + p.get_str() + "=" +
+         mpz_class(-difference).get_str();
+}
+
+// The expansion of a q known exactly: every partial quotient, convergent
+// and error is exact, and the expansion runs to its end, where the error is 0.
+std::string ExactContinuedFractionText(const mpq_class& q, const std::function<void(const std::string&)>& say) {
+  mpq_class r = q;
+  mpz_class p = 1, p1 = 0, qq = 0, q1 = 1;
+  int i = 0;
+  std::string result, label, list, proof;
+  bool closed = false;
+  for (int row = 1; row <= kMaxRows; ++row) {
+    mpz_class v;
+    mpz_fdiv_q(v.get_mpz_t(), r.get_num_mpz_t(), r.get_den_mpz_t());
+    list += IntegerDecimalText(v) + ",";
+    const mpz_class nextP = v * p + p1;
+    const mpz_class nextQ = v * qq + q1;
+    p1 = p;
+    q1 = qq;
+    p = nextP;
+    qq = nextQ;
+    if (row == kMaxRows) {
+      say("Fehler!");
+      return result;
+    }
+    result += "\r\n" + PadRight(label, 35) +
+              PadRight(Cp1252(" Näherung=") + IntegerDecimalText(p) + "/" + IntegerDecimalText(qq), 25) +
+              " Fehler:" + GeneralFloatText(ToExtended(q - mpq_class(p, qq)), 3);
+    const mpq_class f = r - v;
+    if (f == 0) {
+      list.pop_back();
+      closed = true;
+      break;
+    }
+    r = 1 / f;
+    label = "q" + FloatText18(i) + "=" + IntegerDecimalText(v) + "+1/" + FloatText18(ToExtended(r));
+    ++i;
+    if (abs(q.get_num() * qq - q.get_den() * p) == 1) proof = ExactProofText(q.get_num(), q.get_den(), p, qq);
+  }
+  result += "\r\n" + std::string(59, '-') + "\r\n" + "q=[" + list + (closed ? "]" : "...]");
+  if (!proof.empty()) result += "\r\n" + proof + Cp1252(" (Falls gekürzt:multipliziere mit ggT)");
+  return result;
 }
 
 // The text after the worksheet's first "=", without the blanks around it,
@@ -201,7 +257,11 @@ void ComputeContinuedFraction(Worksheet& sheet) {
     return;
   }
   std::vector<std::string> messages;
-  const std::string text = Cp1252("Kettenbruch für q = ") + s + ContinuedFractionText(q, &messages);
+  const std::optional<mpq_class> exact = ExactTermValue(s);
+  const std::string expansion =
+      exact ? ExactContinuedFractionText(*exact, [&messages](const std::string& m) { messages.push_back(m); })
+            : ContinuedFractionText(q, &messages);
+  const std::string text = Cp1252("Kettenbruch für q = ") + s + expansion;
   sheet.clear();
   sheet.append(text);
   for (const std::string& message : messages) sheet.message(message);

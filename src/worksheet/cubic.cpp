@@ -136,8 +136,8 @@ void SolveReducedCubic(Worksheet& sheet) {
   const std::optional<std::string> found = EquationHead(sheet, ReducedCubicExampleText(), "red", "reduzierte kubische Gleichung");
   if (!found) return;
   const std::string& head = *found;
-  const Coefficient p = Coefficient::Typed(NthValue(head, 1));
-  const Coefficient q = Coefficient::Typed(NthValue(head, 2));
+  const Coefficient p = Coefficient::TypedAt(head, 1);
+  const Coefficient q = Coefficient::TypedAt(head, 2);
   sheet.keepFirstLines(3);
   const Coefficient d = CardanoDiscriminant(q, p);
   sheet.append("d=(q/2)^2+(p/3)^3=" + ExactTextOf(d));
@@ -156,10 +156,10 @@ void SolveCubicEquation(Worksheet& sheet) {
   sheet.append("   a*z^3+b*z^2+c*z+d=0 bzw. z^3+A*z^2+B*z+C=0");
   sheet.append(Cp1252("   wird auf die reduzierte kubische Gleichung x^3+p*x+q=0 zurückgeführt."));
   sheet.append(Cp1252("   Substitution z=x-A/3 führt auf p=B-A^2/3 q=2/27A^3-1/3AB+C"));
-  const Coefficient a = Coefficient::Typed(NthValue(head, 1));
-  const Coefficient b = Coefficient::Typed(NthValue(head, 2));
-  const Coefficient c = Coefficient::Typed(NthValue(head, 3));
-  const Coefficient d = Coefficient::Typed(NthValue(head, 4));
+  const Coefficient a = Coefficient::TypedAt(head, 1);
+  const Coefficient b = Coefficient::TypedAt(head, 2);
+  const Coefficient c = Coefficient::TypedAt(head, 3);
+  const Coefficient d = Coefficient::TypedAt(head, 4);
   if (a.value() == 0) {
     sheet.hint("a=0 ->quadratische Gleichung");
     return;

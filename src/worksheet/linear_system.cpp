@@ -90,7 +90,7 @@ bool ReadRow(Worksheet& sheet, int lineNumber, bool words, TypedSystem& system) 
     }
     values[j] = typed.value;
     if (!system.allFractions) continue;
-    auto fraction = ReadRationalLiteral(items[j]);
+    auto fraction = typed.exact;
     if (!fraction) fraction = RecogniseFraction(typed.value);
     if (fraction) {
       fractions[j] = *fraction;

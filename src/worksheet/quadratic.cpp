@@ -104,9 +104,9 @@ void SolveQuadraticEquation(Worksheet& sheet) {
   const std::optional<std::string> found = EquationHead(sheet, QuadraticExampleText(), "quadr", "quadratische Gleichung");
   if (!found) return;
   const std::string& head = *found;
-  const Coefficient a = Coefficient::Typed(NthValue(head, 1));
-  const Coefficient b = Coefficient::Typed(NthValue(head, 2));
-  const Coefficient c = Coefficient::Typed(NthValue(head, 3));
+  const Coefficient a = Coefficient::TypedAt(head, 1);
+  const Coefficient b = Coefficient::TypedAt(head, 2);
+  const Coefficient c = Coefficient::TypedAt(head, 3);
   const Coefficient d = b * b - 4 * a * c;
   sheet.keepFirstLines(2);
   sheet.append(Spaces(15) + (a.value() == 1 ? std::string() : MixedText(a) + "*") + "x^2" + SignedText(b) + "*x" +

@@ -16,11 +16,11 @@ void SolveQuarticEquation(Worksheet& sheet) {
   const std::optional<std::string> found = EquationHead(sheet, QuarticExampleText(), "vierten", "Gleichung 4. Grades");
   if (!found) return;
   const std::string& head = *found;
-  const Coefficient a = Coefficient::Typed(NthValue(head, 1));
-  const Coefficient b = Coefficient::Typed(NthValue(head, 2));
-  const Coefficient c = Coefficient::Typed(NthValue(head, 3));
-  const Coefficient d = Coefficient::Typed(NthValue(head, 4));
-  const Coefficient e = Coefficient::Typed(NthValue(head, 5));
+  const Coefficient a = Coefficient::TypedAt(head, 1);
+  const Coefficient b = Coefficient::TypedAt(head, 2);
+  const Coefficient c = Coefficient::TypedAt(head, 3);
+  const Coefficient d = Coefficient::TypedAt(head, 4);
+  const Coefficient e = Coefficient::TypedAt(head, 5);
   if (a.value() == 0) {
     sheet.hint("a=0 ->kubische Gleichung");
     return;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "exact/rational.h"
+#include "expr/exact_term.h"
 #include "expr/lumath.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
@@ -16,6 +17,7 @@ TypedValue ReadTypedValue(const std::string& item) {
   // exactly; the engine does not need to know them all.
   if (const auto literal = ReadRationalLiteral(item)) {
     typed.value = ToExtended(*literal);
+    typed.exact = literal;
     return typed;
   }
   // The engine never clears its message; an earlier one is kept unless this
@@ -31,8 +33,13 @@ TypedValue ReadTypedValue(const std::string& item) {
     typed.computed = false;
     typed.message = Trim(MathErrorText());
   }
-  if (typed.computed) MathErrorText() = earlier;
-  if (!typed.computed) typed.value = 0;
+  if (typed.computed) {
+    MathErrorText() = earlier;
+    typed.exact = ExactTermValue(item);
+    if (typed.exact) typed.value = ToExtended(*typed.exact);
+  } else {
+    typed.value = 0;
+  }
   return typed;
 }
 

@@ -5,6 +5,9 @@
 // exactly as written, anything else is a term of the engine; a term the
 // engine cannot compute is reported, never taken as some other number.
 
+#include <gmpxx.h>
+
+#include <optional>
 #include <string>
 
 #include "shell/extended.h"
@@ -15,6 +18,9 @@ struct TypedValue {
   Extended value = 0;
   bool computed = true;  // false: the engine could not compute the term
   std::string message;   // the engine's message then (may be empty)
+  // The value exactly, when the item is made of rational numbers ("0,865",
+  // "1/3+2*5"); the extended value is then this fraction correctly rounded.
+  std::optional<mpq_class> exact;
 };
 
 TypedValue ReadTypedValue(const std::string& item);

@@ -16,7 +16,8 @@ TEST_F(RootForms, WriteATermWithTheSameValue) {
       {"(1+sqrt(5))/2", "(1+sqrt(5))/2"}, {"-sqrt(8)", "-2*sqrt(2)"}, {"sqrt(12347)", "sqrt(12347)"},
       {"Pi/6", "1/6*Pi"}, {"-3*Pi/4", "-3/4*Pi"}, {"0", "0"}, {"1", "1"}, {"-1", "-1"},
       {"(-648+sqrt(324))/1944", "-35/108"},              // the root of a perfect square is a fraction
-      {"2+10/9*sqrt(3)", "(18+10*sqrt(3))/9"}};           // square factors leave the root
+      {"2+10/9*sqrt(3)", "(18+10*sqrt(3))/9"},            // square factors leave the root
+      {"9/4*sqrt(2)", "9/4*sqrt(2)"}, {"256/3*Pi", "256/3*Pi"}, {"9+9*sqrt(3)", "(9+9*sqrt(3))"}, {"Pi/10^5", "1/100000*Pi"}};
   for (const auto& [term, expected] : cases) {
     const Extended value = EvalTermAt(term, 0);
     const std::string text = RootText("sqrt", value);
@@ -63,6 +64,7 @@ TEST_F(RootForms, PiMultipleIntegerFractionRootOrDecimal) {
   EXPECT_EQ(PiMultipleText(std::exp(1.0L)), "");
   EXPECT_EQ(ExactText(2.5L), "2'1/2");
   EXPECT_EQ(ExactText(-3.0000000000001L), "-3");
+  EXPECT_EQ(ExactText(1.234567e-13L), "1,234567E-13");  // no 0, no fraction
   EXPECT_EQ(ExactText(std::sqrt(2.0L)), "sqrt(2)");
   EXPECT_EQ(ExactText(std::exp(1.0L)), "2,71828182846");
   EXPECT_EQ(RootTextWithDecimal(1.0L / 3), "1/3 = 0,333");

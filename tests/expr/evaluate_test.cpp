@@ -26,7 +26,7 @@ TEST_F(EvalTermTest, ValuesAndMessagesOfTheTermLanguage) {
       // A sign directly after an operator belongs to what follows and binds
       // like the leading minus, below the power.
       {"2^-x", 3, 0.125L, ""}, {"x^-1/2", 4, 0.125L, ""}, {"2·-3", 0, -6, ""}, {"2*-sin(0)+1", 0, 1, ""},
-      {"2*-1'1/2", 0, -3, ""}, {"3*-", 0, 0, ""}, {"1/-0", 0, 0, "Div. durch Null"},
+      {"2*-1'1/2", 0, -3, ""}, {"3*-", 0, 0, "Syntaxf. in -"}, {"+", 0, 0, "Syntaxf. in +"}, {"1/-0", 0, 0, "Div. durch Null"},
       {"2*-pi", 0, 0, "Unbekannter Name pi"},
       // Exponents as the program's number formats write them; a lower-case
       // "e" and a literal glued to a name are no exponents.

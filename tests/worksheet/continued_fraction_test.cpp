@@ -152,13 +152,26 @@ TEST_F(ContinuedFractionTest, HugeAndTinyValuesEndAtOnce) {
 }
 
 TEST_F(ContinuedFractionTest, NoFractionWithinTheBoundSaysFehlerAndExpandsAnyway) {
-  const Worksheet sheet = Compute("q = 10^(-20)");
+  const Worksheet sheet = Compute("q = Pi*10^(-20)");
   ASSERT_EQ(sheet.notices().size(), 1u);
   EXPECT_EQ(sheet.notices()[0].kind, WorksheetNotice::Kind::Message);
   EXPECT_EQ(sheet.notices()[0].text, "Fehler");
   const Expansion e = Read(sheet.lines());
   EXPECT_EQ(e.list, List{0});
   EXPECT_TRUE(e.closed && e.proof.empty());
+}
+
+// A q typed as rational numbers expands exactly, to its end, however long.
+TEST_F(ContinuedFractionTest, ExactQExpandsToItsEnd) {
+  for (const auto& [term, num, den] : {std::tuple{"0,865", 173L, 200L}, std::tuple{"1E-12*3/7+1", 7000000000003L, 7000000000000L},
+                                       std::tuple{"77708431/2640858", 77708431L, 2640858L}}) {
+    const Worksheet sheet = Compute(std::string("q = ") + term);
+    EXPECT_TRUE(sheet.notices().empty()) << term;
+    const Expansion e = Read(sheet.lines());
+    EXPECT_EQ(e.list, EuclidList(num, den)) << term;
+    EXPECT_EQ(e.convergents.back(), mpq_class(num, den)) << term;
+    EXPECT_TRUE(e.closed && !e.proof.empty()) << term;
+  }
 }
 
 TEST_F(ContinuedFractionTest, WithoutQLineOrWithBadQTheWorksheetStays) {
