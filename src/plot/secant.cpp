@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "exact/fractions.h"
+#include "expr/compiled_term.h"
 #include "expr/lumath.h"
 #include "plot/plotlist.h"
 #include "plot/plotrender.h"
@@ -108,6 +109,10 @@ std::optional<Extended> TangentSlope(const std::string& term, Extended x0) {
     SayNoTangent(x0);
     return std::nullopt;
   }
+  // Where the compiled term differentiates itself the slope is exact.
+  Extended d1 = 0;
+  Extended d2 = 0;
+  if (CompiledTermFor(term)->derivatives(c, d1, d2)) return d1;
   // Two quotients cancel the error that is proportional to the step.
   const Extended accurate = 2 * quotients[1] - quotients[0];
   if (std::fabs(accurate) <= std::fabs(m - accurate) + noise) return 0;

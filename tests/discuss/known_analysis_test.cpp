@@ -71,14 +71,14 @@ TEST_P(KnownAnalysis, MatchesTheClosedForm) {
 
 const long double kRootHalf = std::sqrt(0.5L);
 const long double kRootThreeHalves = std::sqrt(1.5L);
-constexpr const char* kOrigin = "Punktymmetrisch zu S(0|0)(lokal)";
+constexpr const char* kOrigin = "Punktsymmetrisch zu S(0|0)(lokal)";
 constexpr const char* kAxis0 = "Achsensymmetrisch zu x = 0(lokal)";
 
 INSTANTIATE_TEST_SUITE_P(
     Trigonometric, KnownAnalysis,
     ::testing::Values(
         Analysis{"sin(x)", -4, 4, 0.1, {-kPi, 0, kPi}, {{'T', -kPi / 2, -1}, {'H', kPi / 2, 1}},
-                 {{-kPi, 0, -1}, {0, 0, 1}, {kPi, 0, -1}}, "Punktymmetrisch zu S(-3,1416|0)(lokal)"},
+                 {{-kPi, 0, -1}, {0, 0, 1}, {kPi, 0, -1}}, "Punktsymmetrisch zu S(-3,1416|0)(lokal)"},
         // The poles of tan at ±Pi/2 change the sign without a zero.
         Analysis{"tan(x)", -3, 3, 0.1, {0}, {}, {{0, 0, 1}}, kOrigin},
         // sin x = 1/2 twice per period; turns where cos x = 0 or sin x = -1/2.

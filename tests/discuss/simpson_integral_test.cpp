@@ -45,7 +45,8 @@ TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndTheSecondComputes) {
              "100 (Vorgabe)\r         (je mehr, um so genauer)\r\rBitte Integral nach Änderung nocheinmal "
              "anklicken"));
   const IntegralOutcome second = IntegralPress(first.appendedLines, {"x^2", " "});
-  ASSERT_EQ(second.appendedLines.size(), 2u);
+  ASSERT_EQ(second.appendedLines.size(), 3u);
+  EXPECT_EQ(second.appendedLines[2], "exakt (aus der Stammfunktion): 250/3");
   EXPECT_TRUE(second.message.empty());
   EXPECT_FALSE(second.moveWindowToTop);
   EXPECT_NEAR(ResultValue(second.appendedLines[0]), 250.0L / 3, 1e-15L);
@@ -102,8 +103,11 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
     const long long strips = SimpsonStrips(a.get_d(), b.get_d(), n);
     const std::vector<std::string> lines =
         IntegralResultLines({term, " "}, a.get_str(), b.get_str(), a.get_d(), b.get_d(), strips);
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind("Integral(" + a.get_str() + ";" + b.get_str() + ")" + term + " = ", 0), 0u);
+    // The polynomial's integral from its antiderivative, beside Simpson's value without a fraction.
+    EXPECT_EQ(lines[2], "exakt (aus der Stammfunktion): " + testing::Integral(p, a, b).get_str());
+    EXPECT_EQ(lines[0].find('/', lines[0].find(" = ")), std::string::npos) << lines[0];
     const long double exact = testing::Integral(p, a, b).get_d();
     const long double shown = ResultValue(lines[0]);
     const long double estimate = std::strtold(lines[1].substr(lines[1].find("~ ") + 2).c_str(), nullptr);

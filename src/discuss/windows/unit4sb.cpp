@@ -248,7 +248,8 @@ void TForm4sb::BRechneClick() {
   std::optional<DiscussionResult> result;
   RunStoppable([&](const KeepGoing& keepGoing) {
     result = DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, static_cast<double>(numbers.a),
-                          static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing);
+                          static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing,
+                          EngineSlopeFunction(term.term, term.paramLine));
     return result.has_value();
   });
   if (!result) return;
@@ -281,7 +282,7 @@ void TForm4sb::Button2Click() {
   std::optional<std::vector<std::string>> rows;
   RunStoppable([&](const KeepGoing& keepGoing) {
     rows = ValueTableLines(EngineTermFunction(term.term, term.paramLine), numbers.a, numbers.b, numbers.d,
-                           keepGoing);
+                           keepGoing, EngineSlopeFunction(term.term, term.paramLine));
     return rows.has_value();
   });
   if (rows) AddMemoLines(Memo1, *rows);
