@@ -150,6 +150,17 @@ void CurveScan::watch(Kind kind, Watch& w, std::size_t k, Extended value) {
   const Sample& sample = samples_[k];
   const Extended x = sample.x;
   if (value == 0) {
+    // Zero on the neighbouring scan points too: a flat piece, no single place.
+    const auto zeroAt = [&](std::size_t j) {
+      const Sample& other = samples_[j];
+      if (other.f.failed) return false;
+      if (kind == Kind::Zero) return other.f.value == 0;
+      return other.s.known && (kind == Kind::Turn ? other.s.d1 : other.s.d2) == 0;
+    };
+    if ((k == 0 || zeroAt(k - 1)) && (k + 1 == samples_.size() || zeroAt(k + 1))) {
+      w = {0, x};
+      return;
+    }
     // On the scan point itself: the sign just left and right of it decides.
     const Extended delta = probeDistance(x);
     const int leftSign = signAt(kind, x - delta);

@@ -1,5 +1,6 @@
 #include "discuss/point_checks.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumatik {
@@ -28,9 +29,19 @@ Quantity SecondDerivativeOf(const DiscussionRun& run) {
   };
 }
 
+namespace {
+
+// Halving ends here: the place is then known to the last digit of the
+// extended type, or to 1e-19 near 0, far beyond the digits written (a
+// change at 0 would otherwise be halved down through all the tiny numbers).
+bool Settled(Extended left, Extended right) {
+  return right - left <= 1e-19L * std::max<Extended>(1, std::max(std::fabs(left), std::fabs(right)));
+}
+
+}  // namespace
+
 std::optional<Extended> SignChangeOf(const Quantity& q, Extended left, Extended right, int leftSign) {
-  // 64 halvings bring any two extended numbers together; more is a guard.
-  for (int halving = 0; halving < 16400; ++halving) {
+  for (int halving = 0; halving < 200 && !Settled(left, right); ++halving) {
     const Extended m = left + (right - left) / 2;
     if (!(m > left && m < right)) break;
     const std::optional<Extended> value = q(m);
@@ -69,7 +80,7 @@ std::optional<Extended> JumpBetween(const DiscussionRun& run, Extended left, Ext
   TermValue fr = run.f(right);
   if (fl.failed || fr.failed) return std::nullopt;
   const Extended start = std::fabs(fr.value - fl.value);
-  for (int halving = 0; halving < 16400; ++halving) {
+  for (int halving = 0; halving < 200 && !Settled(left, right); ++halving) {
     const Extended m = left + (right - left) / 2;
     if (!(m > left && m < right)) break;
     const TermValue fm = run.f(m);
