@@ -190,6 +190,22 @@ void CurveScan::confirm(Kind kind, Extended x, int leftSign) {
   }
 }
 
+Extended CurveScan::SharpenedMultipleZero(Extended x, Extended fx) const {
+  // At a triple root f is lost in the rounding over a band of about the
+  // cube root of it, and halving f ends anywhere in the band. f'' changes
+  // sign at the root itself, and its place is sharp.
+  const Extended width = 1e-4L * std::max<Extended>(1, std::fabs(x));
+  const int left = signAt(Kind::Inflection, x - width);
+  const int right = signAt(Kind::Inflection, x + width);
+  if (left * right >= 0) return x;
+  const std::optional<Extended> place = SignChangeOf(SecondDerivativeOf(run_), x - width, x + width, left);
+  if (!place) return x;
+  const TermValue there = run_.f(*place);
+  const TermSlopes slopes = SlopesAt(run_.f, run_.slopes, *place);
+  const bool flat = slopes.known && std::fabs(slopes.d1) <= kDerivativeNoise * (1 + std::fabs(there.value));
+  return !there.failed && flat && std::fabs(there.value) <= std::max(fx, kTiny) ? *place : x;
+}
+
 void CurveScan::confirmZero(Extended x, int leftSign) {
   const TermValue fx = run_.f(x);
   if (fx.failed || std::fabs(fx.value) > kLargestZeroValue) return;
@@ -199,6 +215,7 @@ void CurveScan::confirmZero(Extended x, int leftSign) {
   const TermValue left = run_.f(x - delta);
   const TermValue right = run_.f(x + delta);
   if (left.failed || right.failed || SignOf(left.value) != leftSign || SignOf(right.value) != -leftSign) return;
+  x = SharpenedMultipleZero(x, std::fabs(fx.value));
   ++run_.zeroCount;
   Finding zero;
   zero.text = "N" + std::to_string(run_.zeroCount) + "(" + DecimalsText(x, 14) + FractionSuffix(x) + "|0;" +

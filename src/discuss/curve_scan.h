@@ -57,6 +57,7 @@ class CurveScan {
   static Extended noise(Kind kind, Extended y, Extended d1);
   void confirm(Kind kind, Extended x, int leftSign);
   void confirmZero(Extended x, int leftSign);
+  Extended SharpenedMultipleZero(Extended x, Extended fx) const;
   void confirmTurn(Extended x, int leftSign);
   void confirmInflection(Extended x);
   void checkFailedPoint(Extended x);
