@@ -102,7 +102,8 @@ struct Case {
   Coefficients exact;
 };
 
-std::vector<Case> GeneratedCases() {
+const std::vector<Case>& GeneratedCases() {
+  static const std::vector<Case> made = [] {
   std::mt19937 random(1616);
   std::vector<Case> cases;
   const mpq_class leading[] = {mpq_class(1, 8), mpq_class(1, 4), mpq_class(1, 2), 1, 2};
@@ -154,6 +155,8 @@ std::vector<Case> GeneratedCases() {
     cases.push_back(c);
   }
   return cases;
+  }();
+  return made;
 }
 
 class PolynomialReference : public EngineTest {};
@@ -248,7 +251,8 @@ struct RationalCase {
   Coefficients r, n, m;  // f = r/(x-p)^order, f' = n/(x-p)^(order+1), f'' = m/(x-p)^(order+2)
 };
 
-std::vector<RationalCase> RationalCases() {
+const std::vector<RationalCase>& RationalCases() {
+  static const std::vector<RationalCase> made = [] {
   std::mt19937 random(2525);
   std::vector<RationalCase> cases;
   while (cases.size() < 40) {
@@ -292,6 +296,8 @@ std::vector<RationalCase> RationalCases() {
     cases.push_back(c);
   }
   return cases;
+  }();
+  return made;
 }
 
 TEST_F(PolynomialReference, RationalFunctionsWithPolesAndGaps) {
@@ -314,7 +320,9 @@ TEST_F(PolynomialReference, RationalFunctionsWithPolesAndGaps) {
     // The gap is named where a scan point meets it; no jump anywhere.
     const std::string gapLine = Cp1252("Lücke bei x = ") + DecimalsText(c.gap.get_d(), 6) + " (f ist dort nicht definiert)";
     const bool named = std::find(lines.begin(), lines.end(), gapLine) != lines.end();
-    if (c.step == 0.125) EXPECT_TRUE(named) << gapLine;
+    if (c.step == 0.125) {
+      EXPECT_TRUE(named) << gapLine;
+    }
     gapsOnTheScan += named;
     for (const std::string& line : lines) EXPECT_EQ(line.find("Sprungstelle"), std::string::npos) << line;
   }
