@@ -33,8 +33,11 @@ std::optional<Extended> LimitAt(const TermFunction& f, Extended x, Extended delt
   }
   const Extended rounding = kRounding * (1 + std::fabs(v[1]));
   if (std::fabs(v[2] - v[1]) > std::fabs(v[1] - v[0]) / 2 + rounding) return std::nullopt;
-  // f(x + t) = L + c·t near x: the two nearer values give L.
-  return (16 * v[2] - v[1]) / 15;
+  // f(x + t) = L + c·t + e·t² near x: Richardson's extrapolation of the
+  // three values to t = 0.
+  const Extended wider = (16 * v[1] - v[0]) / 15;
+  const Extended narrower = (16 * v[2] - v[1]) / 15;
+  return (256 * narrower - wider) / 255;
 }
 
 // The largest |f| between left and right by ternary search: a pole there
