@@ -54,6 +54,23 @@ TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndTheSecondComputes) {
   EXPECT_EQ(second.appendedLines[1].back(), ']');
 }
 
+// An integral over a pole does not exist; a gap at a bound or inside counts
+// with its limit; a value Simpson only approximates carries no fraction.
+TEST_F(IntegralPressTest, PolesGapsAndLimits) {
+  const auto result = [](const std::string& term, const char* x1, const char* x2) {
+    return IntegralResultLines({term, " "}, x1, x2, EvalTerm(x1), EvalTerm(x2), 200);
+  };
+  EXPECT_EQ(result("x^2+2/x", "-1", "1").at(0), "Integral(-1;1)x^2+2/x = Integral existiert nicht: Polstelle bei x = 0");
+  EXPECT_EQ(result("1/(x-0,3001)", "-1", "1").at(0), "Integral(-1;1)1/(x-0,3001) = Integral existiert nicht: Polstelle bei x = 0,3001");
+  EXPECT_EQ(result("1/sqrt(abs(x))", "-1", "1").size(), 1u);
+  for (const char* gap : {"(x^3-1)/(x-1)", "(x^3-1)/(x-1)*(x+1)/(x+1)"}) {
+    const std::vector<std::string> lines = result(gap, "-1", "1");
+    ASSERT_EQ(lines.size(), 2u) << gap;
+    EXPECT_NEAR(ResultValue(lines[0]), 8.0L / 3, 1e-12L) << lines[0];
+    EXPECT_EQ(lines[0].find('/', lines[0].find(" = ")), std::string::npos) << lines[0];
+  }
+}
+
 TEST_F(IntegralPressTest, UnreadableValuesAreRefused) {
   // The parameter x that EvalTerm reads first is no number.
   const IntegralOutcome outcome =
