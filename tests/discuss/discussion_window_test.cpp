@@ -2,6 +2,8 @@
 // plotter's menu "Diskussion", the interval typed into its edits, its
 // buttons clicked, "Stop" clicked while a run goes on.
 
+#include <QScreen>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,6 +80,20 @@ TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   EXPECT_EQ(memo[6], "T(0|-2)");
   EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
   EXPECT_TRUE(Form4sb->BPunkte->isEnabled());
+}
+
+// A term the engine cannot read is named with the engine's message, and the
+// window lies wholly on the screen.
+TEST_F(DiscussionWindow, AnUnreadableTermIsNamedWithTheEnginesMessage) {
+  DrawTyped("sin(x");
+  OpenDiscussion();
+  TypeInterval("-1", "1", "1/2");
+  PressEnter();
+  const std::vector<std::string> memo = MemoText();
+  ASSERT_GE(memo.size(), 3u);
+  EXPECT_EQ(memo[0], "f(x)=sin(x");
+  EXPECT_EQ(memo[2], "(x|-1 Klammern zu viel!");
+  EXPECT_TRUE(Form4sb->screen()->availableGeometry().contains(Form4sb->frameGeometry()));
 }
 
 // "?" shows the help; "Stop" ends a long scan, and the help stays.
