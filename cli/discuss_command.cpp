@@ -79,7 +79,8 @@ int RunDiscuss(Arguments args) {
   const KeepGoing keepGoing = [&stepsLeft] { return stepsLeft-- > 0; };
   const auto discussion =
       DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, static_cast<double>(numbers.a),
-                   static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing);
+                   static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing,
+                          EngineSlopeFunction(term.term, term.paramLine));
   if (!discussion) {
     std::cerr << "Abbruch nach " << kMaxSteps
               << " Schritten: Intervall verkleinern oder Schrittweite vergr\xC3\xB6\xC3\x9F"
@@ -93,7 +94,8 @@ int RunDiscuss(Arguments args) {
   if (table) {
     stepsLeft = kMaxSteps;
     const auto rows = ValueTableLines(EngineTermFunction(fullTerm.term, fullTerm.paramLine), numbers.a,
-                                      numbers.b, numbers.d, keepGoing);
+                                      numbers.b, numbers.d, keepGoing,
+                                      EngineSlopeFunction(fullTerm.term, fullTerm.paramLine));
     if (!rows) {
       std::cerr << "Abbruch nach " << kMaxSteps << " Zeilen der Wertetafel\n";
       return 1;

@@ -1,9 +1,11 @@
 #pragma once
 
-// The curve discussion's scan: from a to b in steps of d it watches the
-// signs of f, of its first and of its second difference, hands each change
-// to its refinement and finally writes the worked list of zeros, points
-// with a horizontal tangent, inflection points and the symmetry found.
+// The curve discussion's scan: from a to b in steps of d it samples f, f'
+// and f'' (exact derivatives where the term allows, difference quotients
+// otherwise), halves each change of sign of one of them down to its place,
+// confirms there that f is continuous, and writes the worked list of
+// zeros, points with a horizontal tangent, inflection points, gaps, jumps
+// and the symmetry found.
 
 #include <functional>
 #include <optional>
@@ -23,64 +25,61 @@ struct DiscussionResult {
   std::vector<FoundPoint> points;  // the points behind the entries, in the text's order
 };
 
-// One run, driven step by step. The scan positions and the neighbouring
-// values are doubles; the refinements compute in extended.
+// One run, driven step by step: each step samples one scan point a + k·d
+// (and b itself last); result() then works through the samples.
 class CurveScan {
  public:
-  // d must be a positive number that moves x on (CheckScanNumbers).
-  CurveScan(TermFunction f, std::string term, double a, double b, double d);
+  // d must be a positive number that moves x on (StepRefusal). A reversed
+  // interval is scanned from its smaller end, and the text says so.
+  CurveScan(TermFunction f, SlopeFunction slopes, std::string term, double a, double b, double d);
 
   bool finished() const { return finished_; }
-  // One step from x to x + d.
   void step();
-  // The worked text; settles a zero found on the last scan point first.
   DiscussionResult result();
 
  private:
   struct Sample {
-    double value = 0;  // 0 where f failed, as the scan counts it
-    bool known = false;
+    Extended x = 0;
+    TermValue f;
+    TermSlopes s;
   };
-  Sample sample(Extended x) const;
-  void watchSecondDifference(double ddy, double noise);
-  void watchZero(Sample next, double xn);
-  Finding addNumberedZero(const Finding& zero);  // the entry as written
-  void addBisectedZero(const Finding& zero, double yn);
+  // The sign a quantity had at the last sample, and where.
+  struct Watch {
+    int sign = 0;
+    Extended x = 0;
+  };
+  enum class Kind { Zero, Turn, Inflection };
+
+  void fillMissingSlopes();
+  void watch(Kind kind, Watch& w, std::size_t k, Extended value);
+  // The sign of f, f' or f'' at x, 0 where it is lost in the rounding.
+  int signAt(Kind kind, Extended x) const;
+  static Extended noise(Kind kind, Extended y, Extended d1);
+  void confirm(Kind kind, Extended x, int leftSign);
+  void confirmZero(Extended x, int leftSign);
+  Extended SharpenedMultipleZero(Extended x, Extended fx) const;
+  void confirmTurn(Extended x, int leftSign);
+  void confirmInflection(Extended x);
+  void checkFailedPoint(Extended x);
+  void checkJump(const Sample& left, const Sample& right);
+  Extended probeDistance(Extended x) const;
 
   DiscussionRun run_;
   std::string term_;
   double a_;
   double b_;
   double d_;
+  bool reversed_ = false;
   bool finished_ = false;
-
-  double x_;
-  Sample y_;
-  double yBefore_ = 0;         // the value at x - d
-  double p_ = 0;               // the previous first difference
-  int previousCurvature_ = 0;  // sign of the previous second difference
-
-  // A scan point where f is exactly 0 waits for the next value to show
-  // whether f changes sign there.
-  std::optional<double> pendingZero_;
-  int signBeforeZero_ = 0;
-
-  // The last zero found by halving, to recognise a double root whose value
-  // on a scan point is rounding noise of the wrong sign: the two steps
-  // beside that point then both find a "zero" next to it.
-  long long stepIndex_ = 0;
-  long long lastBisectionStep_ = -2;
-  Finding lastBisectedZero_;
-
-  // Scan points where the second difference vanishes wait for the sign
-  // after them.
-  int flatCount_ = 0;
-  double flatStart_ = 0;
-  int curvatureBeforeFlat_ = 0;
+  long long nextIndex_ = 0;
+  std::vector<Sample> samples_;
+  std::string firstMessage_;  // the engine's message at the first failed point
+  std::vector<std::string> notes_;  // gaps and jumps
 };
 
 // The whole run: nothing when keepGoing answers false.
 std::optional<DiscussionResult> DiscussCurve(TermFunction f, const std::string& term, double a, double b,
-                                             double d, const KeepGoing& keepGoing);
+                                             double d, const KeepGoing& keepGoing,
+                                             SlopeFunction slopes = {});
 
 }  // namespace lumatik

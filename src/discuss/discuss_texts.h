@@ -14,7 +14,7 @@ inline constexpr const char* kInflectionHeading = "Wendepunkte (f''(x)=0 und VZW
 inline constexpr const char* kNoInflection =
     "Keine Punkte mit f''(x)=0 und Vorzeichenwechsel von f'' gefunden";
 inline constexpr const char* kAxisSymmetry = "Achsensymmetrisch zu x = ";
-inline constexpr const char* kPointSymmetry = "Punktymmetrisch zu S(";
+inline constexpr const char* kPointSymmetry = "Punktsymmetrisch zu S(";
 inline constexpr const char* kLocal = "(lokal)";
 
 // The value table.
@@ -28,6 +28,12 @@ inline constexpr const char* kLowerBoundDefault = "Integralgrenze x1 = -5";
 inline constexpr const char* kUpperBoundDefault = "Integralgrenze x2 =  5";
 inline constexpr const char* kStripsDefault = "Simpsonschritte pro Einheit n = 100";
 inline constexpr const char* kWrongIntegralValues = "Falsche Werte für x1, x2 oder n";
+inline constexpr const char* kNoIntegralAtPole = "Integral existiert nicht: Polstelle bei x = ";
+inline constexpr const char* kExactIntegral = "exakt (aus der Stammfunktion): ";
+inline constexpr const char* kGap = "Lücke bei x = ";
+inline constexpr const char* kGapReason = " (f ist dort nicht definiert)";
+inline constexpr const char* kJump = "Sprungstelle bei x = ";
+inline constexpr const char* kReversed = " (Grenzen vertauscht)";
 
 // The window's help text of "?", one entry per memo line.
 inline constexpr const char* kHelpLines[] = {

@@ -30,6 +30,7 @@ struct Finding {
 
 struct DiscussionRun {
   TermFunction f;
+  SlopeFunction slopes;  // exact f' and f'' where the term has them
   Extended step = 0;  // d, the minimal distance of the points sought
 
   // Entries each preceded by CR LF, as they are written under their heading.

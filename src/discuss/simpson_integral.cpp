@@ -4,6 +4,9 @@
 #include <stdexcept>
 
 #include "discuss/discuss_texts.h"
+#include "discuss/exact_integral.h"
+#include "discuss/integral_poles.h"
+#include "discuss/term_function.h"
 #include "discuss/number_patterns.h"
 #include "exact/fractions.h"
 #include "expr/lumath.h"
@@ -60,12 +63,16 @@ std::vector<std::string> IntegralResultLines(const DiscussionTerm& term, const s
                                              const std::string& x2Text, Extended x1, Extended x2,
                                              long long strips) {
   ParamLine() = term.paramLine;
-  const Extended coarse = SimpsonIntegral(term.term, static_cast<int>(strips), x1, x2);
-  const Extended fine = SimpsonIntegral(term.term, static_cast<int>(2 * strips), x1, x2);
-  return {"Integral(" + x1Text + ";" + x2Text + ")" + term.term + " = " + FloatText18(fine) +
-              FractionSuffix(fine),
-          "[Fehler(Simpson mit " + std::to_string(strips) + " Summ.) ~ " +
-              OneDigitScientificText(coarse - fine) + "]"};
+  const std::string head = "Integral(" + x1Text + ";" + x2Text + ")" + term.term + " = ";
+  const SimpsonSums sums = SimpsonWithPoles(EngineTermFunction(term.term, term.paramLine), x1, x2, strips);
+  if (sums.pole) return {head + Cp1252(discusstexts::kNoIntegralAtPole) + DecimalsText(*sums.pole, 6)};
+  std::vector<std::string> lines{head + FloatText18(sums.fine),
+                                 "[Fehler(Simpson mit " + std::to_string(strips) + " Summ.) ~ " +
+                                     OneDigitScientificText(sums.coarse - sums.fine) + "]"};
+  // A polynomial with rational coefficients has its integral exactly.
+  if (const std::optional<mpq_class> exact = ExactPolynomialIntegral(term.term, x1Text, x2Text))
+    lines.push_back(discusstexts::kExactIntegral + exact->get_str());
+  return lines;
 }
 
 IntegralOutcome IntegralPress(const std::vector<std::string>& memoLines, const DiscussionTerm& term) {

@@ -13,11 +13,13 @@
 
 namespace lumatik {
 
-// The header line and one line per row. x is carried in extended and d
-// added each time, so the rounding may drop the row for b. keepGoing is
-// asked once per row; false ends the table without a result. The step must
-// have passed StepRefusal.
+// The header line and one line per row. The rows lie at a + k·d, and b is
+// a row when it is one of them up to rounding. The columns keep at least
+// one blank between them however long a text is. keepGoing is asked once
+// per row; false ends the table without a result. The step must have
+// passed StepRefusal.
 std::optional<std::vector<std::string>> ValueTableLines(const TermFunction& f, Extended a, Extended b,
-                                                        Extended d, const KeepGoing& keepGoing);
+                                                        Extended d, const KeepGoing& keepGoing,
+                                                        const SlopeFunction& slopes = {});
 
 }  // namespace lumatik

@@ -51,6 +51,11 @@ Extended CompiledTerm::operator()(Extended x) const {
   return p->run(x);
 }
 
+bool CompiledTerm::derivatives(Extended x, Extended& d1, Extended& d2) const {
+  TermProgram* p = fastProgram();
+  return p != nullptr && p->derivatives(x, d1, d2);
+}
+
 void CompiledTerm::evaluate(const Extended* xs, Extended* ys, std::size_t n) const {
   if (TermProgram* p = fastProgram()) {
     if (readsX_ && n > 0) CountXRead();

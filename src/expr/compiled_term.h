@@ -44,6 +44,12 @@ class CompiledTerm {
   void evaluate(const Extended* xs, Extended* ys, std::size_t n) const;
   std::vector<Extended> evaluate(const std::vector<Extended>& xs) const;
 
+  // f'(x) and f''(x) by automatic differentiation, without messages; false
+  // where the compiled form cannot give them (the term goes to the text
+  // evaluator, or a step has no derivative at x). Callers evaluate the
+  // value itself first and ask only where it succeeded.
+  bool derivatives(Extended x, Extended& d1, Extended& d2) const;
+
   const std::string& term() const { return term_; }
   // False when every evaluation goes through the text evaluator.
   bool isCompiled() const;

@@ -59,10 +59,20 @@ Extended AgmOf(Extended m, Extended a);
 Extended PhiOf(Extended a);
 Extended GaussSumOf(Extended a);
 
+// The slope f'(x): exact by automatic differentiation where the compiled
+// term gives it, else a central difference with DifferenceStep(x).
 Extended NumDerivative(const std::string& term, Extended x);
 // The same with the term's compiled form, for callers that hold it.
 Extended NumDerivative(const CompiledTerm& term, Extended x);
 Extended SimpsonIntegral(const std::string& term, int n, Extended a, Extended b);
+
+// The step of a central difference quotient for f'(x) in extended
+// precision: cbrt(epsilon)·max(1, |x|), where the quotient's truncation
+// error and the values' rounding seen through the step are about equal.
+inline Extended DifferenceStep(Extended x) {
+  constexpr Extended kCubeRootEpsilon = 4.7683715820312500e-7L;  // cbrt(2^-63) = 2^-21
+  return kCubeRootEpsilon * (std::fabs(x) > 1 ? std::fabs(x) : 1);
+}
 
 // 0 within 1e-12 of zero, otherwise the square root; a clearly negative
 // value raises std::domain_error.

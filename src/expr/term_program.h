@@ -38,6 +38,13 @@ class TermProgram {
   // sequence would.
   void runMany(const Extended* xs, Extended* ys, std::size_t n);
 
+  // f'(x) and f''(x) by forward-mode automatic differentiation: the same
+  // instructions on values carried with their first and second derivative.
+  // No messages; false where a step has no derivative there (a failure, a
+  // function the rules below do not know, a kink or a jump taken at its
+  // place), and the caller then falls back to a difference quotient.
+  bool derivatives(Extended x, Extended& d1, Extended& d2);
+
  private:
   enum class Op : std::uint8_t { Message, Add, Subtract, Multiply, Divide, Power, WholePower, Function };
   // Functions whose messages can be told from their argument alone.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "exact/fractions.h"
+#include "expr/compiled_term.h"
 #include "expr/lumath.h"
 #include "plot/plotlist.h"
 #include "plot/plotrender.h"
@@ -77,6 +78,7 @@ void SayNoTangent(Extended x0) {
 // change of the quotient. A slope that is 0 up to the quotient's own error
 // is 0: a horizontal tangent.
 std::optional<Extended> TangentSlope(const std::string& term, Extended x0) {
+  constexpr Extended kExactSlopeRounding = 1e-15L;
   const Extended a = x0 - kTangentStep;
   const Extended c = a + kTangentStep;
   const std::optional<Extended> yc = ComputedValue(term, c);
@@ -108,6 +110,12 @@ std::optional<Extended> TangentSlope(const std::string& term, Extended x0) {
     SayNoTangent(x0);
     return std::nullopt;
   }
+  // Where the compiled term differentiates itself the slope is exact.
+  Extended d1 = 0;
+  Extended d2 = 0;
+  // A slope lost in the rounding of the values is a horizontal tangent.
+  if (CompiledTermFor(term)->derivatives(c, d1, d2))
+    return std::fabs(d1) <= kExactSlopeRounding * std::max<Extended>(1, std::fabs(*yc)) ? 0 : d1;
   // Two quotients cancel the error that is proportional to the step.
   const Extended accurate = 2 * quotients[1] - quotients[0];
   if (std::fabs(accurate) <= std::fabs(m - accurate) + noise) return 0;

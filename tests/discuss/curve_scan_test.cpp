@@ -11,6 +11,7 @@
 
 #include "discuss/discuss_texts.h"
 #include "discuss/term_function.h"
+#include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worked_text.h"
 
@@ -54,13 +55,25 @@ const EntriesCase kEntryCases[] = {
     // The vertex lies at x - h/4 of the first window, where f(x - h/2) = f(x).
     {"-1/4*x^2+19/16*x-21/16", -4, 4, 0.1, nullptr, "H(2,375|0,09766)", nullptr},
     {"sqrt(x-1)", -3, 3, 0.1, "", "", ""},
-    // Each scan point of f = 0 is a zero without change of sign; the flat pieces give no turn.
-    {"x-x", -1, 1, 0.5, "N(-1| N(-0,5| N(0| N(0,5|", "", ""},
-    {"x+abs(x)", -1, 1, 0.5, "N(-1| N(-0,5| N(0|", "", ""},
+    // f = 0 on a whole piece: no single zero, no turn.
+    {"x-x", -1, 1, 0.5, "", "", ""},
+    {"x+abs(x)", -1, 1, 0.5, "", "", ""},
+    // Zeros on neighbouring scan points, and 0,1 apart.
+    {"(x-1)*(x-1.5)*(x+2)", -3, 3, 0.5, "N1(-2| N2(1| N3(1,5=3/2|", nullptr, nullptr},
+    {"(x-1)*(x-1.1)*(x+2)", -3, 3, 0.1, "N1(-2| N2(1| N3(1,1=11/10|", nullptr, nullptr},
+    // One flat turn gives one point; a cusp is neither a turn nor an inflection.
+    {"-1/4*(x-7/2)^4", -10, 10, 0.3, "N(3,5|", "H(3,5|0)", ""},
+    {"-0.01*(x+1)^6+1000", -10, 10, 0.01, nullptr, "H(-1|1000)", ""},
+    {"sqrt(abs(x))-1", -10, 10, 0.1, nullptr, "", ""},
+    // W's y is f there; nothing outside [a; b].
+    {"x^3-1400*x+3000", -10, 10, 0.1, nullptr, "", "W(0|3000;-1400)"},
+    {"sin(x)/x", -5, 5, 1, nullptr, "T(-4,493409|-0,21723) T(4,493409|-0,21723)",
+     "W(-2,0816|0,4191;0,4362) W(2,0816|0,4191;-0,4362)"},
     // Faults of the literal scan: [-0,5; 0,5] is halved straight onto 0; an
     // inflection on a scan point; zeros on the interval's ends.
     {"x", -1.5, 1.5, 1, "N1(0|", nullptr, nullptr},
     {"x^3-3*x", -10, 10, 0.25, "N1(-1,73205080756888| N2(0| N3(1,73205080756888|", "H(-1|2) T(1|-2)", "W(0|0;-3)"},
+    {"x^3-3*x", 5, -5, 0.2, "N1(-1,73205080756888| N2(0| N3(1,73205080756888|", "H(-1|2) T(1|-2)", "W(0|0;-3)"},
     {"x", 0, 1, 0.25, "N1(0|", nullptr, nullptr},
     {"x", -1, 0, 0.25, "N1(0|", nullptr, nullptr},
 };
@@ -75,6 +88,42 @@ TEST_F(CurveScanTest, EntriesOfEdgeCases) {
     EXPECT_EQ(c.inflections ? Joined(text.inflections, false) : none, c.inflections ? c.inflections : none) << what;
   }
   EXPECT_EQ(ParseWorkedText(DiscussTerm("x", 0, 1, 0.25)).zeros.at(0).text, "N1(0|0;1)");
+  // Exact slopes, written like the x of their line.
+  EXPECT_EQ(ParseWorkedText(DiscussTerm("x^3-3*x", -5, 5, 0.2)).zeros.at(2).text, "N3(1,73205080756888|0;6)");
+  EXPECT_EQ(ParseWorkedText(DiscussTerm("2*ln(x)/x", 0.1, 10, 0.1)).zeros.at(0).text, "N1(1|0;2)");
+}
+
+// What the text says besides the points: gaps, jumps, a swapped interval,
+// a term the engine cannot read. The lines after the interval's.
+struct NoteCase {
+  const char* term;
+  double a, b, d;
+  std::vector<std::string> lines;
+};
+
+TEST_F(CurveScanTest, GapsJumpsAndMessages) {
+  namespace t = discusstexts;
+  const NoteCase cases[] = {
+      {"(x^2-1)/(x-1)", -5, 5, 0.25,
+       {t::kZeroHeading, "N1(-1|0;1)", t::kNoTangent, t::kNoInflection,
+        Cp1252("Lücke bei x = 1 (f ist dort nicht definiert)")}},
+      {"(x^3-8)/(x-2)", -5, 5, 1.0 / 3,
+       {t::kNoZero, t::kTangentHeading, "T(-1|3)", t::kNoInflection,
+        Cp1252("Lücke bei x = 2 (f ist dort nicht definiert)"), "Achsensymmetrisch zu x = -1(lokal)"}},
+      {"(x^2+x-6)/(x^2-4)", -5, 5, 0.1, {t::kZeroHeading, "N1(-3|0;-1)", t::kNoTangent, t::kNoInflection}},
+      {"x/5-int(x/5)-1/2", -9, 9, 0.1,
+       {t::kZeroHeading, "N1(-7,5=-15/2|0;0,2=1/5)", "N2(-2,5=-5/2|0;0,2=1/5)", "N3(2,5=5/2|0;0,2=1/5)",
+        "N4(7,5=15/2|0;0,2=1/5)", t::kNoTangent, t::kNoInflection, "Sprungstelle bei x = -5",
+        "Sprungstelle bei x = 0", "Sprungstelle bei x = 5"}},
+      {"sin(x", -1, 1, 0.5, {"(x|-1 Klammern zu viel!", t::kNoZero, t::kNoTangent, t::kNoInflection}},
+  };
+  for (const NoteCase& c : cases) {
+    std::vector<std::string> lines = DiscussTerm(c.term, c.a, c.b, c.d);
+    ASSERT_GE(lines.size(), 2u) << c.term;
+    lines.erase(lines.begin(), lines.begin() + 2);
+    EXPECT_EQ(lines, c.lines) << c.term;
+  }
+  EXPECT_EQ(DiscussTerm("x", 1, -1, 0.5).at(1), "Intervall [-1;1] (Grenzen vertauscht)");
 }
 
 TEST_F(CurveScanTest, LongInflectionListIsLeftOut) {

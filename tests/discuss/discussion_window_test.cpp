@@ -3,6 +3,7 @@
 // buttons clicked, "Stop" clicked while a run goes on.
 
 #include <QScrollBar>
+#include <QScreen>
 
 #include <functional>
 #include <memory>
@@ -93,6 +94,20 @@ TEST_F(DiscussionWindow, TheMemoFollowsToTheNewLines) {
   Click(Form4sb->Bintegral);  // three lines of bounds at the end
   EXPECT_EQ(Form4sb->Memo1->textCursor().blockNumber(), static_cast<int>(MemoText().size()) - 3);
   EXPECT_GT(Form4sb->Memo1->verticalScrollBar()->value(), table);
+}
+
+// A term the engine cannot read is named with the engine's message, and the
+// window lies wholly on the screen.
+TEST_F(DiscussionWindow, AnUnreadableTermIsNamedWithTheEnginesMessage) {
+  DrawTyped("sin(x");
+  OpenDiscussion();
+  TypeInterval("-1", "1", "1/2");
+  PressEnter();
+  const std::vector<std::string> memo = MemoText();
+  ASSERT_GE(memo.size(), 3u);
+  EXPECT_EQ(memo[0], "f(x)=sin(x");
+  EXPECT_EQ(memo[2], "(x|-1 Klammern zu viel!");
+  EXPECT_TRUE(Form4sb->screen()->availableGeometry().contains(Form4sb->frameGeometry()));
 }
 
 // "?" shows the help; "Stop" ends a long scan, and the help stays.

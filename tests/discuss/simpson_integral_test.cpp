@@ -45,12 +45,30 @@ TEST_F(IntegralPressTest, FirstPressWritesTheInputLinesAndTheSecondComputes) {
              "100 (Vorgabe)\r         (je mehr, um so genauer)\r\rBitte Integral nach Änderung nocheinmal "
              "anklicken"));
   const IntegralOutcome second = IntegralPress(first.appendedLines, {"x^2", " "});
-  ASSERT_EQ(second.appendedLines.size(), 2u);
+  ASSERT_EQ(second.appendedLines.size(), 3u);
+  EXPECT_EQ(second.appendedLines[2], "exakt (aus der Stammfunktion): 250/3");
   EXPECT_TRUE(second.message.empty());
   EXPECT_FALSE(second.moveWindowToTop);
   EXPECT_NEAR(ResultValue(second.appendedLines[0]), 250.0L / 3, 1e-15L);
   EXPECT_EQ(second.appendedLines[1].rfind("[Fehler(Simpson mit 1000 Summ.) ~ ", 0), 0u) << second.appendedLines[1];
   EXPECT_EQ(second.appendedLines[1].back(), ']');
+}
+
+// An integral over a pole does not exist; a gap at a bound or inside counts
+// with its limit; a value Simpson only approximates carries no fraction.
+TEST_F(IntegralPressTest, PolesGapsAndLimits) {
+  const auto result = [](const std::string& term, const char* x1, const char* x2) {
+    return IntegralResultLines({term, " "}, x1, x2, EvalTerm(x1), EvalTerm(x2), 200);
+  };
+  EXPECT_EQ(result("x^2+2/x", "-1", "1").at(0), "Integral(-1;1)x^2+2/x = Integral existiert nicht: Polstelle bei x = 0");
+  EXPECT_EQ(result("1/(x-0,3001)", "-1", "1").at(0), "Integral(-1;1)1/(x-0,3001) = Integral existiert nicht: Polstelle bei x = 0,3001");
+  EXPECT_EQ(result("1/sqrt(abs(x))", "-1", "1").size(), 1u);
+  for (const char* gap : {"(x^3-1)/(x-1)", "(x^3-1)/(x-1)*(x+1)/(x+1)"}) {
+    const std::vector<std::string> lines = result(gap, "-1", "1");
+    ASSERT_EQ(lines.size(), 2u) << gap;
+    EXPECT_NEAR(ResultValue(lines[0]), 8.0L / 3, 1e-12L) << lines[0];
+    EXPECT_EQ(lines[0].find('/', lines[0].find(" = ")), std::string::npos) << lines[0];
+  }
 }
 
 TEST_F(IntegralPressTest, UnreadableValuesAreRefused) {
@@ -102,8 +120,11 @@ TEST_F(SimpsonReference, ExactUpToDegreeThreeAndEstimatedBeyond) {
     const long long strips = SimpsonStrips(a.get_d(), b.get_d(), n);
     const std::vector<std::string> lines =
         IntegralResultLines({term, " "}, a.get_str(), b.get_str(), a.get_d(), b.get_d(), strips);
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind("Integral(" + a.get_str() + ";" + b.get_str() + ")" + term + " = ", 0), 0u);
+    // The polynomial's integral from its antiderivative, beside Simpson's value without a fraction.
+    EXPECT_EQ(lines[2], "exakt (aus der Stammfunktion): " + testing::Integral(p, a, b).get_str());
+    EXPECT_EQ(lines[0].find('/', lines[0].find(" = ")), std::string::npos) << lines[0];
     const long double exact = testing::Integral(p, a, b).get_d();
     const long double shown = ResultValue(lines[0]);
     const long double estimate = std::strtold(lines[1].substr(lines[1].find("~ ") + 2).c_str(), nullptr);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -52,13 +54,15 @@ TEST_F(ValueTable, RowsColumnsAndShortFractions) {
   // Rows that cannot be computed are left out (x^2 is the command line's table).
   EXPECT_EQ(Table("1/x", -1, 1, 1), (std::vector<std::string>{" x       f(x)           f'(x)",
                                                               "-1      -1               -1", "1       1                -1"}));
-  // The columns align only while the texts are short.
+  // The columns align while the texts are short, and a blank stays between them.
   EXPECT_EQ(Table("x/7", 10000, 10000, 1).at(1), "10000   1428,571=10000/7 0,143");
-  EXPECT_EQ(Table("x/7", -10000, -10000, 1).at(1), "-10000  -1428,571=-10000/70,143");
-  // Ten times 1/10 added in extended is not exactly 1: the last row is lost.
-  const std::vector<std::string> lines = Table("x", 0, 1, 0.1L);
-  EXPECT_EQ(lines.size(), 1u + 10u);
-  EXPECT_EQ(lines.back().substr(0, 3), "0,9");
+  EXPECT_EQ(Table("x/7", -10000, -10000, 1).at(1), "-10000  -1428,571=-10000/7 0,143");
+  // x = a + k·d: the row for b is there whatever the rounding of the steps.
+  for (const Extended d : {0.1L, 0.05L, 0.01L, 1.0L / 3}) {
+    const std::vector<std::string> lines = Table("x", -5, 5, d);
+    EXPECT_EQ(lines.size(), 2u + static_cast<std::size_t>(std::nearbyint(10 / d))) << static_cast<double>(d);
+    EXPECT_EQ(lines.back().substr(0, 2), "5 ") << static_cast<double>(d);
+  }
 }
 
 TEST_F(ValueTable, StopsWhenAsked) {

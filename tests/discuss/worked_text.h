@@ -109,7 +109,8 @@ inline WorkedText ParseWorkedText(const std::vector<std::string>& lines) {
 
 // Runs "Diskussion" on a term with the engine's evaluator.
 inline std::vector<std::string> DiscussTerm(const std::string& term, double a, double b, double d) {
-  const auto result = DiscussCurve(EngineTermFunction(term, ParamLine()), term, a, b, d, [] { return true; });
+  const auto result = DiscussCurve(EngineTermFunction(term, ParamLine()), term, a, b, d, [] { return true; },
+                                   EngineSlopeFunction(term, ParamLine()));
   return result ? result->lines : std::vector<std::string>{};
 }
 

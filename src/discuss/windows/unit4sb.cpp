@@ -1,5 +1,7 @@
 #include "discuss/windows/unit4sb.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -189,6 +192,24 @@ bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
 }
 
 // A window closed during a run ends the run without a word.
+void TForm4sb::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  // The frame is known once the window is shown; until then count the
+  // client area alone.
+  const QRect frame = frameGeometry().isValid() ? frameGeometry() : geometry();
+  const int frameExtraWidth = std::max(0, frame.width() - width());
+  const int frameExtraHeight = std::max(0, frame.height() - height());
+  const int w = std::min(width(), area.width() - frameExtraWidth);
+  const int h = std::min(height(), area.height() - frameExtraHeight);
+  if (w != width() || h != height()) resize(w, h);
+  const int left = std::clamp(frame.left(), area.left(), area.right() + 1 - (w + frameExtraWidth));
+  const int top = std::clamp(frame.top(), area.top(), area.bottom() + 1 - (h + frameExtraHeight));
+  if (left != frame.left() || top != frame.top()) move(left, top);
+}
+
 void TForm4sb::closeEvent(QCloseEvent* e) {
   EndRun();
   QWidget::closeEvent(e);
@@ -259,7 +280,8 @@ void TForm4sb::BRechneClick() {
   std::optional<DiscussionResult> result;
   RunStoppable([&](const KeepGoing& keepGoing) {
     result = DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, static_cast<double>(numbers.a),
-                          static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing);
+                          static_cast<double>(numbers.b), static_cast<double>(numbers.d), keepGoing,
+                          EngineSlopeFunction(term.term, term.paramLine));
     return result.has_value();
   });
   if (!result) return;
@@ -292,7 +314,7 @@ void TForm4sb::Button2Click() {
   std::optional<std::vector<std::string>> rows;
   RunStoppable([&](const KeepGoing& keepGoing) {
     rows = ValueTableLines(EngineTermFunction(term.term, term.paramLine), numbers.a, numbers.b, numbers.d,
-                           keepGoing);
+                           keepGoing, EngineSlopeFunction(term.term, term.paramLine));
     return rows.has_value();
   });
   if (rows) AddMemoLines(Memo1, *rows);

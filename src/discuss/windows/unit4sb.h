@@ -74,6 +74,8 @@ class TForm4sb : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  // Keeps the whole window, frame included, inside the screen's available area.
+  void showEvent(QShowEvent* e) override;
 
  private:
   void BuildControls();
