@@ -32,16 +32,19 @@ std::string ResultText(Extended v) {
 
 namespace {
 
-// Beyond 2^64 the extended value of an integer is rounded, and its prime
-// factors would be those of another number.
-bool FactorsExactly(const mpq_class& q) { return abs(q) < mpq_class(mpz_class("18446744073709551616")); }
+// The extended type holds every integer up to 2^64; beyond it the value is
+// rounded, and its prime factors would be those of another number.
+bool FactorsExactly(const mpq_class& q) { return abs(q) <= mpq_class(mpz_class("18446744073709551616")); }
 
 // The fraction field and the commands for a value known exactly: its own
 // fraction and mixed number, whatever their size within the display.
 void ShowExact(Calculation& c, const mpq_class& q) {
   c.value = ToExtended(q);
   c.result = ResultText(c.value);
-  c.rootEnabled = false;  // a rational value has no root form beyond itself
+  // A fraction with a small denominator needs no root form; a long decimal,
+  // such as the 18 places of a continued fraction's value, may be the
+  // rounded root it stands for, which "Als Wurzel" only shows when proven.
+  c.rootEnabled = q.get_den() >= 100000;
   c.primeFactorsEnabled = q.get_den() == 1 && FactorsExactly(q);
   if (q.get_den() == 1 || !FitsFractionDisplay(q)) return;
   c.fraction = RationalText(q);

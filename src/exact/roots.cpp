@@ -56,9 +56,10 @@ std::string QuadraticFormText(long long m, bool plus, long long radicand, long l
   m /= g;
   factor /= g;
   n /= g;
-  std::string text = "(" + GeneralFloatText(m, 15) + (plus ? "+" : "-") +
-                     (factor == 1 ? std::string() : GeneralFloatText(factor, 15) + "*") + "sqrt(" +
-                     GeneralFloatText(radicand, 15) + "))";
+  const std::string root =
+      (factor == 1 ? std::string() : GeneralFloatText(factor, 15) + "*") + "sqrt(" + GeneralFloatText(radicand, 15) + ")";
+  // Without a whole part the form is a plain root: "-sqrt(3)/2", not "(0-sqrt(3))/2".
+  std::string text = m == 0 ? (plus ? "" : "-") + root : "(" + GeneralFloatText(m, 15) + (plus ? "+" : "-") + root + ")";
   if (n != 1) text += "/" + GeneralFloatText(n, 15);
   return text;
 }
