@@ -7,7 +7,9 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/end_signals.h"
 #include "app/forms.h"
+#include "app/session.h"
 #include "shell/decimal_separator.h"
 #include "shell/messagesink.h"
 #include "shell/session_platform.h"
@@ -41,9 +43,13 @@ int main(int argc, char** argv) {
   lumatik::UseMessageBoxesForMessages();
 
   lumatik::CreateForms();
-  QObject::connect(lumatik::FormStart, &lumatik::TFormStart::closed, &app, &QApplication::quit);
-  lumatik::FormStart->show();
-  const int result = QApplication::exec();
+  int result = 0;
+  {
+    lumatik::Session session;
+    lumatik::EndOnSignals([&session] { session.end(); });
+    lumatik::FormStart->show();
+    result = QApplication::exec();
+  }
   lumatik::SetMessageSink(nullptr);
   lumatik::DestroyForms();
   return result;

@@ -2,6 +2,7 @@
 // menu, and the worksheet saved when it closes, safely.
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "shell/codepage.h"
 #include "support/hostile_files.h"
@@ -46,6 +47,31 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});  // a worksheet in use only says so
   EXPECT_EQ(Memo(), solved);
   EXPECT_EQ(messages, std::vector<std::string>{Cp1252("Zuerst \"Alles löschen\"!")});
+}
+
+// "Blatt zu oberst" makes the window anew; the start window behind it
+// becomes active meanwhile, as a window manager makes it.
+TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSavesIt) {
+  OpenFromStart(FormStart->BGeometrie, FormLSG);
+  QStringList typed;
+  for (int i = 0; i < 80; ++i) typed << QStringLiteral("Zeile %1").arg(i);
+  TypeLines(typed);
+  FormLSG->Memo1->moveCursor(QTextCursor::Start);
+  for (int i = 0; i < 40; ++i) QTest::keyClick(Focused(), Qt::Key_Down);
+  QTest::keyClick(Focused(), Qt::Key_Right);
+  const int caret = FormLSG->Memo1->textCursor().position();
+  const int top = FormLSG->Memo1->verticalScrollBar()->value();
+  const std::vector<std::string> sheet = FormLSG->Lines();
+  ChooseMenu(FormLSG, {"Datei", "Blatt zu oberst"});
+  ActivateOnClick(FormStart);
+  Settle();
+  EXPECT_TRUE(FormLSG->isVisible());
+  EXPECT_TRUE(FormLSG->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(FormLSG->Lines(), sheet);
+  EXPECT_EQ(FormLSG->Memo1->textCursor().position(), caret);
+  EXPECT_EQ(FormLSG->Memo1->verticalScrollBar()->value(), top);
+  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  EXPECT_EQ(FileLines(SettingsFileName('g')), sheet);
 }
 
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {

@@ -35,6 +35,9 @@ class TFRechne : public QMainWindow {
   void Zeilezurckholen1Click();
   void BSchliessenClick();
   void MVerlaufClick();
+  // Writes the parameter lines and the history to their settings files;
+  // false when they could not be written.
+  bool SaveSettings() const;
 
   QLineEdit* EEing = nullptr;
   QLineEdit* EAusg = nullptr;
