@@ -1,4 +1,5 @@
-// lumatik: creates the twelve windows and runs until the start window closes.
+// lumatik: creates the twelve windows and runs until the start window closes
+// or the desktop ends the program.
 
 #include <QApplication>
 #include <QLocale>
@@ -7,15 +8,15 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/end_signals.h"
 #include "app/forms.h"
-#include "app/session.h"
 #include "shell/decimal_separator.h"
 #include "shell/messagesink.h"
 #include "shell/session_platform.h"
 #include "shell/settingsfiles.h"
+#include "shell/windows/end_signals.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qt_translations.h"
+#include "shell/windows/session.h"
 #include "shell/windows/unitstart.h"
 #include "shell/windows/window_front.h"
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/session.h"
+#include "shell/windows/session.h"
 #include "shell/windows/delayed_save.h"
 #include "calc/windows/rechne.h"
 #include "support/window_test_support.h"
@@ -63,7 +63,7 @@ TEST(RandomInput, FixedSeedsKeepTheProgramAliveVisibleAndItsFilesReadable) {
   for (const std::uint32_t seed : {1u, 2u, 3u}) {
     RandomInputOptions options;
     options.seed = seed;
-    options.maxSteps = 250;
+    options.maxSteps = 80;
     options.fileFolder = folder.path().toStdString();
     const RandomInputFigures figures = RunRandomInput(options);
     EXPECT_EQ(figures.steps, options.maxSteps);

@@ -1,4 +1,4 @@
-#include "app/end_signals.h"
+#include "shell/windows/end_signals.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>

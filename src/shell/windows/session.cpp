@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "shell/windows/session.h"
 
 #include <QApplication>
 #include <QComboBox>
