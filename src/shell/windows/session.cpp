@@ -11,6 +11,7 @@
 
 #include "calc/windows/rechne.h"
 #include "plot/windows/unit1sb.h"
+#include "shell/messagesink.h"
 #include "shell/windows/delayed_save.h"
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
@@ -42,7 +43,7 @@ Session::Session() {
   }
   plotList_ = new DelayedSave([] { if (Form1sb) static_cast<void>(Form1sb->SavePlotList()); }, this);
   if (Form1sb) plotList_->watch(Form1sb->ComboBox1->model());
-  if (FormStart) connect(FormStart, &TFormStart::closed, this, &Session::end);
+  if (FormStart) connect(FormStart, &TFormStart::closed, this, [this] { end(true); });
   qApp->installEventFilter(this);
 }
 
@@ -56,10 +57,10 @@ bool Session::SaveAll() {
   return saved;
 }
 
-void Session::end() {
+void Session::end(bool reportFailure) {
   if (ended_) return;
   ended_ = true;
-  static_cast<void>(SaveAll());
+  if (!SaveAll() && reportFailure) ShowMessage("Nicht gespeichert");
   // exit, not quit: quit asks every window to close first, and the graph
   // window answers a close with a way back instead.
   QCoreApplication::exit(0);

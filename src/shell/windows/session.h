@@ -22,8 +22,10 @@ class Session : public QObject {
   static bool SaveAll();
 
   // Saves everything and ends the event loops (also a dialog's), with exit
-  // code 0. The windows are destroyed by the caller afterwards.
-  void end();
+  // code 0. The windows are destroyed by the caller afterwards. A save
+  // that failed is reported when the user ended the program; the end of a
+  // desktop session waits for no message box.
+  void end(bool reportFailure = false);
   bool ended() const { return ended_; }
 
  protected:
