@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   options.maxSteps = 1L << 40;
   options.maxSeconds = std::strtod(argv[2], nullptr) * 60;
   options.fileFolder = folder.path().toStdString();
+  options.traceSteps = qEnvironmentVariableIsSet("LUMATIK_TRACE_STEPS");
   const lumatik::RandomInputFigures figures = lumatik::RunRandomInput(options);
   std::cout << "seed " << options.seed << ": " << figures.steps << " steps, " << figures.events << " events, "
             << figures.dialogAnswers << " dialog answers, " << figures.programEnds << " ends through Schliessen\n"

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -77,6 +78,10 @@ class Driver {
   void chooseMenu(QWidget* window);
   void answerPopup(QMenu* popup);
   void closeWindow(QWidget* window);
+  void setAction(const QString& action) {
+    lastAction_ = action;
+    if (options_.traceSteps) std::fprintf(stderr, "%ld %s\n", figures_.steps, qPrintable(action));
+  }
 
   RandomInputOptions options_;
   std::mt19937 random_;
@@ -192,7 +197,7 @@ void Driver::clickSomewhere(QWidget* window) {
   QWidget* target = targets.isEmpty() ? window : targets.at(pick(static_cast<int>(targets.size())));
   const QPoint at(pick(std::max(1, target->width())), pick(std::max(1, target->height())));
   const Qt::MouseButton button = chance(85) ? Qt::LeftButton : Qt::RightButton;
-  lastAction_ = QStringLiteral("click %1 in %2").arg(target->objectName(), window->objectName());
+  setAction(QStringLiteral("click %1 in %2").arg(target->objectName(), window->objectName()));
   ++figures_.events;
   QPointer<QWidget> guard(target);
   if (qobject_cast<QAbstractButton*>(target) && button == Qt::LeftButton) {
@@ -206,7 +211,7 @@ void Driver::typeSomething(QWidget* window) {
   QWidget* field = window->focusWidget();
   if (!field || !field->isVisible()) field = window;
   const QString text = QString::fromUtf8(kTexts[pick(static_cast<int>(std::size(kTexts)))]);
-  lastAction_ = QStringLiteral("type \"%1\" into %2").arg(text, field->objectName());
+  setAction(QStringLiteral("type \"%1\" into %2").arg(text, field->objectName()));
   ++figures_.events;
   for (const QChar c : text) {
     QPointer<QWidget> target = QApplication::focusWidget() ? QApplication::focusWidget() : field;
@@ -219,7 +224,7 @@ void Driver::pressKey(QWidget* window) {
   QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
   const Qt::Key key = kKeys[pick(static_cast<int>(std::size(kKeys)))];
   const Qt::KeyboardModifiers modifiers = chance(15) ? Qt::ControlModifier : Qt::NoModifier;
-  lastAction_ = QStringLiteral("key %1 in %2").arg(int(key)).arg(target->objectName());
+  setAction(QStringLiteral("key %1 in %2").arg(int(key)).arg(target->objectName()));
   ++figures_.events;
   // The text a keyboard sends with the key; QTest's own table knows no F1.
   QString text;
@@ -263,7 +268,7 @@ void Driver::chooseMenu(QWidget* window) {
   const int chosen = pick(static_cast<int>(items.size()));
   const QString path = window->objectName() + ": " + paths.at(chosen);
   figures_.menuItems.insert(path.toStdString());
-  lastAction_ = QStringLiteral("menu ") + path;
+  setAction(QStringLiteral("menu ") + path);
   ++figures_.events;
   // A menu with a command of its own runs it when it opens.
   if (QMenu* menu = items.at(chosen)->menu()) {
@@ -284,14 +289,14 @@ void Driver::answerPopup(QMenu* popup) {
   }
   QAction* item = items.at(pick(static_cast<int>(items.size())));
   figures_.menuItems.insert(("popup: " + Plain(item->text())).toStdString());
-  lastAction_ = QStringLiteral("popup ") + Plain(item->text());
+  setAction(QStringLiteral("popup ") + Plain(item->text()));
   popup->close();
   item->trigger();
 }
 
 // As the frame's close button does: a close event for the window.
 void Driver::closeWindow(QWidget* window) {
-  lastAction_ = QStringLiteral("close %1").arg(window->objectName());
+  setAction(QStringLiteral("close %1").arg(window->objectName()));
   ++figures_.events;
   window->close();
 }

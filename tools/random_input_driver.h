@@ -19,6 +19,8 @@ struct RandomInputOptions {
   double maxSeconds = 0;
   // Worksheet files saved or loaded by the run's file dialogs go here.
   std::string fileFolder;
+  // Each step's action on stderr before it runs, to find where a run hangs.
+  bool traceSteps = false;
 };
 
 struct RandomInputFigures {
