@@ -304,11 +304,18 @@ void Driver::closeWindow(QWidget* window) {
 void Driver::answerModal() {
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal) {
-    // The cancel dialog of a long computation is no modal window.
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window->isVisible() && window->objectName() == QLatin1String("Formabbrechen") && chance(30)) {
-        if (auto* cancel = window->findChild<QAbstractButton*>()) QTest::mouseClick(cancel, Qt::LeftButton);
-      }
+    // The cancel dialog of a long computation is no modal window, and the
+    // curve discussion is stopped by its own button, which reads "Stop"
+    // while it runs (a value table up to 10^11 would run for days).
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible() || !chance(5)) continue;
+      for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible() && (window->objectName() == QLatin1String("Formabbrechen") ||
+                                    button->text() == QLatin1String("Stop"))) {
+          QTest::mouseClick(button, Qt::LeftButton);
+          return;
+        }
+    }
     return;
   }
   ++figures_.dialogAnswers;
