@@ -1,4 +1,5 @@
-// lumatik: creates the twelve windows and runs until the start window closes.
+// lumatik: creates the twelve windows and runs until the start window closes
+// or the desktop ends the program.
 
 #include <QApplication>
 #include <QLocale>
@@ -12,8 +13,10 @@
 #include "shell/messagesink.h"
 #include "shell/session_platform.h"
 #include "shell/settingsfiles.h"
+#include "shell/windows/end_signals.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qt_translations.h"
+#include "shell/windows/session.h"
 #include "shell/windows/unitstart.h"
 #include "shell/windows/window_front.h"
 
@@ -41,9 +44,13 @@ int main(int argc, char** argv) {
   lumatik::UseMessageBoxesForMessages();
 
   lumatik::CreateForms();
-  QObject::connect(lumatik::FormStart, &lumatik::TFormStart::closed, &app, &QApplication::quit);
-  lumatik::FormStart->show();
-  const int result = QApplication::exec();
+  int result = 0;
+  {
+    lumatik::Session session;
+    lumatik::EndOnSignals([&session] { session.end(); });
+    lumatik::FormStart->show();
+    result = QApplication::exec();
+  }
   lumatik::SetMessageSink(nullptr);
   lumatik::DestroyForms();
   return result;

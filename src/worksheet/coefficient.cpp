@@ -202,7 +202,8 @@ Extended ShownValue(const Coefficient& x) {
     Extended num = 0;
     Extended den = 0;
     if (FindFraction(num, den, x.value(), tolerance) && den <= SnapDenominatorLimit(tolerance)) return num / den;
-    if (tolerance >= noise) return x.value();
+    // A noise bound beyond the extended range (NaN) admits no fraction.
+    if (!(tolerance < noise)) return x.value();
     tolerance = std::min(noise, tolerance * 10);
   }
 }

@@ -51,6 +51,19 @@ TEST_F(PlotterWindows, SchaubildOpenedAgainShowsTheGraph) {
   EXPECT_TRUE(PictureShows(kScreenWhite, 1.5L, -3.375L));
 }
 
+// The frame's close button of the full-screen graph, with the input window
+// hidden by a click, leads back to the input window as Esc does.
+TEST_F(PlotterWindows, ClosingTheGraphWithTheInputWindowHiddenBringsTheInputWindowBack) {
+  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, Form2sb->Image1->rect().center());
+  Settle();
+  ASSERT_FALSE(Form1sb->isVisible());
+  Form2sb->close();
+  Settle();
+  EXPECT_TRUE(Form1sb->isVisible());
+  EXPECT_TRUE(Form2sb->isVisible());
+  EXPECT_TRUE(BecomesActive(Form1sb));
+}
+
 TEST_F(PlotterWindows, ExampleListFillsTheListAndIsSavedAtProgramEnd) {
   ChooseMenu(Form1sb, {"Hilfe", "Beispiel Liste"});
   const std::vector<std::string> list = MemoLines(Form3sb->Memo1);

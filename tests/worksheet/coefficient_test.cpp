@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "support/engine_state.h"
 #include "worksheet/coefficient.h"
@@ -30,6 +31,10 @@ TEST_F(CoefficientTest, ShownValuesLeaveTheNoiseOut) {
   // Fractions too long for the display stay decimals.
   EXPECT_EQ(MixedText(Coefficient(mpq_class(123456789, 1000000007))), "0,123456788135802483");
   EXPECT_EQ(SignedText(Coefficient(0)), "+0");
+  // A cubic with coefficients near 10^1600 overflows the noise bound; the
+  // value is shown as it is (the search ran forever).
+  const Extended huge = 3e4800L;
+  EXPECT_EQ(ShownValue(Coefficient::Approximate(huge, std::numeric_limits<Extended>::quiet_NaN())), huge);
 }
 
 TEST_F(CoefficientTest, SolutionsNearAFractionBecomeExactWhenTheFractionSolves) {

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QTemporaryDir>
+#include <QScrollBar>
 
 #include "shell/codepage.h"
 #include "support/hostile_files.h"
@@ -68,6 +69,31 @@ TEST_F(WorksheetWindowTest, TasksTypedByHand) {
   TypeLines({"Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"});
   ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
   EXPECT_TRUE(Memo().contains("\n\n1.Schritt:\n")) << Memo().toStdString();
+}
+
+// "Blatt zu oberst" makes the window anew; the start window behind it
+// becomes active meanwhile, as a window manager makes it.
+TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSavesIt) {
+  OpenFromStart(FormStart->BGeometrie, FormLSG);
+  QStringList typed;
+  for (int i = 0; i < 80; ++i) typed << QStringLiteral("Zeile %1").arg(i);
+  TypeLines(typed);
+  FormLSG->Memo1->moveCursor(QTextCursor::Start);
+  for (int i = 0; i < 40; ++i) QTest::keyClick(Focused(), Qt::Key_Down);
+  QTest::keyClick(Focused(), Qt::Key_Right);
+  const int caret = FormLSG->Memo1->textCursor().position();
+  const int top = FormLSG->Memo1->verticalScrollBar()->value();
+  const std::vector<std::string> sheet = FormLSG->Lines();
+  ChooseMenu(FormLSG, {"Datei", "Blatt zu oberst"});
+  ActivateOnClick(FormStart);
+  Settle();
+  EXPECT_TRUE(FormLSG->isVisible());
+  EXPECT_TRUE(FormLSG->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(FormLSG->Lines(), sheet);
+  EXPECT_EQ(FormLSG->Memo1->textCursor().position(), caret);
+  EXPECT_EQ(FormLSG->Memo1->verticalScrollBar()->value(), top);
+  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  EXPECT_EQ(FileLines(SettingsFileName('g')), sheet);
 }
 
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {

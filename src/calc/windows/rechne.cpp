@@ -171,8 +171,10 @@ void TFRechne::FormCreate() {
 
 void TFRechne::FormDestroy() {
   ParamLines().setOnChanged(nullptr);
-  if (!SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf))) ShowMessage("Nicht gespeichert");
+  if (!SaveSettings()) ShowMessage("Nicht gespeichert");
 }
+
+bool TFRechne::SaveSettings() const { return SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf)); }
 
 void TFRechne::FormActivate() {
   EEing->setText(EEing->text().trimmed());

@@ -37,6 +37,9 @@ class TFRechne : public QMainWindow {
   void MVerlaufClick();
   // EBruch := text, shown from its start.
   void ShowFraction(const QString& text);
+  // Writes the parameter lines and the history to their settings files;
+  // false when they could not be written.
+  bool SaveSettings() const;
 
   QLineEdit* EEing = nullptr;
   QLineEdit* EAusg = nullptr;

@@ -313,8 +313,10 @@ void TForm1sb::FormCreate() {
 }
 
 void TForm1sb::FormDestroy() {
-  if (!WriteTextLinesAtomically(SettingsFileName('1'), PlotList())) ShowMessage("Nicht gespeichert");
+  if (!SavePlotList()) ShowMessage("Nicht gespeichert");
 }
+
+bool TForm1sb::SavePlotList() const { return WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
 
 // The window's paint pass runs when the window appears as a whole: shown
 // after it was hidden, or restored after it was minimised. A repaint of a
@@ -348,7 +350,11 @@ void TForm1sb::FormPaint() {
   if (!boxesRedraw && Form2sb && !Form2sb->isVisible()) Schaubild1Click();
 }
 
+// However the window is closed, it is left as "Beenden" leaves it.
 void TForm1sb::closeEvent(QCloseEvent* e) {
+  if (FormStart) FormStart->RevealAreaButtons();
+  Plotter().DiscussionActive = false;
+  if (Form_ba1) Form_ba1->hide();
   QMainWindow::closeEvent(e);
   BringToFront(FormStart);
 }
@@ -487,12 +493,7 @@ void TForm1sb::ClearListWindowMemo() {
   if (QPlainTextEdit* memo = MemoOf(Form3sb)) memo->clear();
 }
 
-void TForm1sb::Beenden1Click() {
-  if (FormStart) FormStart->RevealAreaButtons();
-  Plotter().DiscussionActive = false;
-  if (Form_ba1) Form_ba1->hide();
-  close();
-}
+void TForm1sb::Beenden1Click() { close(); }
 
 void TForm1sb::Texteinfgen1Click() {
   Schaubild1Click();

@@ -34,6 +34,9 @@ class TForm1sb : public QMainWindow {
   // The plot list is the function field's item list; the field's edit text
   // is the current line. Changing the items leaves the edit text alone.
   std::vector<std::string> PlotList() const;
+  // Writes the plot list to its settings file; false when it could not be
+  // written.
+  bool SavePlotList() const;
   void SetPlotList(const std::vector<std::string>& list);
   void AddToPlotList(const std::string& line);
   std::string FunctionText() const;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -205,6 +206,14 @@ void TForm2sb::Image1Click() {
   if (Form1sb) Form1sb->setVisible(!inputWasVisible);
   if (Plotter().DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
   if (Form1sb && !inputWasVisible) Form1sb->ShowInFront();
+}
+
+// The frame's close button (or Alt+F4) is one more Esc: the graph stays
+// behind the window that controls it, which comes back to the front, so the
+// user is never left without a window.
+void TForm2sb::closeEvent(QCloseEvent* e) {
+  e->ignore();
+  FormKeyPress(Qt::Key_Escape);
 }
 
 void TForm2sb::keyPressEvent(QKeyEvent* e) {

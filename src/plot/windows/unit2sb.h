@@ -101,6 +101,7 @@ class TForm2sb : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
 

@@ -241,10 +241,14 @@ bool TFormStart::event(QEvent* e) {
 }
 
 // Every return to the start window leaves the graph and an unsaved
-// worksheet behind.
+// worksheet behind. A worksheet still open is no such worksheet: the start
+// window also becomes active while the worksheet is made anew ("Blatt zu
+// oberst") or when the user clicks it beside the worksheet, and that sheet
+// is saved over its file when it closes.
 void TFormStart::FormActivate() {
   if (Form2sb) Form2sb->hide();
-  if (QPlainTextEdit* worksheet = WorksheetMemo()) worksheet->clear();
+  QPlainTextEdit* worksheet = WorksheetMemo();
+  if (worksheet && !worksheet->window()->isVisible()) worksheet->clear();
 }
 
 bool TFormStart::eventFilter(QObject* watched, QEvent* e) {
@@ -290,6 +294,12 @@ void TFormStart::Button4Click() { OpenWorksheet(5, 0); }
 // The start window stays visible behind the maximised worksheet. A missing
 // or unreadable file leaves the memo as it was.
 void TFormStart::OpenWorksheet(unsigned short mode, char settingsLetter) {
+  // A worksheet still open belongs to the area it was opened for: it is
+  // closed, and so saved there, before another area takes the window.
+  if (QPlainTextEdit* open = WorksheetMemo(); open && open->window()->isVisible()) {
+    open->window()->close();
+    open->clear();
+  }
   StartMode = mode;
   if (!FormLSG) return;
   FormLSG->showMaximized();

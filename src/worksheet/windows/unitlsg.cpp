@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -136,7 +137,7 @@ void TFormLSG::FormActivate() {
 }
 
 void TFormLSG::hideEvent(QHideEvent* e) {
-  algebraHintShown_ = false;
+  if (!restacking_) algebraHintShown_ = false;
   QMainWindow::hideEvent(e);
 }
 
@@ -181,9 +182,13 @@ void TFormLSG::closeEvent(QCloseEvent* e) {
 // The area's worksheet is kept for the next run; the continued fractions
 // keep none. The file is replaced only once the new one is written.
 void TFormLSG::FormClose() {
-  const char letter = WorksheetSettingsLetter(StartMode);
-  if (letter != 0 && !WriteTextLinesAtomically(SettingsFileName(letter), Lines())) ShowMessage("Nicht gespeichert");
+  if (!SaveAreaWorksheet()) ShowMessage("Nicht gespeichert");
   BringToFront(FormStart);
+}
+
+bool TFormLSG::SaveAreaWorksheet() const {
+  const char letter = WorksheetSettingsLetter(StartMode);
+  return letter == 0 || WriteTextLinesAtomically(SettingsFileName(letter), Lines());
 }
 
 void TFormLSG::Schlieen1Click() { close(); }
@@ -195,12 +200,26 @@ void TFormLSG::Alleslschen1Click() {
 
 void TFormLSG::MErluterung3Click() { RunWorksheetCommand(ExplainWorksheet); }
 
+// Changing the flags makes the window anew and hides it meanwhile; the
+// sheet, its caret and the part of it in view stay as they were.
 void TFormLSG::Blattzuoberst1Click() {
   const Qt::WindowStates state = windowState();
+  const QTextCursor caret = Memo1->textCursor();
+  const int top = Memo1->verticalScrollBar()->value();
+  const int left = Memo1->horizontalScrollBar()->value();
+  const auto restoreView = [this, caret, top, left] {
+    Memo1->setTextCursor(caret);
+    Memo1->verticalScrollBar()->setValue(top);
+    Memo1->horizontalScrollBar()->setValue(left);
+  };
+  restacking_ = true;
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  // Changing the flags hides the window.
   setWindowState(state);
   show();
+  restacking_ = false;
+  restoreView();
+  // The new window's first layout pass scrolls to the caret once more.
+  QTimer::singleShot(0, this, restoreView);
 }
 
 std::string TFormLSG::LastFileRecordName() {

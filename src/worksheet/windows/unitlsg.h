@@ -52,6 +52,9 @@ class TFormLSG : public QMainWindow {
 
   void FormActivate();
   void FormClose();
+  // Writes the sheet to its area's settings file (the continued fractions
+  // keep none); false when it could not be written.
+  bool SaveAreaWorksheet() const;
 
   // Runs a worksheet command on the memo: its lines go in, the new lines
   // come back, and its hints are shown.
@@ -93,6 +96,8 @@ class TFormLSG : public QMainWindow {
   // The algebra area's "not ready" hint comes once per opening: closing it
   // activates the window again.
   bool algebraHintShown_ = false;
+  // "Blatt zu oberst" hides the window only to make it anew.
+  bool restacking_ = false;
 };
 
 // The worksheet's memo: the child of FormLSG named "Memo1" (null while the
