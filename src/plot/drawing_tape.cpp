@@ -51,26 +51,13 @@ void DrawingTape::add(const RecordedOp& op) {
   ops_.push_back(op);
 }
 
-TapingCanvas::TapingCanvas(Canvas& target, DrawingTape& tape) : Canvas(target.state()), target_(target), tape_(tape) {}
+TapingCanvas::TapingCanvas(Canvas& target, DrawingTape& tape) : OperationCanvas(target.state()), target_(target), tape_(tape) {}
 
 TapingCanvas::~TapingCanvas() { target_.setState(state()); }
 
-void TapingCanvas::pass(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text) {
-  const RecordedOp recorded{op, a, b, text, state().pen, state().brush, state().font};
-  ReplayOne(recorded, target_, false);
-  tape_.add(recorded);
-}
-
-void TapingCanvas::onMoveTo(CanvasPoint p) { pass(CanvasOp::MoveTo, p, p); }
-
-void TapingCanvas::drawLine(CanvasPoint from, CanvasPoint to) { pass(CanvasOp::LineTo, from, to); }
-
-void TapingCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) { pass(CanvasOp::Rectangle, a, b); }
-
-void TapingCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) { pass(CanvasOp::Ellipse, a, b); }
-
-void TapingCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
-  pass(CanvasOp::Text, topLeft, topLeft, text);
+void TapingCanvas::take(const RecordedOp& op) {
+  ReplayOne(op, target_, false);
+  tape_.add(op);
 }
 
 void Replay(const std::vector<RecordedOp>& ops, Canvas& canvas, bool onPaper) {

@@ -33,21 +33,15 @@ class DrawingTape {
 
 // Draws on the target canvas and keeps every operation on the tape. It
 // starts with the target's state and leaves its own there when it ends.
-class TapingCanvas : public Canvas {
+class TapingCanvas : public OperationCanvas {
  public:
   TapingCanvas(Canvas& target, DrawingTape& tape);
   ~TapingCanvas() override;
 
  protected:
-  void onMoveTo(CanvasPoint p) override;
-  void drawLine(CanvasPoint from, CanvasPoint to) override;
-  void drawRectangle(CanvasPoint a, CanvasPoint b) override;
-  void drawEllipse(CanvasPoint a, CanvasPoint b) override;
-  void drawText(CanvasPoint topLeft, const std::string& text) override;
+  void take(const RecordedOp& op) override;
 
  private:
-  void pass(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text = {});
-
   Canvas& target_;
   DrawingTape& tape_;
 };

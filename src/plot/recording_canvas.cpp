@@ -2,20 +2,20 @@
 
 namespace lumatik {
 
-void RecordingCanvas::record(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text) {
-  ops_.push_back({op, a, b, text, state().pen, state().brush, state().font});
+void OperationCanvas::make(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text) {
+  take({op, a, b, text, state().pen, state().brush, state().font});
 }
 
-void RecordingCanvas::onMoveTo(CanvasPoint p) { record(CanvasOp::MoveTo, p, p); }
+void OperationCanvas::onMoveTo(CanvasPoint p) { make(CanvasOp::MoveTo, p, p); }
 
-void RecordingCanvas::drawLine(CanvasPoint from, CanvasPoint to) { record(CanvasOp::LineTo, from, to); }
+void OperationCanvas::drawLine(CanvasPoint from, CanvasPoint to) { make(CanvasOp::LineTo, from, to); }
 
-void RecordingCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) { record(CanvasOp::Rectangle, a, b); }
+void OperationCanvas::drawRectangle(CanvasPoint a, CanvasPoint b) { make(CanvasOp::Rectangle, a, b); }
 
-void RecordingCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) { record(CanvasOp::Ellipse, a, b); }
+void OperationCanvas::drawEllipse(CanvasPoint a, CanvasPoint b) { make(CanvasOp::Ellipse, a, b); }
 
-void RecordingCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
-  record(CanvasOp::Text, topLeft, topLeft, text);
+void OperationCanvas::drawText(CanvasPoint topLeft, const std::string& text) {
+  make(CanvasOp::Text, topLeft, topLeft, text);
 }
 
 }  // namespace lumatik

@@ -22,23 +22,36 @@ struct RecordedOp {
   CanvasFont font;
 };
 
-class RecordingCanvas : public Canvas {
+// A canvas that turns every drawing call into one operation with the pen,
+// brush and font in force, for canvases that keep or pass on operations.
+class OperationCanvas : public Canvas {
  public:
   using Canvas::Canvas;
+
+ protected:
+  virtual void take(const RecordedOp& op) = 0;
+
+  void onMoveTo(CanvasPoint p) final;
+  void drawLine(CanvasPoint from, CanvasPoint to) final;
+  void drawRectangle(CanvasPoint a, CanvasPoint b) final;
+  void drawEllipse(CanvasPoint a, CanvasPoint b) final;
+  void drawText(CanvasPoint topLeft, const std::string& text) final;
+
+ private:
+  void make(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text = {});
+};
+
+class RecordingCanvas : public OperationCanvas {
+ public:
+  using OperationCanvas::OperationCanvas;
 
   const std::vector<RecordedOp>& ops() const { return ops_; }
   void clear() { ops_.clear(); }
 
  protected:
-  void onMoveTo(CanvasPoint p) override;
-  void drawLine(CanvasPoint from, CanvasPoint to) override;
-  void drawRectangle(CanvasPoint a, CanvasPoint b) override;
-  void drawEllipse(CanvasPoint a, CanvasPoint b) override;
-  void drawText(CanvasPoint topLeft, const std::string& text) override;
+  void take(const RecordedOp& op) override { ops_.push_back(op); }
 
  private:
-  void record(CanvasOp op, CanvasPoint a, CanvasPoint b, const std::string& text = {});
-
   std::vector<RecordedOp> ops_;
 };
 

@@ -315,18 +315,22 @@ TypedContinuedFraction EvaluateContinuedFractionList(const std::string& text) {
   // Trailing zeros are no entries; a zero that a later entry makes (as in
   // [2 1 -1], 1 + 1/(-1) = 0) is a division by zero.
   Extended v = 0;
+  mpq_class exact = 0;
   bool started = false;
   for (int k = kEntries; k >= 1; --k) {
+    const mpz_class entry(std::to_string(a[k]));
     if (!started) {
       v = static_cast<Extended>(a[k]);
+      exact = entry;
       started = a[k] != 0;
       continue;
     }
-    if (v == 0) {
+    if (v == 0 || sgn(exact) == 0) {
       result.error = "Division durch Null";
       return result;
     }
     v = static_cast<Extended>(a[k]) + 1 / v;
+    exact = entry + 1 / exact;
   }
   if (!std::isfinite(v)) {
     result.error = Cp1252("Gleitkommaüberlauf");
@@ -334,6 +338,11 @@ TypedContinuedFraction EvaluateContinuedFractionList(const std::string& text) {
   }
   result.ok = true;
   result.value = v;
+  // The calculator reads the decimal exactly as written; where it is not
+  // the list's value, the fraction is.
+  const std::string decimal = FloatText18(v);
+  const std::optional<mpq_class> written = ReadRationalLiteral(decimal);
+  result.term = written && *written == exact ? decimal : RationalText(exact);
   return result;
 }
 

@@ -38,6 +38,7 @@ std::string ContinuedFractionInputHint();
 struct TypedContinuedFraction {
   bool ok = false;
   Extended value = 0;
+  std::string term;  // the value as the calculator takes it: exact
   std::string listText;
   std::string error;
 };

@@ -27,7 +27,7 @@ void TFormLSG::EingabeKettenbruch1Click() {
     return;
   }
   if (!FRechne) return;
-  FRechne->EEing->setText(QtText(FloatText18(typed.value)));
+  FRechne->EEing->setText(QtText(typed.term));
   FRechne->BRechneClick();
   FRechne->BalsWurzelClick();
   FRechne->ShowFraction(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
