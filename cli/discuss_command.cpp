@@ -69,7 +69,7 @@ int RunDiscuss(Arguments args) {
   MathErrorText().clear();
 
   const std::string functionText = Utf8ToCp1252(args.front());
-  const DiscussionTerm term = PrepareDiscussionTerm(functionText, true);
+  const DiscussionTerm term = PrepareDiscussionTerm(functionText);
   const ScanNumbers numbers = ReadScanNumbers(from, to, step);
   if (const std::string refusal = StepRefusal(numbers.a, numbers.b, numbers.d); !refusal.empty()) {
     PrintDialogText(refusal);
@@ -89,13 +89,11 @@ int RunDiscuss(Arguments args) {
   }
   std::vector<std::string> memo = discussion->lines;
 
-  // "Wertetafel" and "Integral" take the term without cutting an interval.
-  const DiscussionTerm fullTerm = PrepareDiscussionTerm(functionText, false);
   if (table) {
     stepsLeft = kMaxSteps;
-    const auto rows = ValueTableLines(EngineTermFunction(fullTerm.term, fullTerm.paramLine), numbers.a,
+    const auto rows = ValueTableLines(EngineTermFunction(term.term, term.paramLine), numbers.a,
                                       numbers.b, numbers.d, keepGoing,
-                                      EngineSlopeFunction(fullTerm.term, fullTerm.paramLine));
+                                      EngineSlopeFunction(term.term, term.paramLine));
     if (!rows) {
       std::cerr << "Abbruch nach " << kMaxSteps << " Zeilen der Wertetafel\n";
       return 1;
@@ -106,7 +104,7 @@ int RunDiscuss(Arguments args) {
     memo.push_back("Integralgrenze x1 = " + integralParts[0]);
     memo.push_back("Integralgrenze x2 = " + integralParts[1]);
     memo.push_back("Simpsonschritte pro Einheit n = " + integralParts[2]);
-    const IntegralOutcome outcome = IntegralPress(memo, fullTerm);
+    const IntegralOutcome outcome = IntegralPress(memo, term);
     memo.insert(memo.end(), outcome.appendedLines.begin(), outcome.appendedLines.end());
     if (!outcome.message.empty()) PrintDialogText(outcome.message);
   }

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   long long steps = 0;
   const KeepGoing keepGoing = [&steps, allowed] { return ++steps <= allowed; };
 
-  const DiscussionTerm term = PrepareDiscussionTerm(functionText, true);
+  const DiscussionTerm term = PrepareDiscussionTerm(functionText);
   const auto discussion =
       DiscussCurve(EngineTermFunction(term.term, term.paramLine), term.term, a, b, d, keepGoing);
   Require(discussion.has_value(), "Abtastung endet nicht", what);
@@ -68,15 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Fail("Punkt ausserhalb des Intervalls", what + "\n-> x=" + std::to_string(static_cast<double>(point.x)));
   }
 
-  const DiscussionTerm fullTerm = PrepareDiscussionTerm(functionText, false);
   steps = 0;
-  const auto rows = ValueTableLines(EngineTermFunction(fullTerm.term, fullTerm.paramLine), a, b, d, keepGoing);
+  const auto rows = ValueTableLines(EngineTermFunction(term.term, term.paramLine), a, b, d, keepGoing);
   Require(rows.has_value(), "Wertetafel endet nicht", what);
   RequireReadable(*rows, typedNonFinite, what);
 
   const std::vector<std::string> memo = {std::string(discusstexts::kLowerBoundLabel) + " " + FloatText18(a),
                                          std::string(discusstexts::kUpperBoundLabel) + " " + FloatText18(b)};
-  const IntegralOutcome integral = IntegralPress(memo, fullTerm);
+  const IntegralOutcome integral = IntegralPress(memo, term);
   RequireReadable(integral.appendedLines, typedNonFinite, what);
   RequireReadable({integral.message}, typedNonFinite, what);
   return 0;

@@ -10,14 +10,12 @@
 
 namespace lumatik {
 
-DiscussionTerm PrepareDiscussionTerm(const std::string& functionText, bool cutInterval) {
+DiscussionTerm PrepareDiscussionTerm(const std::string& functionText) {
   DiscussionTerm prepared;
   SplitTermAndParams(functionText, prepared.term);
   prepared.paramLine = ParamLine();
-  if (cutInterval) {
-    const auto bracket = prepared.term.find('[');
-    if (bracket != std::string::npos) prepared.term = Trim(prepared.term.substr(0, bracket));
-  }
+  const auto bracket = prepared.term.find('[');
+  if (bracket != std::string::npos) prepared.term = Trim(prepared.term.substr(0, bracket));
   return prepared;
 }
 

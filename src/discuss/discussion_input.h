@@ -16,9 +16,11 @@ struct DiscussionTerm {
 };
 
 // Parameters after a double blank become the parameter line (for the whole
-// engine, as for a plot line); with cutInterval an interval suffix "[a;b]"
-// is cut off and the blanks around the rest removed.
-DiscussionTerm PrepareDiscussionTerm(const std::string& functionText, bool cutInterval);
+// engine, as for a plot line); an interval suffix "[a;b]" is cut off and the
+// blanks around the rest removed: the discussion, the value table and the
+// integral all work on the interval of their own edits, and a term with the
+// suffix left on could not be evaluated at all.
+DiscussionTerm PrepareDiscussionTerm(const std::string& functionText);
 
 // The interval and the step, each read as a term; a term the engine cannot
 // evaluate gives the engine's value for it.

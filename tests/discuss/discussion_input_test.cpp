@@ -23,6 +23,14 @@ namespace {
 
 class DiscussionInput : public testing::EngineTest {};
 
+// A plot line's interval is cut off for every button: with it left on, no
+// value of the table or the integral could be computed.
+TEST_F(DiscussionInput, TheTermLosesItsIntervalAndKeepsItsParameters) {
+  const DiscussionTerm prepared = PrepareDiscussionTerm("a*x^2-2 [0;5]  a=3");
+  EXPECT_EQ(prepared.term, "a*x^2-2");
+  EXPECT_EQ(EngineTermFunction(prepared.term, prepared.paramLine)(2).value, 10);
+}
+
 struct RefusalCase {
   Extended a, b, d;
   const char* hint;  // nullptr: accepted

@@ -274,7 +274,7 @@ void TForm4sb::BRechneClick() {
     ShowMessage(discusstexts::kStopped);
     return;
   }
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), true);
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
   const ScanNumbers numbers = IntervalNumbers();
   if (!StepAccepted(numbers)) return;
   std::optional<DiscussionResult> result;
@@ -308,7 +308,7 @@ void TForm4sb::MemoChanged() {
 }
 
 void TForm4sb::Button2Click() {
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), false);
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
   const ScanNumbers numbers = IntervalNumbers();
   if (!StepAccepted(numbers)) return;
   std::optional<std::vector<std::string>> rows;
@@ -321,7 +321,7 @@ void TForm4sb::Button2Click() {
 }
 
 void TForm4sb::BintegralClick() {
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string(), false);
+  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
   const IntegralOutcome outcome = IntegralPress(MemoLines(Memo1), term);
   AddMemoLines(Memo1, outcome.appendedLines);
   if (outcome.moveWindowToTop) {
