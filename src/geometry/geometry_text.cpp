@@ -4,6 +4,7 @@
 
 #include "exact/fractions.h"
 #include "exact/rational.h"
+#include "expr/exact_term.h"
 #include "shell/floatformat.h"
 #include "shell/luhilf.h"
 #include "worksheet/typed_value.h"
@@ -224,8 +225,8 @@ Typed LineValues::typed(int n) {
   const Extended x = value(n);
   if (n < 1 || n > static_cast<int>(items_.size())) return Typed(x, mpq_class(0));
   if (std::optional<mpq_class> literal = ReadRationalLiteral(items_[n - 1])) return Typed(x, std::move(literal));
-  // A term such as 2*3 or 1/2+1/4: the fraction whose value it is to the
-  // last bit; sqrt(2) has none.
+  // A term such as 2*3 or 1/2+0,25 is exact as well; sqrt(2) is not.
+  if (std::optional<mpq_class> exact = ExactTermValue(items_[n - 1])) return Typed(x, std::move(exact));
   return Typed(x);
 }
 

@@ -204,8 +204,11 @@ std::string ParamFormText(const Vec3& p, const Vec3& u, const Vec3& v) {
   return "Ebene Parameterform p" + PointText("|", p) + " u" + PointText(" ", u) + " v" + PointText(" ", v);
 }
 
-std::string TriangleFormText(const Vec3& p, const Vec3& u, const Vec3& v) {
-  return "Ebene DREIECK  A" + PointText("|", p) + "B" + PointText("|", p + u) + "C" + PointText("|", p + v);
+// The corners come back from p, u and v exactly where they were typed so:
+// 6 + (0,003 - 6) is 0,003 again, not 0,003 with the rounding of both steps.
+std::string TriangleFormText(const TypedVec3& p, const TypedVec3& u, const TypedVec3& v) {
+  return "Ebene DREIECK  A" + PointText("|", ValueOf(p)) + "B" + PointText("|", ValueOf(p + u)) + "C" +
+         PointText("|", ValueOf(p + v));
 }
 
 std::vector<std::string> PlanePointLines(const PlaneEquation& e) {
@@ -272,11 +275,11 @@ void PlaneToCoordinateForm(Worksheet& sheet, bool threePoints) {
   }
   sheet.clear();
   if (typedPoints) {
-    sheet.append(TriangleFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
+    sheet.append(TriangleFormText(p, u, v));
     sheet.append(ParamFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
   } else {
     sheet.append(ParamFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
-    sheet.append(TriangleFormText(ValueOf(p), ValueOf(u), ValueOf(v)));
+    sheet.append(TriangleFormText(p, u, v));
   }
   MathErrorText().clear();
   const PlaneFromParamResult result = PlaneFromParam(p, u, v);

@@ -24,7 +24,7 @@ PlaneFromParamResult PlaneFromParam(const TypedVec3& p, const TypedVec3& u, cons
 PlaneFromParamResult PlaneFromParam(const Vec3& p, const Vec3& u, const Vec3& v);
 
 std::string ParamFormText(const Vec3& p, const Vec3& u, const Vec3& v);
-std::string TriangleFormText(const Vec3& p, const Vec3& u, const Vec3& v);
+std::string TriangleFormText(const TypedVec3& p, const TypedVec3& u, const TypedVec3& v);
 
 // "Ebenenpunkte: (0|0|5)  ..." lines: up to 35 points with small integer
 // coordinates x1, x2 (and x3 where it is one too).
