@@ -14,9 +14,9 @@
 #include "screenshot/windows/unit_ba3.h"
 #include "screenshot/windows/unit_ba4.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luabbrechen.h"
-#include "shell/windows/luinput.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/cancel_dialog.h"
+#include "shell/windows/hint_input_dialog.h"
+#include "shell/windows/start_window.h"
 #include "worksheet/windows/unitlsg.h"
 
 namespace lumatik {
@@ -38,12 +38,12 @@ void CreateForms() {
   // subsystems above the worksheet bind their commands first.
   BindGeometryCommands();
   StartMode = 0;
-  FormStart = new TFormStart;
+  startWindow = new StartWindow;
   Form3sb = new TForm3sb;
   Form4sb = new TForm4sb;
   Form1sb = new TForm1sb;
   FormLSG = new TFormLSG;
-  Formluinput = new TFormluinput(FormStart);
+  hintInputDialog = new HintInputDialog(startWindow);
   FRechne = new TFRechne;
   Form_ba1 = new TForm_ba1;
   Form_ba2 = new TForm_ba2;
@@ -71,12 +71,12 @@ void DestroyForms() {
   DestroyForm(Form_ba2);
   DestroyForm(Form_ba1);
   DestroyForm(FRechne);
-  DestroyForm(Formluinput);
+  DestroyForm(hintInputDialog);
   DestroyForm(FormLSG);
   DestroyForm(Form1sb);
   DestroyForm(Form4sb);
   DestroyForm(Form3sb);
-  DestroyForm(FormStart);
+  DestroyForm(startWindow);
 }
 
 }  // namespace lumatik

@@ -17,7 +17,7 @@
 #include "shell/windows/forms.h"
 #include "shell/windows/qt_translations.h"
 #include "shell/windows/session.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 
 int main(int argc, char** argv) {
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   {
     lumatik::Session session;
     lumatik::EndOnSignals([&session] { session.end(); });
-    lumatik::FormStart->show();
+    lumatik::startWindow->show();
     result = QApplication::exec();
   }
   lumatik::SetMessageSink(nullptr);

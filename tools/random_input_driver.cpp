@@ -27,7 +27,7 @@
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 
 namespace lumatik {
 
@@ -94,7 +94,7 @@ void Driver::start() {
   SetMessageSink(nullptr);
   CreateForms();
   session_ = std::make_unique<Session>();
-  FormStart->show();
+  startWindow->show();
   QApplication::processEvents();
 }
 

@@ -18,7 +18,7 @@
 #include "shell/decimal_separator.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 
 namespace {
 
@@ -49,12 +49,12 @@ int main(int argc, char** argv) {
 
   // After the plotter's "Beenden", with the mouse over "Gleichungen": its
   // help text shows the formula laid out for the fixed-pitch memo.
-  lumatik::FormStart->show();
-  lumatik::FormStart->RevealAreaButtons();
+  lumatik::startWindow->show();
+  lumatik::startWindow->RevealAreaButtons();
   QMouseEvent hover(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton,
                     Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(lumatik::FormStart->BCardano, &hover);
-  bool ok = Save(lumatik::FormStart, folder.filePath("start.png"));
+  QApplication::sendEvent(lumatik::startWindow->BCardano, &hover);
+  bool ok = Save(lumatik::startWindow, folder.filePath("start.png"));
 
   lumatik::TFRechne* calculator = lumatik::FRechne;
   calculator->show();

@@ -37,7 +37,7 @@ class SessionTest : public FormsTest {
 
 // Nothing is closed: what is on disk is what a kill -9 leaves behind.
 TEST_F(SessionTest, AKilledProgramsNextStartShowsTheSheetAndTheHistory) {
-  OpenFromStart(FormStart->BGeometrie, FormLSG);
+  OpenFromStart(startWindow->BGeometrie, FormLSG);
   ClickInto(FormLSG->Memo1->viewport());
   TypeText(Focused(), QStringLiteral("A=(1|2|3)"));
   Press(Qt::Key_Return);
@@ -46,14 +46,14 @@ TEST_F(SessionTest, AKilledProgramsNextStartShowsTheSheetAndTheHistory) {
   // Typing alone is written a few seconds after the last key.
   TypeText(Focused(), QStringLiteral("B"));
   QTRY_COMPARE_WITH_TIMEOUT(FileLines('g').back(), std::string("B"), 2 * kDelayedSaveMs);
-  OpenFromStart(FormStart->Button3, FRechne);
+  OpenFromStart(startWindow->Button3, FRechne);
   TypeInto(FRechne->EEing, QStringLiteral("1+1"));
   Press(Qt::Key_Return);
   ASSERT_FALSE(FileLines('3').empty());
   EXPECT_EQ(FileLines('3').front().rfind("1+1", 0), 0u);
   session.reset();
   RestartForms();
-  OpenFromStart(FormStart->BGeometrie, FormLSG);
+  OpenFromStart(startWindow->BGeometrie, FormLSG);
   EXPECT_EQ(FormLSG->Lines(), (std::vector<std::string>{"A=(1|2|3)", "B"}));
 }
 

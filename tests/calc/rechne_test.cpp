@@ -19,7 +19,7 @@ class CalculatorTest : public FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
-    OpenFromStart(FormStart->Button3, FRechne);
+    OpenFromStart(startWindow->Button3, FRechne);
   }
   static void Compute(const QString& term) {
     TypeInto(FRechne->EEing, term);

@@ -9,7 +9,7 @@
 #include "plot/paint/plot_picture.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/codepage.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -24,14 +24,14 @@ class Draw3dWindowTest : public testing::FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
-    FormStart->show();
-    FormStart->RevealAreaButtons();
+    startWindow->show();
+    startWindow->RevealAreaButtons();
   }
 
-  void Open(QPushButton* TFormStart::*button) {
-    FormStart->activateWindow();
-    ASSERT_TRUE(BecomesActive(FormStart));
-    QTest::mouseClick(FormStart->*button, Qt::LeftButton);
+  void Open(QPushButton* StartWindow::*button) {
+    startWindow->activateWindow();
+    ASSERT_TRUE(BecomesActive(startWindow));
+    QTest::mouseClick(startWindow->*button, Qt::LeftButton);
     ASSERT_TRUE(BecomesActive(FormLSG));
   }
   QStringList Memo() const { return FormLSG->Memo1->toPlainText().split('\n'); }
@@ -39,10 +39,10 @@ class Draw3dWindowTest : public testing::FormsTest {
 };
 
 TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine) {
-  Open(&TFormStart::B3D);
+  Open(&StartWindow::B3D);
   QString caption, offered;
   AnswerNextDialog([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    auto* dialog = qobject_cast<HintInputDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     caption = dialog->windowTitle();
     offered = dialog->Edit1->text();
@@ -70,7 +70,7 @@ TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine)
 }
 
 TEST_F(Draw3dWindowTest, EscAndAClickOnTheGraphLeadBackToTheWorksheet) {
-  Open(&TFormStart::B3D);
+  Open(&StartWindow::B3D);
   testing::ClickInto(FormLSG->Memo1);
   QTest::keyClicks(Focused(), QStringLiteral("Punkt P(1|2|3)"));
   QTest::keyClick(Focused(), Qt::Key_Return);

@@ -20,9 +20,9 @@ class PlotterOpened : public FormsTest {
     OpenPlotter();
   }
   static void OpenPlotter() {
-    FormStart->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormStart));
-    QTest::mouseClick(FormStart->BSchaubild, Qt::LeftButton);
+    startWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(startWindow));
+    QTest::mouseClick(startWindow->BSchaubild, Qt::LeftButton);
     ASSERT_TRUE(BecomesActive(Form1sb));
     Settle();
   }

@@ -44,7 +44,7 @@ TEST_F(PlotterWindows, ATermTypedIntoTheFunctionFieldIsDrawnAfterEnter) {
 // there again, not an empty screen behind the input window.
 TEST_F(PlotterWindows, SchaubildOpenedAgainShowsTheGraph) {
   ChooseMenu(Form1sb, {"Datei", "Beenden"});
-  ASSERT_TRUE(BecomesActive(FormStart));
+  ASSERT_TRUE(BecomesActive(startWindow));
   EXPECT_FALSE(Form2sb->isVisible());
   OpenPlotter();
   EXPECT_TRUE(Form2sb->isVisible());

@@ -7,8 +7,8 @@
 
 #include "calc/windows/rechne.h"
 #include "exact/primes.h"
-#include "shell/windows/luabbrechen.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/cancel_dialog.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {
@@ -30,7 +30,7 @@ TEST_F(DialogTest, HintHeightFollowsTheLines) {
     AnswerNextDialog([&](QWidget* dialog) {
       height = dialog->height();
       top = dialog->frameGeometry().top();
-      QTest::mouseClick(static_cast<TFormluinput*>(dialog)->BOk, Qt::LeftButton);
+      QTest::mouseClick(static_cast<HintInputDialog*>(dialog)->BOk, Qt::LeftButton);
     });
     EXPECT_TRUE(ShowHint(c.text));
     EXPECT_EQ(height, c.height) << c.text.size();
@@ -64,7 +64,7 @@ TEST_F(DialogTest, EnterMovesOnThenConfirmsAndEscapeKeepsTheValues) {
 
 TEST_F(DialogTest, AClickOnAMemoLinePicksIt) {
   AnswerNextDialog([](QWidget* modal) {
-    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    auto* dialog = qobject_cast<HintInputDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     const QTextCursor third(dialog->Memo1->document()->findBlockByNumber(2));
     QTest::mouseClick(dialog->Memo1->viewport(), Qt::LeftButton, {}, dialog->Memo1->cursorRect(third).center());
@@ -86,7 +86,7 @@ TEST_F(CancelDialogTest, GrowingTheTableShowsTheDialogAndCanBeCancelled) {
   bool cancelledOnNo = true;
   QString caption, progress, question;
   QTimer::singleShot(0, [&] {
-    TFormabbrechen* dialog = PrimeProgress().AbortForm();
+    CancelDialog* dialog = PrimeProgress().AbortForm();
     ASSERT_NE(dialog, nullptr);
     calculatorDisabled = !FRechne->isEnabled();
     caption = dialog->windowTitle();

@@ -18,27 +18,27 @@ class StartWindowTest : public FormsTest {
  protected:
   static QStringList VisibleCaptions() {
     QStringList captions;
-    for (QPushButton* button : FormStart->Panel1->findChildren<QPushButton*>())
-      if (button->isVisibleTo(FormStart)) captions << button->text();
+    for (QPushButton* button : startWindow->Panel1->findChildren<QPushButton*>())
+      if (button->isVisibleTo(startWindow)) captions << button->text();
     captions.sort();
     return captions;
   }
   static void Click(QPushButton* button) {
-    FormStart->show();
-    ActivateOnClick(FormStart);
+    startWindow->show();
+    ActivateOnClick(startWindow);
     QTest::mouseClick(button, Qt::LeftButton);
     Settle();
   }
 };
 
 TEST_F(StartWindowTest, LeavingThePlotterRevealsSixAreasButNeverAlgebra) {
-  FormStart->show();
+  startWindow->show();
   EXPECT_EQ(VisibleCaptions(), (QStringList{"Info...", "Schaubild", "Schliessen"}));
-  Click(FormStart->BSchaubild);
+  Click(startWindow->BSchaubild);
   EXPECT_TRUE(Form1sb->isVisible());
-  EXPECT_FALSE(FormStart->isVisible());
+  EXPECT_FALSE(startWindow->isVisible());
   ChooseMenu(Form1sb, {"Datei", "Beenden"});
-  EXPECT_TRUE(FormStart->isVisible());
+  EXPECT_TRUE(startWindow->isVisible());
   EXPECT_FALSE(Form2sb->isVisible());
   EXPECT_EQ(VisibleCaptions(),
             (QStringList{"3D-Zeichnen", "Geometrie", "Gleichungen", "Info...", QString::fromUtf8("Kettenbrüche"), "LGS",
@@ -46,14 +46,14 @@ TEST_F(StartWindowTest, LeavingThePlotterRevealsSixAreasButNeverAlgebra) {
 }
 
 TEST_F(StartWindowTest, RechnePutsTheCalculatorInTheLowerRightCorner) {
-  OpenFromStart(FormStart->Button3, FRechne);
-  EXPECT_FALSE(FormStart->isVisible());
+  OpenFromStart(startWindow->Button3, FRechne);
+  EXPECT_FALSE(startWindow->isVisible());
   EXPECT_EQ(FRechne->frameGeometry().bottomRight(), FRechne->screen()->availableGeometry().bottomRight());
 }
 
 TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
-  for (const auto& [button, letter] : {std::pair{FormStart->BLSG, 'l'}, {FormStart->BCardano, 'c'},
-                                       {FormStart->BGeometrie, 'g'}, {FormStart->B3D, 'd'}}) {
+  for (const auto& [button, letter] : {std::pair{startWindow->BLSG, 'l'}, {startWindow->BCardano, 'c'},
+                                       {startWindow->BGeometrie, 'g'}, {startWindow->B3D, 'd'}}) {
     const std::string first = std::string("Blatt ") + letter;
     ASSERT_TRUE(WriteTextLinesAtomically(SettingsFileName(letter), {first, "2 -1 5"}));
     OpenFromStart(button, FormLSG);
@@ -62,31 +62,31 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
     ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
   }
   // The hover text's approximations of sqrt(2) are convergents p/q: p^2 - 2q^2 = -1 or 1.
-  QTest::mouseMove(FormStart->Button4);
-  const QString hover = FormStart->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+  QTest::mouseMove(startWindow->Button4);
+  const QString hover = startWindow->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
   const QString list = hover.section(QStringLiteral("sqrt(2) ~ "), 1).section(QStringLiteral(" ("), 0, 0);
   for (const QString& fraction : list.split(QStringLiteral(", "))) {
     const long long p = fraction.section('/', 0, 0).toLongLong(), q = fraction.section('/', 1).toLongLong();
     EXPECT_EQ(std::abs(p * p - 2 * q * q), 1) << fraction.toStdString();
   }
   // Continued fractions keep no file: the memo starts empty, under the area's own title.
-  OpenFromStart(FormStart->Button4, FormLSG);
+  OpenFromStart(startWindow->Button4, FormLSG);
   EXPECT_TRUE(WorksheetMemo()->toPlainText().isEmpty());
   EXPECT_EQ(FormLSG->windowTitle(), QString::fromUtf8("Kettenbrüche"));
 }
 
 TEST_F(StartWindowTest, SchliessenEndsTheRun) {
-  QSignalSpy closed(FormStart, &TFormStart::closed);
-  Click(FormStart->Button2);
+  QSignalSpy closed(startWindow, &StartWindow::closed);
+  Click(startWindow->Button2);
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_FALSE(FormStart->isVisible());
+  EXPECT_FALSE(startWindow->isVisible());
 }
 
 class ProgramStartTest : public FormsTest {};
 
 TEST_F(ProgramStartTest, DestroyingLeavesNoWindowBehind) {
   DestroyForms();
-  EXPECT_EQ(FormStart, nullptr);
+  EXPECT_EQ(startWindow, nullptr);
   EXPECT_EQ(FRechne, nullptr);
   EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
   CreateForms();

@@ -73,8 +73,8 @@ class WindowTexts : public FormsTest {};
 TEST_F(WindowTexts, AsDesigned) {
   QFile file(QStringLiteral(LUMATIK_WINDOW_TEXTS));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-  FormStart->show();
-  FormStart->RevealAreaButtons();
+  startWindow->show();
+  startWindow->RevealAreaButtons();
   QTextStream in(&file);
   int rows = 0;
   for (int line = 1; !in.atEnd(); ++line) {

@@ -30,8 +30,8 @@
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/hint_input_dialog.h"
+#include "shell/windows/start_window.h"
 
 // Readable failures for Qt texts.
 QT_BEGIN_NAMESPACE
@@ -76,7 +76,7 @@ inline void AnswerNextDialog(std::function<void(QWidget*)> action, int limitMs =
 // Reads the next hint dialog's text and clicks "Ok" (or "Abbrechen").
 inline void AnswerNextHint(QString& text, bool ok = true) {
   AnswerNextDialog([&text, ok](QWidget* modal) {
-    auto* dialog = qobject_cast<TFormluinput*>(modal);
+    auto* dialog = qobject_cast<HintInputDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     text = dialog->Memo1->toPlainText();
     QTest::mouseClick(ok ? dialog->BOk : dialog->BAbbrechen, Qt::LeftButton);
@@ -226,9 +226,9 @@ class FormsTest : public ::testing::Test {
   // Opens a window by a click on its button in the start window (the area
   // buttons shown as after leaving the plotter).
   static void OpenFromStart(QAbstractButton* button, QWidget* window) {
-    FormStart->show();
-    FormStart->RevealAreaButtons();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormStart));
+    startWindow->show();
+    startWindow->RevealAreaButtons();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(startWindow));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(BecomesActive(window));
     Settle();

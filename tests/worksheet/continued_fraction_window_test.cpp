@@ -18,7 +18,7 @@ const QString kMenu = QString::fromUtf8("Kettenbrüche");
 // "Abbrechen" cancels, a list of letters is named, and a list that can be
 // computed goes to the calculator, whose field shows its start.
 TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
-  OpenFromStart(FormStart->Button4, FormLSG);
+  OpenFromStart(startWindow->Button4, FormLSG);
   EXPECT_EQ(FormLSG->windowTitle(), kMenu);
   QString hint;
   AnswerNextHint(hint, false);
@@ -40,7 +40,7 @@ TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
 }
 
 TEST_F(AlgebraWindowTest, TriplesAskThroughTheHintDialogAndStopOnCancel) {
-  OpenFromStart(FormStart->BCardano, FormLSG);
+  OpenFromStart(startWindow->BCardano, FormLSG);
   QString question;
   AnswerNextHint(question, false);
   ChooseMenu(FormLSG, {"Gleichungen", "Pythagoreische Zahlentripel"});

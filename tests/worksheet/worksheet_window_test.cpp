@@ -43,7 +43,7 @@ class WorksheetWindowTest : public FormsTest {
 const QString kRechne = QStringLiteral("Rechne Lin. Gl.-System allgemein");
 
 TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 3*3"});
   EXPECT_TRUE(Memo().startsWith("n=3 (Zahl der Unbekannten) m=3 (Zahl der Gleichungen)\n5   -7  1 | 9\n"));
   ChooseMenu(FormLSG, {"LSG", kRechne});
@@ -57,7 +57,7 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
 // Tasks typed by hand: a row of letters is refused by name, and a quartic
 // on a single line gets its worked text with the blank lines.
 TEST_F(WorksheetWindowTest, TasksTypedByHand) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   TypeLines({"n=2 m=2", "1 2 | 3", "a b | c"});
   QString hint;
   AnswerNextHint(hint);
@@ -65,7 +65,7 @@ TEST_F(WorksheetWindowTest, TasksTypedByHand) {
   EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Abbruch:In Zeile 3 kann \"a\" nicht berechnet werden"))) << hint.toStdString();
   EXPECT_FALSE(Memo().contains("o.K."));
   ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
-  OpenFromStart(FormStart->BCardano, FormLSG);
+  OpenFromStart(startWindow->BCardano, FormLSG);
   TypeLines({"Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"});
   ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
   EXPECT_TRUE(Memo().contains("\n\n1.Schritt:\n")) << Memo().toStdString();
@@ -74,7 +74,7 @@ TEST_F(WorksheetWindowTest, TasksTypedByHand) {
 // "Blatt zu oberst" makes the window anew; the start window behind it
 // becomes active meanwhile, as a window manager makes it.
 TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSavesIt) {
-  OpenFromStart(FormStart->BGeometrie, FormLSG);
+  OpenFromStart(startWindow->BGeometrie, FormLSG);
   QStringList typed;
   for (int i = 0; i < 80; ++i) typed << QStringLiteral("Zeile %1").arg(i);
   TypeLines(typed);
@@ -85,7 +85,7 @@ TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSave
   const int top = FormLSG->Memo1->verticalScrollBar()->value();
   const std::vector<std::string> sheet = FormLSG->Lines();
   ChooseMenu(FormLSG, {"Datei", "Blatt zu oberst"});
-  ActivateOnClick(FormStart);
+  ActivateOnClick(startWindow);
   Settle();
   EXPECT_TRUE(FormLSG->isVisible());
   EXPECT_TRUE(FormLSG->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -97,7 +97,7 @@ TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSave
 }
 
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
   ChooseMenu(FormLSG, {"LSG", kRechne});
   const std::vector<std::string> worksheet = FormLSG->Lines();
@@ -105,12 +105,12 @@ TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
   EXPECT_FALSE(FormLSG->isVisible());
   EXPECT_EQ(FileLines(SettingsFileName('l')), worksheet);
   RestartForms();
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   EXPECT_EQ(FormLSG->Lines(), worksheet);
   // Escape in the memo closes and saves too; the equations keep their own file.
   ClickInto(FormLSG->Memo1->viewport());
   Press(Qt::Key_Escape);
-  OpenFromStart(FormStart->BCardano, FormLSG);
+  OpenFromStart(startWindow->BCardano, FormLSG);
   EXPECT_TRUE(Memo().isEmpty());
   TypeLines({QString::fromUtf8("Änderung")});
   ClickInto(FormLSG->Memo1->viewport());
@@ -120,11 +120,11 @@ TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
 }
 
 TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
   const std::vector<std::string> saved = FormLSG->Lines();
   ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
-  OpenFromStart(FormStart->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, FormLSG);
   TypeLines({QString::fromUtf8("und viel länger als zuvor, damit die volle Platte es merkt")});
   {
     const FullDisk full(16);
@@ -137,7 +137,7 @@ TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
 // "Datei > Drucken …" through the print dialog's PDF printer: the page
 // holds the area's title and every line of the memo.
 TEST_F(WorksheetWindowTest, PrintingPutsTheLinesOnPaper) {
-  OpenFromStart(FormStart->BCardano, FormLSG);
+  OpenFromStart(startWindow->BCardano, FormLSG);
   ChooseMenu(FormLSG, {QString::fromUtf8("Alles löschen")});
   QStringList lines;
   for (int i = 1; i <= 100; ++i) lines << QStringLiteral("Zeile %1: x^2-%1*x+1=0").arg(i);

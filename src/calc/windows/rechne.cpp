@@ -27,9 +27,9 @@
 #include "shell/messagesink.h"
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_frame.h"
 #include "shell/windows/window_front.h"
 
@@ -188,7 +188,7 @@ bool TFRechne::event(QEvent* e) {
 
 void TFRechne::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
-  BringToFront(FormStart);
+  BringToFront(startWindow);
 }
 
 // The window sees the keys before its controls.

@@ -34,7 +34,7 @@
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 
 namespace lumatik {
@@ -102,7 +102,7 @@ TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   BuildControls();
   // The program ends with the start window; a run must not keep it going.
-  if (FormStart) connect(FormStart, &TFormStart::closed, this, &TForm4sb::EndRun);
+  if (startWindow) connect(startWindow, &StartWindow::closed, this, &TForm4sb::EndRun);
   // Below the input window, over the lower part of the graph.
   move(242, 300);
   resize(680, 360);

@@ -33,9 +33,9 @@
 #include "shell/settingsfiles.h"
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 
 namespace lumatik {
@@ -352,11 +352,11 @@ void TForm1sb::FormPaint() {
 
 // However the window is closed, it is left as "Beenden" leaves it.
 void TForm1sb::closeEvent(QCloseEvent* e) {
-  if (FormStart) FormStart->RevealAreaButtons();
+  if (startWindow) startWindow->RevealAreaButtons();
   Plotter().DiscussionActive = false;
   if (Form_ba1) Form_ba1->hide();
   QMainWindow::closeEvent(e);
-  BringToFront(FormStart);
+  BringToFront(startWindow);
 }
 
 bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {

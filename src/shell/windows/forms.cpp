@@ -2,12 +2,12 @@
 
 namespace lumatik {
 
-TFormStart* FormStart = nullptr;
+StartWindow* startWindow = nullptr;
 TForm3sb* Form3sb = nullptr;
 TForm4sb* Form4sb = nullptr;
 TForm1sb* Form1sb = nullptr;
 TFormLSG* FormLSG = nullptr;
-TFormluinput* Formluinput = nullptr;
+HintInputDialog* hintInputDialog = nullptr;
 TFRechne* FRechne = nullptr;
 TForm_ba1* Form_ba1 = nullptr;
 TForm_ba2* Form_ba2 = nullptr;

@@ -9,12 +9,12 @@
 
 namespace lumatik {
 
-class TFormStart;
+class StartWindow;
 class TForm3sb;
 class TForm4sb;
 class TForm1sb;
 class TFormLSG;
-class TFormluinput;
+class HintInputDialog;
 class TFRechne;
 class TForm_ba1;
 class TForm_ba2;
@@ -22,12 +22,12 @@ class TForm_ba3;
 class TForm_ba4;
 class TForm2sb;
 
-extern TFormStart* FormStart;      // start window, the main window
+extern StartWindow* startWindow;      // start window, the main window
 extern TForm3sb* Form3sb;          // plotter: list window
 extern TForm4sb* Form4sb;          // curve discussion
 extern TForm1sb* Form1sb;          // plotter: function input
 extern TFormLSG* FormLSG;          // worksheet
-extern TFormluinput* Formluinput;  // hint and input dialog (the dialog routines make their own)
+extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)
 extern TFRechne* FRechne;          // calculator
 extern TForm_ba1* Form_ba1;        // screenshot: capture
 extern TForm_ba2* Form_ba2;        // screenshot: upper-left marker

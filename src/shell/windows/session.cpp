@@ -15,7 +15,7 @@
 #include "shell/windows/delayed_save.h"
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -43,7 +43,7 @@ Session::Session() {
   }
   plotList_ = new DelayedSave([] { if (Form1sb) static_cast<void>(Form1sb->SavePlotList()); }, this);
   if (Form1sb) plotList_->watch(Form1sb->ComboBox1->model());
-  if (FormStart) connect(FormStart, &TFormStart::closed, this, [this] { end(true); });
+  if (startWindow) connect(startWindow, &StartWindow::closed, this, [this] { end(true); });
   qApp->installEventFilter(this);
 }
 
@@ -105,8 +105,8 @@ void Session::saveChangedNow() {
 // screen could only be killed; the start window comes back instead.
 void Session::keepOneWindowVisible() {
   visibilityCheckScheduled_ = false;
-  if (ended_ || !FormStart || AnyWindowVisible()) return;
-  BringToFront(FormStart);
+  if (ended_ || !startWindow || AnyWindowVisible()) return;
+  BringToFront(startWindow);
 }
 
 bool AnyWindowVisible() {

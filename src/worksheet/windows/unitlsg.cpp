@@ -18,9 +18,9 @@
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 
 namespace lumatik {
@@ -183,7 +183,7 @@ void TFormLSG::closeEvent(QCloseEvent* e) {
 // keep none. The file is replaced only once the new one is written.
 void TFormLSG::FormClose() {
   if (!SaveAreaWorksheet()) ShowMessage("Nicht gespeichert");
-  BringToFront(FormStart);
+  BringToFront(startWindow);
 }
 
 bool TFormLSG::SaveAreaWorksheet() const {

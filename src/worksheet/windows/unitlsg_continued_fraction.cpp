@@ -7,7 +7,7 @@
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_front.h"
 #include "worksheet/continued_fraction.h"

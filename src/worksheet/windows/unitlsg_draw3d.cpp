@@ -15,7 +15,7 @@
 #include "draw3d/scene_commands.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/windows/forms.h"
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_front.h"
 #include "worksheet/windows/unitlsg.h"

@@ -1,4 +1,4 @@
-#include "shell/windows/luinput.h"
+#include "shell/windows/hint_input_dialog.h"
 
 #include "shell/windows/enter_key.h"
 
@@ -14,7 +14,7 @@
 
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
 
 namespace lumatik {
@@ -55,7 +55,7 @@ std::string UniformLineBreaks(const std::string& text) {
 
 }  // namespace
 
-TFormluinput::TFormluinput(QWidget* owner) : QDialog(owner) {
+HintInputDialog::HintInputDialog(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("Formluinput"));
   setWindowTitle(QStringLiteral("Eingabe"));
   // The calculator stays on top; a dialog it opens must not hide behind it.
@@ -105,15 +105,15 @@ TFormluinput::TFormluinput(QWidget* owner) : QDialog(owner) {
   Edit1->installEventFilter(this);
   Edit2->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
-  connect(BOk, &QPushButton::clicked, this, &TFormluinput::BOkClick);
-  connect(BAbbrechen, &QPushButton::clicked, this, &TFormluinput::BAbbrechenClick);
+  connect(BOk, &QPushButton::clicked, this, &HintInputDialog::BOkClick);
+  connect(BAbbrechen, &QPushButton::clicked, this, &HintInputDialog::BAbbrechenClick);
 }
 
-int TFormluinput::screenHeight() const { return screen()->geometry().height(); }
-int TFormluinput::screenWidth() const { return screen()->geometry().width(); }
+int HintInputDialog::screenHeight() const { return screen()->geometry().height(); }
+int HintInputDialog::screenWidth() const { return screen()->geometry().width(); }
 
 // The edits stretch with the width, the memo with width and height.
-void TFormluinput::placeStretchingControls() {
+void HintInputDialog::placeStretchingControls() {
   const int editWidth = std::max(0, width() - 8 - kEditRightGap);
   Edit1->resize(editWidth, Edit1->height());
   Edit2->resize(editWidth, Edit2->height());
@@ -121,34 +121,34 @@ void TFormluinput::placeStretchingControls() {
 }
 
 // The dialog opens on the user's action: in front, with the keys.
-void TFormluinput::showEvent(QShowEvent* e) {
+void HintInputDialog::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   raise();
   activateWindow();
 }
 
-void TFormluinput::resizeEvent(QResizeEvent* e) {
+void HintInputDialog::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);
   placeStretchingControls();
 }
 
-void TFormluinput::setWindowHeight(int height) {
+void HintInputDialog::setWindowHeight(int height) {
   resize(width(), height);
   placeStretchingControls();
 }
 
 // Moving the memo keeps its height; its distance to the bottom follows.
-void TFormluinput::setMemoTop(int top) {
+void HintInputDialog::setMemoTop(int top) {
   Memo1->move(Memo1->x(), top);
   memoBottomGap_ = height() - top - Memo1->height();
 }
 
-void TFormluinput::setMemoHeight(int height) {
+void HintInputDialog::setMemoHeight(int height) {
   Memo1->resize(Memo1->width(), height);
   memoBottomGap_ = this->height() - Memo1->y() - height;
 }
 
-void TFormluinput::LayoutAsHint(bool withCancel, const std::string& text) {
+void HintInputDialog::LayoutAsHint(bool withCancel, const std::string& text) {
   BAbbrechen->setVisible(withCancel);
   for (QWidget* value : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1),
                          static_cast<QWidget*>(Label2), static_cast<QWidget*>(Edit2)})
@@ -161,7 +161,7 @@ void TFormluinput::LayoutAsHint(bool withCancel, const std::string& text) {
   BOk->setFocus();
 }
 
-void TFormluinput::LayoutAsInput(int values, const std::string& text) {
+void HintInputDialog::LayoutAsInput(int values, const std::string& text) {
   BOk->show();
   BAbbrechen->show();
   Label1->show();
@@ -180,12 +180,12 @@ void TFormluinput::LayoutAsInput(int values, const std::string& text) {
 
 // Selected from its end back to its start: the caret stands at the start,
 // so a long value shows its beginning.
-void TFormluinput::EnterValue(QLineEdit* edit) {
+void HintInputDialog::EnterValue(QLineEdit* edit) {
   edit->setFocus();
   edit->setSelection(edit->text().size(), -edit->text().size());
 }
 
-void TFormluinput::SetMemoText(const std::string& text) {
+void HintInputDialog::SetMemoText(const std::string& text) {
   const std::string uniform = UniformLineBreaks(text);
   if (!text.empty()) {
     Memo1->show();
@@ -204,24 +204,24 @@ void TFormluinput::SetMemoText(const std::string& text) {
   move((screenWidth() - width()) / 2, (screenHeight() - height()) / 2);
 }
 
-void TFormluinput::BOkClick() {
+void HintInputDialog::BOkClick() {
   OkPressed = true;
   accept();
 }
 
-void TFormluinput::BAbbrechenClick() {
+void HintInputDialog::BAbbrechenClick() {
   OkPressed = false;
   reject();
 }
 
 // A line of a list of suggestions is picked by a click; the value field
 // takes the keys again, so that Enter takes the line as Ok does.
-void TFormluinput::Memo1Click() {
+void HintInputDialog::Memo1Click() {
   Edit1->setText(QtText(MemoCaretText(Memo1)));
   if (Edit1->isVisible() && !Memo1->textCursor().hasSelection()) EnterValue(Edit1);
 }
 
-bool TFormluinput::eventFilter(QObject* watched, QEvent* e) {
+bool HintInputDialog::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(e);
     const bool enter = IsEnterKey(key->key());
@@ -241,7 +241,7 @@ bool TFormluinput::eventFilter(QObject* watched, QEvent* e) {
   return QDialog::eventFilter(watched, e);
 }
 
-void TFormluinput::keyPressEvent(QKeyEvent* e) {
+void HintInputDialog::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape) {
     BAbbrechenClick();
     return;
@@ -261,11 +261,11 @@ namespace {
 // above it.
 QWidget* DialogOwner() {
   QWidget* working = WorkingWindow();
-  return working ? working : FormStart;
+  return working ? working : startWindow;
 }
 
 // Once the dialog is closed the user goes on in that window.
-void RunModal(TFormluinput& dialog) {
+void RunModal(HintInputDialog& dialog) {
   dialog.exec();
   QWidget* owner = dialog.parentWidget();
   if (owner && owner->window()->isVisible()) owner->window()->activateWindow();
@@ -274,14 +274,14 @@ void RunModal(TFormluinput& dialog) {
 }  // namespace
 
 bool ShowHint(const std::string& text) {
-  TFormluinput dialog(DialogOwner());
+  HintInputDialog dialog(DialogOwner());
   dialog.LayoutAsHint(false, text);
   RunModal(dialog);
   return dialog.OkPressed;
 }
 
 bool ShowHintAsk(const std::string& text) {
-  TFormluinput dialog(DialogOwner());
+  HintInputDialog dialog(DialogOwner());
   dialog.LayoutAsHint(true, text);
   RunModal(dialog);
   return dialog.OkPressed;
@@ -289,7 +289,7 @@ bool ShowHintAsk(const std::string& text) {
 
 bool InputOne(const std::string& caption, const std::string& label, const std::string& memoText,
               std::string& value) {
-  TFormluinput dialog(DialogOwner());
+  HintInputDialog dialog(DialogOwner());
   dialog.setWindowTitle(caption.empty() ? QStringLiteral("Eingabe") : QtText(caption));
   dialog.Label1->setText(QtText(label));
   dialog.Label1->adjustSize();
@@ -302,7 +302,7 @@ bool InputOne(const std::string& caption, const std::string& label, const std::s
 
 bool InputPair(const std::string& caption, const std::string& label1, const std::string& label2,
                const std::string& memoText, std::string& value1, std::string& value2) {
-  TFormluinput dialog(DialogOwner());
+  HintInputDialog dialog(DialogOwner());
   dialog.setWindowTitle(caption.empty() ? QStringLiteral("Eingabe") : QtText(caption));
   dialog.Label1->setText(QtText(label1));
   dialog.Label1->adjustSize();

@@ -11,11 +11,11 @@ namespace lumatik {
 // The start window: one button per area of the program, and a memo that
 // shows a help text about the button under the mouse. Closing it ends the
 // program.
-class TFormStart : public QWidget {
+class StartWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormStart(QWidget* parent = nullptr);
+  explicit StartWindow(QWidget* parent = nullptr);
 
   // The plotter's "Beenden" opens the other areas for the rest of the run;
   // "Algebra" stays hidden.

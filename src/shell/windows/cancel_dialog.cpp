@@ -1,4 +1,4 @@
-#include "shell/windows/luabbrechen.h"
+#include "shell/windows/cancel_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 namespace lumatik {
 
-TFormabbrechen::TFormabbrechen(QWidget* owner)
+CancelDialog::CancelDialog(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Formabbrechen"));
@@ -25,13 +25,13 @@ TFormabbrechen::TFormabbrechen(QWidget* owner)
   babbrechen->setObjectName(QStringLiteral("babbrechen"));
   babbrechen->adjustSize();
   babbrechen->move((width() - babbrechen->width()) / 2, labbrechen->height() + 5);
-  connect(babbrechen, &QPushButton::clicked, this, &TFormabbrechen::BabbrechenClick);
+  connect(babbrechen, &QPushButton::clicked, this, &CancelDialog::BabbrechenClick);
   const QRect screenRect = screen()->geometry();
   move(screenRect.x() + (screenRect.width() - width()) / 2,
        screenRect.y() + (screenRect.height() - height()) / 2);
 }
 
-void TFormabbrechen::BabbrechenClick() {
+void CancelDialog::BabbrechenClick() {
   const auto answer = QMessageBox::question(this, QStringLiteral("lumatik"),
                                             QStringLiteral("Wollen Sie wirklich abbrechen?"),
                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -42,7 +42,7 @@ PrimeProgressDialog::~PrimeProgressDialog() { delete abortForm_; }
 
 void PrimeProgressDialog::opened() {
   if (abortForm_) return;
-  abortForm_ = new TFormabbrechen;
+  abortForm_ = new CancelDialog;
   if (FRechne) {
     calculatorWasVisible_ = FRechne->isVisible();
     FRechne->setEnabled(false);

@@ -14,11 +14,11 @@ namespace lumatik {
 // The hint and input dialog: a long read-only text with "Ok", optionally
 // "Abbrechen" and one or two values to type. Each call of the routines
 // below makes, shows modally and frees its own instance.
-class TFormluinput : public QDialog {
+class HintInputDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormluinput(QWidget* owner = nullptr);
+  explicit HintInputDialog(QWidget* owner = nullptr);
 
   // Hides the values and fits the window to the text.
   void LayoutAsHint(bool withCancel, const std::string& text);

@@ -1,4 +1,4 @@
-#include "shell/windows/unitstart.h"
+#include "shell/windows/start_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -142,7 +142,7 @@ constexpr int kClientHeight = 325 - 34;
 const QColor kBackground(128, 255, 255);
 
 struct ButtonPlace {
-  QPushButton* TFormStart::*button;
+  QPushButton* StartWindow::*button;
   const char* name;
   const char* caption;
   int left;
@@ -151,21 +151,21 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {&TFormStart::Button2, "Button2", "Schliessen", 0, 65, true},
-    {&TFormStart::Button3, "Button3", "Rechne", 66, 57, false},
-    {&TFormStart::BSchaubild, "BSchaubild", "Schaubild", 124, 57, true},
-    {&TFormStart::BLSG, "BLSG", "LGS", 182, 41, false},
-    {&TFormStart::BCardano, "BCardano", "Gleichungen", 224, 73, false},
-    {&TFormStart::BGeometrie, "BGeometrie", "Geometrie", 298, 65, false},
-    {&TFormStart::B3D, "B3D", "3D-Zeichnen", 364, 73, false},
-    {&TFormStart::Button4, "Button4", "Kettenbrüche", 438, 75, false},
-    {&TFormStart::Button1, "Button1", "Info...", 514, 41, true},
-    {&TFormStart::BAlgebra, "BAlgebra", "Algebra", 558, 49, false},
+    {&StartWindow::Button2, "Button2", "Schliessen", 0, 65, true},
+    {&StartWindow::Button3, "Button3", "Rechne", 66, 57, false},
+    {&StartWindow::BSchaubild, "BSchaubild", "Schaubild", 124, 57, true},
+    {&StartWindow::BLSG, "BLSG", "LGS", 182, 41, false},
+    {&StartWindow::BCardano, "BCardano", "Gleichungen", 224, 73, false},
+    {&StartWindow::BGeometrie, "BGeometrie", "Geometrie", 298, 65, false},
+    {&StartWindow::B3D, "B3D", "3D-Zeichnen", 364, 73, false},
+    {&StartWindow::Button4, "Button4", "Kettenbrüche", 438, 75, false},
+    {&StartWindow::Button1, "Button1", "Info...", 514, 41, true},
+    {&StartWindow::BAlgebra, "BAlgebra", "Algebra", 558, 49, false},
 };
 
 }  // namespace
 
-TFormStart::TFormStart(QWidget* parent) : QWidget(parent) {
+StartWindow::StartWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FormStart"));
   setWindowTitle(QStringLiteral("Start"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -213,29 +213,29 @@ TFormStart::TFormStart(QWidget* parent) : QWidget(parent) {
   layout->addWidget(Panel1);
   layout->addWidget(Memo1);
 
-  connect(Button2, &QPushButton::clicked, this, &TFormStart::Button2Click);
-  connect(BSchaubild, &QPushButton::clicked, this, &TFormStart::BSchaubildClick);
-  connect(Button3, &QPushButton::clicked, this, &TFormStart::Button3Click);
-  connect(BLSG, &QPushButton::clicked, this, &TFormStart::BLSGClick);
-  connect(BCardano, &QPushButton::clicked, this, &TFormStart::BCardanoClick);
-  connect(BGeometrie, &QPushButton::clicked, this, &TFormStart::BGeometrieClick);
-  connect(B3D, &QPushButton::clicked, this, &TFormStart::B3DClick);
-  connect(Button4, &QPushButton::clicked, this, &TFormStart::Button4Click);
-  connect(BAlgebra, &QPushButton::clicked, this, &TFormStart::BAlgebraClick);
+  connect(Button2, &QPushButton::clicked, this, &StartWindow::Button2Click);
+  connect(BSchaubild, &QPushButton::clicked, this, &StartWindow::BSchaubildClick);
+  connect(Button3, &QPushButton::clicked, this, &StartWindow::Button3Click);
+  connect(BLSG, &QPushButton::clicked, this, &StartWindow::BLSGClick);
+  connect(BCardano, &QPushButton::clicked, this, &StartWindow::BCardanoClick);
+  connect(BGeometrie, &QPushButton::clicked, this, &StartWindow::BGeometrieClick);
+  connect(B3D, &QPushButton::clicked, this, &StartWindow::B3DClick);
+  connect(Button4, &QPushButton::clicked, this, &StartWindow::Button4Click);
+  connect(BAlgebra, &QPushButton::clicked, this, &StartWindow::BAlgebraClick);
 
   move(kLeft, kTop);
   resize(kClientWidth, kClientHeight);
   FormCreate();
 }
 
-void TFormStart::FormCreate() { Memo1->setPlainText(Ui(kStartTip)); }
+void StartWindow::FormCreate() { Memo1->setPlainText(Ui(kStartTip)); }
 
-void TFormStart::RevealAreaButtons() {
+void StartWindow::RevealAreaButtons() {
   for (QPushButton* button : {Button3, BLSG, BCardano, BGeometrie, B3D, Button4})
     button->setVisible(true);
 }
 
-bool TFormStart::event(QEvent* e) {
+bool StartWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   return QWidget::event(e);
 }
@@ -245,13 +245,13 @@ bool TFormStart::event(QEvent* e) {
 // window also becomes active while the worksheet is made anew ("Blatt zu
 // oberst") or when the user clicks it beside the worksheet, and that sheet
 // is saved over its file when it closes.
-void TFormStart::FormActivate() {
+void StartWindow::FormActivate() {
   if (Form2sb) Form2sb->hide();
   QPlainTextEdit* worksheet = WorksheetMemo();
   if (worksheet && !worksheet->window()->isVisible()) worksheet->clear();
 }
 
-bool TFormStart::eventFilter(QObject* watched, QEvent* e) {
+bool StartWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::MouseMove) {
     const QString text = HelpTextOf(watched->objectName());
     if (!text.isNull()) Memo1->setPlainText(text);
@@ -259,14 +259,14 @@ bool TFormStart::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-void TFormStart::closeEvent(QCloseEvent* e) {
+void StartWindow::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
   emit closed();
 }
 
-void TFormStart::Button2Click() { close(); }
+void StartWindow::Button2Click() { close(); }
 
-void TFormStart::BSchaubildClick() {
+void StartWindow::BSchaubildClick() {
   StartMode = 0;
   BringToFront(Form1sb);
   hide();
@@ -274,7 +274,7 @@ void TFormStart::BSchaubildClick() {
 
 // The calculator's frame sits flush with the lower right corner of the part
 // of the screen that windows may cover, whatever its size.
-void TFormStart::Button3Click() {
+void StartWindow::Button3Click() {
   if (!FRechne) return;
   const QRect area = AvailableArea(this);
   const QSize outer = FRechne->size().grownBy(FrameMargins(FRechne));
@@ -283,17 +283,17 @@ void TFormStart::Button3Click() {
   hide();
 }
 
-void TFormStart::BLSGClick() { OpenWorksheet(1, 'l'); }
-void TFormStart::BCardanoClick() { OpenWorksheet(2, 'c'); }
-void TFormStart::BGeometrieClick() { OpenWorksheet(3, 'g'); }
-void TFormStart::B3DClick() { OpenWorksheet(4, 'd'); }
-void TFormStart::BAlgebraClick() { OpenWorksheet(6, 'a'); }
+void StartWindow::BLSGClick() { OpenWorksheet(1, 'l'); }
+void StartWindow::BCardanoClick() { OpenWorksheet(2, 'c'); }
+void StartWindow::BGeometrieClick() { OpenWorksheet(3, 'g'); }
+void StartWindow::B3DClick() { OpenWorksheet(4, 'd'); }
+void StartWindow::BAlgebraClick() { OpenWorksheet(6, 'a'); }
 // Continued fractions keep no worksheet between runs.
-void TFormStart::Button4Click() { OpenWorksheet(5, 0); }
+void StartWindow::Button4Click() { OpenWorksheet(5, 0); }
 
 // The start window stays visible behind the maximised worksheet. A missing
 // or unreadable file leaves the memo as it was.
-void TFormStart::OpenWorksheet(unsigned short mode, char settingsLetter) {
+void StartWindow::OpenWorksheet(unsigned short mode, char settingsLetter) {
   // A worksheet still open belongs to the area it was opened for: it is
   // closed, and so saved there, before another area takes the window.
   if (QPlainTextEdit* open = WorksheetMemo(); open && open->window()->isVisible()) {

@@ -11,11 +11,11 @@ namespace lumatik {
 
 // The cancel dialog of a long computation: "Bitte etwas Geduld!" and a
 // button that asks whether to stop. The computation polls Abgebrochen.
-class TFormabbrechen : public QWidget {
+class CancelDialog : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormabbrechen(QWidget* owner = nullptr);
+  explicit CancelDialog(QWidget* owner = nullptr);
 
   void BabbrechenClick();
 
@@ -36,10 +36,10 @@ class PrimeProgressDialog : public PrimeProgressObserver {
   void closed() override;
 
   // The dialog while it is up, else null.
-  TFormabbrechen* AbortForm() const { return abortForm_; }
+  CancelDialog* AbortForm() const { return abortForm_; }
 
  private:
-  TFormabbrechen* abortForm_ = nullptr;
+  CancelDialog* abortForm_ = nullptr;
   bool calculatorWasVisible_ = false;
 };
 
