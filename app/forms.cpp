@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "discuss/windows/unit4sb.h"
 #include "exact/primes.h"
 #include "geometry/geometry_commands.h"
@@ -44,7 +44,7 @@ void CreateForms() {
   Form1sb = new TForm1sb;
   FormLSG = new TFormLSG;
   hintInputDialog = new HintInputDialog(startWindow);
-  FRechne = new TFRechne;
+  calculatorWindow = new CalculatorWindow;
   Form_ba1 = new TForm_ba1;
   Form_ba2 = new TForm_ba2;
   Form_ba3 = new TForm_ba3;
@@ -70,7 +70,7 @@ void DestroyForms() {
   DestroyForm(Form_ba3);
   DestroyForm(Form_ba2);
   DestroyForm(Form_ba1);
-  DestroyForm(FRechne);
+  DestroyForm(calculatorWindow);
   DestroyForm(hintInputDialog);
   DestroyForm(FormLSG);
   DestroyForm(Form1sb);

@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "app/forms.h"
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "shell/decimal_separator.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   QApplication::sendEvent(lumatik::startWindow->BCardano, &hover);
   bool ok = Save(lumatik::startWindow, folder.filePath("start.png"));
 
-  lumatik::TFRechne* calculator = lumatik::FRechne;
+  lumatik::CalculatorWindow* calculator = lumatik::calculatorWindow;
   calculator->show();
   calculator->Rechne1->trigger();
   calculator->EEing->setText("a*x^3+b*x");

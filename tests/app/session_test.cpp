@@ -8,7 +8,7 @@
 
 #include "shell/windows/session.h"
 #include "shell/windows/delayed_save.h"
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "support/window_test_support.h"
 #include "tools/random_input_driver.h"
 #include "worksheet/windows/unitlsg.h"
@@ -46,8 +46,8 @@ TEST_F(SessionTest, AKilledProgramsNextStartShowsTheSheetAndTheHistory) {
   // Typing alone is written a few seconds after the last key.
   TypeText(Focused(), QStringLiteral("B"));
   QTRY_COMPARE_WITH_TIMEOUT(FileLines('g').back(), std::string("B"), 2 * kDelayedSaveMs);
-  OpenFromStart(startWindow->Button3, FRechne);
-  TypeInto(FRechne->EEing, QStringLiteral("1+1"));
+  OpenFromStart(startWindow->Button3, calculatorWindow);
+  TypeInto(calculatorWindow->EEing, QStringLiteral("1+1"));
   Press(Qt::Key_Return);
   ASSERT_FALSE(FileLines('3').empty());
   EXPECT_EQ(FileLines('3').front().rfind("1+1", 0), 0u);

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTextBlock>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "exact/primes.h"
 #include "shell/windows/cancel_dialog.h"
 #include "shell/windows/hint_input_dialog.h"
@@ -81,14 +81,14 @@ class CancelDialogTest : public FormsTest {};
 // While the table grows, pending events run now and then: the timer below
 // fires inside the computation, looks at the windows and cancels.
 TEST_F(CancelDialogTest, GrowingTheTableShowsTheDialogAndCanBeCancelled) {
-  FRechne->show();
+  calculatorWindow->show();
   bool calculatorDisabled = false;
   bool cancelledOnNo = true;
   QString caption, progress, question;
   QTimer::singleShot(0, [&] {
     CancelDialog* dialog = PrimeProgress().AbortForm();
     ASSERT_NE(dialog, nullptr);
-    calculatorDisabled = !FRechne->isEnabled();
+    calculatorDisabled = !calculatorWindow->isEnabled();
     caption = dialog->windowTitle();
     progress = dialog->labbrechen->text();
     AnswerNextMessageBox(QMessageBox::No, &question);
@@ -108,7 +108,7 @@ TEST_F(CancelDialogTest, GrowingTheTableShowsTheDialogAndCanBeCancelled) {
   EXPECT_EQ(progress.toInt(&isCount) % 1000, 0);
   EXPECT_TRUE(isCount);
   EXPECT_EQ(PrimeProgress().AbortForm(), nullptr);
-  EXPECT_TRUE(FRechne->isEnabled() && FRechne->isVisible());
+  EXPECT_TRUE(calculatorWindow->isEnabled() && calculatorWindow->isVisible());
   // A later request goes on from where the table stopped.
   EXPECT_GT(NthPrime(static_cast<Extended>(wanted)), 0);
 }

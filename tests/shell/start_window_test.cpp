@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/windows/qtext.h"
@@ -46,9 +46,9 @@ TEST_F(StartWindowTest, LeavingThePlotterRevealsSixAreasButNeverAlgebra) {
 }
 
 TEST_F(StartWindowTest, RechnePutsTheCalculatorInTheLowerRightCorner) {
-  OpenFromStart(startWindow->Button3, FRechne);
+  OpenFromStart(startWindow->Button3, calculatorWindow);
   EXPECT_FALSE(startWindow->isVisible());
-  EXPECT_EQ(FRechne->frameGeometry().bottomRight(), FRechne->screen()->availableGeometry().bottomRight());
+  EXPECT_EQ(calculatorWindow->frameGeometry().bottomRight(), calculatorWindow->screen()->availableGeometry().bottomRight());
 }
 
 TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
@@ -87,7 +87,7 @@ class ProgramStartTest : public FormsTest {};
 TEST_F(ProgramStartTest, DestroyingLeavesNoWindowBehind) {
   DestroyForms();
   EXPECT_EQ(startWindow, nullptr);
-  EXPECT_EQ(FRechne, nullptr);
+  EXPECT_EQ(calculatorWindow, nullptr);
   EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
   CreateForms();
 }

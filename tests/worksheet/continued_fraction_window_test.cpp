@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
 
@@ -24,19 +24,19 @@ TEST_F(AlgebraWindowTest, TypedContinuedFractionGoesToTheCalculator) {
   AnswerNextHint(hint, false);
   ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
   EXPECT_TRUE(FormLSG->isVisible());
-  EXPECT_FALSE(FRechne->isVisible());
+  EXPECT_FALSE(calculatorWindow->isVisible());
   AnswerNextInput({"[a b c]"});
   ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
   EXPECT_EQ(messages, std::vector<std::string>{"Eintrag a ist keine ganze Zahl"});
-  EXPECT_FALSE(FRechne->isVisible());
+  EXPECT_FALSE(calculatorWindow->isVisible());
   QString caption;
   AnswerNextInput({"[1 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2]"}, &caption);
   ChooseMenu(FormLSG, {kMenu, "Eingabe Kettenbruch"});
   EXPECT_EQ(caption, "Eingabe Kettenbruch");
-  EXPECT_TRUE(FRechne->EBruch->text().startsWith("sqrt(2) = Kettenbruch [ 1 2 2")) << FRechne->EBruch->text().toStdString();
-  EXPECT_EQ(FRechne->EBruch->cursorPosition(), 0);
+  EXPECT_TRUE(calculatorWindow->EBruch->text().startsWith("sqrt(2) = Kettenbruch [ 1 2 2")) << calculatorWindow->EBruch->text().toStdString();
+  EXPECT_EQ(calculatorWindow->EBruch->cursorPosition(), 0);
   EXPECT_FALSE(FormLSG->isVisible());
-  EXPECT_TRUE(FRechne->isVisible());
+  EXPECT_TRUE(calculatorWindow->isVisible());
 }
 
 TEST_F(AlgebraWindowTest, TriplesAskThroughTheHintDialogAndStopOnCancel) {

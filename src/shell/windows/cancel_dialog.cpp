@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
 
@@ -43,9 +43,9 @@ PrimeProgressDialog::~PrimeProgressDialog() { delete abortForm_; }
 void PrimeProgressDialog::opened() {
   if (abortForm_) return;
   abortForm_ = new CancelDialog;
-  if (FRechne) {
-    calculatorWasVisible_ = FRechne->isVisible();
-    FRechne->setEnabled(false);
+  if (calculatorWindow) {
+    calculatorWasVisible_ = calculatorWindow->isVisible();
+    calculatorWindow->setEnabled(false);
   }
   abortForm_->setWindowTitle(QStringLiteral("Primzahlahlen werden berechnet"));
   abortForm_->show();
@@ -65,9 +65,9 @@ bool PrimeProgressDialog::cancelled() const { return abortForm_ && abortForm_->A
 void PrimeProgressDialog::closed() {
   delete abortForm_;
   abortForm_ = nullptr;
-  if (FRechne) {
-    FRechne->setEnabled(true);
-    if (calculatorWasVisible_) FRechne->show();
+  if (calculatorWindow) {
+    calculatorWindow->setEnabled(true);
+    if (calculatorWasVisible_) calculatorWindow->show();
   }
 }
 

@@ -15,7 +15,7 @@ class TForm4sb;
 class TForm1sb;
 class TFormLSG;
 class HintInputDialog;
-class TFRechne;
+class CalculatorWindow;
 class TForm_ba1;
 class TForm_ba2;
 class TForm_ba3;
@@ -28,7 +28,7 @@ extern TForm4sb* Form4sb;          // curve discussion
 extern TForm1sb* Form1sb;          // plotter: function input
 extern TFormLSG* FormLSG;          // worksheet
 extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)
-extern TFRechne* FRechne;          // calculator
+extern CalculatorWindow* calculatorWindow;          // calculator
 extern TForm_ba1* Form_ba1;        // screenshot: capture
 extern TForm_ba2* Form_ba2;        // screenshot: upper-left marker
 extern TForm_ba3* Form_ba3;        // screenshot: lower-right marker

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "plot/windows/unit1sb.h"
 #include "shell/messagesink.h"
 #include "shell/windows/delayed_save.h"
@@ -36,10 +36,10 @@ Session::Session() {
   // closing save says so if it fails too.
   worksheet_ = new DelayedSave(SaveOpenWorksheet, this);
   if (FormLSG) worksheet_->watch(FormLSG->Memo1);
-  calculator_ = new DelayedSave([] { if (FRechne) static_cast<void>(FRechne->SaveSettings()); }, this);
-  if (FRechne) {
-    calculator_->watch(FRechne->MParameter);
-    calculator_->watch(FRechne->MVerlauf);
+  calculator_ = new DelayedSave([] { if (calculatorWindow) static_cast<void>(calculatorWindow->SaveSettings()); }, this);
+  if (calculatorWindow) {
+    calculator_->watch(calculatorWindow->MParameter);
+    calculator_->watch(calculatorWindow->MVerlauf);
   }
   plotList_ = new DelayedSave([] { if (Form1sb) static_cast<void>(Form1sb->SavePlotList()); }, this);
   if (Form1sb) plotList_->watch(Form1sb->ComboBox1->model());
@@ -52,7 +52,7 @@ Session::~Session() { qApp->removeEventFilter(this); }
 bool Session::SaveAll() {
   bool saved = true;
   if (FormLSG && FormLSG->isVisible()) saved = FormLSG->SaveAreaWorksheet() && saved;
-  if (FRechne) saved = FRechne->SaveSettings() && saved;
+  if (calculatorWindow) saved = calculatorWindow->SaveSettings() && saved;
   if (Form1sb) saved = Form1sb->SavePlotList() && saved;
   return saved;
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "plot/windows/unit1sb.h"
 #include "plot/windows/unit2sb.h"
 #include "shell/settingsfiles.h"
@@ -275,11 +275,11 @@ void StartWindow::BSchaubildClick() {
 // The calculator's frame sits flush with the lower right corner of the part
 // of the screen that windows may cover, whatever its size.
 void StartWindow::Button3Click() {
-  if (!FRechne) return;
+  if (!calculatorWindow) return;
   const QRect area = AvailableArea(this);
-  const QSize outer = FRechne->size().grownBy(FrameMargins(FRechne));
-  PlaceFrame(FRechne, QRect(QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height()), outer));
-  BringToFront(FRechne);
+  const QSize outer = calculatorWindow->size().grownBy(FrameMargins(calculatorWindow));
+  PlaceFrame(calculatorWindow, QRect(QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height()), outer));
+  BringToFront(calculatorWindow);
   hide();
 }
 

@@ -3,7 +3,7 @@
 
 #include <QLineEdit>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
@@ -26,13 +26,13 @@ void TFormLSG::EingabeKettenbruch1Click() {
     ShowMessage(typed.error);
     return;
   }
-  if (!FRechne) return;
-  FRechne->EEing->setText(QtText(typed.term));
-  FRechne->BRechneClick();
-  FRechne->BalsWurzelClick();
-  FRechne->ShowFraction(FRechne->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
+  if (!calculatorWindow) return;
+  calculatorWindow->EEing->setText(QtText(typed.term));
+  calculatorWindow->BRechneClick();
+  calculatorWindow->BalsWurzelClick();
+  calculatorWindow->ShowFraction(calculatorWindow->EBruch->text() + QtText(" = Kettenbruch [" + typed.listText + "]"));
   hide();
-  BringToFront(FRechne);
+  BringToFront(calculatorWindow);
 }
 
 }  // namespace lumatik

@@ -1,4 +1,4 @@
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,7 +58,7 @@ QLineEdit* ResultEdit(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TFRechne::TFRechne(QWidget* parent) : QMainWindow(parent) {
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FRechne"));
   setWindowTitle(QStringLiteral("Rechnen"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -68,9 +68,9 @@ TFRechne::TFRechne(QWidget* parent) : QMainWindow(parent) {
   FormCreate();
 }
 
-TFRechne::~TFRechne() { FormDestroy(); }
+CalculatorWindow::~CalculatorWindow() { FormDestroy(); }
 
-void TFRechne::BuildControls() {
+void CalculatorWindow::BuildControls() {
   auto* central = new QWidget(this);
   EEing = ResultEdit("EEing", central);
   EEing->setText(QString::fromLatin1(kDefaultTerm));
@@ -122,43 +122,43 @@ void TFRechne::BuildControls() {
                            static_cast<QWidget*>(MVerlauf)})
     control->installEventFilter(this);
   MVerlauf->viewport()->installEventFilter(this);
-  connect(EEing, &QLineEdit::textChanged, this, &TFRechne::EEingChange);
-  connect(MParameter, &QPlainTextEdit::textChanged, this, &TFRechne::MParameterChange);
+  connect(EEing, &QLineEdit::textChanged, this, &CalculatorWindow::EEingChange);
+  connect(MParameter, &QPlainTextEdit::textChanged, this, &CalculatorWindow::MParameterChange);
 }
 
-void TFRechne::BuildMenu() {
+void CalculatorWindow::BuildMenu() {
   QMenuBar* MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  auto item = [this, MainMenu1](const char* name, const char* caption, void (TFRechne::*handler)()) {
+  auto item = [this, MainMenu1](const char* name, const char* caption, void (CalculatorWindow::*handler)()) {
     QAction* action = MainMenu1->addAction(Ui(caption));
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  Schlieen1 = item("Schlieen1", "Schließen", &TFRechne::BSchliessenClick);
-  Rechne1 = item("Rechne1", "Rechne", &TFRechne::BRechneClick);
-  PFZ1 = item("PFZ1", "PFZ", &TFRechne::BPFZClick);
-  AlsWurzel = item("AlsWurzel", "Als Wurzel", &TFRechne::BalsWurzelClick);
-  Beispiele1 = item("Beispiele1", "Beispiele", &TFRechne::BBeispielClick);
-  Primzahlen1 = item("Primzahlen1", "Primzahlen", &TFRechne::Primzahlen1Click);
-  Hinweis1 = item("Hinweis1", "Hinweis", &TFRechne::BHinweisClick);
+  Schlieen1 = item("Schlieen1", "Schließen", &CalculatorWindow::BSchliessenClick);
+  Rechne1 = item("Rechne1", "Rechne", &CalculatorWindow::BRechneClick);
+  PFZ1 = item("PFZ1", "PFZ", &CalculatorWindow::BPFZClick);
+  AlsWurzel = item("AlsWurzel", "Als Wurzel", &CalculatorWindow::BalsWurzelClick);
+  Beispiele1 = item("Beispiele1", "Beispiele", &CalculatorWindow::BBeispielClick);
+  Primzahlen1 = item("Primzahlen1", "Primzahlen", &CalculatorWindow::Primzahlen1Click);
+  Hinweis1 = item("Hinweis1", "Hinweis", &CalculatorWindow::BHinweisClick);
   Verlaufgro1 = MainMenu1->addMenu(QStringLiteral("Verlauf..."));
   Verlaufgro1->setObjectName(QStringLiteral("Verlaufgro1"));
-  auto subItem = [this](const char* name, const char* caption, void (TFRechne::*handler)()) {
+  auto subItem = [this](const char* name, const char* caption, void (CalculatorWindow::*handler)()) {
     QAction* action = Verlaufgro1->addAction(Ui(caption));
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  gross1 = subItem("gross1", "groß", &TFRechne::LGrossClick);
-  lschen1 = subItem("lschen1", "löschen", &TFRechne::LverlaufClick);
+  gross1 = subItem("gross1", "groß", &CalculatorWindow::LGrossClick);
+  lschen1 = subItem("lschen1", "löschen", &CalculatorWindow::LverlaufClick);
   Zeilezurckholen1 = subItem("Zeilezurckholen1", "Zeile zurückholen",
-                             &TFRechne::Zeilezurckholen1Click);
+                             &CalculatorWindow::Zeilezurckholen1Click);
 }
 
 // Settings that cannot be read leave the defaults; without the parameter
 // file the history is not read either.
-void TFRechne::FormCreate() {
+void CalculatorWindow::FormCreate() {
   std::vector<std::string> params = MemoLines(MParameter);
   std::vector<std::string> history;
   LoadCalculatorSettings(params, history);
@@ -169,30 +169,30 @@ void TFRechne::FormCreate() {
   ParamLines().setOnChanged([this] { ParamLinesChanged(); });
 }
 
-void TFRechne::FormDestroy() {
+void CalculatorWindow::FormDestroy() {
   ParamLines().setOnChanged(nullptr);
   if (!SaveSettings()) ShowMessage("Nicht gespeichert");
 }
 
-bool TFRechne::SaveSettings() const { return SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf)); }
+bool CalculatorWindow::SaveSettings() const { return SaveCalculatorSettings(MemoLines(MParameter), MemoLines(MVerlauf)); }
 
-void TFRechne::FormActivate() {
+void CalculatorWindow::FormActivate() {
   EEing->setText(EEing->text().trimmed());
   EEing->selectAll();
 }
 
-bool TFRechne::event(QEvent* e) {
+bool CalculatorWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   return QMainWindow::event(e);
 }
 
-void TFRechne::closeEvent(QCloseEvent* e) {
+void CalculatorWindow::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
   BringToFront(startWindow);
 }
 
 // The window sees the keys before its controls.
-bool TFRechne::eventFilter(QObject* watched, QEvent* e) {
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(e);
     if (key->key() == Qt::Key_Escape) {
@@ -217,21 +217,21 @@ bool TFRechne::eventFilter(QObject* watched, QEvent* e) {
   return QMainWindow::eventFilter(watched, e);
 }
 
-void TFRechne::EEingChange() {
+void CalculatorWindow::EEingChange() {
   EAusg->clear();
   EBruch->clear();
 }
 
 // The memo is the engine's parameter list: whatever the user types is what
 // the next computation reads.
-void TFRechne::MParameterChange() {
+void CalculatorWindow::MParameterChange() {
   ParamLines().setLines(MemoLines(MParameter));
   EAusg->clear();
   EBruch->clear();
 }
 
 // The engine dropped blank lines or added a parameter it needed.
-void TFRechne::ParamLinesChanged() {
+void CalculatorWindow::ParamLinesChanged() {
   const std::vector<std::string> lines = ParamLines().lines();
   if (MemoLines(MParameter) == lines) return;
   SetMemoLines(MParameter, lines);
@@ -239,9 +239,9 @@ void TFRechne::ParamLinesChanged() {
 }
 
 // Over the calculator, which stays on top of other windows: the box must too.
-void TFRechne::ShowMessageBox(const QString& text) { ShowMessageBoxOver(this, text); }
+void CalculatorWindow::ShowMessageBox(const QString& text) { ShowMessageBoxOver(this, text); }
 
-bool TFRechne::ShowCalculation(const Calculation& calculation) {
+bool CalculatorWindow::ShowCalculation(const Calculation& calculation) {
   if (!calculation.failure.empty()) {
     ShowMessageBox(QtText(calculation.failure));
     return false;
@@ -261,7 +261,7 @@ bool TFRechne::ShowCalculation(const Calculation& calculation) {
 
 // A long text, such as the 64 factors of 2^64, shows its beginning in the
 // field and the whole of it, line by line, under the mouse.
-void TFRechne::ShowFraction(const QString& text) {
+void CalculatorWindow::ShowFraction(const QString& text) {
   constexpr int kTipLineLength = 64;
   EBruch->setText(text);
   EBruch->setCursorPosition(0);
@@ -271,13 +271,13 @@ void TFRechne::ShowFraction(const QString& text) {
   EBruch->setToolTip(tipLines.join(QLatin1Char('\n')));
 }
 
-void TFRechne::AddHistoryLineOnTop(const std::string& line) {
+void CalculatorWindow::AddHistoryLineOnTop(const std::string& line) {
   std::vector<std::string> history = MemoLines(MVerlauf);
   history.insert(history.begin(), line);
   SetMemoLines(MVerlauf, history);
 }
 
-void TFRechne::BRechneClick() {
+void CalculatorWindow::BRechneClick() {
   ParamLines().setLines(MemoLines(MParameter));
   const std::string typed = CoreText(EEing->text());
   const Calculation calculation = Calculate(typed);
@@ -286,7 +286,7 @@ void TFRechne::BRechneClick() {
   if (!HistoryContains(MemoLines(MVerlauf), line)) AddHistoryLineOnTop(line);
 }
 
-void TFRechne::BPFZClick() {
+void CalculatorWindow::BPFZClick() {
   if (EEing->text().isEmpty()) return;
   BRechneClick();
   ParamLines().setLines(MemoLines(MParameter));
@@ -299,7 +299,7 @@ void TFRechne::BPFZClick() {
 
 // Nothing goes into the history: the root form is another view of the
 // line "Rechne" just wrote.
-void TFRechne::BalsWurzelClick() {
+void CalculatorWindow::BalsWurzelClick() {
   if (EEing->text().isEmpty()) return;
   BRechneClick();
   ParamLines().setLines(MemoLines(MParameter));
@@ -307,7 +307,7 @@ void TFRechne::BalsWurzelClick() {
   if (root.written) ShowFraction(QtText(root.rootText));
 }
 
-void TFRechne::Primzahlen1Click() {
+void CalculatorWindow::Primzahlen1Click() {
   PlaceFrame(this, AvailableArea(this));
   SetMemoLines(MVerlauf, {kPrimeListHeading});
   std::string from = "1";
@@ -321,12 +321,12 @@ void TFRechne::Primzahlen1Click() {
 // The part of the clicked line before its "=" becomes the term again, and
 // the term field takes the keys: the next Enter computes it instead of
 // breaking the history line. A selection being made stays where it is.
-void TFRechne::MVerlaufClick() {
+void CalculatorWindow::MVerlaufClick() {
   EEing->setText(QtText(TermBeforeEquals(Trim(MemoCaretText(MVerlauf)))));
   if (!MVerlauf->textCursor().hasSelection()) EEing->setFocus();
 }
 
-void TFRechne::LGrossClick() {
+void CalculatorWindow::LGrossClick() {
   if (height() >= 300) {
     resize(kSmallWidth, kSmallHeight);
     gross1->setText(QStringLiteral("Gross"));
@@ -337,12 +337,12 @@ void TFRechne::LGrossClick() {
   }
 }
 
-void TFRechne::LverlaufClick() {
+void CalculatorWindow::LverlaufClick() {
   MVerlauf->clear();
   MParameter->clear();
 }
 
-void TFRechne::BBeispielClick() {
+void CalculatorWindow::BBeispielClick() {
   LGrossClick();
   QStringList examples;
   for (const char* example : kExamples) examples << Ui(example);
@@ -350,7 +350,7 @@ void TFRechne::BBeispielClick() {
   ShowMessageBox(Ui(kExamplesMessage));
 }
 
-void TFRechne::BHinweisClick() {
+void CalculatorWindow::BHinweisClick() {
   std::string text;
   for (std::size_t i = 0; i < std::size(kHintLines); ++i) {
     if (i > 0) text += '\r';
@@ -359,8 +359,8 @@ void TFRechne::BHinweisClick() {
   ShowHint(text);
 }
 
-void TFRechne::Zeilezurckholen1Click() { ShowMessageBox(Ui(kRecallMessage)); }
+void CalculatorWindow::Zeilezurckholen1Click() { ShowMessageBox(Ui(kRecallMessage)); }
 
-void TFRechne::BSchliessenClick() { close(); }
+void CalculatorWindow::BSchliessenClick() { close(); }
 
 }  // namespace lumatik

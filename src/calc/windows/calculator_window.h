@@ -17,12 +17,12 @@ struct Calculation;
 // The calculator: evaluates one term with parameters, shows the result as a
 // grouped decimal and, where one fits, exactly, and keeps a history that is
 // recalled by a click. The parameter memo is the engine's parameter lines.
-class TFRechne : public QMainWindow {
+class CalculatorWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFRechne(QWidget* parent = nullptr);
-  ~TFRechne() override;
+  explicit CalculatorWindow(QWidget* parent = nullptr);
+  ~CalculatorWindow() override;
 
   void BRechneClick();
   void BPFZClick();

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "calc/windows/rechne.h"
+#include "calc/windows/calculator_window.h"
 #include "shell/settingsfiles.h"
 #include "support/window_test_support.h"
 
@@ -19,44 +19,44 @@ class CalculatorTest : public FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
-    OpenFromStart(startWindow->Button3, FRechne);
+    OpenFromStart(startWindow->Button3, calculatorWindow);
   }
   static void Compute(const QString& term) {
-    TypeInto(FRechne->EEing, term);
+    TypeInto(calculatorWindow->EEing, term);
     Press(Qt::Key_Return);
   }
   // The parameter lines pasted over the memo's (typed Enters would compute).
   static void PasteParams(const QString& lines) {
     QApplication::clipboard()->setText(lines);
-    ClickInto(FRechne->MParameter->viewport());
+    ClickInto(calculatorWindow->MParameter->viewport());
     QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(Focused(), Qt::Key_V, Qt::ControlModifier);
   }
   static QStringList History() {
-    const QString text = FRechne->MVerlauf->toPlainText();
+    const QString text = calculatorWindow->MVerlauf->toPlainText();
     return text.isEmpty() ? QStringList() : text.split('\n');
   }
-  static QString Result() { return FRechne->EAusg->text(); }
-  static QString Fraction() { return FRechne->EBruch->text(); }
+  static QString Result() { return calculatorWindow->EAusg->text(); }
+  static QString Fraction() { return calculatorWindow->EBruch->text(); }
 };
 
 TEST_F(CalculatorTest, TermsGiveDecimalFractionAndMixedNumber) {
-  ChooseMenu(FRechne, {"Rechne"});
+  ChooseMenu(calculatorWindow, {"Rechne"});
   EXPECT_EQ(Result(), "118");
   EXPECT_EQ(History(), QStringList{"2*8+4*(27-3/2) = 118"});
-  ChooseMenu(FRechne, {"Rechne"});
+  ChooseMenu(calculatorWindow, {"Rechne"});
   EXPECT_EQ(History().size(), 1);  // the same line once
   Compute("1#1/2+4#5/22");  // "#" is typed as the apostrophe of a mixed number
-  EXPECT_EQ(FRechne->EEing->text(), "1'1/2+4'5/22");
+  EXPECT_EQ(calculatorWindow->EEing->text(), "1'1/2+4'5/22");
   EXPECT_EQ(Fraction(), "63/11 = 5'8/11");
   QTest::keyClicks(Focused(), "1");
   EXPECT_EQ(Result(), "");  // a changed term clears the result
   Compute("1/0");  // a failed computation shows its message in red
   EXPECT_EQ(Result(), QString::fromUtf8("0  ungültig: Div. durch Null"));
-  EXPECT_EQ(FRechne->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
-  EXPECT_FALSE(FRechne->PFZ1->isEnabled());
+  EXPECT_EQ(calculatorWindow->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_FALSE(calculatorWindow->PFZ1->isEnabled());
   Compute("1/4");
-  EXPECT_NE(FRechne->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_NE(calculatorWindow->EAusg->palette().color(QPalette::Text), QColor(Qt::red));
   EXPECT_EQ(History().mid(0, 2),
             (QStringList{"1/4 = 0,25 = 1/4", QString::fromUtf8("1/0 = 0  ungültig: Div. durch Null")}));
 }
@@ -65,29 +65,29 @@ TEST_F(CalculatorTest, ParametersComeFromTheMemoAndMissingOnesAreAdded) {
   PasteParams("x=5\n\n  \na=1/3\nb=-3");
   Compute("a*x^3+b*x");
   EXPECT_EQ(Fraction(), "80/3 = 26'2/3");
-  EXPECT_EQ(FRechne->MParameter->toPlainText(), "x=5\na=1/3\nb=-3");  // blank lines dropped
+  EXPECT_EQ(calculatorWindow->MParameter->toPlainText(), "x=5\na=1/3\nb=-3");  // blank lines dropped
   Compute("nue(2)");
   EXPECT_EQ(Result(), "1176");  // n=49: 49*48/2
-  EXPECT_EQ(FRechne->MParameter->toPlainText(), "x=5\na=1/3\nb=-3\nn=49");
+  EXPECT_EQ(calculatorWindow->MParameter->toPlainText(), "x=5\na=1/3\nb=-3\nn=49");
   EXPECT_EQ(messages, std::vector<std::string>{"Neuen Parameter gesetzt:n=49"});
 }
 
 TEST_F(CalculatorTest, PfzAndAlsWurzel) {
-  TypeInto(FRechne->EEing, "2^19-1");
-  ChooseMenu(FRechne, {"PFZ"});
+  TypeInto(calculatorWindow->EEing, "2^19-1");
+  ChooseMenu(calculatorWindow, {"PFZ"});
   EXPECT_EQ(Fraction(), "524287(PZ)");
   EXPECT_EQ(History(), (QStringList{"524 287=524287(PZ)", "2^19-1 = 524 287"}));
   Compute(QString::fromUtf8("sin(45°)"));
   const int lines = History().size();
-  ChooseMenu(FRechne, {"Als Wurzel"});
+  ChooseMenu(calculatorWindow, {"Als Wurzel"});
   EXPECT_EQ(Fraction(), "1/2*sqrt(2)");
   EXPECT_EQ(History().size(), lines);
   // 64 factors: the field shows their start, and all of them under the mouse.
   Compute("2^64");
-  ChooseMenu(FRechne, {"PFZ"});
+  ChooseMenu(calculatorWindow, {"PFZ"});
   EXPECT_EQ(Fraction().count('2'), 64);
-  EXPECT_EQ(FRechne->EBruch->cursorPosition(), 0);
-  EXPECT_EQ(FRechne->EBruch->toolTip().remove('\n'), Fraction());
+  EXPECT_EQ(calculatorWindow->EBruch->cursorPosition(), 0);
+  EXPECT_EQ(calculatorWindow->EBruch->toolTip().remove('\n'), Fraction());
 }
 
 // A click on a history line brings its term back into the term field, which
@@ -97,12 +97,12 @@ TEST_F(CalculatorTest, AClickOnAHistoryLineRecallsItsTermForTheNextEnter) {
   Compute("c*x^2");  // no parameter c: the name is named
   EXPECT_EQ(Result(), QString::fromUtf8("0  ungültig: Unbekannter Name c"));
   const QStringList history = History();
-  const QTextBlock line = FRechne->MVerlauf->document()->findBlockByNumber(1);
-  ActivateOnClick(FRechne);
-  QTest::mouseClick(FRechne->MVerlauf->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    FRechne->MVerlauf->cursorRect(QTextCursor(line)).center() + QPoint(20, 0));
-  EXPECT_EQ(FRechne->EEing->text(), "1/4");
-  EXPECT_EQ(Focused(), FRechne->EEing);
+  const QTextBlock line = calculatorWindow->MVerlauf->document()->findBlockByNumber(1);
+  ActivateOnClick(calculatorWindow);
+  QTest::mouseClick(calculatorWindow->MVerlauf->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    calculatorWindow->MVerlauf->cursorRect(QTextCursor(line)).center() + QPoint(20, 0));
+  EXPECT_EQ(calculatorWindow->EEing->text(), "1/4");
+  EXPECT_EQ(Focused(), calculatorWindow->EEing);
   Press(Qt::Key_Return);
   EXPECT_EQ(Result(), "0,25");
   EXPECT_EQ(History(), history);
@@ -116,16 +116,16 @@ TEST_F(CalculatorTest, ParametersAndTheNewest30HistoryLinesSurviveARestart) {
   std::ifstream saved(SettingsFileName('2'), std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, "x=5\n\xC3\xA4=2\n");  // UTF-8 with LF
-  EXPECT_EQ(FRechne->MParameter->toPlainText(), QString::fromUtf8("x=5\nä=2"));
+  EXPECT_EQ(calculatorWindow->MParameter->toPlainText(), QString::fromUtf8("x=5\nä=2"));
   EXPECT_EQ(History(), newest);
-  EXPECT_EQ(FRechne->EEing->text(), "35/7");
+  EXPECT_EQ(calculatorWindow->EEing->text(), "35/7");
 }
 
 // The result goes to a spreadsheet as one number: Ctrl+C in the result
 // field, or "Zahl kopieren" in its context menu.
 TEST_F(CalculatorTest, TheResultIsCopiedWithoutItsGroupingBlanks) {
   Compute("-5/2*(14/22-17/21) +1.2");
-  ClickInto(FRechne->EAusg);
+  ClickInto(calculatorWindow->EAusg);
   QTest::keyClick(Focused(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "1,6329004329004329");
   EXPECT_EQ(Result(), "1,632 900 432 900 432 9");
@@ -133,11 +133,11 @@ TEST_F(CalculatorTest, TheResultIsCopiedWithoutItsGroupingBlanks) {
   QApplication::clipboard()->clear();
   // A right click into the field (the offscreen platform delivers the
   // context menu request a click makes, not the click itself).
-  ClickInto(FRechne->EAusg);
-  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(8, 8), FRechne->EAusg->mapToGlobal(QPoint(8, 8)));
-  QApplication::sendEvent(FRechne->EAusg, &rightClick);
+  ClickInto(calculatorWindow->EAusg);
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(8, 8), calculatorWindow->EAusg->mapToGlobal(QPoint(8, 8)));
+  QApplication::sendEvent(calculatorWindow->EAusg, &rightClick);
   QMenu* menu = nullptr;
-  ASSERT_TRUE(QTest::qWaitFor([&menu] { return (menu = FRechne->EAusg->findChild<QMenu*>()) && menu->isVisible(); }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&menu] { return (menu = calculatorWindow->EAusg->findChild<QMenu*>()) && menu->isVisible(); }, 2000));
   QAction* item = FindItem(menu->actions(), "Zahl kopieren");
   ASSERT_NE(item, nullptr);
   QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
