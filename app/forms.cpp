@@ -6,9 +6,9 @@
 #include "discuss/windows/unit4sb.h"
 #include "exact/primes.h"
 #include "geometry/geometry_commands.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/function_input_window.h"
+#include "plot/windows/graph_window.h"
+#include "plot/windows/function_list_window.h"
 #include "screenshot/windows/unit_ba1.h"
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
@@ -39,9 +39,9 @@ void CreateForms() {
   BindGeometryCommands();
   StartMode = 0;
   startWindow = new StartWindow;
-  Form3sb = new TForm3sb;
+  functionListWindow = new FunctionListWindow;
   Form4sb = new TForm4sb;
-  Form1sb = new TForm1sb;
+  functionInputWindow = new FunctionInputWindow;
   FormLSG = new TFormLSG;
   hintInputDialog = new HintInputDialog(startWindow);
   calculatorWindow = new CalculatorWindow;
@@ -49,7 +49,7 @@ void CreateForms() {
   Form_ba2 = new TForm_ba2;
   Form_ba3 = new TForm_ba3;
   Form_ba4 = new TForm_ba4;
-  Form2sb = new TForm2sb;
+  graphWindow = new GraphWindow;
   SetPrimeProgressObserver(&PrimeProgress());
 }
 
@@ -65,7 +65,7 @@ void DestroyForm(Form*& form) {
 
 void DestroyForms() {
   SetPrimeProgressObserver(nullptr);
-  DestroyForm(Form2sb);
+  DestroyForm(graphWindow);
   DestroyForm(Form_ba4);
   DestroyForm(Form_ba3);
   DestroyForm(Form_ba2);
@@ -73,9 +73,9 @@ void DestroyForms() {
   DestroyForm(calculatorWindow);
   DestroyForm(hintInputDialog);
   DestroyForm(FormLSG);
-  DestroyForm(Form1sb);
+  DestroyForm(functionInputWindow);
   DestroyForm(Form4sb);
-  DestroyForm(Form3sb);
+  DestroyForm(functionListWindow);
   DestroyForm(startWindow);
 }
 

@@ -13,7 +13,7 @@
 #include "discuss/discuss_texts.h"
 #include "discuss/windows/unit4sb.h"
 #include "plot/plotter_window_fixture.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/codepage.h"
 #include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
@@ -26,7 +26,7 @@ using namespace testing;
 class DiscussionWindow : public testing::PlotterOpened {
  protected:
   static void OpenDiscussion() {
-    Form1sb->RechneNullstellenaus1->trigger();
+    functionInputWindow->RechneNullstellenaus1->trigger();
     ASSERT_TRUE(BecomesActive(Form4sb));
     Settle();
   }

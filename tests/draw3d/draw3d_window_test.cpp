@@ -7,7 +7,7 @@
 #include "draw3d/scene_commands.h"
 #include "draw3d/scene_view.h"
 #include "plot/paint/plot_picture.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/graph_window.h"
 #include "shell/codepage.h"
 #include "shell/windows/hint_input_dialog.h"
 #include "support/window_test_support.h"
@@ -57,15 +57,15 @@ TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine)
   EXPECT_EQ(caption, "Punkt, Gerade, ...");
   EXPECT_EQ(offered, "KREIS M(6|5.5|6) r=2 n=(0 1 1)");
   EXPECT_EQ(Memo(), QStringList{"KUGEL M(2|9|2) r=2"});
-  ASSERT_TRUE(BecomesActive(Form2sb));
+  ASSERT_TRUE(BecomesActive(graphWindow));
   // The graph window shows what the scene core draws on a picture of its size.
-  const SceneTarget target{Form2sb->width(), Form2sb->height()};
+  const SceneTarget target{graphWindow->width(), graphWindow->height()};
   QImage expected = NewPlotPicture(QSize(target.width, target.height), Qt::black);
   CanvasState state;
   PaintPlot(expected, state, [&](Canvas& canvas) {
     Draw3DScene({"KUGEL M(2|9|2) r=2"}, FirstDrawingView(), canvas, target, ScreenColours());
   });
-  const QImage shown = Form2sb->Image1->picture().copy(0, 0, target.width, target.height);
+  const QImage shown = graphWindow->Image1->picture().copy(0, 0, target.width, target.height);
   EXPECT_TRUE(shown == expected.convertToFormat(shown.format()));
 }
 
@@ -75,13 +75,13 @@ TEST_F(Draw3dWindowTest, EscAndAClickOnTheGraphLeadBackToTheWorksheet) {
   QTest::keyClicks(Focused(), QStringLiteral("Punkt P(1|2|3)"));
   QTest::keyClick(Focused(), Qt::Key_Return);
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
-  ASSERT_TRUE(BecomesActive(Form2sb));
+  ASSERT_TRUE(BecomesActive(graphWindow));
   QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
   // The worksheet comes back (the Esc did not reach it and close it).
   ASSERT_TRUE(BecomesActive(FormLSG));
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
-  ASSERT_TRUE(BecomesActive(Form2sb));
-  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+  ASSERT_TRUE(BecomesActive(graphWindow));
+  QTest::mouseClick(graphWindow->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
   EXPECT_TRUE(BecomesActive(FormLSG));
 }
 

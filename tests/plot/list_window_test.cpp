@@ -16,7 +16,7 @@
 #include <iterator>
 
 #include "plot/plotter_state.h"
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/function_list_window.h"
 #include "plotter_window_fixture.h"
 #include "shell/windows/qtext.h"
 #include "support/hostile_files.h"
@@ -52,8 +52,8 @@ class ListWindow : public PlotterOpened {
  protected:
   // "Liste ..." opened and its memo typed over.
   static void TypeList(const QStringList& lines) {
-    if (!Form3sb->isVisible()) ChooseMenu(Form1sb, {"Datei", "Liste ... "});
-    ClickInto(Form3sb->Memo1->viewport());
+    if (!functionListWindow->isVisible()) ChooseMenu(functionInputWindow, {"Datei", "Liste ... "});
+    ClickInto(functionListWindow->Memo1->viewport());
     QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(Focused(), Qt::Key_Delete);
     for (int i = 0; i < lines.size(); ++i) {
@@ -75,14 +75,14 @@ TEST_F(ListWindow, DruckenHandsEachLineRawToLp) {
   const QByteArray savedPath = qgetenv("PATH");
   qputenv("PATH", QFile::encodeName(folder.path()) + ":" + savedPath);
   TypeList({"x^2", QString::fromUtf8("Text 1 1 12 |Größe")});
-  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
+  QTest::mouseClick(functionListWindow->BDrucken, Qt::LeftButton);
   EXPECT_EQ(FileBytes(record), "      x^2\r\n      Text 1 1 12 |Gr\xF6\xDF" "e\r\n\f");
   const std::string raw = "-s -o raw -t My Document\n";
   EXPECT_EQ(FileBytes(record + ".args"), raw + raw + raw);
   EXPECT_TRUE(messages.empty());
   QFile::remove(lp);
   qputenv("PATH", QFile::encodeName(folder.path()));  // a folder without lp
-  QTest::mouseClick(Form3sb->BDrucken, Qt::LeftButton);
+  QTest::mouseClick(functionListWindow->BDrucken, Qt::LeftButton);
   qputenv("PATH", savedPath);
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
 }
@@ -93,12 +93,12 @@ TEST_F(ListWindow, ListFilesAreSavedSafelyReadBackAndTakenWithOk) {
   const QString path = folder.filePath(QStringLiteral("liste.txt"));
   TypeList({"x^2", QString::fromUtf8("Text 1 1 12 |Größe")});
   AnswerNextFileDialog(QString::fromStdString(MakeBinaryFile(folder.filePath("bild.bmp").toStdString())));
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
+  QTest::mouseClick(functionListWindow->BEinlesen, Qt::LeftButton);
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht eingelesen\nDas ist keine Textdatei."});
-  EXPECT_EQ(MemoLines(Form3sb->Memo1).size(), 2u);
+  EXPECT_EQ(MemoLines(functionListWindow->Memo1).size(), 2u);
   messages.clear();
   AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+  QTest::mouseClick(functionListWindow->BSpeichern, Qt::LeftButton);
   const std::string saved = "x^2\nText 1 1 12 |Gr\xC3\xB6\xC3\x9F" "e\n";
   EXPECT_EQ(FileBytes(path.toStdString()), saved);
   EXPECT_EQ(Plotter().LastListFile, path.toStdString());
@@ -113,22 +113,22 @@ TEST_F(ListWindow, ListFilesAreSavedSafelyReadBackAndTakenWithOk) {
   });
   {
     const FullDisk full(8);
-    QTest::mouseClick(Form3sb->BSpeichern, Qt::LeftButton);
+    QTest::mouseClick(functionListWindow->BSpeichern, Qt::LeftButton);
   }
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gespeichert"}));
   EXPECT_EQ(FileBytes(path.toStdString()), saved);
   AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  EXPECT_EQ(Form3sb->Memo1->toPlainText(), QString::fromUtf8("x^2\nText 1 1 12 |Größe"));
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));  // nothing taken before "OK"
+  QTest::mouseClick(functionListWindow->BEinlesen, Qt::LeftButton);
+  EXPECT_EQ(functionListWindow->Memo1->toPlainText(), QString::fromUtf8("x^2\nText 1 1 12 |Größe"));
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));  // nothing taken before "OK"
   TypeList({"x^2", "Text 1 2 12 |", "   ", "", "1/x", ""});
-  QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
-  EXPECT_EQ(Form1sb->FunctionText(), "x^2");
-  EXPECT_FALSE(Form3sb->isVisible());
+  QTest::mouseClick(functionListWindow->BOk, Qt::LeftButton);
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
+  EXPECT_EQ(functionInputWindow->FunctionText(), "x^2");
+  EXPECT_FALSE(functionListWindow->isVisible());
   TypeList({"x^7"});
-  QTest::mouseClick(Form3sb->BAbbruch, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
+  QTest::mouseClick(functionListWindow->BAbbruch, Qt::LeftButton);
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"x^2", "1/x"}));
 }
 
 // Esc while a long list is drawn ends the redraw before its last line (a red circle);
@@ -140,35 +140,35 @@ TEST_F(ListWindow, EscEndsTheRedrawOfALongList) {
     for (int i = 1; i <= 5000; ++i) out << "x^2/" << i << "\r\n";
     out << "Kreis 3,5 3,5 0,3 rot\r\n";
   }
-  ChooseMenu(Form1sb, {"Datei", "Liste ... "});
+  ChooseMenu(functionInputWindow, {"Datei", "Liste ... "});
   AnswerNextFileDialog(path);
-  QTest::mouseClick(Form3sb->BEinlesen, Qt::LeftButton);
-  QTimer::singleShot(300, Form2sb, [] { QTest::keyClick(Form2sb, Qt::Key_Escape); });
-  QTest::mouseClick(Form3sb->BZurueck, Qt::LeftButton);
-  EXPECT_TRUE(Form1sb->CBAlle->isChecked());
-  EXPECT_EQ(Form1sb->PlotList().size(), 5001u);
+  QTest::mouseClick(functionListWindow->BEinlesen, Qt::LeftButton);
+  QTimer::singleShot(300, graphWindow, [] { QTest::keyClick(graphWindow, Qt::Key_Escape); });
+  QTest::mouseClick(functionListWindow->BZurueck, Qt::LeftButton);
+  EXPECT_TRUE(functionInputWindow->CBAlle->isChecked());
+  EXPECT_EQ(functionInputWindow->PlotList().size(), 5001u);
   EXPECT_FALSE(PictureShows(kScreenRed, 3.5L, 3.5L));
-  EXPECT_TRUE(Form1sb->isVisible());
-  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-  EXPECT_FALSE(Form1sb->isVisible());
-  QTest::keyClick(Form2sb, Qt::Key_Escape);  // the graph has the keys: Esc brings the input window back
-  EXPECT_TRUE(Form1sb->isVisible());
+  EXPECT_TRUE(functionInputWindow->isVisible());
+  QTest::mouseClick(graphWindow->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+  EXPECT_FALSE(functionInputWindow->isVisible());
+  QTest::keyClick(graphWindow, Qt::Key_Escape);  // the graph has the keys: Esc brings the input window back
+  EXPECT_TRUE(functionInputWindow->isVisible());
 }
 
 // Printed through the print dialog into a PDF file (that of "Beispiel Liste" is kept
 // for a look); a file that cannot be written is no printout.
 TEST_F(ListWindow, PrintingThroughThePrintDialog) {
-  ChooseMenu(Form1sb, {"Hilfe", "Beispiel Liste"});
+  ChooseMenu(functionInputWindow, {"Hilfe", "Beispiel Liste"});
   for (int click = 0; click < 2; ++click)  // the input window takes the list's first line
-    QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseClick(graphWindow->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
   Settle();
   AnswerNextPrintDialog(QStringLiteral(LUMATIK_PRINTOUT_PDF));
-  ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken mit Text"});
+  ChooseMenu(functionInputWindow, {"Drucken", "Schaubild drucken mit Text"});
   EXPECT_TRUE(messages.empty());
   EXPECT_GT(QFileInfo(QStringLiteral(LUMATIK_PRINTOUT_PDF)).size(), 1000);
   QString offered;
   AnswerNextPrintDialog(folder.filePath(QStringLiteral("kein/ordner/seite.pdf")), &offered);
-  ChooseMenu(Form1sb, {"Drucken", "Schaubild drucken"});
+  ChooseMenu(functionInputWindow, {"Drucken", "Schaubild drucken"});
   EXPECT_EQ(messages, (std::vector<std::string>{"Nicht gedruckt"}));
   EXPECT_EQ(offered, QStringLiteral(LUMATIK_PRINTOUT_PDF));  // the last file chosen
 }

@@ -179,7 +179,7 @@ class PictureExport : public PlotterOpened {
       BecomesActive(dialog);
       answer(dialog);
     });
-    ChooseMenu(Form1sb, {QStringLiteral("Drucken"), QString::fromUtf8("Als Bild speichern …")});
+    ChooseMenu(functionInputWindow, {QStringLiteral("Drucken"), QString::fromUtf8("Als Bild speichern …")});
   }
 };
 

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 
 #include "plot/plotrender.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/function_input_window.h"
+#include "plot/windows/graph_window.h"
 #include "support/window_test_support.h"
 
 namespace lumatik::testing {
@@ -23,7 +23,7 @@ class PlotterOpened : public FormsTest {
     startWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(startWindow));
     QTest::mouseClick(startWindow->BSchaubild, Qt::LeftButton);
-    ASSERT_TRUE(BecomesActive(Form1sb));
+    ASSERT_TRUE(BecomesActive(functionInputWindow));
     Settle();
   }
   static void TypeInto(QWidget* control, const char* text) { testing::TypeInto(control, QString::fromUtf8(text)); }
@@ -34,17 +34,17 @@ class PlotterOpened : public FormsTest {
   }
   // A new term typed into f(x)= and confirmed with Enter.
   static void DrawTyped(const char* term) {
-    TypeInto(Form1sb->ComboBox1->lineEdit(), term);
+    TypeInto(functionInputWindow->ComboBox1->lineEdit(), term);
     PressEnter();
   }
   // Whether the graph's picture has the colour at the user point (x|y) of
   // the scale the fields now show.
   static bool PictureShows(QRgb colour, long double x, long double y) {
-    const PlotFrame frame{0, Form2sb->width(), Form2sb->height()};
-    const PlotScale scale = ComputePlotScale(Form1sb->PlotFields());
+    const PlotFrame frame{0, graphWindow->width(), graphWindow->height()};
+    const PlotScale scale = ComputePlotScale(functionInputWindow->PlotFields());
     const int px = CmToPixelX(x / scale.sx + scale.dx, frame);
     const int py = CmToPixelY(y / scale.sy + scale.dy, frame);
-    return Form2sb->Image1->picture().pixel(px, py) == colour;
+    return graphWindow->Image1->picture().pixel(px, py) == colour;
   }
 };
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/function_list_window.h"
 #include "plotter_window_fixture.h"
 #include "plot/plotinput.h"
 #include "shell/windows/qtext.h"
@@ -17,59 +17,59 @@ class PlotterWindows : public PlotterOpened {};
 // Opening draws the default function with the caret in it; a term typed
 // there, or a unit, is drawn after Enter; "Lezter Fehler" names what it met.
 TEST_F(PlotterWindows, ATermTypedIntoTheFunctionFieldIsDrawnAfterEnter) {
-  EXPECT_EQ(Form1sb->FunctionText(), "1/3*x^3-3*x");
-  EXPECT_TRUE(Form1sb->ComboBox1->hasFocus());
+  EXPECT_EQ(functionInputWindow->FunctionText(), "1/3*x^3-3*x");
+  EXPECT_TRUE(functionInputWindow->ComboBox1->hasFocus());
   EXPECT_TRUE(PictureShows(kScreenWhite, 1.5L, -3.375L));  // 1/3*1,5^3 - 3*1,5
   DrawTyped("x^2-2");
   EXPECT_TRUE(PictureShows(kScreenWhite, -1.5L, 0.25L));
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"x^2-2", "1/3*x^3-3*x"}));
-  EXPECT_TRUE(Form1sb->ComboBox1->hasFocus());
-  TypeInto(Form1sb->ComboBox1->lineEdit(), "x/2");
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"x^2-2", "1/3*x^3-3*x"}));
+  EXPECT_TRUE(functionInputWindow->ComboBox1->hasFocus());
+  TypeInto(functionInputWindow->ComboBox1->lineEdit(), "x/2");
   PressEnter(Qt::Key_Enter);  // the Enter of the number block draws as well
   EXPECT_TRUE(PictureShows(kScreenWhite, 2.5L, 1.25L));
   QTest::keyClick(Focused(), Qt::Key_Down);  // the next line of the list
   Settle();
-  EXPECT_EQ(Form1sb->FunctionText(), "x^2-2");
-  TypeInto(Form1sb->ELEx, "1.5");  // a point or a comma
+  EXPECT_EQ(functionInputWindow->FunctionText(), "x^2-2");
+  TypeInto(functionInputWindow->ELEx, "1.5");  // a point or a comma
   PressEnter();
-  EXPECT_EQ(Form1sb->ELEy->text(), QStringLiteral("1.5"));
+  EXPECT_EQ(functionInputWindow->ELEy->text(), QStringLiteral("1.5"));
   // One unit is 1,5 cm now: the curve passes 1,5 cm right of the axis at f(1) = -1.
   EXPECT_TRUE(PictureShows(kScreenWhite, 1, -1));
   DrawTyped("1/x");
-  ChooseMenu(Form1sb, {"Hilfe", "Lezter Fehler"});
+  ChooseMenu(functionInputWindow, {"Hilfe", "Lezter Fehler"});
   EXPECT_EQ(messages, std::vector<std::string>{LastErrorReport("Div. durch Null")});
 }
 
 // Left through "Beenden" and opened again in the same run: the graph is
 // there again, not an empty screen behind the input window.
 TEST_F(PlotterWindows, SchaubildOpenedAgainShowsTheGraph) {
-  ChooseMenu(Form1sb, {"Datei", "Beenden"});
+  ChooseMenu(functionInputWindow, {"Datei", "Beenden"});
   ASSERT_TRUE(BecomesActive(startWindow));
-  EXPECT_FALSE(Form2sb->isVisible());
+  EXPECT_FALSE(graphWindow->isVisible());
   OpenPlotter();
-  EXPECT_TRUE(Form2sb->isVisible());
+  EXPECT_TRUE(graphWindow->isVisible());
   EXPECT_TRUE(PictureShows(kScreenWhite, 1.5L, -3.375L));
 }
 
 // The frame's close button of the full-screen graph, with the input window
 // hidden by a click, leads back to the input window as Esc does.
 TEST_F(PlotterWindows, ClosingTheGraphWithTheInputWindowHiddenBringsTheInputWindowBack) {
-  QTest::mouseClick(Form2sb->Image1, Qt::LeftButton, Qt::NoModifier, Form2sb->Image1->rect().center());
+  QTest::mouseClick(graphWindow->Image1, Qt::LeftButton, Qt::NoModifier, graphWindow->Image1->rect().center());
   Settle();
-  ASSERT_FALSE(Form1sb->isVisible());
-  Form2sb->close();
+  ASSERT_FALSE(functionInputWindow->isVisible());
+  graphWindow->close();
   Settle();
-  EXPECT_TRUE(Form1sb->isVisible());
-  EXPECT_TRUE(Form2sb->isVisible());
-  EXPECT_TRUE(BecomesActive(Form1sb));
+  EXPECT_TRUE(functionInputWindow->isVisible());
+  EXPECT_TRUE(graphWindow->isVisible());
+  EXPECT_TRUE(BecomesActive(functionInputWindow));
 }
 
 TEST_F(PlotterWindows, ExampleListFillsTheListAndIsSavedAtProgramEnd) {
-  ChooseMenu(Form1sb, {"Hilfe", "Beispiel Liste"});
-  const std::vector<std::string> list = MemoLines(Form3sb->Memo1);
+  ChooseMenu(functionInputWindow, {"Hilfe", "Beispiel Liste"});
+  const std::vector<std::string> list = MemoLines(functionListWindow->Memo1);
   ASSERT_EQ(list.size(), 9u);
   EXPECT_EQ(list.back(), "Text -15 2,25 12 |sowie  x - > 1/x, 1/x^2");
-  EXPECT_TRUE(Form3sb->isVisible());
+  EXPECT_TRUE(functionListWindow->isVisible());
   EXPECT_TRUE(PictureShows(kScreenWhite, 3, 1.0L / 3));
   DestroyForms();
   std::vector<std::string> saved;
@@ -77,21 +77,21 @@ TEST_F(PlotterWindows, ExampleListFillsTheListAndIsSavedAtProgramEnd) {
   EXPECT_EQ(saved, list);
   CreateForms();  // the next run starts with the default function alone
   OpenPlotter();
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x"}));
 }
 
 TEST_F(PlotterWindows, ARightClickAfterTextEinfuegenLetsTheUserTypeTheText) {
-  const QPoint centre(Form2sb->width() / 2, Form2sb->height() / 2);
-  ChooseMenu(Form1sb, {"Drucken", QString::fromUtf8("Text einfügen")});
+  const QPoint centre(graphWindow->width() / 2, graphWindow->height() / 2);
+  ChooseMenu(functionInputWindow, {"Drucken", QString::fromUtf8("Text einfügen")});
   messages.clear();
-  QTest::mouseClick(Form2sb->Image1, Qt::RightButton, Qt::NoModifier, centre);
+  QTest::mouseClick(graphWindow->Image1, Qt::RightButton, Qt::NoModifier, centre);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("In der Liste erscheint die Zeile:\rText 0 0 12 |\r\r", 0), 0u);
-  ASSERT_TRUE(BecomesActive(Form3sb));
+  ASSERT_TRUE(BecomesActive(functionListWindow));
   QTest::keyClicks(Focused(), QStringLiteral("Mitte"));
-  QTest::mouseClick(Form3sb->BOk, Qt::LeftButton);
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x", "Text 0 0 12 |Mitte"}));
-  EXPECT_TRUE(BecomesActive(Form1sb));  // over the graph the click had raised
+  QTest::mouseClick(functionListWindow->BOk, Qt::LeftButton);
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"1/3*x^3-3*x", "Text 0 0 12 |Mitte"}));
+  EXPECT_TRUE(BecomesActive(functionInputWindow));  // over the graph the click had raised
 }
 
 // The menu "Von der Sekante zur Tangente": an example, then secant,
@@ -100,24 +100,24 @@ class SecantMenu : public PlotterOpened {};
 
 TEST_F(SecantMenu, FromTheSecantToTheTangent) {
   const QString menu = QStringLiteral("Von der Sekante zur Tangente");
-  ChooseMenu(Form1sb, {menu, "Beispiel 0,2x^2 bei 1,5"});
-  EXPECT_EQ(Form1sb->FunctionText(), "1/5*x^2");
-  ChooseMenu(Form1sb, {menu, "Zeichne Sekante"});
-  EXPECT_EQ(Form1sb->Lm->text(), "Sekantensteigung");
-  EXPECT_EQ(Form1sb->Em->text(), "0,8=4/5");
-  ChooseMenu(Form1sb, {menu, "Zeichne Sekante mit 1/2dx"});
-  EXPECT_EQ(Form1sb->Ex->text(), "2");
-  ChooseMenu(Form1sb, {menu, "Lupe"});
-  EXPECT_EQ(Form1sb->Ex000->text(), "1,5");
-  EXPECT_EQ(Form1sb->ELEx->text(), "2");
-  ChooseMenu(Form1sb, {menu, "Zeichne Tangente"});
-  EXPECT_EQ(Form1sb->Lm->text(), "Tangentensteigung");
-  ChooseMenu(Form1sb, {menu, "Zeichne Normale"});
-  EXPECT_EQ(Form1sb->Lm->text(), "Normalensteigung");
-  ChooseMenu(Form1sb, {menu, QString::fromUtf8("Sekante löschen")});
-  EXPECT_EQ(Form1sb->PlotList(), (std::vector<std::string>{"1/5*x^2"}));
-  EXPECT_EQ(Form1sb->ELEx->text(), "1");
-  EXPECT_EQ(Form1sb->Ex000->text(), "0");
+  ChooseMenu(functionInputWindow, {menu, "Beispiel 0,2x^2 bei 1,5"});
+  EXPECT_EQ(functionInputWindow->FunctionText(), "1/5*x^2");
+  ChooseMenu(functionInputWindow, {menu, "Zeichne Sekante"});
+  EXPECT_EQ(functionInputWindow->Lm->text(), "Sekantensteigung");
+  EXPECT_EQ(functionInputWindow->Em->text(), "0,8=4/5");
+  ChooseMenu(functionInputWindow, {menu, "Zeichne Sekante mit 1/2dx"});
+  EXPECT_EQ(functionInputWindow->Ex->text(), "2");
+  ChooseMenu(functionInputWindow, {menu, "Lupe"});
+  EXPECT_EQ(functionInputWindow->Ex000->text(), "1,5");
+  EXPECT_EQ(functionInputWindow->ELEx->text(), "2");
+  ChooseMenu(functionInputWindow, {menu, "Zeichne Tangente"});
+  EXPECT_EQ(functionInputWindow->Lm->text(), "Tangentensteigung");
+  ChooseMenu(functionInputWindow, {menu, "Zeichne Normale"});
+  EXPECT_EQ(functionInputWindow->Lm->text(), "Normalensteigung");
+  ChooseMenu(functionInputWindow, {menu, QString::fromUtf8("Sekante löschen")});
+  EXPECT_EQ(functionInputWindow->PlotList(), (std::vector<std::string>{"1/5*x^2"}));
+  EXPECT_EQ(functionInputWindow->ELEx->text(), "1");
+  EXPECT_EQ(functionInputWindow->Ex000->text(), "0");
 }
 
 }  // namespace

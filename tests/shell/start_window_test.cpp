@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 
 #include "calc/windows/calculator_window.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/function_input_window.h"
+#include "plot/windows/graph_window.h"
 #include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
 #include "worksheet/windows/unitlsg.h"
@@ -35,11 +35,11 @@ TEST_F(StartWindowTest, LeavingThePlotterRevealsSixAreasButNeverAlgebra) {
   startWindow->show();
   EXPECT_EQ(VisibleCaptions(), (QStringList{"Info...", "Schaubild", "Schliessen"}));
   Click(startWindow->BSchaubild);
-  EXPECT_TRUE(Form1sb->isVisible());
+  EXPECT_TRUE(functionInputWindow->isVisible());
   EXPECT_FALSE(startWindow->isVisible());
-  ChooseMenu(Form1sb, {"Datei", "Beenden"});
+  ChooseMenu(functionInputWindow, {"Datei", "Beenden"});
   EXPECT_TRUE(startWindow->isVisible());
-  EXPECT_FALSE(Form2sb->isVisible());
+  EXPECT_FALSE(graphWindow->isVisible());
   EXPECT_EQ(VisibleCaptions(),
             (QStringList{"3D-Zeichnen", "Geometrie", "Gleichungen", "Info...", QString::fromUtf8("Kettenbrüche"), "LGS",
                          "Rechne", "Schaubild", "Schliessen"}));

@@ -28,7 +28,7 @@
 #include "discuss/term_function.h"
 #include "discuss/value_table.h"
 #include "plot/plotter_state.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 #include "shell/windows/enter_key.h"
@@ -274,7 +274,7 @@ void TForm4sb::BRechneClick() {
     ShowMessage(discusstexts::kStopped);
     return;
   }
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
+  const DiscussionTerm term = PrepareDiscussionTerm(functionInputWindow ? functionInputWindow->FunctionText() : std::string());
   const ScanNumbers numbers = IntervalNumbers();
   if (!StepAccepted(numbers)) return;
   std::optional<DiscussionResult> result;
@@ -308,7 +308,7 @@ void TForm4sb::MemoChanged() {
 }
 
 void TForm4sb::Button2Click() {
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
+  const DiscussionTerm term = PrepareDiscussionTerm(functionInputWindow ? functionInputWindow->FunctionText() : std::string());
   const ScanNumbers numbers = IntervalNumbers();
   if (!StepAccepted(numbers)) return;
   std::optional<std::vector<std::string>> rows;
@@ -321,7 +321,7 @@ void TForm4sb::Button2Click() {
 }
 
 void TForm4sb::BintegralClick() {
-  const DiscussionTerm term = PrepareDiscussionTerm(Form1sb ? Form1sb->FunctionText() : std::string());
+  const DiscussionTerm term = PrepareDiscussionTerm(functionInputWindow ? functionInputWindow->FunctionText() : std::string());
   const IntegralOutcome outcome = IntegralPress(MemoLines(Memo1), term);
   AddMemoLines(Memo1, outcome.appendedLines);
   if (outcome.moveWindowToTop) {
@@ -332,16 +332,16 @@ void TForm4sb::BintegralClick() {
 }
 
 void TForm4sb::RedrawPlotterBehind() {
-  if (!Form1sb) return;
-  Form1sb->Schaubild1Click();
+  if (!functionInputWindow) return;
+  functionInputWindow->Schaubild1Click();
   // Raised while the input window still has the focus, as it is opened.
   if (Plotter().DiscussionActive) BringToFront(this);
-  Form1sb->hide();
+  functionInputWindow->hide();
 }
 
 void TForm4sb::ShowMovedView(const MovedView& view) {
-  ShowFieldText(Form1sb->ELEx, QtText(view.lex));
-  ShowFieldText(Form1sb->Ex000, QtText(view.x000));
+  ShowFieldText(functionInputWindow->ELEx, QtText(view.lex));
+  ShowFieldText(functionInputWindow->Ex000, QtText(view.x000));
   RedrawPlotterBehind();
   if (view.from) ShowFieldText(Evon, QtText(*view.from));
   if (view.to) ShowFieldText(Ebis, QtText(*view.to));
@@ -349,26 +349,26 @@ void TForm4sb::ShowMovedView(const MovedView& view) {
 }
 
 void TForm4sb::BplusClick(QObject* sender) {
-  if (!Form1sb) return;
-  ShowMovedView(ZoomedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Bplus));
+  if (!functionInputWindow) return;
+  ShowMovedView(ZoomedView(CoreText(functionInputWindow->ELEx->text()), CoreText(functionInputWindow->Ex000->text()), sender == Bplus));
 }
 
 void TForm4sb::BrechtsClick(QObject* sender) {
-  if (!Form1sb) return;
+  if (!functionInputWindow) return;
   ShowMovedView(
-      ShiftedView(CoreText(Form1sb->ELEx->text()), CoreText(Form1sb->Ex000->text()), sender == Brechts));
+      ShiftedView(CoreText(functionInputWindow->ELEx->text()), CoreText(functionInputWindow->Ex000->text()), sender == Brechts));
 }
 
 void TForm4sb::BPunkteClick() {
-  if (!Form1sb || points_.empty()) return;
-  std::vector<std::string> list = Form1sb->PlotList();
+  if (!functionInputWindow || points_.empty()) return;
+  std::vector<std::string> list = functionInputWindow->PlotList();
   TakePointsIntoPlotList(points_, list);
-  Form1sb->SetPlotList(list);
+  functionInputWindow->SetPlotList(list);
   {
     // The circles are lines of the list, so the whole list is drawn from
     // now on; one redraw follows.
-    const QSignalBlocker quiet(Form1sb->CBAlle);
-    Form1sb->CBAlle->setChecked(true);
+    const QSignalBlocker quiet(functionInputWindow->CBAlle);
+    functionInputWindow->CBAlle->setChecked(true);
   }
   RedrawPlotterBehind();
 }

@@ -3,9 +3,9 @@
 namespace lumatik {
 
 StartWindow* startWindow = nullptr;
-TForm3sb* Form3sb = nullptr;
+FunctionListWindow* functionListWindow = nullptr;
 TForm4sb* Form4sb = nullptr;
-TForm1sb* Form1sb = nullptr;
+FunctionInputWindow* functionInputWindow = nullptr;
 TFormLSG* FormLSG = nullptr;
 HintInputDialog* hintInputDialog = nullptr;
 CalculatorWindow* calculatorWindow = nullptr;
@@ -13,7 +13,7 @@ TForm_ba1* Form_ba1 = nullptr;
 TForm_ba2* Form_ba2 = nullptr;
 TForm_ba3* Form_ba3 = nullptr;
 TForm_ba4* Form_ba4 = nullptr;
-TForm2sb* Form2sb = nullptr;
+GraphWindow* graphWindow = nullptr;
 
 std::uint16_t StartMode = 0;
 

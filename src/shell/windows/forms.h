@@ -10,9 +10,9 @@
 namespace lumatik {
 
 class StartWindow;
-class TForm3sb;
+class FunctionListWindow;
 class TForm4sb;
-class TForm1sb;
+class FunctionInputWindow;
 class TFormLSG;
 class HintInputDialog;
 class CalculatorWindow;
@@ -20,12 +20,12 @@ class TForm_ba1;
 class TForm_ba2;
 class TForm_ba3;
 class TForm_ba4;
-class TForm2sb;
+class GraphWindow;
 
 extern StartWindow* startWindow;      // start window, the main window
-extern TForm3sb* Form3sb;          // plotter: list window
+extern FunctionListWindow* functionListWindow;          // plotter: list window
 extern TForm4sb* Form4sb;          // curve discussion
-extern TForm1sb* Form1sb;          // plotter: function input
+extern FunctionInputWindow* functionInputWindow;          // plotter: function input
 extern TFormLSG* FormLSG;          // worksheet
 extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)
 extern CalculatorWindow* calculatorWindow;          // calculator
@@ -33,7 +33,7 @@ extern TForm_ba1* Form_ba1;        // screenshot: capture
 extern TForm_ba2* Form_ba2;        // screenshot: upper-left marker
 extern TForm_ba3* Form_ba3;        // screenshot: lower-right marker
 extern TForm_ba4* Form_ba4;        // screenshot: preview and export
-extern TForm2sb* Form2sb;          // graph window
+extern GraphWindow* graphWindow;          // graph window
 
 // The area chosen in the start window: 0 plotter, 1 linear systems,
 // 2 equations, 3 geometry, 4 3-D drawing, 5 continued fractions, 6 algebra.

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "calc/windows/calculator_window.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/messagesink.h"
 #include "shell/windows/delayed_save.h"
 #include "shell/windows/enter_key.h"
@@ -41,8 +41,8 @@ Session::Session() {
     calculator_->watch(calculatorWindow->MParameter);
     calculator_->watch(calculatorWindow->MVerlauf);
   }
-  plotList_ = new DelayedSave([] { if (Form1sb) static_cast<void>(Form1sb->SavePlotList()); }, this);
-  if (Form1sb) plotList_->watch(Form1sb->ComboBox1->model());
+  plotList_ = new DelayedSave([] { if (functionInputWindow) static_cast<void>(functionInputWindow->SavePlotList()); }, this);
+  if (functionInputWindow) plotList_->watch(functionInputWindow->ComboBox1->model());
   if (startWindow) connect(startWindow, &StartWindow::closed, this, [this] { end(true); });
   qApp->installEventFilter(this);
 }
@@ -53,7 +53,7 @@ bool Session::SaveAll() {
   bool saved = true;
   if (FormLSG && FormLSG->isVisible()) saved = FormLSG->SaveAreaWorksheet() && saved;
   if (calculatorWindow) saved = calculatorWindow->SaveSettings() && saved;
-  if (Form1sb) saved = Form1sb->SavePlotList() && saved;
+  if (functionInputWindow) saved = functionInputWindow->SavePlotList() && saved;
   return saved;
 }
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "calc/windows/calculator_window.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/function_input_window.h"
+#include "plot/windows/graph_window.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
@@ -246,7 +246,7 @@ bool StartWindow::event(QEvent* e) {
 // oberst") or when the user clicks it beside the worksheet, and that sheet
 // is saved over its file when it closes.
 void StartWindow::FormActivate() {
-  if (Form2sb) Form2sb->hide();
+  if (graphWindow) graphWindow->hide();
   QPlainTextEdit* worksheet = WorksheetMemo();
   if (worksheet && !worksheet->window()->isVisible()) worksheet->clear();
 }
@@ -268,7 +268,7 @@ void StartWindow::Button2Click() { close(); }
 
 void StartWindow::BSchaubildClick() {
   StartMode = 0;
-  BringToFront(Form1sb);
+  BringToFront(functionInputWindow);
   hide();
 }
 

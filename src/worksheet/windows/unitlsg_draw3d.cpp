@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "draw3d/scene_commands.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/graph_window.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
@@ -49,34 +49,34 @@ void KeepPlaceWhileReplacing(QPlainTextEdit* memo, std::vector<std::string> line
 // hint about lines that could not be drawn. The graph comes to the front
 // with the keys, so that Esc leads back to the worksheet.
 void ShowScene(TFormLSG& sheet, const SceneDrawer& draw) {
-  if (!Form2sb) return;
+  if (!graphWindow) return;
   const std::vector<std::string> before = sheet.Lines();
-  const SceneTarget target{Form2sb->width(), Form2sb->height()};
+  const SceneTarget target{graphWindow->width(), graphWindow->height()};
   std::optional<SceneDrawing> drawing;
-  Form2sb->Paint([&](Canvas& canvas) { drawing = draw(before, canvas, target); });
+  graphWindow->Paint([&](Canvas& canvas) { drawing = draw(before, canvas, target); });
   if (!drawing) return;
-  Form2sb->View3D = drawing->view;
+  graphWindow->View3D = drawing->view;
   if (drawing->lines != before) KeepPlaceWhileReplacing(sheet.Memo1, drawing->lines);
-  BringToFront(Form2sb);
+  BringToFront(graphWindow);
   if (!drawing->hint.empty()) ShowHint(drawing->hint);
 }
 
 }  // namespace
 
 void TFormLSG::Zeichne1Click(bool standardUnits) {
-  if (Form2sb) Form2sb->ClearGraph(kBlack);
+  if (graphWindow) graphWindow->ClearGraph(kBlack);
   if (Lines().empty()) {
     Beispiele1Click();
     return;
   }
   ShowScene(*this, [standardUnits](const std::vector<std::string>& lines, Canvas& canvas, const SceneTarget& target) {
-    return DrawWorksheetScene(lines, Form2sb->View3D, standardUnits, canvas, target, ScreenColours());
+    return DrawWorksheetScene(lines, graphWindow->View3D, standardUnits, canvas, target, ScreenColours());
   });
 }
 
 void TFormLSG::DrawChangedView(ViewChange change) {
   ShowScene(*this, [change](const std::vector<std::string>& lines, Canvas& canvas, const SceneTarget& target) {
-    return DrawWithChangedView(lines, Form2sb->View3D, change, canvas, target, ScreenColours());
+    return DrawWithChangedView(lines, graphWindow->View3D, change, canvas, target, ScreenColours());
   });
 }
 

@@ -16,12 +16,12 @@ class RawPrintSink;
 
 // The list window of the plotter: the plot list as editable text, which "OK"
 // takes over, plus list files and plain-text printing.
-class TForm3sb : public QWidget {
+class FunctionListWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm3sb(QWidget* parent = nullptr);
-  ~TForm3sb() override;
+  explicit FunctionListWindow(QWidget* parent = nullptr);
+  ~FunctionListWindow() override;
 
   void BZurueckClick();
   void BOkClick();

@@ -16,7 +16,7 @@
 #include "plot/graphprint.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/plotter_state.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {
@@ -36,7 +36,7 @@ bool CanPrintTo(const QPrinter& printer) {
 
 }  // namespace
 
-void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
+void FunctionInputWindow::Schaubilddrucken1Click(QObject* sender) {
   QPrinter printer(QPrinter::HighResolution);
   if (!Plotter().LastPrintFile.empty()) printer.setOutputFileName(QString::fromStdString(Plotter().LastPrintFile));
   QPrintDialog dialog(&printer, this);
@@ -48,7 +48,7 @@ void TForm1sb::Schaubilddrucken1Click(QObject* sender) {
   }
 }
 
-bool TForm1sb::PrintGraphOn(QPrinter& printer, bool withText) {
+bool FunctionInputWindow::PrintGraphOn(QPrinter& printer, bool withText) {
   if (!CanPrintTo(printer)) return false;
   // A PDF file gets the pixels of a common laser printer, on which the pens
   // of one and two pixels were made to look right.

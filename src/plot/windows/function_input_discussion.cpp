@@ -10,7 +10,7 @@
 #include "discuss/windows/unit4sb.h"
 #include "plot/plotlist.h"
 #include "plot/plotter_state.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
@@ -18,7 +18,7 @@
 
 namespace lumatik {
 
-void TForm1sb::RechneNullstellenaus1Click() {
+void FunctionInputWindow::RechneNullstellenaus1Click() {
   Plotter().DiscussionActive = true;
   CBAbleitung->setChecked(false);
   CBAlle->setChecked(false);
@@ -33,7 +33,7 @@ void TForm1sb::RechneNullstellenaus1Click() {
   hide();
 }
 
-void TForm1sb::Beispiel1Click(QAction* sender) {
+void FunctionInputWindow::Beispiel1Click(QAction* sender) {
   const DiscussionExample* example = sender ? FindDiscussionExample(sender->text().toStdString()) : nullptr;
   if (!example || !Form4sb) return;
   // An example chosen while a run goes on replaces that run: its own

@@ -1,4 +1,4 @@
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/graph_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +18,7 @@
 #include "plot/plotredraw.h"
 #include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "screenshot/windows/unit_ba1.h"
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
@@ -72,7 +72,7 @@ void TGraphImage::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
 }
 
-TForm2sb::TForm2sb(QWidget* parent) : QWidget(parent) {
+GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form2sb"));
   setWindowTitle(QStringLiteral("Schaubild"));
   Image1 = new TGraphImage(this);
@@ -81,19 +81,19 @@ TForm2sb::TForm2sb(QWidget* parent) : QWidget(parent) {
   BFom2sb_x->setFixedSize(16, 16);
   BFom2sb_x->setFocusPolicy(Qt::NoFocus);
   BuildPopupMenu();
-  connect(Image1, &TGraphImage::clicked, this, &TForm2sb::Image1Click);
-  connect(Image1, &TGraphImage::mouseDown, this, &TForm2sb::Image1MouseDown);
+  connect(Image1, &TGraphImage::clicked, this, &GraphWindow::Image1Click);
+  connect(Image1, &TGraphImage::mouseDown, this, &GraphWindow::Image1MouseDown);
   // The right click itself activates the window, so the menu is decided as
   // on activation even where the window system reports that late.
   connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
     FormActivate();
     if (image1PopupMenu_) image1PopupMenu_->popup(Image1->mapToGlobal(pos));
   });
-  connect(BFom2sb_x, &QPushButton::clicked, this, &TForm2sb::BFom2sb_xClick);
+  connect(BFom2sb_x, &QPushButton::clicked, this, &GraphWindow::BFom2sb_xClick);
   FormCreate();
 }
 
-void TForm2sb::BuildPopupMenu() {
+void GraphWindow::BuildPopupMenu() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   auto item = [this](const char* name, const char* caption, ViewChange change) {
@@ -119,34 +119,34 @@ void TForm2sb::BuildPopupMenu() {
   Nachlinks1 = item("Nachlinks1", "Nach links", ViewChange::Left);
   Bidschirmausschnittspeichern1 = PopupMenu1->addAction(Ui("Bidschirmausschnitt speichern"));
   Bidschirmausschnittspeichern1->setObjectName(QStringLiteral("Bidschirmausschnittspeichern1"));
-  connect(Bidschirmausschnittspeichern1, &QAction::triggered, this, &TForm2sb::Bidschirmausschnittspeichern1Click);
+  connect(Bidschirmausschnittspeichern1, &QAction::triggered, this, &GraphWindow::Bidschirmausschnittspeichern1Click);
   AlsBildspeichern1 = PopupMenu1->addAction(Ui("Als Bild speichern …"));
   AlsBildspeichern1->setObjectName(QStringLiteral("AlsBildspeichern1"));
-  connect(AlsBildspeichern1, &QAction::triggered, this, &TForm2sb::AlsBildspeichern1Click);
+  connect(AlsBildspeichern1, &QAction::triggered, this, &GraphWindow::AlsBildspeichern1Click);
 }
 
 // Borderless over the whole screen.
-void TForm2sb::FormCreate() {
+void GraphWindow::FormCreate() {
   setWindowFlag(Qt::FramelessWindowHint);
   setGeometry(ScreenRect());
   Image1->setGeometry(rect());
   Image1->ensureSize(ScreenRect().size().expandedTo(size()));
 }
 
-void TForm2sb::resizeEvent(QResizeEvent* e) {
+void GraphWindow::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   Image1->setGeometry(rect());
   Image1->ensureSize(size());
 }
 
-bool TForm2sb::event(QEvent* e) {
+bool GraphWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   return QWidget::event(e);
 }
 
-void TForm2sb::FormActivate() { image1PopupMenu_ = StartMode != 0 ? PopupMenu1 : nullptr; }
+void GraphWindow::FormActivate() { image1PopupMenu_ = StartMode != 0 ? PopupMenu1 : nullptr; }
 
-void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
+void GraphWindow::Paint(const std::function<void(Canvas&)>& drawing) {
   tape_.setArea(width(), height());
   PaintPlot(Image1->picture(), canvasState_, [&](Canvas& canvas) {
     TapingCanvas taping(canvas, tape_);
@@ -155,7 +155,7 @@ void TForm2sb::Paint(const std::function<void(Canvas&)>& drawing) {
   Image1->update();
 }
 
-bool TForm2sb::PaintInSlices(const std::function<bool(Canvas&, const std::function<bool()>&)>& slice) {
+bool GraphWindow::PaintInSlices(const std::function<bool(Canvas&, const std::function<bool()>&)>& slice) {
   // A slice short enough that Esc answers at once, long enough that showing
   // the picture costs little of the drawing.
   constexpr qint64 kSliceMs = 40;
@@ -175,7 +175,7 @@ bool TForm2sb::PaintInSlices(const std::function<bool(Canvas&, const std::functi
   return finished;
 }
 
-void TForm2sb::ClearGraph(Colour colour) {
+void GraphWindow::ClearGraph(Colour colour) {
   BFom2sb_x->move(width() - BFom2sb_x->width(), 0);
   show();
   raise();
@@ -185,15 +185,15 @@ void TForm2sb::ClearGraph(Colour colour) {
   Paint([&](Canvas& canvas) { ClearCanvas(canvas, colour, screen.width(), screen.height()); });
 }
 
-void TForm2sb::ShowControllingWindow() {
+void GraphWindow::ShowControllingWindow() {
   if (StartMode == 0) {
-    if (Form1sb) Form1sb->ShowInFront();
+    if (functionInputWindow) functionInputWindow->ShowInFront();
   } else {
     BringToFront(FormLSG);
   }
 }
 
-void TForm2sb::Image1Click() {
+void GraphWindow::Image1Click() {
   if (swallowClick_) {
     swallowClick_ = false;
     return;
@@ -202,26 +202,26 @@ void TForm2sb::Image1Click() {
     ShowControllingWindow();
     return;
   }
-  const bool inputWasVisible = Form1sb && Form1sb->isVisible();
-  if (Form1sb) Form1sb->setVisible(!inputWasVisible);
+  const bool inputWasVisible = functionInputWindow && functionInputWindow->isVisible();
+  if (functionInputWindow) functionInputWindow->setVisible(!inputWasVisible);
   if (Plotter().DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
-  if (Form1sb && !inputWasVisible) Form1sb->ShowInFront();
+  if (functionInputWindow && !inputWasVisible) functionInputWindow->ShowInFront();
 }
 
 // The frame's close button (or Alt+F4) is one more Esc: the graph stays
 // behind the window that controls it, which comes back to the front, so the
 // user is never left without a window.
-void TForm2sb::closeEvent(QCloseEvent* e) {
+void GraphWindow::closeEvent(QCloseEvent* e) {
   e->ignore();
   FormKeyPress(Qt::Key_Escape);
 }
 
-void TForm2sb::keyPressEvent(QKeyEvent* e) {
+void GraphWindow::keyPressEvent(QKeyEvent* e) {
   FormKeyPress(e->key());
   QWidget::keyPressEvent(e);
 }
 
-void TForm2sb::FormKeyPress(int key) {
+void GraphWindow::FormKeyPress(int key) {
   if (drawing_) {
     if (key == Qt::Key_Escape) stopRequested_ = true;
     return;
@@ -230,14 +230,14 @@ void TForm2sb::FormKeyPress(int key) {
 }
 
 // In the worksheet areas "X" leads back to the worksheet, as a click and Esc do.
-void TForm2sb::BFom2sb_xClick() {
+void GraphWindow::BFom2sb_xClick() {
   if (StartMode != 0) {
     ShowControllingWindow();
     return;
   }
-  if (Form1sb) Form1sb->move(0, 0);
+  if (functionInputWindow) functionInputWindow->move(0, 0);
   if (Form4sb) Form4sb->move(Form4sb->x(), ScreenRect().height() - 150);
-  if (Form1sb) Form1sb->ShowInFront();
+  if (functionInputWindow) functionInputWindow->ShowInFront();
   if (Plotter().DiscussionActive && Form4sb) Form4sb->show();
   // The hint belongs to the input window the user gets back: a box over the
   // graph would lift the graph above it again.
@@ -247,7 +247,7 @@ void TForm2sb::BFom2sb_xClick() {
   }
 }
 
-void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+void GraphWindow::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                QPoint pos) {
   if (drawing_) {
     stopRequested_ = true;
@@ -255,25 +255,25 @@ void TForm2sb::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons,
     return;
   }
   swallowClick_ = false;
-  if (StartMode != 0 || !Plotter().TextInsertMode || !Form1sb) return;
+  if (StartMode != 0 || !Plotter().TextInsertMode || !functionInputWindow) return;
   if (button != Qt::RightButton || buttons != Qt::RightButton || modifiers != Qt::NoModifier) return;
-  const PlotScale scale = ComputePlotScale(Form1sb->PlotFields());
+  const PlotScale scale = ComputePlotScale(functionInputWindow->PlotFields());
   const UserPoint p = PixelToUser(pos.x(), pos.y(), width(), height(), scale);
   const std::string line = TextInsertionLine(p.x, p.y);
-  Form1sb->AddToPlotList(line);
+  functionInputWindow->AddToPlotList(line);
   // The click raised the graph over the input window; the user goes on
   // there once the text is typed into the list.
-  Form1sb->ShowInFront();
-  Form1sb->Listebearbeiten1Click();
+  functionInputWindow->ShowInFront();
+  functionInputWindow->Listebearbeiten1Click();
   ShowMessage(TextInsertionMessage(line, p.x, p.y));
 }
 
 // The worksheet holds the scene: it draws it again with the changed view.
-void TForm2sb::AlphavergroessernClick(ViewChange change) {
+void GraphWindow::AlphavergroessernClick(ViewChange change) {
   if (View3D && FormLSG) FormLSG->DrawChangedView(change);
 }
 
-void TForm2sb::Bidschirmausschnittspeichern1Click() {
+void GraphWindow::Bidschirmausschnittspeichern1Click() {
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();
   BringToFront(Form_ba1);

@@ -42,11 +42,11 @@ class TGraphImage : public QWidget {
 // The full-screen graph window, the one drawing surface of the program. The
 // 2-D plotter and the 3-D drawing paint into its picture; a click brings the
 // controlling window back or hides it.
-class TForm2sb : public QWidget {
+class GraphWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm2sb(QWidget* parent = nullptr);
+  explicit GraphWindow(QWidget* parent = nullptr);
 
   // Draws on the picture with the canvas state of the previous drawing (pen,
   // brush, font and pen position carry over from one redraw to the next).

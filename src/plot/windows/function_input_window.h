@@ -24,12 +24,12 @@ void ShowFieldText(QLineEdit* field, const QString& text);
 // The function input window: the function field with the plot list, the
 // units of the axes, the point in the middle of the frame, the secant's two
 // x values, and the menus. Almost every action ends in the full redraw.
-class TForm1sb : public QMainWindow {
+class FunctionInputWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1sb(QWidget* parent = nullptr);
-  ~TForm1sb() override;
+  explicit FunctionInputWindow(QWidget* parent = nullptr);
+  ~FunctionInputWindow() override;
 
   // The plot list is the function field's item list; the field's edit text
   // is the current line. Changing the items leaves the edit text alone.

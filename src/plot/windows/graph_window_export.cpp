@@ -11,7 +11,7 @@
 #include "plot/paint/picture_writer.h"
 #include "plot/picture_files.h"
 #include "plot/windows/picture_export_dialog.h"
-#include "plot/windows/unit2sb.h"
+#include "plot/windows/graph_window.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {
@@ -31,7 +31,7 @@ QString& LastPicturePath() {
 
 }  // namespace
 
-void TForm2sb::AlsBildspeichern1Click() {
+void GraphWindow::AlsBildspeichern1Click() {
   const QSize drawn(tape_.width() > 0 ? tape_.width() : width(), tape_.height() > 0 ? tape_.height() : height());
   TPictureExportDialog dialog(this, LastPicturePath(), drawn);
   if (dialog.exec() != QDialog::Accepted) return;

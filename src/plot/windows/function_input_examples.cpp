@@ -5,8 +5,8 @@
 
 #include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
-#include "plot/windows/unit1sb.h"
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/function_input_window.h"
+#include "plot/windows/function_list_window.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
@@ -19,7 +19,7 @@ void Message(const char* utf8) { ShowMessage(Cp1252(utf8)); }
 
 }  // namespace
 
-void TForm1sb::erstesBeispiel1Click() {
+void FunctionInputWindow::erstesBeispiel1Click() {
   SetPlotList({});
   ClearListWindowMemo();
   SetFunctionText(plottexts::kDefaultFunction);
@@ -27,7 +27,7 @@ void TForm1sb::erstesBeispiel1Click() {
   Schaubild1Click();
 }
 
-void TForm1sb::BeispielmitAbleitung1Click() {
+void FunctionInputWindow::BeispielmitAbleitung1Click() {
   ResetInput();
   move(0, 0);
   CBAbleitung->setChecked(true);
@@ -38,11 +38,11 @@ void TForm1sb::BeispielmitAbleitung1Click() {
   Schaubild1Click();
   ShowInFront();
   Listebearbeiten1Click();
-  if (Form3sb) Form3sb->show();
+  if (functionListWindow) functionListWindow->show();
   Message(plottexts::kMitAbleitung);
 }
 
-void TForm1sb::Beispiel11Click() {
+void FunctionInputWindow::Beispiel11Click() {
   ResetInput();
   CBAbleitung->setChecked(true);
   CBAlle->setChecked(false);
@@ -52,7 +52,7 @@ void TForm1sb::Beispiel11Click() {
   ShowInFront();
 }
 
-void TForm1sb::Beispiel31Click() {
+void FunctionInputWindow::Beispiel31Click() {
   ResetInput();
   CBAbleitung->setChecked(true);
   CBAlle->setChecked(false);
@@ -62,7 +62,7 @@ void TForm1sb::Beispiel31Click() {
   ShowInFront();
 }
 
-void TForm1sb::Beispiel41Click() {
+void FunctionInputWindow::Beispiel41Click() {
   Plotter().ValuesPerCm = 400;
   ResetInput();
   SetFunctionText("3*(x/2+1/3-int(x/2+1/3))");
@@ -72,7 +72,7 @@ void TForm1sb::Beispiel41Click() {
   ShowInFront();
 }
 
-void TForm1sb::BeispielListe1Click() {
+void FunctionInputWindow::BeispielListe1Click() {
   ResetInput();
   CBAlle->setChecked(true);
   CBAbleitung->setChecked(false);
@@ -86,7 +86,7 @@ void TForm1sb::BeispielListe1Click() {
   Listebearbeiten1Click();
 }
 
-void TForm1sb::Beispielabschnittweisedefiniert1Click() {
+void FunctionInputWindow::Beispielabschnittweisedefiniert1Click() {
   ResetInput();
   for (const char* line : {"-1/x [-6,5;-1]", "-x [-1;1]", "-1/x [1;5,5]"}) AddToPlotList(line);
   CBAlle->setChecked(true);
@@ -96,7 +96,7 @@ void TForm1sb::Beispielabschnittweisedefiniert1Click() {
   Message(plottexts::kAbschnittweise);
 }
 
-void TForm1sb::Beispielunstetig1Click() {
+void FunctionInputWindow::Beispielunstetig1Click() {
   ResetInput();
   for (const char* line : {"-1/x [-6,5;-1]", "Kästchen -1 1 1/20",
                            "Kreis -1 -1 1/20 ohne Angabe weiß mglich noch rot und schwarz", "x [-1;1]",
@@ -107,7 +107,7 @@ void TForm1sb::Beispielunstetig1Click() {
   ShowInFront();
 }
 
-void TForm1sb::BeispielM751Click() {
+void FunctionInputWindow::BeispielM751Click() {
   ResetInput();
   SetFunctionText("x/(x-6)/(x-8) + 5");
   CBAlle->setChecked(false);
@@ -117,7 +117,7 @@ void TForm1sb::BeispielM751Click() {
   ShowInFront();
 }
 
-void TForm1sb::BeispielStreckeneinzeichnen1Click() {
+void FunctionInputWindow::BeispielStreckeneinzeichnen1Click() {
   ResetInput();
   for (const char* line : {"x^2 [0;2]", "Strecke 1,5 0 1,5 1,5^2", "Strecke 0 1,5^2 1,5 1,5^2",
                            "Kreis 0 0 1/20 schwarz", "Kreis 2 4 1/20 schwarz", "Kreis 1,5 1,5^2 1/20 rot"})
@@ -126,7 +126,7 @@ void TForm1sb::BeispielStreckeneinzeichnen1Click() {
   Schaubild1Click();
 }
 
-void TForm1sb::BeispielmitParameter1Click() {
+void FunctionInputWindow::BeispielmitParameter1Click() {
   ResetInput();
   for (const char* line : {"a*x^3+b*x  a=1/3 b=-3", "a*x^3+b*x  a=2/3 b=-3", "a*x^3+b*x  a=1   b=-3",
                            "a*x^3+b*x  a=4/3 b=-3"})

@@ -8,13 +8,13 @@
 #include <cstring>
 
 #include "plot/secant.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/messagesink.h"
 #include "shell/windows/qtext.h"
 
 namespace lumatik {
 
-SecantFields TForm1sb::ReadSecantFields() const {
+SecantFields FunctionInputWindow::ReadSecantFields() const {
   SecantFields fields;
   fields.function = FunctionText();
   fields.x0 = CoreText(Ex0->text());
@@ -26,7 +26,7 @@ SecantFields TForm1sb::ReadSecantFields() const {
   return fields;
 }
 
-void TForm1sb::WriteSecantFields(const SecantFields& fields) {
+void FunctionInputWindow::WriteSecantFields(const SecantFields& fields) {
   // The function field announces every change of its text; an unchanged
   // function is no change.
   if (fields.function != FunctionText()) SetFunctionText(fields.function);
@@ -38,12 +38,12 @@ void TForm1sb::WriteSecantFields(const SecantFields& fields) {
   ShowFieldText(Ey000, QtText(fields.my));
 }
 
-void TForm1sb::RestartList() {
+void FunctionInputWindow::RestartList() {
   SetPlotList({FunctionText()});
   ClearListWindowMemo();
 }
 
-void TForm1sb::ShowSecantDrawing(const SecantDrawing& drawing) {
+void FunctionInputWindow::ShowSecantDrawing(const SecantDrawing& drawing) {
   Lm->setText(QtText(drawing.slopeCaption));
   ShowFieldText(Em, QtText(drawing.slopeText));
   SetPlotList(drawing.plotList);
@@ -51,44 +51,44 @@ void TForm1sb::ShowSecantDrawing(const SecantDrawing& drawing) {
   Schaubild1Click();
 }
 
-void TForm1sb::ZeichneSekante1Click() {
+void FunctionInputWindow::ZeichneSekante1Click() {
   // With x equal to x0 there is no secant; the core has said so, and the
   // picture stays as it was.
   if (const std::optional<SecantDrawing> drawing = DrawSecant(ReadSecantFields())) ShowSecantDrawing(*drawing);
 }
 
-void TForm1sb::ZeichneSekantemit12dx1Click() {
+void FunctionInputWindow::ZeichneSekantemit12dx1Click() {
   ShowFieldText(Ex, QtText(HalvedX(ReadSecantFields())));
   RestartList();
   Schaubild1Click();
   ZeichneSekante1Click();
 }
 
-void TForm1sb::ZeichneTangente1Click() {
+void FunctionInputWindow::ZeichneTangente1Click() {
   if (const std::optional<SecantDrawing> drawing = DrawTangent(ReadSecantFields())) ShowSecantDrawing(*drawing);
 }
 
-void TForm1sb::ZeichneNormale1Click() {
+void FunctionInputWindow::ZeichneNormale1Click() {
   if (const std::optional<SecantDrawing> drawing = DrawNormal(ReadSecantFields())) ShowSecantDrawing(*drawing);
 }
 
-void TForm1sb::Sekantenlschen1Click() {
+void FunctionInputWindow::Sekantenlschen1Click() {
   Em->setText(QString());
   WriteSecantFields(ClearedSecant(ReadSecantFields()));
   RestartList();
   Schaubild1Click();
 }
 
-void TForm1sb::Lupe1Click() {
+void FunctionInputWindow::Lupe1Click() {
   if (const std::optional<SecantFields> magnified = Magnify(ReadSecantFields())) {
     WriteSecantFields(*magnified);
     Schaubild1Click();
   }
 }
 
-void TForm1sb::Hinweis1Click() { ShowMessage(SecantHintText()); }
+void FunctionInputWindow::Hinweis1Click() { ShowMessage(SecantHintText()); }
 
-void TForm1sb::SecantExampleClick(const char* caption) {
+void FunctionInputWindow::SecantExampleClick(const char* caption) {
   for (const SecantExample& example : SecantExamples()) {
     if (std::strcmp(example.caption, caption) != 0) continue;
     SetPlotList({});
@@ -99,12 +99,12 @@ void TForm1sb::SecantExampleClick(const char* caption) {
   }
 }
 
-void TForm1sb::Beispiel02x2bei151Click() { SecantExampleClick("Beispiel 0,2x^2 bei 1,5"); }
+void FunctionInputWindow::Beispiel02x2bei151Click() { SecantExampleClick("Beispiel 0,2x^2 bei 1,5"); }
 
-void TForm1sb::Beispiel1xbei21Click() { SecantExampleClick("Beispiel 1/x bei 2"); }
+void FunctionInputWindow::Beispiel1xbei21Click() { SecantExampleClick("Beispiel 1/x bei 2"); }
 
-void TForm1sb::Beispielsqrtxbei41Click() { SecantExampleClick("Beispiel sqrt(x) bei 4"); }
+void FunctionInputWindow::Beispielsqrtxbei41Click() { SecantExampleClick("Beispiel sqrt(x) bei 4"); }
 
-void TForm1sb::BeispielKreisr5bei41Click() { SecantExampleClick("Beispiel Kreis (r=5) bei 4 "); }
+void FunctionInputWindow::BeispielKreisr5bei41Click() { SecantExampleClick("Beispiel Kreis (r=5) bei 4 "); }
 
 }  // namespace lumatik

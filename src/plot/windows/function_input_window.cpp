@@ -1,4 +1,4 @@
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,8 +22,8 @@
 #include "plot/plotredraw.h"
 #include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
-#include "plot/windows/unit2sb.h"
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/graph_window.h"
+#include "plot/windows/function_list_window.h"
 #include "screenshot/windows/unit_ba1.h"
 #include "screenshot/windows/unit_ba2.h"
 #include "screenshot/windows/unit_ba3.h"
@@ -59,7 +59,7 @@ void ShowFieldText(QLineEdit* field, const QString& text) {
   field->setCursorPosition(0);
 }
 
-TForm1sb::TForm1sb(QWidget* parent) : QMainWindow(parent) {
+FunctionInputWindow::FunctionInputWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1sb"));
   setWindowTitle(Ui("Eingabe Funktion Längeneinheiten Mitte"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -70,9 +70,9 @@ TForm1sb::TForm1sb(QWidget* parent) : QMainWindow(parent) {
   FormCreate();
 }
 
-TForm1sb::~TForm1sb() { FormDestroy(); }
+FunctionInputWindow::~FunctionInputWindow() { FormDestroy(); }
 
-void TForm1sb::BuildControls() {
+void FunctionInputWindow::BuildControls() {
   auto* central = new QWidget(this);
   setCentralWidget(central);
   auto label = [central](const char* name, const char* caption, int left, int top, int points, bool bold) {
@@ -135,14 +135,14 @@ void TForm1sb::BuildControls() {
   // Enter is caught where it arrives.
   ComboBox1->installEventFilter(this);
   for (QLineEdit* e : {ELEx, ELEy, Ex000, Ey000}) e->installEventFilter(this);
-  connect(ComboBox1, &QComboBox::activated, this, &TForm1sb::ComboBox1Click);
-  connect(ComboBox1, &QComboBox::editTextChanged, this, &TForm1sb::ComboBox1Change);
+  connect(ComboBox1, &QComboBox::activated, this, &FunctionInputWindow::ComboBox1Click);
+  connect(ComboBox1, &QComboBox::editTextChanged, this, &FunctionInputWindow::ComboBox1Change);
   // A state set by the program redraws as a click would, once per change.
-  connect(CBAbleitung, &QCheckBox::toggled, this, &TForm1sb::CBAbleitungClick);
-  connect(CBAlle, &QCheckBox::toggled, this, &TForm1sb::CBAlleClick);
+  connect(CBAbleitung, &QCheckBox::toggled, this, &FunctionInputWindow::CBAbleitungClick);
+  connect(CBAlle, &QCheckBox::toggled, this, &FunctionInputWindow::CBAlleClick);
 }
 
-void TForm1sb::BuildMenu() {
+void FunctionInputWindow::BuildMenu() {
   QMenuBar* MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   auto menu = [this, MainMenu1](const char* name, const char* caption) {
@@ -150,7 +150,7 @@ void TForm1sb::BuildMenu() {
     m->setObjectName(QLatin1String(name));
     return m;
   };
-  auto item = [this](QMenu* m, const char* name, const char* caption, void (TForm1sb::*handler)()) {
+  auto item = [this](QMenu* m, const char* name, const char* caption, void (FunctionInputWindow::*handler)()) {
     QAction* action = m->addAction(Ui(caption));
     action->setObjectName(QLatin1String(name));
     if (handler) connect(action, &QAction::triggered, this, handler);
@@ -159,9 +159,9 @@ void TForm1sb::BuildMenu() {
   auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
 
   Datei1 = menu("Datei1", "Datei");
-  Listebearbeiten1 = item(Datei1, "Listebearbeiten1", "Liste ... ", &TForm1sb::Listebearbeiten1Click);
+  Listebearbeiten1 = item(Datei1, "Listebearbeiten1", "Liste ... ", &FunctionInputWindow::Listebearbeiten1Click);
   separator(Datei1, "N1");
-  Beenden1 = item(Datei1, "Beenden1", "Beenden", &TForm1sb::Beenden1Click);
+  Beenden1 = item(Datei1, "Beenden1", "Beenden", &FunctionInputWindow::Beenden1Click);
 
   Schaubild1 = MainMenu1->addAction(QStringLiteral("Schaubild"));
   Schaubild1->setObjectName(QStringLiteral("Schaubild1"));
@@ -174,42 +174,42 @@ void TForm1sb::BuildMenu() {
     connect(print, &QAction::triggered, this, [this, print] { Schaubilddrucken1Click(print); });
   SchaubildinZwischenablagefrWordetc1 = item(Drucken1, "SchaubildinZwischenablagefrWordetc1",
                                              "Bildschirmausschnitt speichern",
-                                             &TForm1sb::SchaubildinZwischenablagefrWordetc1Click);
+                                             &FunctionInputWindow::SchaubildinZwischenablagefrWordetc1Click);
   AlsBildspeichern1 = item(Drucken1, "AlsBildspeichern1", "Als Bild speichern …", nullptr);
   connect(AlsBildspeichern1, &QAction::triggered, this, [] {
-    if (Form2sb) Form2sb->AlsBildspeichern1Click();
+    if (graphWindow) graphWindow->AlsBildspeichern1Click();
   });
   separator(Drucken1, "N3");
-  Texteinfgen1 = item(Drucken1, "Texteinfgen1", "Text einfügen", &TForm1sb::Texteinfgen1Click);
+  Texteinfgen1 = item(Drucken1, "Texteinfgen1", "Text einfügen", &FunctionInputWindow::Texteinfgen1Click);
 
   Hilfe1 = menu("Hilfe1", "Hilfe");
-  erstesBeispiel1 = item(Hilfe1, "erstesBeispiel1", "erstes Beispiel", &TForm1sb::erstesBeispiel1Click);
+  erstesBeispiel1 = item(Hilfe1, "erstesBeispiel1", "erstes Beispiel", &FunctionInputWindow::erstesBeispiel1Click);
   BeispielmitAbleitung1 =
-      item(Hilfe1, "BeispielmitAbleitung1", "Beispiel mit Ableitung", &TForm1sb::BeispielmitAbleitung1Click);
-  Beispiel11 = item(Hilfe1, "Beispiel11", "Beispiel  veränderte Längeneinheiten", &TForm1sb::Beispiel11Click);
-  Beispiel31 = item(Hilfe1, "Beispiel31", "Beispiel Tangens", &TForm1sb::Beispiel31Click);
-  Beispiel41 = item(Hilfe1, "Beispiel41", "Beispiel Gauß'sche Klammerfunktion", &TForm1sb::Beispiel41Click);
-  BeispielListe1 = item(Hilfe1, "BeispielListe1", "Beispiel Liste", &TForm1sb::BeispielListe1Click);
+      item(Hilfe1, "BeispielmitAbleitung1", "Beispiel mit Ableitung", &FunctionInputWindow::BeispielmitAbleitung1Click);
+  Beispiel11 = item(Hilfe1, "Beispiel11", "Beispiel  veränderte Längeneinheiten", &FunctionInputWindow::Beispiel11Click);
+  Beispiel31 = item(Hilfe1, "Beispiel31", "Beispiel Tangens", &FunctionInputWindow::Beispiel31Click);
+  Beispiel41 = item(Hilfe1, "Beispiel41", "Beispiel Gauß'sche Klammerfunktion", &FunctionInputWindow::Beispiel41Click);
+  BeispielListe1 = item(Hilfe1, "BeispielListe1", "Beispiel Liste", &FunctionInputWindow::BeispielListe1Click);
   Beispielabschnittweisedefiniert1 = item(Hilfe1, "Beispielabschnittweisedefiniert1",
                                           "Beispiel abschnittweise definiert",
-                                          &TForm1sb::Beispielabschnittweisedefiniert1Click);
-  Beispielunstetig1 = item(Hilfe1, "Beispielunstetig1", "Beispiel unstetig", &TForm1sb::Beispielunstetig1Click);
-  BeispielM751 = item(Hilfe1, "BeispielM751", "Beispiel M( 7|6)", &TForm1sb::BeispielM751Click);
+                                          &FunctionInputWindow::Beispielabschnittweisedefiniert1Click);
+  Beispielunstetig1 = item(Hilfe1, "Beispielunstetig1", "Beispiel unstetig", &FunctionInputWindow::Beispielunstetig1Click);
+  BeispielM751 = item(Hilfe1, "BeispielM751", "Beispiel M( 7|6)", &FunctionInputWindow::BeispielM751Click);
   BeispielStreckeneinzeichnen1 = item(Hilfe1, "BeispielStreckeneinzeichnen1", "Beispiel Strecken einzeichnen",
-                                      &TForm1sb::BeispielStreckeneinzeichnen1Click);
+                                      &FunctionInputWindow::BeispielStreckeneinzeichnen1Click);
   BeispielmitParameter1 =
-      item(Hilfe1, "BeispielmitParameter1", "Beispiel mit Parameter", &TForm1sb::BeispielmitParameter1Click);
+      item(Hilfe1, "BeispielmitParameter1", "Beispiel mit Parameter", &FunctionInputWindow::BeispielmitParameter1Click);
   separator(Hilfe1, "N2");
-  Schrittweite1 = item(Hilfe1, "Schrittweite1", "Schrittweite", &TForm1sb::Schrittweite1Click);
-  Hinweise1 = item(Hilfe1, "Hinweise1", "Hinweise", &TForm1sb::Hinweise1Click);
-  LezterFehler1 = item(Hilfe1, "LezterFehler1", "Lezter Fehler", &TForm1sb::LezterFehler1Click);
+  Schrittweite1 = item(Hilfe1, "Schrittweite1", "Schrittweite", &FunctionInputWindow::Schrittweite1Click);
+  Hinweise1 = item(Hilfe1, "Hinweise1", "Hinweise", &FunctionInputWindow::Hinweise1Click);
+  LezterFehler1 = item(Hilfe1, "LezterFehler1", "Lezter Fehler", &FunctionInputWindow::LezterFehler1Click);
   for (QAction* hidden : {BeispielmitAbleitung1, Beispiel41, Beispielabschnittweisedefiniert1, Beispielunstetig1,
                           BeispielStreckeneinzeichnen1, BeispielmitParameter1})
     hidden->setVisible(false);
 
   Nullstellenbestimmung1 = menu("Nullstellenbestimmung1", "Diskussion");
   RechneNullstellenaus1 = item(Nullstellenbestimmung1, "RechneNullstellenaus1", "Nullstellen, Wertetafel etc.",
-                               &TForm1sb::RechneNullstellenaus1Click);
+                               &FunctionInputWindow::RechneNullstellenaus1Click);
   auto example = [this, &item](const char* name, const char* caption) {
     QAction* action = item(Nullstellenbestimmung1, name, caption, nullptr);
     connect(action, &QAction::triggered, this, [this, action] { Beispiel1Click(action); });
@@ -228,33 +228,33 @@ void TForm1sb::BuildMenu() {
 
   VonderSekantezurTangente1 = menu("VonderSekantezurTangente1", "Von der Sekante zur Tangente");
   QMenu* s = VonderSekantezurTangente1;
-  Sekantenlschen1 = item(s, "Sekantenlschen1", "Sekante löschen", &TForm1sb::Sekantenlschen1Click);
-  ZeichneSekante1 = item(s, "ZeichneSekante1", "Zeichne Sekante", &TForm1sb::ZeichneSekante1Click);
-  Lupe1 = item(s, "Lupe1", "Lupe", &TForm1sb::Lupe1Click);
+  Sekantenlschen1 = item(s, "Sekantenlschen1", "Sekante löschen", &FunctionInputWindow::Sekantenlschen1Click);
+  ZeichneSekante1 = item(s, "ZeichneSekante1", "Zeichne Sekante", &FunctionInputWindow::ZeichneSekante1Click);
+  Lupe1 = item(s, "Lupe1", "Lupe", &FunctionInputWindow::Lupe1Click);
   ZeichneSekantemit12dx1 =
-      item(s, "ZeichneSekantemit12dx1", "Zeichne Sekante mit 1/2dx", &TForm1sb::ZeichneSekantemit12dx1Click);
-  ZeichneTangente1 = item(s, "ZeichneTangente1", "Zeichne Tangente", &TForm1sb::ZeichneTangente1Click);
-  ZeichneNormale1 = item(s, "ZeichneNormale1", "Zeichne Normale", &TForm1sb::ZeichneNormale1Click);
-  Hinweis1 = item(s, "Hinweis1", "Hinweis", &TForm1sb::Hinweis1Click);
+      item(s, "ZeichneSekantemit12dx1", "Zeichne Sekante mit 1/2dx", &FunctionInputWindow::ZeichneSekantemit12dx1Click);
+  ZeichneTangente1 = item(s, "ZeichneTangente1", "Zeichne Tangente", &FunctionInputWindow::ZeichneTangente1Click);
+  ZeichneNormale1 = item(s, "ZeichneNormale1", "Zeichne Normale", &FunctionInputWindow::ZeichneNormale1Click);
+  Hinweis1 = item(s, "Hinweis1", "Hinweis", &FunctionInputWindow::Hinweis1Click);
   separator(s, "N4");
   Beispiel02x2bei151 =
-      item(s, "Beispiel02x2bei151", "Beispiel 0,2x^2 bei 1,5", &TForm1sb::Beispiel02x2bei151Click);
-  Beispiel1xbei21 = item(s, "Beispiel1xbei21", "Beispiel 1/x bei 2", &TForm1sb::Beispiel1xbei21Click);
+      item(s, "Beispiel02x2bei151", "Beispiel 0,2x^2 bei 1,5", &FunctionInputWindow::Beispiel02x2bei151Click);
+  Beispiel1xbei21 = item(s, "Beispiel1xbei21", "Beispiel 1/x bei 2", &FunctionInputWindow::Beispiel1xbei21Click);
   Beispielsqrtxbei41 =
-      item(s, "Beispielsqrtxbei41", "Beispiel sqrt(x) bei 4", &TForm1sb::Beispielsqrtxbei41Click);
+      item(s, "Beispielsqrtxbei41", "Beispiel sqrt(x) bei 4", &FunctionInputWindow::Beispielsqrtxbei41Click);
   BeispielKreisr5bei41 =
-      item(s, "BeispielKreisr5bei41", "Beispiel Kreis (r=5) bei 4 ", &TForm1sb::BeispielKreisr5bei41Click);
+      item(s, "BeispielKreisr5bei41", "Beispiel Kreis (r=5) bei 4 ", &FunctionInputWindow::BeispielKreisr5bei41Click);
 }
 
 // ---- the plot list and the fields
 
-std::vector<std::string> TForm1sb::PlotList() const {
+std::vector<std::string> FunctionInputWindow::PlotList() const {
   std::vector<std::string> list;
   for (int i = 0; i < ComboBox1->count(); ++i) list.push_back(CoreText(ComboBox1->itemText(i)));
   return list;
 }
 
-void TForm1sb::SetPlotList(const std::vector<std::string>& list) {
+void FunctionInputWindow::SetPlotList(const std::vector<std::string>& list) {
   // A combo box takes its first item as text when it gets one; ours keeps
   // the line being edited, and for the user the text never changed.
   const QString text = ComboBox1->currentText();
@@ -264,17 +264,17 @@ void TForm1sb::SetPlotList(const std::vector<std::string>& list) {
   if (ComboBox1->currentText() != text) ComboBox1->setEditText(text);
 }
 
-void TForm1sb::AddToPlotList(const std::string& line) {
+void FunctionInputWindow::AddToPlotList(const std::string& line) {
   std::vector<std::string> list = PlotList();
   list.push_back(line);
   SetPlotList(list);
 }
 
-std::string TForm1sb::FunctionText() const { return CoreText(ComboBox1->currentText()); }
+std::string FunctionInputWindow::FunctionText() const { return CoreText(ComboBox1->currentText()); }
 
-void TForm1sb::SetFunctionText(const std::string& text) { ComboBox1->setEditText(QtText(text)); }
+void FunctionInputWindow::SetFunctionText(const std::string& text) { ComboBox1->setEditText(QtText(text)); }
 
-PlotFieldTexts TForm1sb::PlotFields() const {
+PlotFieldTexts FunctionInputWindow::PlotFields() const {
   PlotFieldTexts fields;
   fields.lex = CoreText(ELEx->text());
   fields.ley = CoreText(ELEy->text());
@@ -284,19 +284,19 @@ PlotFieldTexts TForm1sb::PlotFields() const {
   return fields;
 }
 
-void TForm1sb::SetUnits(const char* lex, const char* ley) {
+void FunctionInputWindow::SetUnits(const char* lex, const char* ley) {
   ShowFieldText(ELEx, QString::fromLatin1(lex));
   ShowFieldText(ELEy, QString::fromLatin1(ley));
 }
 
-void TForm1sb::SetCentre(const char* x0, const char* y0) {
+void FunctionInputWindow::SetCentre(const char* x0, const char* y0) {
   ShowFieldText(Ex000, QString::fromLatin1(x0));
   ShowFieldText(Ey000, QString::fromLatin1(y0));
 }
 
 // ---- window events
 
-void TForm1sb::FormCreate() {
+void FunctionInputWindow::FormCreate() {
   try {
     std::vector<std::string> saved;
     if (ReadTextLines(SettingsFileName('1'), saved)) SetPlotList(saved);
@@ -312,11 +312,11 @@ void TForm1sb::FormCreate() {
   }
 }
 
-void TForm1sb::FormDestroy() {
+void FunctionInputWindow::FormDestroy() {
   if (!SavePlotList()) ShowMessage("Nicht gespeichert");
 }
 
-bool TForm1sb::SavePlotList() const { return WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
+bool FunctionInputWindow::SavePlotList() const { return WriteTextLinesAtomically(SettingsFileName('1'), PlotList()); }
 
 // The window's paint pass runs when the window appears as a whole: shown
 // after it was hidden, or restored after it was minimised. A repaint of a
@@ -324,16 +324,16 @@ bool TForm1sb::SavePlotList() const { return WriteTextLinesAtomically(SettingsFi
 // pass would take the focus and the derivative from the user there. A
 // redraw that keeps this window on the screen does not hide it, so it is
 // no such moment either.
-void TForm1sb::showEvent(QShowEvent* e) {
+void FunctionInputWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   // The pass may redraw the graph, which a show event must not do itself.
   if (!paintPassPending_) {
     paintPassPending_ = true;
-    QTimer::singleShot(0, this, &TForm1sb::FormPaint);
+    QTimer::singleShot(0, this, &FunctionInputWindow::FormPaint);
   }
 }
 
-void TForm1sb::FormPaint() {
+void FunctionInputWindow::FormPaint() {
   paintPassPending_ = false;
   if (!isVisible()) return;
   std::vector<std::string> list = PlotList();
@@ -347,11 +347,11 @@ void TForm1sb::FormPaint() {
   const bool boxesRedraw = CBAbleitung->isChecked() || !CBAlle->isChecked();
   CBAbleitung->setChecked(false);
   CBAlle->setChecked(true);
-  if (!boxesRedraw && Form2sb && !Form2sb->isVisible()) Schaubild1Click();
+  if (!boxesRedraw && graphWindow && !graphWindow->isVisible()) Schaubild1Click();
 }
 
 // However the window is closed, it is left as "Beenden" leaves it.
-void TForm1sb::closeEvent(QCloseEvent* e) {
+void FunctionInputWindow::closeEvent(QCloseEvent* e) {
   if (startWindow) startWindow->RevealAreaButtons();
   Plotter().DiscussionActive = false;
   if (Form_ba1) Form_ba1->hide();
@@ -359,7 +359,7 @@ void TForm1sb::closeEvent(QCloseEvent* e) {
   BringToFront(startWindow);
 }
 
-bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {
+bool FunctionInputWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (IsEnterKey(key)) {
@@ -377,54 +377,54 @@ bool TForm1sb::eventFilter(QObject* watched, QEvent* e) {
 
 // ---- keys and controls
 
-void TForm1sb::ComboBox1KeyDown(int key) {
+void FunctionInputWindow::ComboBox1KeyDown(int key) {
   if (IsEnterKey(key)) Schaubild1Click();
 }
 
-void TForm1sb::Ex000KeyDown(int key) {
+void FunctionInputWindow::Ex000KeyDown(int key) {
   if (IsEnterKey(key)) Schaubild1Click();
 }
 
-void TForm1sb::Ey000KeyDown(int key) {
+void FunctionInputWindow::Ey000KeyDown(int key) {
   if (IsEnterKey(key)) Schaubild1Click();
 }
 
 // A plain number is taken for both axes at once; a term such as "2*Pi"
 // waits for the Enter of another field or the menu.
-void TForm1sb::ELExKeyDown(int key) {
+void FunctionInputWindow::ELExKeyDown(int key) {
   if (!IsEnterKey(key) || !IsPlainNumber(CoreText(ELEx->text()))) return;
   ShowFieldText(ELEy, ELEx->text());
   Schaubild1Click();
 }
 
-void TForm1sb::ELEyKeyDown(int key) {
+void FunctionInputWindow::ELEyKeyDown(int key) {
   if (IsEnterKey(key) && IsPlainNumber(CoreText(ELEy->text()))) Schaubild1Click();
 }
 
-void TForm1sb::ComboBox1Click() { Schaubild1Click(); }
+void FunctionInputWindow::ComboBox1Click() { Schaubild1Click(); }
 
-void TForm1sb::ComboBox1Change() {
+void FunctionInputWindow::ComboBox1Change() {
   if (QPlainTextEdit* memo = MemoOf(Form4sb)) memo->clear();
 }
 
-void TForm1sb::CBAbleitungClick() { Schaubild1Click(); }
+void FunctionInputWindow::CBAbleitungClick() { Schaubild1Click(); }
 
-void TForm1sb::CBAlleClick() { Schaubild1Click(); }
+void FunctionInputWindow::CBAlleClick() { Schaubild1Click(); }
 
 // ---- the redraws
 
-void TForm1sb::PrepareGraph(unsigned colour, bool inputWindowStays) {
+void FunctionInputWindow::PrepareGraph(unsigned colour, bool inputWindowStays) {
   MathErrorText().clear();
   std::vector<std::string> list = PlotList();
   AddCurrentToList(FunctionText(), list);
   SetPlotList(list);
-  if (Form2sb) Form2sb->ClearGraph(colour);
+  if (graphWindow) graphWindow->ClearGraph(colour);
   // A window hidden and shown again within one redraw never leaves the
   // user's sight; it stays, and comes back to the front at the end.
   if (!inputWindowStays) hide();
 }
 
-void TForm1sb::Schaubild1Click(QObject* sender) {
+void FunctionInputWindow::Schaubild1Click(QObject* sender) {
   PrepareGraph(kBlack, sender == nullptr);
   RedrawOptions options;
   options.all = CBAlle->isChecked();
@@ -433,29 +433,29 @@ void TForm1sb::Schaubild1Click(QObject* sender) {
   options.steps = Plotter().ValuesPerCm;
   const std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
-  if (Form2sb) {
+  if (graphWindow) {
     PlotListRedraw redraw = PlotListRedraw::ForScreen(list, fields, options);
-    const PlotFrame frame{0, Form2sb->width(), Form2sb->height()};
-    Form2sb->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
+    const PlotFrame frame{0, graphWindow->width(), graphWindow->height()};
+    graphWindow->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
   }
   // After the menu item the graph stays alone until the user clicks it or
   // presses Esc, so it takes the keys.
   if (sender == nullptr)
     ShowInFront();
   else
-    BringToFront(Form2sb);
+    BringToFront(graphWindow);
 }
 
-void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {
+void FunctionInputWindow::SchaubildinZwischenablagefrWordetc1Click() {
   PrepareGraph(kWhite, false);
   const std::vector<std::string> list = PlotList();
   const PlotFieldTexts fields = PlotFields();
   const bool all = CBAlle->isChecked();
   const bool derivative = CBAbleitung->isChecked();
-  if (Form2sb) {
+  if (graphWindow) {
     PlotListRedraw redraw = PlotListRedraw::ForExport(list, fields, all, derivative);
-    const PlotFrame frame{0, Form2sb->width(), Form2sb->height()};
-    Form2sb->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
+    const PlotFrame frame{0, graphWindow->width(), graphWindow->height()};
+    graphWindow->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
   }
   if (Form_ba2) Form_ba2->show();
   if (Form_ba3) Form_ba3->show();
@@ -464,9 +464,9 @@ void TForm1sb::SchaubildinZwischenablagefrWordetc1Click() {
 
 // The graph window was raised meanwhile: a window shown again keeps its old
 // place in the stacking order unless it is raised.
-void TForm1sb::ShowInFront() { BringToFront(this); }
+void FunctionInputWindow::ShowInFront() { BringToFront(this); }
 
-void TForm1sb::ResetInput() {
+void FunctionInputWindow::ResetInput() {
   SetFunctionText("");
   SetPlotList({});
   SetUnits("1", "1");
@@ -479,29 +479,29 @@ void TForm1sb::ResetInput() {
 
 // The list comes over the graph with the caret at its end, where a text
 // line just added by a right click waits for its text.
-void TForm1sb::Listebearbeiten1Click() {
-  if (!Form3sb) return;
-  BringToFront(Form3sb);
-  if (QPlainTextEdit* memo = MemoOf(Form3sb)) {
+void FunctionInputWindow::Listebearbeiten1Click() {
+  if (!functionListWindow) return;
+  BringToFront(functionListWindow);
+  if (QPlainTextEdit* memo = MemoOf(functionListWindow)) {
     SetMemoLines(memo, PlotList());
     memo->setFocus();
     memo->moveCursor(QTextCursor::End);
   }
 }
 
-void TForm1sb::ClearListWindowMemo() {
-  if (QPlainTextEdit* memo = MemoOf(Form3sb)) memo->clear();
+void FunctionInputWindow::ClearListWindowMemo() {
+  if (QPlainTextEdit* memo = MemoOf(functionListWindow)) memo->clear();
 }
 
-void TForm1sb::Beenden1Click() { close(); }
+void FunctionInputWindow::Beenden1Click() { close(); }
 
-void TForm1sb::Texteinfgen1Click() {
+void FunctionInputWindow::Texteinfgen1Click() {
   Schaubild1Click();
   Message(plottexts::kTextEinfuegen);
   Plotter().TextInsertMode = true;
 }
 
-void TForm1sb::Schrittweite1Click() {
+void FunctionInputWindow::Schrittweite1Click() {
   std::string value = std::to_string(Plotter().ValuesPerCm);
   InputOne(Cp1252(plottexts::kSchrittweiteCaption), Cp1252(plottexts::kSchrittweiteLabel),
            Cp1252(plottexts::kSchrittweiteText), value);
@@ -514,11 +514,11 @@ void TForm1sb::Schrittweite1Click() {
   if (Plotter().ValuesPerCm > 400) ShowHint(Cp1252(plottexts::kLangeWartezeiten));
 }
 
-void TForm1sb::Hinweise1Click() {
+void FunctionInputWindow::Hinweise1Click() {
   ShowHint(Cp1252(plottexts::kHinweise));
   Schaubild1Click();
 }
 
-void TForm1sb::LezterFehler1Click() { ShowMessage(LastErrorReport(MathErrorText())); }
+void FunctionInputWindow::LezterFehler1Click() { ShowMessage(LastErrorReport(MathErrorText())); }
 
 }  // namespace lumatik

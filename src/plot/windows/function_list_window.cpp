@@ -1,4 +1,4 @@
-#include "plot/windows/unit3sb.h"
+#include "plot/windows/function_list_window.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -14,7 +14,7 @@
 #include "plot/listtransfer.h"
 #include "plot/plotter_state.h"
 #include "plot/rawprint.h"
-#include "plot/windows/unit1sb.h"
+#include "plot/windows/function_input_window.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
@@ -42,7 +42,7 @@ QFileDialog* MakeListDialog(QWidget* parent, const char* name, QFileDialog::Acce
 
 }  // namespace
 
-TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_unique<LpRawPrintSink>()) {
+FunctionListWindow::FunctionListWindow(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_unique<LpRawPrintSink>()) {
   setObjectName(QStringLiteral("Form3sb"));
   setWindowTitle(Ui("Liste (Hinweis: Klick auf Schaubild => Menü verschwindet bzw. erscheint)"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -58,7 +58,7 @@ TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_u
   Panel1->setFrameShape(QFrame::NoFrame);
   layout->addWidget(Panel1);
 
-  auto button = [this](const char* name, const char* caption, int width, void (TForm3sb::*handler)()) {
+  auto button = [this](const char* name, const char* caption, int width, void (FunctionListWindow::*handler)()) {
     auto* b = new QPushButton(Ui(caption), Panel1);
     b->setObjectName(QLatin1String(name));
     // As designed, or wider where the caption needs it in the font at hand.
@@ -66,12 +66,12 @@ TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_u
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
-  BZurueck = button("BZurueck", "Alle Schaubilder zeigen", 115, &TForm3sb::BZurueckClick);
-  BOk = button("BOk", "OK", 30, &TForm3sb::BOkClick);
-  BAbbruch = button("BAbbruch", "Abbruch", 50, &TForm3sb::BAbbruchClick);
-  BSpeichern = button("BSpeichern", "Speichern", 65, &TForm3sb::BSpeichernClick);
-  BEinlesen = button("BEinlesen", "Einlesen", 48, &TForm3sb::BEinlesenClick);
-  BDrucken = button("BDrucken", "Drucken", 57, &TForm3sb::BDruckenClick);
+  BZurueck = button("BZurueck", "Alle Schaubilder zeigen", 115, &FunctionListWindow::BZurueckClick);
+  BOk = button("BOk", "OK", 30, &FunctionListWindow::BOkClick);
+  BAbbruch = button("BAbbruch", "Abbruch", 50, &FunctionListWindow::BAbbruchClick);
+  BSpeichern = button("BSpeichern", "Speichern", 65, &FunctionListWindow::BSpeichernClick);
+  BEinlesen = button("BEinlesen", "Einlesen", 48, &FunctionListWindow::BEinlesenClick);
+  BDrucken = button("BDrucken", "Drucken", 57, &FunctionListWindow::BDruckenClick);
 
   Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -86,10 +86,10 @@ TForm3sb::TForm3sb(QWidget* parent) : QWidget(parent), rawPrintSink_(std::make_u
   FormCreate();
 }
 
-TForm3sb::~TForm3sb() = default;
+FunctionListWindow::~FunctionListWindow() = default;
 
 // The buttons sit side by side without gaps, each as high as the panel.
-void TForm3sb::FormCreate() {
+void FunctionListWindow::FormCreate() {
   BZurueck->setGeometry(0, 0, BZurueck->width(), Panel1->height());
   QPushButton* previous = BZurueck;
   for (QPushButton* next : {BOk, BAbbruch, BSpeichern, BEinlesen, BDrucken}) {
@@ -98,40 +98,40 @@ void TForm3sb::FormCreate() {
   }
 }
 
-void TForm3sb::SetRawPrintSink(std::unique_ptr<RawPrintSink> sink) {
+void FunctionListWindow::SetRawPrintSink(std::unique_ptr<RawPrintSink> sink) {
   if (sink) rawPrintSink_ = std::move(sink);
 }
 
-void TForm3sb::BZurueckClick() {
-  if (Form1sb) Form1sb->CBAlle->setChecked(true);
+void FunctionListWindow::BZurueckClick() {
+  if (functionInputWindow) functionInputWindow->CBAlle->setChecked(true);
   BOkClick();
-  if (Form1sb) Form1sb->Schaubild1Click();
+  if (functionInputWindow) functionInputWindow->Schaubild1Click();
 }
 
-void TForm3sb::BOkClick() {
-  if (Form1sb) {
+void FunctionListWindow::BOkClick() {
+  if (functionInputWindow) {
     const TakenOverList taken = TakeOverListLines(MemoLines(Memo1));
-    Form1sb->SetPlotList({});
-    Form1sb->SetFunctionText("");
-    Form1sb->SetPlotList(taken.plotList);
-    Form1sb->SetFunctionText(taken.functionText);
+    functionInputWindow->SetPlotList({});
+    functionInputWindow->SetFunctionText("");
+    functionInputWindow->SetPlotList(taken.plotList);
+    functionInputWindow->SetFunctionText(taken.functionText);
   }
   close();
   ShowInputWindowAgain();
 }
 
-void TForm3sb::BAbbruchClick() {
+void FunctionListWindow::BAbbruchClick() {
   close();
   ShowInputWindowAgain();
 }
 
 // The list came over the input window, and over the full-screen graph a
 // click had raised; the user goes on in the input window.
-void TForm3sb::ShowInputWindowAgain() {
-  if (Form1sb && Form1sb->isVisible()) Form1sb->ShowInFront();
+void FunctionListWindow::ShowInputWindowAgain() {
+  if (functionInputWindow && functionInputWindow->isVisible()) functionInputWindow->ShowInFront();
 }
 
-std::string TForm3sb::RunListDialog(QFileDialog* dialog) {
+std::string FunctionListWindow::RunListDialog(QFileDialog* dialog) {
   if (!Plotter().LastListFile.empty()) {
     const QFileInfo last(QString::fromStdString(Plotter().LastListFile));
     dialog->setDirectory(last.absolutePath());
@@ -143,14 +143,14 @@ std::string TForm3sb::RunListDialog(QFileDialog* dialog) {
   return Plotter().LastListFile;
 }
 
-void TForm3sb::BSpeichernClick() {
+void FunctionListWindow::BSpeichernClick() {
   const std::string path = RunListDialog(SaveDialog1);
   if (path.empty()) return;
   // A list that did not reach the disk must not look saved.
   if (!WriteTextLinesAtomically(path, MemoLines(Memo1))) ShowMessage("Nicht gespeichert");
 }
 
-void TForm3sb::BEinlesenClick() {
+void FunctionListWindow::BEinlesenClick() {
   const std::string path = RunListDialog(OpenDialog1);
   if (path.empty()) return;
   std::vector<std::string> lines;
@@ -162,7 +162,7 @@ void TForm3sb::BEinlesenClick() {
   SetMemoLines(Memo1, lines);
 }
 
-void TForm3sb::BDruckenClick() {
+void FunctionListWindow::BDruckenClick() {
   // As with the graph: a list that did not reach the printer must not look printed.
   if (!RawPrintText(MemoLines(Memo1), *rawPrintSink_)) ShowMessage("Nicht gedruckt");
 }
