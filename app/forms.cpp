@@ -3,7 +3,7 @@
 #include <QFont>
 
 #include "calc/windows/calculator_window.h"
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 #include "exact/primes.h"
 #include "geometry/geometry_commands.h"
 #include "plot/windows/function_input_window.h"
@@ -40,7 +40,7 @@ void CreateForms() {
   StartMode = 0;
   startWindow = new StartWindow;
   functionListWindow = new FunctionListWindow;
-  Form4sb = new TForm4sb;
+  discussionWindow = new DiscussionWindow;
   functionInputWindow = new FunctionInputWindow;
   FormLSG = new TFormLSG;
   hintInputDialog = new HintInputDialog(startWindow);
@@ -74,7 +74,7 @@ void DestroyForms() {
   DestroyForm(hintInputDialog);
   DestroyForm(FormLSG);
   DestroyForm(functionInputWindow);
-  DestroyForm(Form4sb);
+  DestroyForm(discussionWindow);
   DestroyForm(functionListWindow);
   DestroyForm(startWindow);
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "discuss/discuss_texts.h"
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 #include "plot/plotter_window_fixture.h"
 #include "plot/windows/function_input_window.h"
 #include "shell/codepage.h"
@@ -23,11 +23,11 @@ namespace {
 
 using namespace testing;
 
-class DiscussionWindow : public testing::PlotterOpened {
+class DiscussionStory : public testing::PlotterOpened {
  protected:
   static void OpenDiscussion() {
     functionInputWindow->RechneNullstellenaus1->trigger();
-    ASSERT_TRUE(BecomesActive(Form4sb));
+    ASSERT_TRUE(BecomesActive(discussionWindow));
     Settle();
   }
   static void Click(QPushButton* button) {
@@ -39,12 +39,12 @@ class DiscussionWindow : public testing::PlotterOpened {
   // which brings the next edit with its text selected; the Enter of the
   // step starts the run.
   static void TypeInterval(const char* from, const char* to, const char* step) {
-    TypeInto(Form4sb->Evon, from);
+    TypeInto(discussionWindow->Evon, from);
     PressEnter();
-    ASSERT_EQ(Focused(), Form4sb->Ebis);
+    ASSERT_EQ(Focused(), discussionWindow->Ebis);
     testing::TypeText(Focused(), QString::fromLatin1(to));
     PressEnter();
-    ASSERT_EQ(Focused(), Form4sb->Estep);
+    ASSERT_EQ(Focused(), discussionWindow->Estep);
     testing::TypeText(Focused(), QString::fromLatin1(step));
     Settle();
   }
@@ -65,11 +65,11 @@ class DiscussionWindow : public testing::PlotterOpened {
     (*next)(0);
     Click(button);
   }
-  std::vector<std::string> MemoText() const { return MemoLines(Form4sb->Memo1); }
+  std::vector<std::string> MemoText() const { return MemoLines(discussionWindow->Memo1); }
 };
 
 // Enter on the step discusses the plotter's term without the interval behind it.
-TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
+TEST_F(DiscussionStory, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   DrawTyped("x^2-2 [0;5]");
   OpenDiscussion();
   TypeInterval("-10", "10", "1/10");
@@ -79,26 +79,26 @@ TEST_F(DiscussionWindow, EnterWalksThroughTheEditsAndTheLastOneStartsTheRun) {
   EXPECT_EQ(memo[0], "f(x)=x^2-2");
   EXPECT_EQ(memo[1], "Intervall [-10;10]");
   EXPECT_EQ(memo[6], "T(0|-2)");
-  EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
-  EXPECT_TRUE(Form4sb->BPunkte->isEnabled());
+  EXPECT_EQ(discussionWindow->BRechne->text(), QStringLiteral("Rechne"));
+  EXPECT_TRUE(discussionWindow->BPunkte->isEnabled());
 }
 
 // The memo follows to the lines "Wertetafel" and "Integral" add, from the first on.
-TEST_F(DiscussionWindow, TheMemoFollowsToTheNewLines) {
+TEST_F(DiscussionStory, TheMemoFollowsToTheNewLines) {
   OpenDiscussion();
   TypeInterval("-10", "10", "1/10");
-  Click(Form4sb->Button2);
+  Click(discussionWindow->Button2);
   const int table = static_cast<int>(MemoText().size());
-  Click(Form4sb->Button2);
-  EXPECT_EQ(Form4sb->Memo1->verticalScrollBar()->value(), table);  // the second table at the top
-  Click(Form4sb->Bintegral);  // three lines of bounds at the end
-  EXPECT_EQ(Form4sb->Memo1->textCursor().blockNumber(), static_cast<int>(MemoText().size()) - 3);
-  EXPECT_GT(Form4sb->Memo1->verticalScrollBar()->value(), table);
+  Click(discussionWindow->Button2);
+  EXPECT_EQ(discussionWindow->Memo1->verticalScrollBar()->value(), table);  // the second table at the top
+  Click(discussionWindow->Bintegral);  // three lines of bounds at the end
+  EXPECT_EQ(discussionWindow->Memo1->textCursor().blockNumber(), static_cast<int>(MemoText().size()) - 3);
+  EXPECT_GT(discussionWindow->Memo1->verticalScrollBar()->value(), table);
 }
 
 // A term the engine cannot read is named with the engine's message, and the
 // window lies wholly on the screen.
-TEST_F(DiscussionWindow, AnUnreadableTermIsNamedWithTheEnginesMessage) {
+TEST_F(DiscussionStory, AnUnreadableTermIsNamedWithTheEnginesMessage) {
   DrawTyped("sin(x");
   OpenDiscussion();
   TypeInterval("-1", "1", "1/2");
@@ -107,33 +107,33 @@ TEST_F(DiscussionWindow, AnUnreadableTermIsNamedWithTheEnginesMessage) {
   ASSERT_GE(memo.size(), 3u);
   EXPECT_EQ(memo[0], "f(x)=sin(x");
   EXPECT_EQ(memo[2], "(x|-1 Klammern zu viel!");
-  EXPECT_TRUE(Form4sb->screen()->availableGeometry().contains(Form4sb->frameGeometry()));
+  EXPECT_TRUE(discussionWindow->screen()->availableGeometry().contains(discussionWindow->frameGeometry()));
 }
 
 // "?" shows the help; "Stop" ends a long scan, and the help stays.
-TEST_F(DiscussionWindow, StopEndsALongRunAtOnceAndKeepsTheOldText) {
+TEST_F(DiscussionStory, StopEndsALongRunAtOnceAndKeepsTheOldText) {
   OpenDiscussion();
-  Click(Form4sb->Button1);
+  Click(discussionWindow->Button1);
   std::vector<std::string> help;
   for (const char* line : discusstexts::kHelpLines) help.push_back(Cp1252(line));
   EXPECT_EQ(MemoText(), help);
   TypeInterval("-10", "10", "1/1000000");
   QString captionDuringRun, typedDuringRun;
-  ClickAndMeanwhile(Form4sb->BRechne,
+  ClickAndMeanwhile(discussionWindow->BRechne,
                     {[&] {
-                       captionDuringRun = Form4sb->BRechne->text();
+                       captionDuringRun = discussionWindow->BRechne->text();
                        // The window goes on taking keys while the scan runs.
-                       TypeInto(Form4sb->Ebis, "7");
+                       TypeInto(discussionWindow->Ebis, "7");
                      },
                      [&] {
-                       typedDuringRun = Form4sb->Ebis->text();
-                       Click(Form4sb->BRechne);
+                       typedDuringRun = discussionWindow->Ebis->text();
+                       Click(discussionWindow->BRechne);
                      }});
   EXPECT_EQ(captionDuringRun, QStringLiteral("Stop"));
   EXPECT_EQ(typedDuringRun, QStringLiteral("7"));
   EXPECT_EQ(messages, std::vector<std::string>{"Abbruch"});
   EXPECT_EQ(MemoText(), help);
-  EXPECT_EQ(Form4sb->BRechne->text(), QStringLiteral("Rechne"));
+  EXPECT_EQ(discussionWindow->BRechne->text(), QStringLiteral("Rechne"));
 }
 
 }  // namespace

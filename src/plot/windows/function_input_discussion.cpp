@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "discuss/discussion_examples.h"
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 #include "plot/plotlist.h"
 #include "plot/plotter_state.h"
 #include "plot/windows/function_input_window.h"
@@ -26,36 +26,36 @@ void FunctionInputWindow::RechneNullstellenaus1Click() {
   // The discussion window comes up while this one still has the focus: a
   // window manager gives a new window the focus (and the top) when it is
   // the active window's own, but may put it behind the graph otherwise.
-  if (Form4sb) {
-    Form4sb->Memo1->clear();
-    BringToFront(Form4sb);
+  if (discussionWindow) {
+    discussionWindow->Memo1->clear();
+    BringToFront(discussionWindow);
   }
   hide();
 }
 
 void FunctionInputWindow::Beispiel1Click(QAction* sender) {
   const DiscussionExample* example = sender ? FindDiscussionExample(sender->text().toStdString()) : nullptr;
-  if (!example || !Form4sb) return;
+  if (!example || !discussionWindow) return;
   // An example chosen while a run goes on replaces that run: its own
   // start would otherwise only stop the old one.
-  Form4sb->EndRun();
+  discussionWindow->EndRun();
   Plotter().DiscussionActive = true;
   ResetInput();
   SetFunctionText(example->function);
   std::vector<std::string> list;
   AddCurrentToList(ExampleListLine(*example), list);
   SetPlotList(list);
-  Form4sb->SetInterval(example->from, example->to, example->step);
+  discussionWindow->SetInterval(example->from, example->to, example->step);
   RechneNullstellenaus1Click();
   if (example->integral) {
-    Form4sb->BRechneClick();
-    for (const std::string& line : IntegralExampleLines()) AddMemoLine(Form4sb->Memo1, line);
-    Form4sb->BintegralClick();
+    discussionWindow->BRechneClick();
+    for (const std::string& line : IntegralExampleLines()) AddMemoLine(discussionWindow->Memo1, line);
+    discussionWindow->BintegralClick();
     ShowMessage(IntegralExampleMessage());
     return;
   }
   if (const std::string message = ExampleMessage(*example); !message.empty()) ShowMessage(message);
-  Form4sb->BRechneClick();
+  discussionWindow->BRechneClick();
 }
 
 }  // namespace lumatik

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 #include "expr/lumath.h"
 #include "plot/plotinput.h"
 #include "plot/plotlist.h"
@@ -404,7 +404,7 @@ void FunctionInputWindow::ELEyKeyDown(int key) {
 void FunctionInputWindow::ComboBox1Click() { Schaubild1Click(); }
 
 void FunctionInputWindow::ComboBox1Change() {
-  if (QPlainTextEdit* memo = MemoOf(Form4sb)) memo->clear();
+  if (QPlainTextEdit* memo = MemoOf(discussionWindow)) memo->clear();
 }
 
 void FunctionInputWindow::CBAbleitungClick() { Schaubild1Click(); }

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/plotinput.h"
 #include "plot/plotredraw.h"
@@ -204,7 +204,7 @@ void GraphWindow::Image1Click() {
   }
   const bool inputWasVisible = functionInputWindow && functionInputWindow->isVisible();
   if (functionInputWindow) functionInputWindow->setVisible(!inputWasVisible);
-  if (Plotter().DiscussionActive && Form4sb) Form4sb->setVisible(!Form4sb->isVisible());
+  if (Plotter().DiscussionActive && discussionWindow) discussionWindow->setVisible(!discussionWindow->isVisible());
   if (functionInputWindow && !inputWasVisible) functionInputWindow->ShowInFront();
 }
 
@@ -236,9 +236,9 @@ void GraphWindow::BFom2sb_xClick() {
     return;
   }
   if (functionInputWindow) functionInputWindow->move(0, 0);
-  if (Form4sb) Form4sb->move(Form4sb->x(), ScreenRect().height() - 150);
+  if (discussionWindow) discussionWindow->move(discussionWindow->x(), ScreenRect().height() - 150);
   if (functionInputWindow) functionInputWindow->ShowInFront();
-  if (Plotter().DiscussionActive && Form4sb) Form4sb->show();
+  if (Plotter().DiscussionActive && discussionWindow) discussionWindow->show();
   // The hint belongs to the input window the user gets back: a box over the
   // graph would lift the graph above it again.
   if (!Plotter().MenuHintShown) {

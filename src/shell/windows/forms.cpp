@@ -4,7 +4,7 @@ namespace lumatik {
 
 StartWindow* startWindow = nullptr;
 FunctionListWindow* functionListWindow = nullptr;
-TForm4sb* Form4sb = nullptr;
+DiscussionWindow* discussionWindow = nullptr;
 FunctionInputWindow* functionInputWindow = nullptr;
 TFormLSG* FormLSG = nullptr;
 HintInputDialog* hintInputDialog = nullptr;

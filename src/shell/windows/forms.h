@@ -11,7 +11,7 @@ namespace lumatik {
 
 class StartWindow;
 class FunctionListWindow;
-class TForm4sb;
+class DiscussionWindow;
 class FunctionInputWindow;
 class TFormLSG;
 class HintInputDialog;
@@ -24,7 +24,7 @@ class GraphWindow;
 
 extern StartWindow* startWindow;      // start window, the main window
 extern FunctionListWindow* functionListWindow;          // plotter: list window
-extern TForm4sb* Form4sb;          // curve discussion
+extern DiscussionWindow* discussionWindow;          // curve discussion
 extern FunctionInputWindow* functionInputWindow;          // plotter: function input
 extern TFormLSG* FormLSG;          // worksheet
 extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)

@@ -1,4 +1,4 @@
-#include "discuss/windows/unit4sb.h"
+#include "discuss/windows/discussion_window.h"
 
 #include <algorithm>
 
@@ -96,19 +96,19 @@ void AddMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TForm4sb::TForm4sb(QWidget* parent) : QWidget(parent) {
+DiscussionWindow::DiscussionWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form4sb"));
   setWindowTitle(QStringLiteral("Berechnung von Nullstellen"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   BuildControls();
   // The program ends with the start window; a run must not keep it going.
-  if (startWindow) connect(startWindow, &StartWindow::closed, this, &TForm4sb::EndRun);
+  if (startWindow) connect(startWindow, &StartWindow::closed, this, &DiscussionWindow::EndRun);
   // Below the input window, over the lower part of the graph.
   move(242, 300);
   resize(680, 360);
 }
 
-void TForm4sb::BuildControls() {
+void DiscussionWindow::BuildControls() {
   Label2 = Label("Label2", "Intervall für die Nullstellen ", this);
   Evon = Edit("Evon", "-10", this);
   Ebis = Edit("Ebis", "10", this);
@@ -165,19 +165,19 @@ void TForm4sb::BuildControls() {
   rows->addWidget(Memo1, 1);
 
   for (QLineEdit* edit : {Evon, Ebis, Estep}) edit->installEventFilter(this);
-  connect(Button1, &QPushButton::clicked, this, &TForm4sb::Button1Click);
-  connect(BRechne, &QPushButton::clicked, this, &TForm4sb::BRechneClick);
+  connect(Button1, &QPushButton::clicked, this, &DiscussionWindow::Button1Click);
+  connect(BRechne, &QPushButton::clicked, this, &DiscussionWindow::BRechneClick);
   for (QPushButton* zoom : {Bplus, Bminus})
     connect(zoom, &QPushButton::clicked, this, [this, zoom] { BplusClick(zoom); });
   for (QPushButton* shift : {Brechts, Blinks})
     connect(shift, &QPushButton::clicked, this, [this, shift] { BrechtsClick(shift); });
-  connect(Button2, &QPushButton::clicked, this, &TForm4sb::Button2Click);
-  connect(Bintegral, &QPushButton::clicked, this, &TForm4sb::BintegralClick);
-  connect(BPunkte, &QPushButton::clicked, this, &TForm4sb::BPunkteClick);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm4sb::MemoChanged);
+  connect(Button2, &QPushButton::clicked, this, &DiscussionWindow::Button2Click);
+  connect(Bintegral, &QPushButton::clicked, this, &DiscussionWindow::BintegralClick);
+  connect(BPunkte, &QPushButton::clicked, this, &DiscussionWindow::BPunkteClick);
+  connect(Memo1, &QPlainTextEdit::textChanged, this, &DiscussionWindow::MemoChanged);
 }
 
-bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
+bool DiscussionWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (IsEnterKey(key)) {
@@ -192,7 +192,7 @@ bool TForm4sb::eventFilter(QObject* watched, QEvent* e) {
 }
 
 // A window closed during a run ends the run without a word.
-void TForm4sb::showEvent(QShowEvent* e) {
+void DiscussionWindow::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   const QScreen* screen = this->screen();
   if (!screen) return;
@@ -210,51 +210,51 @@ void TForm4sb::showEvent(QShowEvent* e) {
   if (left != frame.left() || top != frame.top()) move(left, top);
 }
 
-void TForm4sb::closeEvent(QCloseEvent* e) {
+void DiscussionWindow::closeEvent(QCloseEvent* e) {
   EndRun();
   QWidget::closeEvent(e);
 }
 
 // The next edit comes with its text selected, ready to be typed over, as
 // after Tab.
-void TForm4sb::EvonKeyPress(int key) {
+void DiscussionWindow::EvonKeyPress(int key) {
   if (IsEnterKey(key)) Ebis->setFocus(Qt::TabFocusReason);
 }
 
-void TForm4sb::EbisKeyPress(int key) {
+void DiscussionWindow::EbisKeyPress(int key) {
   if (IsEnterKey(key)) Estep->setFocus(Qt::TabFocusReason);
 }
 
-void TForm4sb::EstepKeyPress(int key) {
+void DiscussionWindow::EstepKeyPress(int key) {
   if (IsEnterKey(key)) BRechneClick();
 }
 
-bool TForm4sb::Running() const { return BRechne->text() == QLatin1String(kStop); }
+bool DiscussionWindow::Running() const { return BRechne->text() == QLatin1String(kStop); }
 
 // The scan sees the caption at its next step and ends; a run started
 // meanwhile from within it takes the caption over.
-void TForm4sb::EndRun() {
+void DiscussionWindow::EndRun() {
   if (Running()) BRechne->setText(QLatin1String(kRechne));
 }
 
-void TForm4sb::SetInterval(const char* from, const char* to, const char* step) {
+void DiscussionWindow::SetInterval(const char* from, const char* to, const char* step) {
   ShowFieldText(Evon, QString::fromLatin1(from));
   ShowFieldText(Ebis, QString::fromLatin1(to));
   ShowFieldText(Estep, QString::fromLatin1(step));
 }
 
-ScanNumbers TForm4sb::IntervalNumbers() const {
+ScanNumbers DiscussionWindow::IntervalNumbers() const {
   return ReadScanNumbers(CoreText(Evon->text()), CoreText(Ebis->text()), CoreText(Estep->text()));
 }
 
-bool TForm4sb::StepAccepted(const ScanNumbers& numbers) {
+bool DiscussionWindow::StepAccepted(const ScanNumbers& numbers) {
   const std::string refusal = StepRefusal(numbers.a, numbers.b, numbers.d);
   if (refusal.empty()) return true;
   ShowMessage(refusal);
   return false;
 }
 
-bool TForm4sb::RunStoppable(const std::function<bool(const KeepGoing&)>& work) {
+bool DiscussionWindow::RunStoppable(const std::function<bool(const KeepGoing&)>& work) {
   // A table started while a discussion runs goes with it: one "Stop" ends both.
   const bool inner = Running();
   const QString caption = BRechne->text();
@@ -268,7 +268,7 @@ bool TForm4sb::RunStoppable(const std::function<bool(const KeepGoing&)>& work) {
   return finished;
 }
 
-void TForm4sb::BRechneClick() {
+void DiscussionWindow::BRechneClick() {
   if (Running()) {
     BRechne->setText(QLatin1String(kRechne));
     ShowMessage(discusstexts::kStopped);
@@ -291,7 +291,7 @@ void TForm4sb::BRechneClick() {
   BRechne->setText(QLatin1String(kRechne));
 }
 
-void TForm4sb::Button1Click() {
+void DiscussionWindow::Button1Click() {
   std::vector<std::string> help;
   for (const char* line : discusstexts::kHelpLines) help.push_back(Cp1252(line));
   SetMemoLines(Memo1, help);
@@ -301,13 +301,13 @@ void TForm4sb::Button1Click() {
 
 // The points belong to the text of their run: once the memo is emptied
 // (a new function typed in the plotter, a new opening) they are gone.
-void TForm4sb::MemoChanged() {
+void DiscussionWindow::MemoChanged() {
   if (!Memo1->document()->isEmpty()) return;
   points_.clear();
   BPunkte->setEnabled(false);
 }
 
-void TForm4sb::Button2Click() {
+void DiscussionWindow::Button2Click() {
   const DiscussionTerm term = PrepareDiscussionTerm(functionInputWindow ? functionInputWindow->FunctionText() : std::string());
   const ScanNumbers numbers = IntervalNumbers();
   if (!StepAccepted(numbers)) return;
@@ -320,7 +320,7 @@ void TForm4sb::Button2Click() {
   if (rows) AddMemoLines(Memo1, *rows);
 }
 
-void TForm4sb::BintegralClick() {
+void DiscussionWindow::BintegralClick() {
   const DiscussionTerm term = PrepareDiscussionTerm(functionInputWindow ? functionInputWindow->FunctionText() : std::string());
   const IntegralOutcome outcome = IntegralPress(MemoLines(Memo1), term);
   AddMemoLines(Memo1, outcome.appendedLines);
@@ -331,7 +331,7 @@ void TForm4sb::BintegralClick() {
   if (!outcome.message.empty()) ShowMessage(outcome.message);
 }
 
-void TForm4sb::RedrawPlotterBehind() {
+void DiscussionWindow::RedrawPlotterBehind() {
   if (!functionInputWindow) return;
   functionInputWindow->Schaubild1Click();
   // Raised while the input window still has the focus, as it is opened.
@@ -339,7 +339,7 @@ void TForm4sb::RedrawPlotterBehind() {
   functionInputWindow->hide();
 }
 
-void TForm4sb::ShowMovedView(const MovedView& view) {
+void DiscussionWindow::ShowMovedView(const MovedView& view) {
   ShowFieldText(functionInputWindow->ELEx, QtText(view.lex));
   ShowFieldText(functionInputWindow->Ex000, QtText(view.x000));
   RedrawPlotterBehind();
@@ -348,18 +348,18 @@ void TForm4sb::ShowMovedView(const MovedView& view) {
   if (view.step) ShowFieldText(Estep, QtText(*view.step));
 }
 
-void TForm4sb::BplusClick(QObject* sender) {
+void DiscussionWindow::BplusClick(QObject* sender) {
   if (!functionInputWindow) return;
   ShowMovedView(ZoomedView(CoreText(functionInputWindow->ELEx->text()), CoreText(functionInputWindow->Ex000->text()), sender == Bplus));
 }
 
-void TForm4sb::BrechtsClick(QObject* sender) {
+void DiscussionWindow::BrechtsClick(QObject* sender) {
   if (!functionInputWindow) return;
   ShowMovedView(
       ShiftedView(CoreText(functionInputWindow->ELEx->text()), CoreText(functionInputWindow->Ex000->text()), sender == Brechts));
 }
 
-void TForm4sb::BPunkteClick() {
+void DiscussionWindow::BPunkteClick() {
   if (!functionInputWindow || points_.empty()) return;
   std::vector<std::string> list = functionInputWindow->PlotList();
   TakePointsIntoPlotList(points_, list);

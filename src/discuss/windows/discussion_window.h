@@ -23,11 +23,11 @@ namespace lumatik {
 // table and a Simpson integral, and zooms and shifts the plotter's picture
 // with its interval. A run of "Diskussion" lets the window work between its
 // scan steps; the start button reads "Stop" meanwhile and ends the run.
-class TForm4sb : public QWidget {
+class DiscussionWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm4sb(QWidget* parent = nullptr);
+  explicit DiscussionWindow(QWidget* parent = nullptr);
 
   void EvonKeyPress(int key);
   void EbisKeyPress(int key);
