@@ -17,7 +17,7 @@
 #include "shell/windows/cancel_dialog.h"
 #include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/start_window.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
@@ -42,7 +42,7 @@ void CreateForms() {
   functionListWindow = new FunctionListWindow;
   discussionWindow = new DiscussionWindow;
   functionInputWindow = new FunctionInputWindow;
-  FormLSG = new TFormLSG;
+  worksheetWindow = new WorksheetWindow;
   hintInputDialog = new HintInputDialog(startWindow);
   calculatorWindow = new CalculatorWindow;
   Form_ba1 = new TForm_ba1;
@@ -72,7 +72,7 @@ void DestroyForms() {
   DestroyForm(Form_ba1);
   DestroyForm(calculatorWindow);
   DestroyForm(hintInputDialog);
-  DestroyForm(FormLSG);
+  DestroyForm(worksheetWindow);
   DestroyForm(functionInputWindow);
   DestroyForm(discussionWindow);
   DestroyForm(functionListWindow);

@@ -11,7 +11,7 @@
 #include "calc/windows/calculator_window.h"
 #include "support/window_test_support.h"
 #include "tools/random_input_driver.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik::testing {
 namespace {
@@ -37,8 +37,8 @@ class SessionTest : public FormsTest {
 
 // Nothing is closed: what is on disk is what a kill -9 leaves behind.
 TEST_F(SessionTest, AKilledProgramsNextStartShowsTheSheetAndTheHistory) {
-  OpenFromStart(startWindow->BGeometrie, FormLSG);
-  ClickInto(FormLSG->Memo1->viewport());
+  OpenFromStart(startWindow->BGeometrie, worksheetWindow);
+  ClickInto(worksheetWindow->Memo1->viewport());
   TypeText(Focused(), QStringLiteral("A=(1|2|3)"));
   Press(Qt::Key_Return);
   ASSERT_FALSE(FileLines('g').empty());
@@ -53,8 +53,8 @@ TEST_F(SessionTest, AKilledProgramsNextStartShowsTheSheetAndTheHistory) {
   EXPECT_EQ(FileLines('3').front().rfind("1+1", 0), 0u);
   session.reset();
   RestartForms();
-  OpenFromStart(startWindow->BGeometrie, FormLSG);
-  EXPECT_EQ(FormLSG->Lines(), (std::vector<std::string>{"A=(1|2|3)", "B"}));
+  OpenFromStart(startWindow->BGeometrie, worksheetWindow);
+  EXPECT_EQ(worksheetWindow->Lines(), (std::vector<std::string>{"A=(1|2|3)", "B"}));
 }
 
 // Each seed that once found a fault stays here.

@@ -11,7 +11,7 @@
 #include "shell/codepage.h"
 #include "shell/windows/hint_input_dialog.h"
 #include "support/window_test_support.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 namespace {
@@ -32,9 +32,9 @@ class Draw3dWindowTest : public testing::FormsTest {
     startWindow->activateWindow();
     ASSERT_TRUE(BecomesActive(startWindow));
     QTest::mouseClick(startWindow->*button, Qt::LeftButton);
-    ASSERT_TRUE(BecomesActive(FormLSG));
+    ASSERT_TRUE(BecomesActive(worksheetWindow));
   }
-  QStringList Memo() const { return FormLSG->Memo1->toPlainText().split('\n'); }
+  QStringList Memo() const { return worksheetWindow->Memo1->toPlainText().split('\n'); }
 
 };
 
@@ -71,18 +71,18 @@ TEST_F(Draw3dWindowTest, CtrlZOnAnEmptySheetOffersExamplesAndDrawsThePickedLine)
 
 TEST_F(Draw3dWindowTest, EscAndAClickOnTheGraphLeadBackToTheWorksheet) {
   Open(&StartWindow::B3D);
-  testing::ClickInto(FormLSG->Memo1);
+  testing::ClickInto(worksheetWindow->Memo1);
   QTest::keyClicks(Focused(), QStringLiteral("Punkt P(1|2|3)"));
   QTest::keyClick(Focused(), Qt::Key_Return);
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
   ASSERT_TRUE(BecomesActive(graphWindow));
   QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
   // The worksheet comes back (the Esc did not reach it and close it).
-  ASSERT_TRUE(BecomesActive(FormLSG));
+  ASSERT_TRUE(BecomesActive(worksheetWindow));
   QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier);
   ASSERT_TRUE(BecomesActive(graphWindow));
   QTest::mouseClick(graphWindow->Image1, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-  EXPECT_TRUE(BecomesActive(FormLSG));
+  EXPECT_TRUE(BecomesActive(worksheetWindow));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "plot/windows/graph_window.h"
 #include "shell/windows/qtext.h"
 #include "support/window_test_support.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik::testing {
 namespace {
@@ -56,10 +56,10 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
                                        {startWindow->BGeometrie, 'g'}, {startWindow->B3D, 'd'}}) {
     const std::string first = std::string("Blatt ") + letter;
     ASSERT_TRUE(WriteTextLinesAtomically(SettingsFileName(letter), {first, "2 -1 5"}));
-    OpenFromStart(button, FormLSG);
-    EXPECT_TRUE(FormLSG->windowState() & Qt::WindowMaximized);
+    OpenFromStart(button, worksheetWindow);
+    EXPECT_TRUE(worksheetWindow->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(WorksheetMemo()->toPlainText(), QString::fromStdString(first + "\n2 -1 5"));
-    ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+    ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
   }
   // The hover text's approximations of sqrt(2) are convergents p/q: p^2 - 2q^2 = -1 or 1.
   QTest::mouseMove(startWindow->Button4);
@@ -70,9 +70,9 @@ TEST_F(StartWindowTest, EachAreaLoadsItsOwnWorksheet) {
     EXPECT_EQ(std::abs(p * p - 2 * q * q), 1) << fraction.toStdString();
   }
   // Continued fractions keep no file: the memo starts empty, under the area's own title.
-  OpenFromStart(startWindow->Button4, FormLSG);
+  OpenFromStart(startWindow->Button4, worksheetWindow);
   EXPECT_TRUE(WorksheetMemo()->toPlainText().isEmpty());
-  EXPECT_EQ(FormLSG->windowTitle(), QString::fromUtf8("Kettenbrüche"));
+  EXPECT_EQ(worksheetWindow->windowTitle(), QString::fromUtf8("Kettenbrüche"));
 }
 
 TEST_F(StartWindowTest, SchliessenEndsTheRun) {

@@ -12,7 +12,7 @@
 #include "support/hostile_files.h"
 #include "support/pdf_text.h"
 #include "support/window_test_support.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik::testing {
 namespace {
@@ -29,10 +29,10 @@ class WorksheetWindowTest : public FormsTest {
     RemoveSettingsFile('i');
     FormsTest::SetUp();
   }
-  static QString Memo() { return FormLSG->Memo1->toPlainText(); }
+  static QString Memo() { return worksheetWindow->Memo1->toPlainText(); }
   // Lines typed into the memo after a click into it.
   static void TypeLines(const QStringList& lines) {
-    ClickInto(FormLSG->Memo1->viewport());
+    ClickInto(worksheetWindow->Memo1->viewport());
     for (const QString& line : lines) {
       TypeText(Focused(), line);
       QTest::keyClick(Focused(), Qt::Key_Return);
@@ -43,13 +43,13 @@ class WorksheetWindowTest : public FormsTest {
 const QString kRechne = QStringLiteral("Rechne Lin. Gl.-System allgemein");
 
 TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
-  OpenFromStart(startWindow->BLSG, FormLSG);
-  ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 3*3"});
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
+  ChooseMenu(worksheetWindow, {"LSG", "Beispiel LGS 3*3"});
   EXPECT_TRUE(Memo().startsWith("n=3 (Zahl der Unbekannten) m=3 (Zahl der Gleichungen)\n5   -7  1 | 9\n"));
-  ChooseMenu(FormLSG, {"LSG", kRechne});
+  ChooseMenu(worksheetWindow, {"LSG", kRechne});
   EXPECT_TRUE(Memo().contains(QString::fromUtf8("o.K.  Probe mit Lösung (-115/144;-13/8;233/144)"))) << Memo().toStdString();
   const QString solved = Memo();
-  ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});  // a worksheet in use only says so
+  ChooseMenu(worksheetWindow, {"LSG", "Beispiel LGS 2*2"});  // a worksheet in use only says so
   EXPECT_EQ(Memo(), solved);
   EXPECT_EQ(messages, std::vector<std::string>{Cp1252("Zuerst \"Alles löschen\"!")});
 }
@@ -57,78 +57,78 @@ TEST_F(WorksheetWindowTest, ExampleThenRechneSolvesTheSystemInTheMemo) {
 // Tasks typed by hand: a row of letters is refused by name, and a quartic
 // on a single line gets its worked text with the blank lines.
 TEST_F(WorksheetWindowTest, TasksTypedByHand) {
-  OpenFromStart(startWindow->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
   TypeLines({"n=2 m=2", "1 2 | 3", "a b | c"});
   QString hint;
   AnswerNextHint(hint);
-  ChooseMenu(FormLSG, {"LSG", kRechne});
+  ChooseMenu(worksheetWindow, {"LSG", kRechne});
   EXPECT_TRUE(hint.startsWith(QString::fromUtf8("Abbruch:In Zeile 3 kann \"a\" nicht berechnet werden"))) << hint.toStdString();
   EXPECT_FALSE(Memo().contains("o.K."));
-  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
-  OpenFromStart(startWindow->BCardano, FormLSG);
+  ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
+  OpenFromStart(startWindow->BCardano, worksheetWindow);
   TypeLines({"Gleichung vierten Grades a=1 b=-10 c=35 d=-50 e=24"});
-  ChooseMenu(FormLSG, {"Gleichungen", "Gleichung 4. Grades"});
+  ChooseMenu(worksheetWindow, {"Gleichungen", "Gleichung 4. Grades"});
   EXPECT_TRUE(Memo().contains("\n\n1.Schritt:\n")) << Memo().toStdString();
 }
 
 // "Blatt zu oberst" makes the window anew; the start window behind it
 // becomes active meanwhile, as a window manager makes it.
 TEST_F(WorksheetWindowTest, BlattZuOberstKeepsTheSheetCaretAndViewAndClosingSavesIt) {
-  OpenFromStart(startWindow->BGeometrie, FormLSG);
+  OpenFromStart(startWindow->BGeometrie, worksheetWindow);
   QStringList typed;
   for (int i = 0; i < 80; ++i) typed << QStringLiteral("Zeile %1").arg(i);
   TypeLines(typed);
-  FormLSG->Memo1->moveCursor(QTextCursor::Start);
+  worksheetWindow->Memo1->moveCursor(QTextCursor::Start);
   for (int i = 0; i < 40; ++i) QTest::keyClick(Focused(), Qt::Key_Down);
   QTest::keyClick(Focused(), Qt::Key_Right);
-  const int caret = FormLSG->Memo1->textCursor().position();
-  const int top = FormLSG->Memo1->verticalScrollBar()->value();
-  const std::vector<std::string> sheet = FormLSG->Lines();
-  ChooseMenu(FormLSG, {"Datei", "Blatt zu oberst"});
+  const int caret = worksheetWindow->Memo1->textCursor().position();
+  const int top = worksheetWindow->Memo1->verticalScrollBar()->value();
+  const std::vector<std::string> sheet = worksheetWindow->Lines();
+  ChooseMenu(worksheetWindow, {"Datei", "Blatt zu oberst"});
   ActivateOnClick(startWindow);
   Settle();
-  EXPECT_TRUE(FormLSG->isVisible());
-  EXPECT_TRUE(FormLSG->windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(FormLSG->Lines(), sheet);
-  EXPECT_EQ(FormLSG->Memo1->textCursor().position(), caret);
-  EXPECT_EQ(FormLSG->Memo1->verticalScrollBar()->value(), top);
-  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+  EXPECT_TRUE(worksheetWindow->isVisible());
+  EXPECT_TRUE(worksheetWindow->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(worksheetWindow->Lines(), sheet);
+  EXPECT_EQ(worksheetWindow->Memo1->textCursor().position(), caret);
+  EXPECT_EQ(worksheetWindow->Memo1->verticalScrollBar()->value(), top);
+  ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
   EXPECT_EQ(FileLines(SettingsFileName('g')), sheet);
 }
 
 TEST_F(WorksheetWindowTest, ClosingSavesAndReopeningLoads) {
-  OpenFromStart(startWindow->BLSG, FormLSG);
-  ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
-  ChooseMenu(FormLSG, {"LSG", kRechne});
-  const std::vector<std::string> worksheet = FormLSG->Lines();
-  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
-  EXPECT_FALSE(FormLSG->isVisible());
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
+  ChooseMenu(worksheetWindow, {"LSG", "Beispiel LGS 2*2"});
+  ChooseMenu(worksheetWindow, {"LSG", kRechne});
+  const std::vector<std::string> worksheet = worksheetWindow->Lines();
+  ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
+  EXPECT_FALSE(worksheetWindow->isVisible());
   EXPECT_EQ(FileLines(SettingsFileName('l')), worksheet);
   RestartForms();
-  OpenFromStart(startWindow->BLSG, FormLSG);
-  EXPECT_EQ(FormLSG->Lines(), worksheet);
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
+  EXPECT_EQ(worksheetWindow->Lines(), worksheet);
   // Escape in the memo closes and saves too; the equations keep their own file.
-  ClickInto(FormLSG->Memo1->viewport());
+  ClickInto(worksheetWindow->Memo1->viewport());
   Press(Qt::Key_Escape);
-  OpenFromStart(startWindow->BCardano, FormLSG);
+  OpenFromStart(startWindow->BCardano, worksheetWindow);
   EXPECT_TRUE(Memo().isEmpty());
   TypeLines({QString::fromUtf8("Änderung")});
-  ClickInto(FormLSG->Memo1->viewport());
+  ClickInto(worksheetWindow->Memo1->viewport());
   Press(Qt::Key_Escape);
-  EXPECT_FALSE(FormLSG->isVisible());
+  EXPECT_FALSE(worksheetWindow->isVisible());
   EXPECT_EQ(FileLines(SettingsFileName('c')), std::vector<std::string>{Cp1252("Änderung")});
 }
 
 TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
-  OpenFromStart(startWindow->BLSG, FormLSG);
-  ChooseMenu(FormLSG, {"LSG", "Beispiel LGS 2*2"});
-  const std::vector<std::string> saved = FormLSG->Lines();
-  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
-  OpenFromStart(startWindow->BLSG, FormLSG);
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
+  ChooseMenu(worksheetWindow, {"LSG", "Beispiel LGS 2*2"});
+  const std::vector<std::string> saved = worksheetWindow->Lines();
+  ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
+  OpenFromStart(startWindow->BLSG, worksheetWindow);
   TypeLines({QString::fromUtf8("und viel länger als zuvor, damit die volle Platte es merkt")});
   {
     const FullDisk full(16);
-    ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Schließen")});
+    ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Schließen")});
   }
   EXPECT_EQ(messages, std::vector<std::string>{"Nicht gespeichert"});
   EXPECT_EQ(FileLines(SettingsFileName('l')), saved);
@@ -137,8 +137,8 @@ TEST_F(WorksheetWindowTest, AFailedSaveKeepsThePreviousWorksheetAndSaysSo) {
 // "Datei > Drucken …" through the print dialog's PDF printer: the page
 // holds the area's title and every line of the memo.
 TEST_F(WorksheetWindowTest, PrintingPutsTheLinesOnPaper) {
-  OpenFromStart(startWindow->BCardano, FormLSG);
-  ChooseMenu(FormLSG, {QString::fromUtf8("Alles löschen")});
+  OpenFromStart(startWindow->BCardano, worksheetWindow);
+  ChooseMenu(worksheetWindow, {QString::fromUtf8("Alles löschen")});
   QStringList lines;
   for (int i = 1; i <= 100; ++i) lines << QStringLiteral("Zeile %1: x^2-%1*x+1=0").arg(i);
   TypeLines(lines);
@@ -153,7 +153,7 @@ TEST_F(WorksheetWindowTest, PrintingPutsTheLinesOnPaper) {
     TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("filename")), path);
     QMetaObject::invokeMethod(dialog, "accept");
   });
-  ChooseMenu(FormLSG, {"Datei", QString::fromUtf8("Drucken …")});
+  ChooseMenu(worksheetWindow, {"Datei", QString::fromUtf8("Drucken …")});
   EXPECT_TRUE(messages.empty());
   ASSERT_TRUE(QFileInfo::exists(path));
   const std::optional<QString> text = PdfText(path);

@@ -27,7 +27,7 @@
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_front.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
@@ -189,7 +189,7 @@ void GraphWindow::ShowControllingWindow() {
   if (StartMode == 0) {
     if (functionInputWindow) functionInputWindow->ShowInFront();
   } else {
-    BringToFront(FormLSG);
+    BringToFront(worksheetWindow);
   }
 }
 
@@ -270,7 +270,7 @@ void GraphWindow::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons butto
 
 // The worksheet holds the scene: it draws it again with the changed view.
 void GraphWindow::AlphavergroessernClick(ViewChange change) {
-  if (View3D && FormLSG) FormLSG->DrawChangedView(change);
+  if (View3D && worksheetWindow) worksheetWindow->DrawChangedView(change);
 }
 
 void GraphWindow::Bidschirmausschnittspeichern1Click() {

@@ -13,7 +13,7 @@ class StartWindow;
 class FunctionListWindow;
 class DiscussionWindow;
 class FunctionInputWindow;
-class TFormLSG;
+class WorksheetWindow;
 class HintInputDialog;
 class CalculatorWindow;
 class TForm_ba1;
@@ -26,7 +26,7 @@ extern StartWindow* startWindow;      // start window, the main window
 extern FunctionListWindow* functionListWindow;          // plotter: list window
 extern DiscussionWindow* discussionWindow;          // curve discussion
 extern FunctionInputWindow* functionInputWindow;          // plotter: function input
-extern TFormLSG* FormLSG;          // worksheet
+extern WorksheetWindow* worksheetWindow;          // worksheet
 extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)
 extern CalculatorWindow* calculatorWindow;          // calculator
 extern TForm_ba1* Form_ba1;        // screenshot: capture

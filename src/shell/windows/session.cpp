@@ -17,7 +17,7 @@
 #include "shell/windows/forms.h"
 #include "shell/windows/start_window.h"
 #include "shell/windows/window_front.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
@@ -26,7 +26,7 @@ namespace {
 // A worksheet that is not open has been saved when it closed, and its memo
 // is emptied afterwards; only an open one is written.
 void SaveOpenWorksheet() {
-  if (FormLSG && FormLSG->isVisible()) static_cast<void>(FormLSG->SaveAreaWorksheet());
+  if (worksheetWindow && worksheetWindow->isVisible()) static_cast<void>(worksheetWindow->SaveAreaWorksheet());
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ Session::Session() {
   // A write that fails here is tried again with the next change; the
   // closing save says so if it fails too.
   worksheet_ = new DelayedSave(SaveOpenWorksheet, this);
-  if (FormLSG) worksheet_->watch(FormLSG->Memo1);
+  if (worksheetWindow) worksheet_->watch(worksheetWindow->Memo1);
   calculator_ = new DelayedSave([] { if (calculatorWindow) static_cast<void>(calculatorWindow->SaveSettings()); }, this);
   if (calculatorWindow) {
     calculator_->watch(calculatorWindow->MParameter);
@@ -51,7 +51,7 @@ Session::~Session() { qApp->removeEventFilter(this); }
 
 bool Session::SaveAll() {
   bool saved = true;
-  if (FormLSG && FormLSG->isVisible()) saved = FormLSG->SaveAreaWorksheet() && saved;
+  if (worksheetWindow && worksheetWindow->isVisible()) saved = worksheetWindow->SaveAreaWorksheet() && saved;
   if (calculatorWindow) saved = calculatorWindow->SaveSettings() && saved;
   if (functionInputWindow) saved = functionInputWindow->SavePlotList() && saved;
   return saved;

@@ -19,7 +19,7 @@
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_frame.h"
 #include "shell/windows/window_front.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
@@ -301,9 +301,9 @@ void StartWindow::OpenWorksheet(unsigned short mode, char settingsLetter) {
     open->clear();
   }
   StartMode = mode;
-  if (!FormLSG) return;
-  FormLSG->showMaximized();
-  BringToFront(FormLSG);
+  if (!worksheetWindow) return;
+  worksheetWindow->showMaximized();
+  BringToFront(worksheetWindow);
   if (settingsLetter == 0) return;
   QPlainTextEdit* worksheet = WorksheetMemo();
   if (!worksheet) return;

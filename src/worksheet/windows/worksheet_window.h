@@ -22,11 +22,11 @@ namespace lumatik {
 // writes the worked solution below. The area (the start window's start
 // mode) decides which menus it shows and which settings file keeps its
 // worksheet between runs.
-class TFormLSG : public QMainWindow {
+class WorksheetWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFormLSG(QWidget* parent = nullptr);
+  explicit WorksheetWindow(QWidget* parent = nullptr);
 
   // Frame commands.
   void Einlesen1Click();
@@ -100,7 +100,7 @@ class TFormLSG : public QMainWindow {
   bool restacking_ = false;
 };
 
-// The worksheet's memo: the child of FormLSG named "Memo1" (null while the
+// The worksheet's memo: the child of worksheetWindow named "Memo1" (null while the
 // worksheet window has none).
 QPlainTextEdit* WorksheetMemo();
 

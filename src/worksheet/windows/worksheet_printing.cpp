@@ -7,12 +7,12 @@
 #include "plot/paint/text_pages.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 #include "worksheet/worksheet_commands.h"
 
 namespace lumatik {
 
-void TFormLSG::Drucken1Click() {
+void WorksheetWindow::Drucken1Click() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;

@@ -18,7 +18,7 @@
 #include "shell/windows/hint_input_dialog.h"
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_front.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
@@ -48,7 +48,7 @@ void KeepPlaceWhileReplacing(QPlainTextEdit* memo, std::vector<std::string> line
 // drawing returns: the view, the lines with their computed points, and the
 // hint about lines that could not be drawn. The graph comes to the front
 // with the keys, so that Esc leads back to the worksheet.
-void ShowScene(TFormLSG& sheet, const SceneDrawer& draw) {
+void ShowScene(WorksheetWindow& sheet, const SceneDrawer& draw) {
   if (!graphWindow) return;
   const std::vector<std::string> before = sheet.Lines();
   const SceneTarget target{graphWindow->width(), graphWindow->height()};
@@ -63,7 +63,7 @@ void ShowScene(TFormLSG& sheet, const SceneDrawer& draw) {
 
 }  // namespace
 
-void TFormLSG::Zeichne1Click(bool standardUnits) {
+void WorksheetWindow::Zeichne1Click(bool standardUnits) {
   if (graphWindow) graphWindow->ClearGraph(kBlack);
   if (Lines().empty()) {
     Beispiele1Click();
@@ -74,13 +74,13 @@ void TFormLSG::Zeichne1Click(bool standardUnits) {
   });
 }
 
-void TFormLSG::DrawChangedView(ViewChange change) {
+void WorksheetWindow::DrawChangedView(ViewChange change) {
   ShowScene(*this, [change](const std::vector<std::string>& lines, Canvas& canvas, const SceneTarget& target) {
     return DrawWithChangedView(lines, graphWindow->View3D, change, canvas, target, ScreenColours());
   });
 }
 
-void TFormLSG::Beispiele1Click() {
+void WorksheetWindow::Beispiele1Click() {
   std::vector<std::string> lines = Lines();
   std::string line = ProposedExampleLine(lines);
   if (!InputOne(ExampleDialogCaption(), ExampleDialogLabel(), ExampleDialogExplanation(), line)) return;

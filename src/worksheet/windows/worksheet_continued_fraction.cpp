@@ -11,11 +11,11 @@
 #include "shell/windows/qtext.h"
 #include "shell/windows/window_front.h"
 #include "worksheet/continued_fraction.h"
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 namespace lumatik {
 
-void TFormLSG::EingabeKettenbruch1Click() {
+void WorksheetWindow::EingabeKettenbruch1Click() {
   std::string text = ContinuedFractionInputPreset();
   // "Abbrechen" cancels: nothing is computed and the worksheet stays.
   if (!InputOne(ContinuedFractionInputCaption(), ContinuedFractionInputLabel(), ContinuedFractionInputHint(),

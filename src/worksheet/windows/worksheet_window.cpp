@@ -1,4 +1,4 @@
-#include "worksheet/windows/unitlsg.h"
+#include "worksheet/windows/worksheet_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@
 
 namespace lumatik {
 
-TFormLSG::TFormLSG(QWidget* parent) : QMainWindow(parent) {
+WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormLSG"));
   setWindowTitle(QStringLiteral("Arbeitsblatt"));
   resize(800, 600);
@@ -48,15 +48,15 @@ TFormLSG::TFormLSG(QWidget* parent) : QMainWindow(parent) {
 
 // The menu bar comes from the worksheet's command table; the frame items
 // of "Datei" are this window's own.
-void TFormLSG::BuildMenus() {
+void WorksheetWindow::BuildMenus() {
   for (const WorksheetMenuInfo& info : WorksheetMenus()) {
     if (info.items.empty()) {
       QAction* action = menuBar()->addAction(QtText(info.caption));
       action->setObjectName(QString::fromStdString(info.objectName));
       if (info.menu == WorksheetMenu::AllesLoeschen) {
-        connect(action, &QAction::triggered, this, &TFormLSG::Alleslschen1Click);
+        connect(action, &QAction::triggered, this, &WorksheetWindow::Alleslschen1Click);
       } else if (info.menu == WorksheetMenu::Erlaeuterung) {
-        connect(action, &QAction::triggered, this, &TFormLSG::MErluterung3Click);
+        connect(action, &QAction::triggered, this, &WorksheetWindow::MErluterung3Click);
       } else if (info.run) {
         connect(action, &QAction::triggered, this, [this, run = info.run] { RunWorksheetCommand(run); });
       }
@@ -90,7 +90,7 @@ void TFormLSG::BuildMenus() {
 
 // The items whose work needs this window itself (files, the calculator, the
 // graph window); false for a handler the window does not have.
-bool TFormLSG::ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action) {
+bool WorksheetWindow::ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action) {
   const std::map<std::string, std::function<void()>> handlers = {
       {"Einlesen1Click", [this] { Einlesen1Click(); }},
       {"Speichern1Click", [this] { Speichern1Click(); }},
@@ -108,23 +108,23 @@ bool TFormLSG::ConnectOwnHandler(const WorksheetMenuItem& item, QAction* action)
   return true;
 }
 
-QAction* TFormLSG::MenuItem(WorksheetMenu menu, const std::string& caption) const {
+QAction* WorksheetWindow::MenuItem(WorksheetMenu menu, const std::string& caption) const {
   const auto it = itemActions_.find({menu, caption});
   return it == itemActions_.end() ? nullptr : it->second;
 }
 
-QAction* TFormLSG::MenuAction(WorksheetMenu menu) const {
+QAction* WorksheetWindow::MenuAction(WorksheetMenu menu) const {
   const auto it = menuActions_.find(menu);
   return it == menuActions_.end() ? nullptr : it->second;
 }
 
-bool TFormLSG::event(QEvent* e) {
+bool WorksheetWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   return QMainWindow::event(e);
 }
 
 // Each activation shows the area's menus and caption.
-void TFormLSG::FormActivate() {
+void WorksheetWindow::FormActivate() {
   Memo1->setFocus();
   const int area = StartMode;
   for (const auto& [menu, action] : menuActions_) action->setVisible(WorksheetMenuShown(menu, area));
@@ -136,12 +136,12 @@ void TFormLSG::FormActivate() {
   }
 }
 
-void TFormLSG::hideEvent(QHideEvent* e) {
+void WorksheetWindow::hideEvent(QHideEvent* e) {
   if (!restacking_) algebraHintShown_ = false;
   QMainWindow::hideEvent(e);
 }
 
-bool TFormLSG::IsMenuShortcut(const QKeyEvent* key) const {
+bool WorksheetWindow::IsMenuShortcut(const QKeyEvent* key) const {
   const QKeySequence pressed(key->keyCombination());
   for (const auto& [id, action] : itemActions_) {
     if (!action->shortcut().isEmpty() && action->shortcut() == pressed && action->isEnabled() &&
@@ -153,7 +153,7 @@ bool TFormLSG::IsMenuShortcut(const QKeyEvent* key) const {
 
 // Escape anywhere in the window closes it; the window sees the key before
 // the memo does.
-bool TFormLSG::eventFilter(QObject* watched, QEvent* e) {
+bool WorksheetWindow::eventFilter(QObject* watched, QEvent* e) {
   // The memo would take Ctrl+Z as its undo; in this window it is "Zeichne".
   if (watched == Memo1 && e->type() == QEvent::ShortcutOverride && IsMenuShortcut(static_cast<QKeyEvent*>(e))) {
     e->ignore();
@@ -166,7 +166,7 @@ bool TFormLSG::eventFilter(QObject* watched, QEvent* e) {
   return QMainWindow::eventFilter(watched, e);
 }
 
-void TFormLSG::keyPressEvent(QKeyEvent* e) {
+void WorksheetWindow::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape) {
     close();
     return;
@@ -174,35 +174,35 @@ void TFormLSG::keyPressEvent(QKeyEvent* e) {
   QMainWindow::keyPressEvent(e);
 }
 
-void TFormLSG::closeEvent(QCloseEvent* e) {
+void WorksheetWindow::closeEvent(QCloseEvent* e) {
   FormClose();
   QMainWindow::closeEvent(e);
 }
 
 // The area's worksheet is kept for the next run; the continued fractions
 // keep none. The file is replaced only once the new one is written.
-void TFormLSG::FormClose() {
+void WorksheetWindow::FormClose() {
   if (!SaveAreaWorksheet()) ShowMessage("Nicht gespeichert");
   BringToFront(startWindow);
 }
 
-bool TFormLSG::SaveAreaWorksheet() const {
+bool WorksheetWindow::SaveAreaWorksheet() const {
   const char letter = WorksheetSettingsLetter(StartMode);
   return letter == 0 || WriteTextLinesAtomically(SettingsFileName(letter), Lines());
 }
 
-void TFormLSG::Schlieen1Click() { close(); }
+void WorksheetWindow::Schlieen1Click() { close(); }
 
-void TFormLSG::Alleslschen1Click() {
+void WorksheetWindow::Alleslschen1Click() {
   Memo1->clear();
   Memo1->setFocus();
 }
 
-void TFormLSG::MErluterung3Click() { RunWorksheetCommand(ExplainWorksheet); }
+void WorksheetWindow::MErluterung3Click() { RunWorksheetCommand(ExplainWorksheet); }
 
 // Changing the flags makes the window anew and hides it meanwhile; the
 // sheet, its caret and the part of it in view stay as they were.
-void TFormLSG::Blattzuoberst1Click() {
+void WorksheetWindow::Blattzuoberst1Click() {
   const Qt::WindowStates state = windowState();
   const QTextCursor caret = Memo1->textCursor();
   const int top = Memo1->verticalScrollBar()->value();
@@ -222,18 +222,18 @@ void TFormLSG::Blattzuoberst1Click() {
   QTimer::singleShot(0, this, restoreView);
 }
 
-std::string TFormLSG::LastFileRecordName() {
+std::string WorksheetWindow::LastFileRecordName() {
   // The program's name up to its dot, then "ini".
   return SettingsFileName('i');
 }
 
-std::string TFormLSG::LastFileName() const {
+std::string WorksheetWindow::LastFileName() const {
   std::vector<std::string> lines;
   if (!ReadTextLines(LastFileRecordName(), lines) || lines.empty()) return std::string();
   return lines.front();
 }
 
-void TFormLSG::RememberFile(const std::string& path) {
+void WorksheetWindow::RememberFile(const std::string& path) {
   // The record only presets the next file dialog; the worksheet itself is
   // saved or loaded already, so a record that cannot be written is no loss
   // worth a message.
@@ -260,7 +260,7 @@ QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const std::str
 
 }  // namespace
 
-void TFormLSG::Einlesen1Click() {
+void WorksheetWindow::Einlesen1Click() {
   const QString chosen = ChooseFile(this, QFileDialog::AcceptOpen, LastFileName());
   if (chosen.isEmpty()) {
     ShowMessage("Abbruch!");
@@ -277,7 +277,7 @@ void TFormLSG::Einlesen1Click() {
   RememberFile(path);
 }
 
-void TFormLSG::Speichern1Click() {
+void WorksheetWindow::Speichern1Click() {
   const QString chosen = ChooseFile(this, QFileDialog::AcceptSave, LastFileName());
   // A file that could not be written is not saved either.
   if (chosen.isEmpty() || !WriteTextLinesAtomically(chosen.toStdString(), Lines())) {
@@ -287,7 +287,7 @@ void TFormLSG::Speichern1Click() {
   RememberFile(CoreText(chosen));
 }
 
-void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
+void WorksheetWindow::RunWorksheetCommand(const WorksheetCommandFunction& command) {
   const std::vector<std::string> before = Lines();
   Worksheet prepared(before, StartMode);
   // A selection across lines separates them with U+2029.
@@ -343,7 +343,7 @@ void TFormLSG::RunWorksheetCommand(const WorksheetCommandFunction& command) {
   ShowNotices(sheet);
 }
 
-void TFormLSG::ShowNotices(const Worksheet& sheet) {
+void WorksheetWindow::ShowNotices(const Worksheet& sheet) {
   for (const WorksheetNotice& notice : sheet.notices()) {
     if (notice.kind == WorksheetNotice::Kind::Message) {
       ShowMessage(notice.text);
@@ -353,14 +353,14 @@ void TFormLSG::ShowNotices(const Worksheet& sheet) {
   }
 }
 
-void TFormLSG::AppendLine(const std::string& line) { AddMemoLine(Memo1, line); }
+void WorksheetWindow::AppendLine(const std::string& line) { AddMemoLine(Memo1, line); }
 
-std::vector<std::string> TFormLSG::Lines() const { return MemoLines(Memo1); }
+std::vector<std::string> WorksheetWindow::Lines() const { return MemoLines(Memo1); }
 
-void TFormLSG::ClearLines() { Memo1->clear(); }
+void WorksheetWindow::ClearLines() { Memo1->clear(); }
 
 QPlainTextEdit* WorksheetMemo() {
-  return FormLSG ? FormLSG->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")) : nullptr;
+  return worksheetWindow ? worksheetWindow->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")) : nullptr;
 }
 
 }  // namespace lumatik
