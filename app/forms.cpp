@@ -9,10 +9,10 @@
 #include "plot/windows/function_input_window.h"
 #include "plot/windows/graph_window.h"
 #include "plot/windows/function_list_window.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
-#include "screenshot/windows/unit_ba4.h"
+#include "screenshot/windows/capture_window.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
+#include "screenshot/windows/preview_window.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/cancel_dialog.h"
 #include "shell/windows/hint_input_dialog.h"
@@ -45,10 +45,10 @@ void CreateForms() {
   worksheetWindow = new WorksheetWindow;
   hintInputDialog = new HintInputDialog(startWindow);
   calculatorWindow = new CalculatorWindow;
-  Form_ba1 = new TForm_ba1;
-  Form_ba2 = new TForm_ba2;
-  Form_ba3 = new TForm_ba3;
-  Form_ba4 = new TForm_ba4;
+  captureWindow = new CaptureWindow;
+  topLeftMarker = new TopLeftMarker;
+  bottomRightMarker = new BottomRightMarker;
+  previewWindow = new PreviewWindow;
   graphWindow = new GraphWindow;
   SetPrimeProgressObserver(&PrimeProgress());
 }
@@ -66,10 +66,10 @@ void DestroyForm(Form*& form) {
 void DestroyForms() {
   SetPrimeProgressObserver(nullptr);
   DestroyForm(graphWindow);
-  DestroyForm(Form_ba4);
-  DestroyForm(Form_ba3);
-  DestroyForm(Form_ba2);
-  DestroyForm(Form_ba1);
+  DestroyForm(previewWindow);
+  DestroyForm(bottomRightMarker);
+  DestroyForm(topLeftMarker);
+  DestroyForm(captureWindow);
   DestroyForm(calculatorWindow);
   DestroyForm(hintInputDialog);
   DestroyForm(worksheetWindow);

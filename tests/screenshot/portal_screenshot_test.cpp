@@ -17,10 +17,10 @@
 
 #include "screenshot/windows/portal_screenshot.h"
 #include "screenshot/windows/screen_capture.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
-#include "screenshot/windows/unit_ba4.h"
+#include "screenshot/windows/capture_window.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
+#include "screenshot/windows/preview_window.h"
 #include "quartered_picture.h"
 #include "shell/codepage.h"
 #include "support/window_test_support.h"
@@ -92,10 +92,10 @@ class WaylandScreenshot : public FormsTest {
   void ClosePortal() { portalBus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")); }
   // The markers where the user dragged them, then a click on "Vorschau".
   void MarkAndClickVorschau(QPoint upperLeft, QRect lowerRight) {
-    Form_ba1->show();
-    Form_ba2->move(upperLeft);
-    Form_ba3->setGeometry(lowerRight);
-    QTest::mouseClick(Form_ba1->Bvorschau, Qt::LeftButton);
+    captureWindow->show();
+    topLeftMarker->move(upperLeft);
+    bottomRightMarker->setGeometry(lowerRight);
+    QTest::mouseClick(captureWindow->Bvorschau, Qt::LeftButton);
   }
 
   QByteArray sessionType;
@@ -117,10 +117,10 @@ TEST_F(WaylandScreenshot, VorschauShowsTheMarkedRectangleOfThePortalsPicture) {
   EXPECT_EQ(portal->calls, 1);
   EXPECT_EQ(portal->seenOptions.value(QStringLiteral("interactive")), QVariant(false));
   EXPECT_FALSE(portal->seenOptions.value(QStringLiteral("handle_token")).toString().isEmpty());
-  ASSERT_TRUE(Form_ba4->isVisible());
-  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("Vorschau 312x107"));
+  ASSERT_TRUE(previewWindow->isVisible());
+  EXPECT_EQ(previewWindow->windowTitle(), QStringLiteral("Vorschau 312x107"));
   const QImage expected = QuarteredPicture(desktop.size()).copy(QRect(upperLeft, QSize(312, 107)));
-  EXPECT_EQ(Form_ba4->Picture().convertToFormat(QImage::Format_RGB32), expected);
+  EXPECT_EQ(previewWindow->Picture().convertToFormat(QImage::Format_RGB32), expected);
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
 }
 
@@ -130,11 +130,11 @@ TEST_F(WaylandScreenshot, WithoutAPortalVorschauSaysWhyAndKeepsThePreview) {
   EXPECT_TRUE(PortalScreenshot(5000).isNull());
   portal->answer = 0;
   ClosePortal();
-  Form_ba4->SetPicture(QuarteredPicture({40, 30}));
+  previewWindow->SetPicture(QuarteredPicture({40, 30}));
   MarkAndClickVorschau({30, 40}, {300, 200, 112, 27});
   EXPECT_NE(std::find(messages.begin(), messages.end(), Cp1252(kNoCaptureHere)), messages.end());
-  EXPECT_EQ(Form_ba4->Picture().size(), QSize(40, 30));
-  EXPECT_EQ(Form_ba4->windowTitle(), QStringLiteral("Vorschau"));
+  EXPECT_EQ(previewWindow->Picture().size(), QSize(40, 30));
+  EXPECT_EQ(previewWindow->windowTitle(), QStringLiteral("Vorschau"));
 }
 
 // A desktop at 200 % gives the portal's picture twice the pixels; the cut

@@ -24,9 +24,9 @@
 #include "plot/windows/plotter_texts.h"
 #include "plot/windows/graph_window.h"
 #include "plot/windows/function_list_window.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/capture_window.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
 #include "shell/codepage.h"
 #include "shell/luhilf.h"
 #include "shell/messagesink.h"
@@ -354,7 +354,7 @@ void FunctionInputWindow::FormPaint() {
 void FunctionInputWindow::closeEvent(QCloseEvent* e) {
   if (startWindow) startWindow->RevealAreaButtons();
   Plotter().DiscussionActive = false;
-  if (Form_ba1) Form_ba1->hide();
+  if (captureWindow) captureWindow->hide();
   QMainWindow::closeEvent(e);
   BringToFront(startWindow);
 }
@@ -457,9 +457,9 @@ void FunctionInputWindow::SchaubildinZwischenablagefrWordetc1Click() {
     const PlotFrame frame{0, graphWindow->width(), graphWindow->height()};
     graphWindow->PaintInSlices([&](Canvas& canvas, const KeepDrawing& more) { return redraw.draw(canvas, frame, more); });
   }
-  if (Form_ba2) Form_ba2->show();
-  if (Form_ba3) Form_ba3->show();
-  BringToFront(Form_ba1);
+  if (topLeftMarker) topLeftMarker->show();
+  if (bottomRightMarker) bottomRightMarker->show();
+  BringToFront(captureWindow);
 }
 
 // The graph window was raised meanwhile: a window shown again keeps its old

@@ -19,9 +19,9 @@
 #include "plot/plotter_state.h"
 #include "plot/windows/plotter_texts.h"
 #include "plot/windows/function_input_window.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/capture_window.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
@@ -274,9 +274,9 @@ void GraphWindow::AlphavergroessernClick(ViewChange change) {
 }
 
 void GraphWindow::Bidschirmausschnittspeichern1Click() {
-  if (Form_ba2) Form_ba2->show();
-  if (Form_ba3) Form_ba3->show();
-  BringToFront(Form_ba1);
+  if (topLeftMarker) topLeftMarker->show();
+  if (bottomRightMarker) bottomRightMarker->show();
+  BringToFront(captureWindow);
 }
 
 }  // namespace lumatik

@@ -16,10 +16,10 @@ class FunctionInputWindow;
 class WorksheetWindow;
 class HintInputDialog;
 class CalculatorWindow;
-class TForm_ba1;
-class TForm_ba2;
-class TForm_ba3;
-class TForm_ba4;
+class CaptureWindow;
+class TopLeftMarker;
+class BottomRightMarker;
+class PreviewWindow;
 class GraphWindow;
 
 extern StartWindow* startWindow;      // start window, the main window
@@ -29,10 +29,10 @@ extern FunctionInputWindow* functionInputWindow;          // plotter: function i
 extern WorksheetWindow* worksheetWindow;          // worksheet
 extern HintInputDialog* hintInputDialog;  // hint and input dialog (the dialog routines make their own)
 extern CalculatorWindow* calculatorWindow;          // calculator
-extern TForm_ba1* Form_ba1;        // screenshot: capture
-extern TForm_ba2* Form_ba2;        // screenshot: upper-left marker
-extern TForm_ba3* Form_ba3;        // screenshot: lower-right marker
-extern TForm_ba4* Form_ba4;        // screenshot: preview and export
+extern CaptureWindow* captureWindow;        // screenshot: capture
+extern TopLeftMarker* topLeftMarker;        // screenshot: upper-left marker
+extern BottomRightMarker* bottomRightMarker;        // screenshot: lower-right marker
+extern PreviewWindow* previewWindow;        // screenshot: preview and export
 extern GraphWindow* graphWindow;          // graph window
 
 // The area chosen in the start window: 0 plotter, 1 linear systems,

@@ -10,11 +10,11 @@ namespace lumatik {
 // The screenshot tool's capture window: "Markierungen" places the two
 // markers, "Vorschau" copies the rectangle between them, "Timer" counts
 // down to a capture, "?" explains and stops the countdown.
-class TForm_ba1 : public QWidget {
+class CaptureWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm_ba1(QWidget* parent = nullptr);
+  explicit CaptureWindow(QWidget* parent = nullptr);
 
   QPushButton* Button2 = nullptr;    // "Markierungen"
   QPushButton* Bvorschau = nullptr;  // "Vorschau"

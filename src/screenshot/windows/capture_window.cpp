@@ -1,4 +1,4 @@
-#include "screenshot/windows/unit_ba1.h"
+#include "screenshot/windows/capture_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,10 +12,10 @@
 
 #include "screenshot/capture_geometry.h"
 #include "screenshot/countdown.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
 #include "screenshot/windows/screen_capture.h"
-#include "screenshot/windows/unit_ba4.h"
+#include "screenshot/windows/preview_window.h"
 #include "shell/codepage.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
@@ -76,7 +76,7 @@ void LetTheScreenRepaint(int milliseconds) {
 
 }  // namespace
 
-TForm_ba1::TForm_ba1(QWidget* parent) : QWidget(parent) {
+CaptureWindow::CaptureWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_ba1"));
   setWindowTitle(Ui("Screenshot"));
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -90,64 +90,64 @@ TForm_ba1::TForm_ba1(QWidget* parent) : QWidget(parent) {
   resize(Button4->geometry().right() + 1, 25);
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  connect(Button2, &QPushButton::clicked, this, &TForm_ba1::Button2Click);
-  connect(Bvorschau, &QPushButton::clicked, this, &TForm_ba1::BvorschauClick);
-  connect(BTimer, &QPushButton::clicked, this, &TForm_ba1::BTimerClick);
-  connect(Button4, &QPushButton::clicked, this, &TForm_ba1::Button4Click);
-  connect(Timer1, &QTimer::timeout, this, &TForm_ba1::Timer1Timer);
+  connect(Button2, &QPushButton::clicked, this, &CaptureWindow::Button2Click);
+  connect(Bvorschau, &QPushButton::clicked, this, &CaptureWindow::BvorschauClick);
+  connect(BTimer, &QPushButton::clicked, this, &CaptureWindow::BTimerClick);
+  connect(Button4, &QPushButton::clicked, this, &CaptureWindow::Button4Click);
+  connect(Timer1, &QTimer::timeout, this, &CaptureWindow::Timer1Timer);
   FormCreate();
 }
 
-void TForm_ba1::FormCreate() {
+void CaptureWindow::FormCreate() {
   BTimer->setText(Ui(kTimerIdleCaption));
   Timer1->stop();
 }
 
 // The markers belong to the capture window: whenever it is drawn they are there.
-void TForm_ba1::paintEvent(QPaintEvent* event) {
-  if (Form_ba2) Form_ba2->show();
-  if (Form_ba3) Form_ba3->show();
+void CaptureWindow::paintEvent(QPaintEvent* event) {
+  if (topLeftMarker) topLeftMarker->show();
+  if (bottomRightMarker) bottomRightMarker->show();
   QWidget::paintEvent(event);
 }
 
-void TForm_ba1::closeEvent(QCloseEvent* event) {
-  if (Form_ba2) Form_ba2->hide();
-  if (Form_ba3) Form_ba3->hide();
+void CaptureWindow::closeEvent(QCloseEvent* event) {
+  if (topLeftMarker) topLeftMarker->hide();
+  if (bottomRightMarker) bottomRightMarker->hide();
   event->accept();
 }
 
-void TForm_ba1::HideToolWindows() {
+void CaptureWindow::HideToolWindows() {
   hide();
-  if (Form_ba2) Form_ba2->hide();
-  if (Form_ba3) Form_ba3->hide();
+  if (topLeftMarker) topLeftMarker->hide();
+  if (bottomRightMarker) bottomRightMarker->hide();
 }
 
-void TForm_ba1::Button2Click() {
+void CaptureWindow::Button2Click() {
   FormCreate();
-  if (Form_ba4) Form_ba4->hide();
-  if (Form_ba2) Form_ba2->show();
-  if (Form_ba3) Form_ba3->show();
+  if (previewWindow) previewWindow->hide();
+  if (topLeftMarker) topLeftMarker->show();
+  if (bottomRightMarker) bottomRightMarker->show();
   const QSize screen = ScreenSize();
   const QRect frame = frameGeometry();
   const MarkerPlaces places = PlaceMarkers(screen.width(), screen.height(), frame.width(), frame.height());
   move(places.captureLeft, places.captureTop);
-  if (Form_ba2) Form_ba2->move(places.upperLeftLeft, places.upperLeftTop);
-  if (Form_ba3) Form_ba3->move(places.lowerRightLeft, places.lowerRightTop);
+  if (topLeftMarker) topLeftMarker->move(places.upperLeftLeft, places.upperLeftTop);
+  if (bottomRightMarker) bottomRightMarker->move(places.lowerRightLeft, places.lowerRightTop);
   ShowMessage(Cp1252(kMarkersHint));
 }
 
-void TForm_ba1::Button4Click() {
+void CaptureWindow::Button4Click() {
   FormCreate();
   ShowMessage(Cp1252(kHelp));
 }
 
-void TForm_ba1::BTimerClick() {
+void CaptureWindow::BTimerClick() {
   ShowMessage(Cp1252(kTimerHint));
   BTimer->setText(QtText(TimerCaptionAfterClick(CoreText(BTimer->text()))));
   Timer1->start(1000);
 }
 
-void TForm_ba1::Timer1Timer() {
+void CaptureWindow::Timer1Timer() {
   const TimerTick tick = TimerTickAfter(CoreText(BTimer->text()));
   BTimer->setText(QtText(tick.caption));
   if (tick.hideWindows) HideToolWindows();
@@ -157,18 +157,18 @@ void TForm_ba1::Timer1Timer() {
   }
 }
 
-void TForm_ba1::BvorschauClick() {
+void CaptureWindow::BvorschauClick() {
   HideToolWindows();
   LetTheScreenRepaint(500);
-  if (!Form_ba2 || !Form_ba3) return;
+  if (!topLeftMarker || !bottomRightMarker) return;
   const QSize screen = ScreenSize();
-  const CapturePlan plan = PlanCapture(AsWindowRect(Form_ba2->OuterRect()), AsWindowRect(Form_ba3->OuterRect()),
+  const CapturePlan plan = PlanCapture(AsWindowRect(topLeftMarker->OuterRect()), AsWindowRect(bottomRightMarker->OuterRect()),
                                        screen.width(), screen.height());
-  Form_ba3->move(plan.lowerRightLeft, plan.lowerRightTop);
+  bottomRightMarker->move(plan.lowerRightLeft, plan.lowerRightTop);
   const ScreenCapture capture = CaptureScreen(plan.x, plan.y, plan.width, plan.height);
-  if (!Form_ba4) return;
-  Form_ba4->showMaximized();
-  BringToFront(Form_ba4);
+  if (!previewWindow) return;
+  previewWindow->showMaximized();
+  BringToFront(previewWindow);
   if (capture.impossibleHere) {
     ShowMessage(Cp1252(kNoCaptureHere));
     return;
@@ -178,7 +178,7 @@ void TForm_ba1::BvorschauClick() {
     return;
   }
   QGuiApplication::clipboard()->setImage(capture.picture);
-  Form_ba4->ShowCapture(capture.picture);
+  previewWindow->ShowCapture(capture.picture);
 }
 
 }  // namespace lumatik

@@ -15,11 +15,11 @@ namespace lumatik {
 
 // The screenshot tool's preview: the captured picture on a red ground, with
 // the export commands ("Datei") and scaling ("Bearbeiten").
-class TForm_ba4 : public QMainWindow {
+class PreviewWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_ba4(QWidget* parent = nullptr);
+  explicit PreviewWindow(QWidget* parent = nullptr);
 
   QMenu* Datei1 = nullptr;
   QAction* Zurck1 = nullptr;

@@ -1,8 +1,8 @@
-#include "screenshot/windows/unit_ba2.h"
+#include "screenshot/windows/top_left_marker.h"
 
 namespace lumatik {
 
-TForm_ba2::TForm_ba2(QWidget* parent)
+TopLeftMarker::TopLeftMarker(QWidget* parent)
     : MarkerWindow("Form_ba2", "Links oben", QPoint(194, 253), QSize(112, 56), parent) {}
 
 }  // namespace lumatik

@@ -1,4 +1,4 @@
-#include "screenshot/windows/unit_ba4.h"
+#include "screenshot/windows/preview_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,9 +19,9 @@
 
 #include "screenshot/jpeg_export.h"
 #include "screenshot/picture_scale.h"
-#include "screenshot/windows/unit_ba1.h"
-#include "screenshot/windows/unit_ba2.h"
-#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/capture_window.h"
+#include "screenshot/windows/top_left_marker.h"
+#include "screenshot/windows/bottom_right_marker.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/qtext.h"
@@ -71,7 +71,7 @@ bool SaveBmp(const QImage& picture, const QString& path) {
 
 }  // namespace
 
-TForm_ba4::TForm_ba4(QWidget* parent) : QMainWindow(parent) {
+PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form_ba4"));
   setWindowTitle(Ui("Vorschau"));
 
@@ -94,13 +94,13 @@ TForm_ba4::TForm_ba4(QWidget* parent) : QMainWindow(parent) {
   kleiner = AddItem(Bearbeiten1, "kleiner", Ui("Größe verändern"));
   UrsprnglichesBild1 = AddItem(Bearbeiten1, "UrsprnglichesBild1", Ui("Ursprüngliches Bild"));
 
-  connect(Zurck1, &QAction::triggered, this, &TForm_ba4::Zurck1Click);
+  connect(Zurck1, &QAction::triggered, this, &PreviewWindow::Zurck1Click);
   connect(BildindieZwischenablageundschlieen1, &QAction::triggered, this,
-          &TForm_ba4::BildindieZwischenablageundschlieen1Click);
-  connect(Speichern1, &QAction::triggered, this, &TForm_ba4::Speichern1Click);
-  connect(Beenden1, &QAction::triggered, this, &TForm_ba4::Beenden1Click);
-  connect(kleiner, &QAction::triggered, this, &TForm_ba4::kleinerClick);
-  connect(UrsprnglichesBild1, &QAction::triggered, this, &TForm_ba4::UrsprnglichesBild1Click);
+          &PreviewWindow::BildindieZwischenablageundschlieen1Click);
+  connect(Speichern1, &QAction::triggered, this, &PreviewWindow::Speichern1Click);
+  connect(Beenden1, &QAction::triggered, this, &PreviewWindow::Beenden1Click);
+  connect(kleiner, &QAction::triggered, this, &PreviewWindow::kleinerClick);
+  connect(UrsprnglichesBild1, &QAction::triggered, this, &PreviewWindow::UrsprnglichesBild1Click);
 
   // A picture larger than the window can be scrolled.
   scroller_ = new QScrollArea(this);
@@ -123,7 +123,7 @@ TForm_ba4::TForm_ba4(QWidget* parent) : QMainWindow(parent) {
   resize(400, 300);
 }
 
-void TForm_ba4::SetPicture(const QImage& picture) {
+void PreviewWindow::SetPicture(const QImage& picture) {
   picture_ = picture;
   Image1->setPixmap(QPixmap::fromImage(picture_));
   Image1->resize(picture_.size());
@@ -132,32 +132,32 @@ void TForm_ba4::SetPicture(const QImage& picture) {
 
 // The caption keeps the name the help of "?" gives the window, the
 // picture's size beside it.
-void TForm_ba4::ShowCapture(const QImage& picture) {
+void PreviewWindow::ShowCapture(const QImage& picture) {
   SetPicture(picture);
   showMaximized();
   setWindowTitle(Ui("Vorschau ") + QString::number(picture_.width()) + QLatin1Char('x') +
                  QString::number(picture_.height()));
 }
 
-void TForm_ba4::ShowSizeInCaption() {
+void PreviewWindow::ShowSizeInCaption() {
   setWindowTitle(Ui("Vorschau ") + QString::number(picture_.width()) + QLatin1Char('*') +
                  QString::number(picture_.height()));
 }
 
-void TForm_ba4::Zurck1Click() {
-  if (Form_ba2) Form_ba2->show();
-  if (Form_ba3) Form_ba3->show();
-  BringToFront(Form_ba1);
+void PreviewWindow::Zurck1Click() {
+  if (topLeftMarker) topLeftMarker->show();
+  if (bottomRightMarker) bottomRightMarker->show();
+  BringToFront(captureWindow);
   hide();
 }
 
-void TForm_ba4::BildindieZwischenablageundschlieen1Click() {
+void PreviewWindow::BildindieZwischenablageundschlieen1Click() {
   if (!picture_.isNull()) QGuiApplication::clipboard()->setImage(picture_);
-  if (Form_ba1) Form_ba1->close();
+  if (captureWindow) captureWindow->close();
   close();
 }
 
-void TForm_ba4::kleinerClick() {
+void PreviewWindow::kleinerClick() {
   bool confirmed = false;
   QString typed = QInputDialog::getText(this, Ui("Vergrößern Verkleinern"), Ui("Um welchen Prozentsatz"),
                                         QLineEdit::Normal, QStringLiteral("100"), &confirmed);
@@ -177,7 +177,7 @@ void TForm_ba4::kleinerClick() {
   ShowSizeInCaption();
 }
 
-void TForm_ba4::UrsprnglichesBild1Click() {
+void PreviewWindow::UrsprnglichesBild1Click() {
   const QImage kept = QGuiApplication::clipboard()->image();
   // Something else than a picture in the clipboard leaves the image as it is.
   if (kept.isNull()) return;
@@ -185,7 +185,7 @@ void TForm_ba4::UrsprnglichesBild1Click() {
   ShowSizeInCaption();
 }
 
-QString TForm_ba4::RunSaveDialog(const char* name, const char* filter, const char* extension,
+QString PreviewWindow::RunSaveDialog(const char* name, const char* filter, const char* extension,
                                  const QString& folder) {
   // A fresh dialog each time: a reused one would offer the last file name again.
   QFileDialog dialog(this);
@@ -205,14 +205,14 @@ QString TForm_ba4::RunSaveDialog(const char* name, const char* filter, const cha
   return chosen;
 }
 
-void TForm_ba4::Speichern1Click() {
+void PreviewWindow::Speichern1Click() {
   // Pictures go to the user's own folder; the file system's root is not writable for users.
   const QString chosen = RunSaveDialog("SaveDialog1", "Bitmap-Dateien (*.bmp)", "bmp", QDir::homePath());
   // A picture that did not reach the disk is not saved either.
   if (chosen.isEmpty() || !SaveBmp(picture_, chosen)) ShowMessage("Nicht gespeichert");
 }
 
-void TForm_ba4::jpgspeichernClick(int quality) {
+void PreviewWindow::jpgspeichernClick(int quality) {
   const RgbPicture rows = RgbRows(picture_);
   ShowSizeInCaption();
   const QString chosen = RunSaveDialog("SaveDialog2", "JPG-Dateien (*.jpg)", "jpg", currentFolder_);
@@ -222,8 +222,8 @@ void TForm_ba4::jpgspeichernClick(int quality) {
   }
 }
 
-void TForm_ba4::Beenden1Click() {
-  if (Form_ba1) Form_ba1->close();
+void PreviewWindow::Beenden1Click() {
+  if (captureWindow) captureWindow->close();
   close();
 }
 

@@ -6,11 +6,11 @@ namespace lumatik {
 
 // The screenshot tool's upper-left marker: its upper left corner is the
 // capture rectangle's.
-class TForm_ba2 : public MarkerWindow {
+class TopLeftMarker : public MarkerWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_ba2(QWidget* parent = nullptr);
+  explicit TopLeftMarker(QWidget* parent = nullptr);
 };
 
 }  // namespace lumatik

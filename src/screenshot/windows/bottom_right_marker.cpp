@@ -1,8 +1,8 @@
-#include "screenshot/windows/unit_ba3.h"
+#include "screenshot/windows/bottom_right_marker.h"
 
 namespace lumatik {
 
-TForm_ba3::TForm_ba3(QWidget* parent)
+BottomRightMarker::BottomRightMarker(QWidget* parent)
     : MarkerWindow("Form_ba3", "rechts unten", QPoint(481, 453), QSize(112, 55), parent) {}
 
 }  // namespace lumatik
