@@ -9,7 +9,7 @@
 #include "discuss/curve_scan.h"
 #include "discuss/simpson_integral.h"
 #include "discuss/term_function.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace {
 

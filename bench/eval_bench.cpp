@@ -11,7 +11,7 @@
 
 #include "bench/eval_terms.h"
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace {
 

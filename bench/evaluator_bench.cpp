@@ -6,7 +6,7 @@
 #include <string>
 
 #include "exact/fractions.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotrender.h"
 #include "plot/recording_canvas.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench/bench_application.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/plotredraw.h"
 #include "shell/codepage.h"

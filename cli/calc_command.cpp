@@ -6,7 +6,7 @@
 #include "calc/calculation.h"
 #include "cli_support.h"
 #include "commands.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
 
 namespace lumatik::cli {

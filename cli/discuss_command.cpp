@@ -13,7 +13,7 @@
 #include "discuss/simpson_integral.h"
 #include "discuss/term_function.h"
 #include "discuss/value_table.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
 
 namespace lumatik::cli {

@@ -8,7 +8,7 @@
 
 #include "commands.h"
 #include "picture_output.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
 #include "shell/codepage.h"

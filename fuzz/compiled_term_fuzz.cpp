@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
 
 namespace lumatik::fuzz {

@@ -18,9 +18,9 @@
 #include "discuss/simpson_integral.h"
 #include "discuss/term_function.h"
 #include "discuss/value_table.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik::fuzz {
 namespace {

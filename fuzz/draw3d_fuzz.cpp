@@ -17,7 +17,7 @@
 
 #include "draw3d/scene_colours.h"
 #include "draw3d/scene_commands.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
 #include "plot/recording_canvas.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "exact/roots.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik::fuzz {
 namespace {

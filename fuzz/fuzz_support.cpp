@@ -8,7 +8,7 @@
 
 #include "exact/primes.h"
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotlist.h"
 #include "plot/plotrender.h"
 #include "shell/codepage.h"

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/nth_value.h"
 #include "fuzz_support.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace lumatik;

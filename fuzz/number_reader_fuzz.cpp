@@ -10,11 +10,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/textconvert.h"
 
 namespace lumatik::fuzz {

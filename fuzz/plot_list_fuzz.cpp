@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
 #include "plot/plotrender.h"
 #include "plot/recording_canvas.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik::fuzz {
 namespace {

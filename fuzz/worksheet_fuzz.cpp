@@ -11,7 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "fuzz_support.h"
 #include "worksheet/worksheet_commands.h"
 

@@ -9,11 +9,11 @@
 #include "exact/primes.h"
 #include "exact/roots.h"
 #include "expr/exact_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -1,7 +1,7 @@
 #include "calc/calculator_settings.h"
 
 #include "calc/calculation.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/settingsfiles.h"
 
 namespace lumatik {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "exact/primes.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace lumatik {
 

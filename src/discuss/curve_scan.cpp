@@ -10,10 +10,10 @@
 #include "discuss/pole_tracking.h"
 #include "discuss/symmetry_test.h"
 #include "exact/fractions.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "discuss/discuss_texts.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "discuss/number_patterns.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/floatformat.h"
 
 namespace lumatik {

@@ -9,9 +9,9 @@
 #include "discuss/term_function.h"
 #include "discuss/number_patterns.h"
 #include "exact/fractions.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

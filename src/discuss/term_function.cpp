@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/numeric.h"
 
 namespace lumatik {

@@ -5,7 +5,7 @@
 #include "discuss/discuss_texts.h"
 #include "discuss/number_patterns.h"
 #include "exact/fractions.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -8,7 +8,7 @@
 #include "draw3d/scene_view.h"
 #include "plot/plotredraw.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

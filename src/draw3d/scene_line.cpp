@@ -5,7 +5,7 @@
 
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/typed_value.h"
 
 namespace lumatik {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -9,7 +9,7 @@
 #include "exact/primes.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -5,7 +5,7 @@
 
 #include "expr/evaluation_depth.h"
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_program.h"
 #include "expr/term_tree.h"
 #include "shell/decimal_separator.h"

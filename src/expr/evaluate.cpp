@@ -10,11 +10,11 @@
 
 #include "expr/evaluation_depth.h"
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_normalise.h"
 #include "expr/term_split.h"
 #include "shell/decimal_separator.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/textconvert.h"
 
 namespace lumatik {

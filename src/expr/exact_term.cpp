@@ -10,14 +10,14 @@
 
 #include "expr/builtin_functions.h"
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/parameters.h"
 #include "expr/sign_positions.h"
 #include "expr/term_normalise.h"
 #include "expr/term_split.h"
 #include "exact/rational.h"
 #include "shell/decimal_separator.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -1,6 +1,6 @@
 #include "expr/nth_value.h"
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace lumatik {
 

@@ -5,9 +5,9 @@
 
 #include "exact/fractions.h"
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/sign_positions.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {

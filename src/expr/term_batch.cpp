@@ -17,7 +17,7 @@
 #include <functional>
 #include <new>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_program.h"
 
 namespace lumatik {

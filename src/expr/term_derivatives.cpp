@@ -3,7 +3,7 @@
 #include <new>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/numeric.h"
 #include "expr/term_program.h"
 

@@ -1,7 +1,7 @@
 #include "expr/term_normalise.h"
 
 #include "exact/fractions.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/sign_positions.h"
 #include "shell/extended.h"
 

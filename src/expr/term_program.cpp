@@ -5,7 +5,7 @@
 
 #include "exact/fractions.h"
 #include "expr/limits.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_normalise.h"
 #include "shell/decimal_separator.h"
 #include "shell/textconvert.h"

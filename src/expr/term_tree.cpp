@@ -5,7 +5,7 @@
 
 #include "expr/limits.h"
 #include "expr/term_normalise.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

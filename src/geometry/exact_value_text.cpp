@@ -6,7 +6,7 @@
 #include "exact/roots.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

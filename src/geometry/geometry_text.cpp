@@ -6,7 +6,7 @@
 #include "exact/rational.h"
 #include "expr/exact_term.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/typed_value.h"
 
 namespace lumatik {

@@ -10,7 +10,7 @@
 #include "geometry/geometry_text.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/equation_support.h"
 
 namespace lumatik {

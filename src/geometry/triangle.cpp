@@ -13,7 +13,7 @@
 #include "geometry/lines.h"
 #include "geometry/planes.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/equation_support.h"
 
 namespace lumatik {

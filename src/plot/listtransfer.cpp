@@ -1,7 +1,7 @@
 #include "plot/listtransfer.h"
 
 #include "plot/plotlist.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <new>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotrender_parts.h"
 
 namespace lumatik {

@@ -7,7 +7,7 @@
 
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

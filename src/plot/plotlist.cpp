@@ -4,10 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/term_normalise.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plot_items.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -6,7 +6,7 @@
 
 #include "plot/plotrender_parts.h"
 #include "shell/decimal_separator.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotrender_parts.h"
 
 namespace lumatik {

@@ -5,13 +5,13 @@
 
 #include "exact/fractions.h"
 #include "expr/compiled_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotlist.h"
 #include "plot/plotrender.h"
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 
 namespace lumatik {

@@ -7,10 +7,10 @@
 #include "exact/fractions.h"
 #include "exact/roots.h"
 #include "expr/exact_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/nth_value.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

@@ -9,11 +9,11 @@
 #include "exact/fractions.h"
 #include "exact/rational.h"
 #include "expr/exact_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "expr/numeric.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 #include "shell/textconvert.h"
 

@@ -12,7 +12,7 @@
 #include "shell/codepage.h"
 #include "shell/decimal_separator.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/linear_system.h"
 #include "worksheet/linear_system_elimination.h"
 #include "worksheet/typed_value.h"

@@ -16,7 +16,7 @@
 #include "expr/numeric.h"
 #include "shell/codepage.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/linear_system.h"
 #include "worksheet/typed_value.h"
 

@@ -7,7 +7,7 @@
 #include "exact/roots.h"
 #include "expr/nth_value.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "worksheet/equation_support.h"
 #include "worksheet/equations.h"
 

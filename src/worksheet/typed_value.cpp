@@ -5,9 +5,9 @@
 
 #include "exact/rational.h"
 #include "expr/exact_term.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

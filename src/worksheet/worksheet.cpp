@@ -1,6 +1,6 @@
 #include "worksheet/worksheet.h"
 
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

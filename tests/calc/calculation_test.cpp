@@ -5,7 +5,7 @@
 #include <random>
 
 #include "calc/calculation.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "support/engine_state.h"
 
 namespace lumatik {

@@ -10,7 +10,7 @@
 #include "discuss/curve_scan.h"
 #include "discuss/discuss_texts.h"
 #include "discuss/term_function.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace lumatik::testing {
 

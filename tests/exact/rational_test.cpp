@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "exact/rational.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 namespace {

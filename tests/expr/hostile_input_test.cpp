@@ -9,7 +9,7 @@
 #include "expr/compiled_term.h"
 #include "expr/limits.h"
 #include "expr/nth_value.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "support/engine_state.h"
 
 namespace lumatik {

@@ -9,9 +9,9 @@
 #include "calc/calculation.h"
 #include "exact/fractions.h"
 #include "exact/roots.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "support/engine_state.h"
 
 namespace lumatik {

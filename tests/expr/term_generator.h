@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 
 namespace lumatik::testing {
 

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "exact/rational.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "geometry/geometry_commands.h"
 #include "shell/codepage.h"
 #include "worksheet/worksheet_commands.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "draw3d/scene_commands.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/drawing_tape.h"
 #include "plot/paint/picture_writer.h"
 #include "plot/picture_files.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/paint/plot_picture.h"
 #include "plot/paint/qpainter_canvas.h"
 #include "plot/plotredraw.h"

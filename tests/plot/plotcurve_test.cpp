@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "recorded_drawing.h"
 #include "support/engine_state.h"
 

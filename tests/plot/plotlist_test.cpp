@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotlist.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"

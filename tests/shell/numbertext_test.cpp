@@ -11,7 +11,7 @@
 #include <random>
 
 #include "shell/floatformat.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/messagesink.h"
 
 namespace lumatik::testing {

@@ -25,7 +25,7 @@
 #include <ostream>
 
 #include "app/forms.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotter_state.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"

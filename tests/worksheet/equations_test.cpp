@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "exact/rational.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worksheet/equation_support.h"

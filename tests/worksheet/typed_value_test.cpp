@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "exact/rational.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "shell/codepage.h"
 #include "support/engine_state.h"
 #include "worksheet/typed_value.h"

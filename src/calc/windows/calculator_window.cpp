@@ -23,7 +23,7 @@
 #include "calc/windows/plain_number_copy.h"
 #include "expr/parameters.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 #include "shell/windows/enter_key.h"
 #include "shell/windows/forms.h"

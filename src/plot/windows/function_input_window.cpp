@@ -16,7 +16,7 @@
 #include <stdexcept>
 
 #include "discuss/windows/discussion_window.h"
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
 #include "plot/plotinput.h"
 #include "plot/plotlist.h"
 #include "plot/plotredraw.h"
@@ -28,7 +28,7 @@
 #include "screenshot/windows/top_left_marker.h"
 #include "screenshot/windows/bottom_right_marker.h"
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 #include "shell/settingsfiles.h"
 #include "shell/windows/enter_key.h"

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 
 #include "shell/codepage.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 namespace lumatik {
 

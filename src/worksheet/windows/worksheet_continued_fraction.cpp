@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "calc/windows/calculator_window.h"
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/messagesink.h"
 #include "shell/windows/forms.h"
 #include "shell/windows/hint_input_dialog.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 #include "shell/textconvert.h"
 
 namespace lumatik {

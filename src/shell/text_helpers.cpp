@@ -1,4 +1,4 @@
-#include "shell/luhilf.h"
+#include "shell/text_helpers.h"
 
 #include <cmath>
 #include <limits>

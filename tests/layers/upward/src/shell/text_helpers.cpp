@@ -1,2 +1,2 @@
 // A ground file that reaches up into the engine: the layer check must refuse it.
-#include "expr/lumath.h"
+#include "expr/evaluate.h"
